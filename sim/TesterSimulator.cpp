@@ -1,0 +1,239 @@
+#include "TesterSimulator.h"
+
+#include "MemoryImage.h"
+
+#include <QSocketNotifier>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <pty.h>
+#include <termios.h>
+#include <unistd.h>
+
+namespace {
+// 10 bits per byte at 2400 baud.
+constexpr qint64 ByteTimeNs = 1'000'000'000LL * 10 / 2400;
+
+int frameLength(char command)
+{
+    switch (command) {
+    case 0x01:
+        return 1;
+    case 'R':
+        return 3;
+    case 'W':
+        return 4;
+    case 'D':
+        return 8;
+    case 'F':
+        return 2;
+    case 'C':
+        return 1;
+    default:
+        return 1;
+    }
+}
+} // namespace
+
+TesterSimulator::TesterSimulator(QObject *parent)
+    : QObject(parent)
+    , m_memory(MemoryImage::forVersion())
+{
+    m_readings = {{11, 10000}, {7, 9000}, {9, 16170}};
+    m_clock.start();
+    m_timer.setSingleShot(true);
+    m_timer.setTimerType(Qt::PreciseTimer);
+    connect(&m_timer, &QTimer::timeout, this, &TesterSimulator::pump);
+}
+
+TesterSimulator::~TesterSimulator()
+{
+    hangUp();
+}
+
+bool TesterSimulator::start(QString *error)
+{
+    if (::openpty(&m_master, &m_slave, nullptr, nullptr, nullptr) != 0) {
+        if (error)
+            *error = QString::fromLocal8Bit(strerror(errno));
+        return false;
+    }
+    // Raw mode: no echo, no line editing, no character translation.
+    termios tio{};
+    ::tcgetattr(m_slave, &tio);
+    ::cfmakeraw(&tio);
+    ::cfsetspeed(&tio, B2400);
+    ::tcsetattr(m_slave, TCSANOW, &tio);
+    ::fcntl(m_master, F_SETFL, ::fcntl(m_master, F_GETFL) | O_NONBLOCK);
+    m_devicePath = QString::fromLocal8Bit(::ttyname(m_slave));
+    // The simulator keeps its own slave open so the master never sees a
+    // hang-up while the program closes and reopens the port.
+    m_notifier = new QSocketNotifier(m_master, QSocketNotifier::Read, this);
+    connect(m_notifier, &QSocketNotifier::activated, this, &TesterSimulator::readMaster);
+    return true;
+}
+
+void TesterSimulator::hangUp()
+{
+    delete m_notifier;
+    m_notifier = nullptr;
+    if (m_master >= 0)
+        ::close(m_master);
+    if (m_slave >= 0)
+        ::close(m_slave);
+    m_master = m_slave = -1;
+    m_incoming.clear();
+    m_outgoing.clear();
+}
+
+void TesterSimulator::setPowered(bool on)
+{
+    m_powered = on;
+    if (on) {
+        m_acksLeft = -1;
+        m_partial.clear();
+    }
+}
+
+QList<QByteArray> TesterSimulator::framesStartingWith(char command) const
+{
+    QList<QByteArray> out;
+    for (const QByteArray &f : m_frames)
+        if (!f.isEmpty() && f.at(0) == command)
+            out.append(f);
+    return out;
+}
+
+void TesterSimulator::readMaster()
+{
+    char buffer[512];
+    for (;;) {
+        const ssize_t n = ::read(m_master, buffer, sizeof buffer);
+        if (n <= 0)
+            break;
+        for (ssize_t i = 0; i < n; ++i) {
+            if (m_paced) {
+                m_inFree = std::max(m_inFree, now()) + ByteTimeNs;
+                m_incoming.push_back({buffer[i], m_inFree});
+            } else {
+                feed(buffer[i]);
+            }
+        }
+    }
+    schedule();
+}
+
+void TesterSimulator::feed(char byte)
+{
+    m_partial.append(byte);
+    if (m_partial.size() < frameLength(m_partial.at(0)))
+        return;
+    const QByteArray frame = m_partial;
+    m_partial.clear();
+    m_frames.append(frame);
+    emit frameReceived(frame);
+    if (m_powered)
+        handleFrame(frame);
+}
+
+void TesterSimulator::handleFrame(const QByteArray &frame)
+{
+    const auto address = [&] { return (quint8(frame.at(1)) << 8) | quint8(frame.at(2)); };
+    switch (frame.at(0)) {
+    case 0x01:
+        reply(QByteArray(1, 0x06));
+        break;
+    case 'R':
+        reply(QByteArray(1, m_memory.at(address())));
+        break;
+    case 'W':
+        if (m_acksLeft == 0) {
+            m_powered = false; // the tester hung: silent until powered again
+            break;
+        }
+        if (m_acksLeft > 0)
+            --m_acksLeft;
+        if (m_storeWrites)
+            m_memory[address()] = frame.at(3);
+        reply(QByteArray(1, 0x06));
+        break;
+    case 'D':
+        m_lastClock = frame;
+        break;
+    case 'F': {
+        const quint32 v = m_readings.value(quint8(frame.at(1)), 0);
+        QByteArray r;
+        r.append(char(v >> 24)).append(char(v >> 16)).append(char(v >> 8)).append(char(v));
+        reply(r);
+        break;
+    }
+    case 'C':
+        ++m_calibrationStarts;
+        break;
+    default:
+        break; // unknown bytes are ignored, as the tester does
+    }
+}
+
+void TesterSimulator::reply(const QByteArray &bytes)
+{
+    QByteArray out = m_stray + bytes;
+    m_stray.clear();
+    if (m_garbage) {
+        out.append(char(0));
+        for (char &c : out) {
+            m_noise = m_noise * 1103515245u + 12345u;
+            c = char(((m_noise >> 16) & 0xFF) | 0x80);
+        }
+    }
+    qint64 due = now() + qint64(m_replyDelayMs) * 1'000'000;
+    for (const char c : out) {
+        if (m_paced) {
+            m_outFree = std::max(m_outFree, due) + ByteTimeNs;
+            due = m_outFree;
+        }
+        m_outgoing.push_back({c, due});
+    }
+    schedule();
+}
+
+void TesterSimulator::pump()
+{
+    const qint64 t = now();
+    while (!m_incoming.empty() && m_incoming.front().due <= t) {
+        const char b = m_incoming.front().byte;
+        m_incoming.pop_front();
+        feed(b);
+    }
+    QByteArray ready;
+    while (!m_outgoing.empty() && m_outgoing.front().due <= t) {
+        ready.append(m_outgoing.front().byte);
+        m_outgoing.pop_front();
+    }
+    if (!ready.isEmpty() && m_master >= 0) {
+        const ssize_t written = ::write(m_master, ready.constData(), size_t(ready.size()));
+        Q_UNUSED(written);
+    }
+    schedule();
+}
+
+void TesterSimulator::schedule()
+{
+    qint64 next = -1;
+    if (!m_incoming.empty())
+        next = m_incoming.front().due;
+    if (!m_outgoing.empty())
+        next = next < 0 ? m_outgoing.front().due : std::min(next, m_outgoing.front().due);
+    if (next < 0)
+        return;
+    const qint64 waitNs = std::max<qint64>(0, next - now());
+    const int waitMs = int((waitNs + 999'999) / 1'000'000);
+    if (waitMs == 0) {
+        // Due now: run on the next event-loop turn, never inside the caller.
+        if (!m_timer.isActive() || m_timer.remainingTime() > 0)
+            m_timer.start(0);
+        return;
+    }
+    if (!m_timer.isActive() || m_timer.remainingTime() > waitMs)
+        m_timer.start(waitMs);
+}

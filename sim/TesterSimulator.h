@@ -1,0 +1,95 @@
+#pragma once
+
+#include <QByteArray>
+#include <QElapsedTimer>
+#include <QList>
+#include <QMap>
+#include <QObject>
+#include <QTimer>
+
+#include <deque>
+
+class QSocketNotifier;
+
+// A simulated ORVA tester on a pseudo-terminal. It answers the line protocol
+// from a 64 KiB memory image and can be told to misbehave the ways real
+// testers and cables do. Runs on the thread that created it.
+class TesterSimulator : public QObject
+{
+    Q_OBJECT
+public:
+    explicit TesterSimulator(QObject *parent = nullptr);
+    ~TesterSimulator() override;
+
+    // Opens the pseudo-terminal; false with a reason when that fails.
+    bool start(QString *error = nullptr);
+    QString devicePath() const { return m_devicePath; }
+
+    QByteArray &memory() { return m_memory; }
+    void setReading(quint8 channel, quint32 value) { m_readings[channel] = value; }
+
+    // Faults.
+    void setPowered(bool on);
+    bool isPowered() const { return m_powered; }
+    void setPaced(bool on) { m_paced = on; }
+    void stopAckAfter(int writes) { m_acksLeft = writes; }
+    void injectStrayByte(char byte = char(0x55)) { m_stray.append(byte); }
+    void setReplyDelayMs(int ms) { m_replyDelayMs = ms; }
+    void setGarbage(bool on) { m_garbage = on; }
+    void setStoreWrites(bool on) { m_storeWrites = on; }
+    // Closes the line under the program, as an unplugged adapter does.
+    void hangUp();
+
+    // What the simulator received, one entry per frame.
+    const QList<QByteArray> &frames() const { return m_frames; }
+    QList<QByteArray> framesStartingWith(char command) const;
+    void clearFrames() { m_frames.clear(); }
+    QByteArray lastClock() const { return m_lastClock; }
+    int calibrationStarts() const { return m_calibrationStarts; }
+
+signals:
+    void frameReceived(const QByteArray &frame);
+
+private:
+    void readMaster();
+    void feed(char byte);
+    void handleFrame(const QByteArray &frame);
+    void reply(const QByteArray &bytes);
+    void pump();
+    void schedule();
+    qint64 now() const { return m_clock.nsecsElapsed(); }
+
+    int m_master = -1;
+    int m_slave = -1;
+    QString m_devicePath;
+    QSocketNotifier *m_notifier = nullptr;
+    QByteArray m_memory;
+    QMap<quint8, quint32> m_readings;
+
+    bool m_powered = true;
+    bool m_paced = false;
+    int m_acksLeft = -1;
+    QByteArray m_stray;
+    int m_replyDelayMs = 0;
+    bool m_garbage = false;
+    bool m_storeWrites = true;
+    quint32 m_noise = 0x2545F491;
+
+    QByteArray m_partial;
+    QList<QByteArray> m_frames;
+    QByteArray m_lastClock;
+    int m_calibrationStarts = 0;
+
+    // Bytes on the wire with the time (ns) they are due at the far end.
+    struct Timed
+    {
+        char byte;
+        qint64 due;
+    };
+    std::deque<Timed> m_incoming;
+    std::deque<Timed> m_outgoing;
+    qint64 m_inFree = 0;
+    qint64 m_outFree = 0;
+    QElapsedTimer m_clock;
+    QTimer m_timer;
+};

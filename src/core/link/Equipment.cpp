@@ -1,0 +1,196 @@
+#include "Equipment.h"
+
+#include "AbortFlag.h"
+#include "Frames.h"
+#include "LinkWait.h"
+#include "SerialLink.h"
+#include "params/ParameterFile.h"
+
+#include <QDeadlineTimer>
+
+namespace {
+const QString ConnectionText =
+    QStringLiteral("Wait connection to Equipment ! Reset with power supply ...");
+const QString ReadingText = QStringLiteral("Wait reading parameters from equipment ....");
+const QString SendingText = QStringLiteral("Wait sending parameters to Equipment ....");
+
+QString withAddress(const QString &text, const QString &address)
+{
+    return text + QStringLiteral(" (addr. h") + address + QStringLiteral(" )");
+}
+
+bool isPrintableKey(const QString &key)
+{
+    return key == QLatin1String("parame_nomol1") || key == QLatin1String("parame_model1") ||
+           key == QLatin1String("parame_nseri1");
+}
+
+// Mode "0" values: a text with any non-digit counts as zeros, as many as it
+// had characters; large values saturate, the caller clamps to the width.
+quint64 numberOf(QString &value)
+{
+    for (const QChar c : value) {
+        if (c < u'0' || c > u'9') {
+            value = QString(value.size(), u'0');
+            break;
+        }
+    }
+    quint64 n = 0;
+    for (const QChar c : value)
+        n = n > (~quint64(0) - 9) / 10 ? ~quint64(0) : n * 10 + quint64(c.unicode() - '0');
+    return n;
+}
+} // namespace
+
+Equipment::Equipment(SerialLink &link, AbortFlag &abort, StatusSink status,
+                     PathSource parameterFile)
+    : m_link(link)
+    , m_abort(abort)
+    , m_status(std::move(status))
+    , m_parameterFile(std::move(parameterFile))
+{}
+
+QByteArray Equipment::checkConnection()
+{
+    m_status(ConnectionText);
+    if (!m_link.isOpen() && !m_link.reopenLost()) {
+        // No port: wait the check's second anyway, so callers that repeat the
+        // check do not spin.
+        LinkWait::idle(m_link, &m_abort, connectionTimeoutMs);
+        return {};
+    }
+    m_link.send(QByteArray(1, Frames::Start));
+    LinkWait::forBytes(m_link, &m_abort, 1, connectionTimeoutMs);
+    if (m_link.takeAll() == QByteArray(1, Frames::Ack)) {
+        m_status(QString());
+        return QByteArray(1, Frames::Ack);
+    }
+    return {};
+}
+
+ReadReply Equipment::readParameter(const QString &key)
+{
+    const auto definition = ParameterFile::findForRead(ParameterFile::readLines(m_parameterFile()), key);
+    ReadReply reply;
+    if (!definition || !definition->usable())
+        return reply;
+    const auto start = Frames::parseAddress(definition->address);
+    if (!start)
+        return reply;
+    m_status(withAddress(ReadingText, definition->address));
+    quint16 address = *start;
+    for (int k = 0; k < definition->length; ++k, ++address) {
+        m_link.send(Frames::readFrame(address));
+        if (LinkWait::forBytes(m_link, nullptr, 1, readTimeoutMs) != WaitResult::Ready) {
+            reply.noReply = true;
+            reply.address = Frames::formatAddress(address);
+            return reply;
+        }
+        reply.bytes.append(m_link.takeAll());
+    }
+    if (isPrintableKey(key))
+        reply.bytes = Frames::printable(reply.bytes, definition->length);
+    return reply;
+}
+
+WriteOutcome Equipment::writeParameter(QString &value, const QString &key, const QString &mode)
+{
+    if (m_abort.isSet())
+        return {WriteOutcome::Aborted, {}};
+    const QStringList lines = ParameterFile::readLines(m_parameterFile());
+    const QList<Definition> matches = ParameterFile::findForWrite(lines, key);
+    const int modeNumber = mode.trimmed().toInt();
+    for (const Definition &d : matches) {
+        if (m_abort.isSet())
+            return {WriteOutcome::Aborted, {}};
+        const auto start = Frames::parseAddress(d.address);
+        if (!start || d.length <= 0)
+            continue;
+        QByteArray bytes;
+        if (modeNumber == 1) {
+            bytes = Frames::encodeText(value.toLatin1(), d.length);
+        } else if (modeNumber == 0) {
+            if (value.isEmpty()) {
+                m_status(QStringLiteral("%1: empty value, not sent (addr. h%2 )").arg(key, d.address));
+                continue;
+            }
+            bytes = Frames::encodeNumber(std::min(numberOf(value), Frames::maxValue(d.length)),
+                                         d.length);
+        } else if (modeNumber == 2) {
+            const LineValue v = ParameterFile::valueOf(d);
+            if (v.kind == LineValue::Unusable) {
+                m_status(QStringLiteral("Line %1 of the parameter file has no usable value for %2: "
+                                        "not sent (addr. h%3 )")
+                             .arg(d.lineNumber)
+                             .arg(d.name, d.address));
+                continue;
+            }
+            if (v.kind == LineValue::Text && v.text.isEmpty())
+                continue;
+            bytes = v.kind == LineValue::Text
+                        ? Frames::encodeText(v.text, d.length)
+                        : Frames::encodeNumber(std::min(v.number, Frames::maxValue(d.length)),
+                                               d.length);
+        } else {
+            continue;
+        }
+        m_status(withAddress(SendingText, d.address));
+        const WriteOutcome outcome = sendBytes(*start, bytes);
+        if (outcome.status != WriteOutcome::Done)
+            return outcome;
+    }
+    return {};
+}
+
+WriteOutcome Equipment::sendBytes(quint16 start, const QByteArray &bytes)
+{
+    quint16 address = start;
+    for (const char byte : bytes) {
+        m_link.send(Frames::writeFrame(address, quint8(byte)));
+        // Only a read of exactly the acknowledge byte counts; anything else
+        // is discarded and the wait goes on until the frame's deadline.
+        QDeadlineTimer deadline(ackTimeoutMs, Qt::PreciseTimer);
+        for (;;) {
+            const auto result = LinkWait::forBytes(m_link, &m_abort, 1,
+                                                   int(std::max<qint64>(0, deadline.remainingTime())));
+            if (result == WaitResult::Aborted)
+                return {WriteOutcome::Aborted, {}};
+            if (result != WaitResult::Ready)
+                return {WriteOutcome::NoAck, Frames::formatAddress(address)};
+            if (m_link.takeAll() == QByteArray(1, Frames::Ack))
+                break;
+        }
+        ++address;
+    }
+    return {};
+}
+
+void Equipment::sendDateTime(const QDateTime &local)
+{
+    if (m_abort.isSet())
+        return;
+    m_link.send(Frames::clockFrame(local));
+}
+
+PhotodiodeReply Equipment::readPhotodiode(quint8 channel)
+{
+    if (m_abort.isSet())
+        return {PhotodiodeReply::Aborted, 0};
+    m_link.send(Frames::photodiodeRequest(channel));
+    QByteArray bytes;
+    while (bytes.size() < 4) {
+        const auto result = LinkWait::forBytes(m_link, &m_abort, 1, photodiodeTimeoutMs);
+        if (result == WaitResult::Aborted)
+            return {PhotodiodeReply::Aborted, 0};
+        if (result != WaitResult::Ready)
+            return {PhotodiodeReply::NoReply, 0};
+        // One reply byte per poll, in order of arrival; the rest stays waiting.
+        bytes.append(m_link.take(1));
+    }
+    return {PhotodiodeReply::Done, Frames::decodeReading(bytes)};
+}
+
+void Equipment::startPhotodiodeCalibration()
+{
+    m_link.send(Frames::calibrationStart());
+}

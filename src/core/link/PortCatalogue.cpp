@@ -1,0 +1,68 @@
+#include "PortCatalogue.h"
+
+#include <QSerialPortInfo>
+
+#include <algorithm>
+
+PortCatalogue::PortCatalogue(const QStringList &extraDevices, bool withSystemPorts)
+{
+    for (const QString &d : extraDevices)
+        m_ports.append({d, QStringLiteral("named on the command line")});
+#ifndef Q_OS_WIN
+    if (!withSystemPorts)
+        return;
+    auto infos = QSerialPortInfo::availablePorts();
+    std::sort(infos.begin(), infos.end(), [](const auto &a, const auto &b) {
+        return a.systemLocation() < b.systemLocation();
+    });
+    for (const auto &info : infos) {
+        if (extraDevices.contains(info.systemLocation()))
+            continue;
+        QStringList parts;
+        if (!info.description().isEmpty())
+            parts << info.description();
+        if (!info.manufacturer().isEmpty())
+            parts << info.manufacturer();
+        if (!info.serialNumber().isEmpty())
+            parts << QStringLiteral("serial %1").arg(info.serialNumber());
+        m_ports.append({info.systemLocation(), parts.join(QStringLiteral(", "))});
+    }
+#else
+    Q_UNUSED(withSystemPorts);
+#endif
+}
+
+QString PortCatalogue::device(int number) const
+{
+    if (number < 1 || number > MaxPorts)
+        return {};
+#ifdef Q_OS_WIN
+    if (number > m_ports.size())
+        return QStringLiteral("COM%1").arg(number);
+#endif
+    return number <= m_ports.size() ? m_ports[number - 1].device : QString();
+}
+
+QString PortCatalogue::tooltip(int number) const
+{
+    const QString d = device(number);
+    if (number < 1 || number > m_ports.size())
+        return d;
+    const QString &description = m_ports[number - 1].description;
+    return description.isEmpty() ? d : QStringLiteral("%1 (%2)").arg(d, description);
+}
+
+QString PortCatalogue::entryText(int number)
+{
+    return QStringLiteral("Com%1 :2400,8,n,1").arg(number);
+}
+
+int PortCatalogue::numberOf(const QString &entry)
+{
+    if (!entry.startsWith(QLatin1String("Com")))
+        return 0;
+    int n = 0;
+    for (qsizetype i = 3; i < entry.size() && entry.at(i).isDigit(); ++i)
+        n = std::min(n * 10 + entry.at(i).digitValue(), 1000);
+    return n;
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// "Com n" (1 to 16) to a device. On Windows the device COMn; elsewhere the
+// n-th of a stable list: the devices named on the command line first, then
+// the system's serial devices sorted by name.
+class PortCatalogue
+{
+public:
+    static constexpr int MaxPorts = 16;
+
+    explicit PortCatalogue(const QStringList &extraDevices = {}, bool withSystemPorts = true);
+
+    QString device(int number) const;
+    QString tooltip(int number) const;
+
+    static QString entryText(int number);
+    // The number written after "Com" in an entry, up to the blank; 0 if none.
+    static int numberOf(const QString &entry);
+
+private:
+    struct Port
+    {
+        QString device;
+        QString description;
+    };
+    QList<Port> m_ports;
+};

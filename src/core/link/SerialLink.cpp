@@ -1,0 +1,143 @@
+#include "SerialLink.h"
+
+#include "OrvaError.h"
+
+SerialLink::SerialLink(QObject *parent)
+    : QObject(parent)
+{
+    connect(&m_port, &QSerialPort::readyRead, this, &SerialLink::readAvailable);
+    connect(&m_port, &QSerialPort::errorOccurred, this, &SerialLink::handleError);
+}
+
+SerialLink::~SerialLink()
+{
+    close();
+}
+
+static OrvaError openError(QSerialPort::SerialPortError error, const QString &device,
+                           const QString &detail)
+{
+    switch (error) {
+    case QSerialPort::DeviceNotFoundError:
+        return {ErrorNumber::InvalidPortNumber,
+                QStringLiteral("Invalid port number: the serial device %1 does not exist.")
+                    .arg(device)};
+    case QSerialPort::PermissionError:
+        return {ErrorNumber::PortAlreadyOpen,
+                QStringLiteral("Port already open: %1 is in use by another program, or this user "
+                               "may not open it. Close the other program; on Linux, join the "
+                               "dialout group (sudo usermod -aG dialout $USER) and log in again.")
+                    .arg(device)};
+    case QSerialPort::OpenError:
+        return {ErrorNumber::PortAlreadyOpen,
+                QStringLiteral("Port already open: %1 is already open.").arg(device)};
+    default:
+        return {ErrorNumber::DeviceNotOpen,
+                QStringLiteral("Device is not open: %1 could not be opened (%2).")
+                    .arg(device, detail)};
+    }
+}
+
+void SerialLink::open(const QString &device)
+{
+    close();
+    m_device = device;
+    m_lost = false;
+    if (device.isEmpty())
+        throw OrvaError(ErrorNumber::InvalidPortNumber,
+                        QStringLiteral("Invalid port number: no serial device has this number."));
+    m_port.setPortName(device);
+    m_port.setBaudRate(QSerialPort::Baud2400);
+    m_port.setDataBits(QSerialPort::Data8);
+    m_port.setParity(QSerialPort::NoParity);
+    m_port.setStopBits(QSerialPort::OneStop);
+    m_port.setFlowControl(QSerialPort::NoFlowControl);
+    if (!m_port.open(QIODevice::ReadWrite)) {
+        const auto error = m_port.error();
+        const QString detail = m_port.errorString();
+        m_port.clearError();
+        throw openError(error, device, detail);
+    }
+    m_buffer.clear();
+}
+
+void SerialLink::close()
+{
+    if (m_port.isOpen())
+        m_port.close();
+    m_buffer.clear();
+}
+
+bool SerialLink::isOpen() const
+{
+    return m_port.isOpen();
+}
+
+bool SerialLink::reopenLost()
+{
+    if (!m_lost || m_port.isOpen())
+        return m_port.isOpen();
+    try {
+        open(m_device);
+    } catch (const OrvaError &) {
+        m_lost = true;
+        return false;
+    }
+    return true;
+}
+
+void SerialLink::send(const QByteArray &bytes)
+{
+    if (!m_port.isOpen())
+        throw OrvaError(ErrorNumber::DeviceNotOpen,
+                        QStringLiteral("Device is not open: the serial port is closed. Check the "
+                                       "cable and choose the tester's port."));
+    m_port.write(bytes);
+    emit bytesSent(bytes);
+}
+
+QByteArray SerialLink::takeAll()
+{
+    QByteArray taken;
+    taken.swap(m_buffer);
+    return taken;
+}
+
+QByteArray SerialLink::take(qsizetype count)
+{
+    const QByteArray taken = m_buffer.left(count);
+    m_buffer.remove(0, taken.size());
+    return taken;
+}
+
+void SerialLink::shutdown()
+{
+    m_shuttingDown = true;
+    close();
+    emit closing();
+}
+
+void SerialLink::readAvailable()
+{
+    const QByteArray bytes = m_port.readAll();
+    if (bytes.isEmpty())
+        return;
+    m_buffer.append(bytes);
+    emit bytesReceived(bytes);
+    emit received();
+}
+
+void SerialLink::handleError(QSerialPort::SerialPortError error)
+{
+    // Pseudo-terminals refuse the modem-line calls; that is harmless.
+    if (error != QSerialPort::ReadError && error != QSerialPort::ResourceError &&
+        error != QSerialPort::WriteError)
+        return;
+    if (!m_port.isOpen())
+        return;
+    const QString reason = m_port.errorString();
+    m_port.clearError();
+    m_port.close();
+    m_lost = true;
+    emit portLost(reason);
+}
