@@ -1,5 +1,7 @@
 #include "Frames.h"
 
+#include <QLocale>
+
 #include <cctype>
 
 namespace Frames {
@@ -117,6 +119,15 @@ QString dateTimeText(const QDateTime &local, QChar dateSeparator)
 {
     const QString sep(dateSeparator);
     return local.toString(QStringLiteral("MM'%1'dd'%1'yyyy HH:mm:ss").arg(sep));
+}
+
+QChar systemDateSeparator()
+{
+    for (const QChar c : QLocale::system().dateFormat(QLocale::ShortFormat)) {
+        if (!c.isLetter() && c != u'\'' && !c.isSpace())
+            return c;
+    }
+    return u'/';
 }
 
 } // namespace Frames

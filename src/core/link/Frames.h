@@ -42,5 +42,7 @@ QByteArray printable(const QByteArray &bytes, int length);
 
 // "mm/dd/yyyy hh:mm:ss" with the system's date separator.
 QString dateTimeText(const QDateTime &local, QChar dateSeparator);
+// The separator of the system's short date format ("/" when it has none).
+QChar systemDateSeparator();
 
 } // namespace Frames

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "UserPrompts.h"
+
+class MessageBoxPrompts : public UserPrompts
+{
+public:
+    void beep() override;
+    bool confirm(QWidget *parent, const QString &title, const QString &text) override;
+    void critical(QWidget *parent, const QString &title, const QString &text) override;
+    void warning(QWidget *parent, const QString &title, const QString &text) override;
+};

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+enum class AccessLevel { Administrator, Dealer, Technician, Unknown };
+
+namespace Access {
+
+// Decided afresh from the password text each time; exact and case-sensitive.
+AccessLevel levelFor(const QString &password);
+
+// Appended once to the main window's caption.
+QString captionSuffix(AccessLevel level);
+
+} // namespace Access

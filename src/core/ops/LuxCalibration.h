@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+struct OpContext;
+
+enum class Beam { Low, High };
+
+// Measures a beam's conversion factor against the reference illuminance,
+// asks for confirmation and writes it to the tester.
+void LuxCalibration(OpContext &ctx, Beam beam);
+
+// Counts per lux rounded half to even; nullopt when the reference is empty
+// or zero or the factor does not fit 0 .. 32767.
+std::optional<int> conversionFactor(quint32 reading, const QString &reference);

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// How a parameter travels between a control and the tester.
+enum class ParamKind {
+    LanguageIndex, // list index as one byte; read while the language list is filled
+    Text,          // whole text, blank-padded
+    TextHead,      // the first `split` characters of a two-part text
+    TextTail,      // the rest of a two-part text; appended on load
+    Date,          // DDMMYYYY from the three expiry fields
+    DigitIndex,    // list index as decimal digit text
+    ByteIndex,     // list index as one byte
+    Switches,      // three check boxes as bits 0..2 of a 16-bit number
+    CheckByte,     // one check box as 0 or 1
+    Factor,        // 16-bit number, written only by the lux calibration
+};
+
+struct CatalogueEntry
+{
+    QString key;
+    QString control;
+    ParamKind kind;
+    int split = 0;
+
+    // "0" number or "1" text; empty when the send does not write it.
+    QString writeMode() const;
+};
+
+namespace Catalogue {
+
+// Every parameter in the order the load reads them and the send writes them.
+const QList<CatalogueEntry> &entries();
+
+const QStringList &switchControls();
+const QStringList &dateControls();
+
+constexpr int OffsetCount = 17;
+QString offsetKey(int number);
+
+QString versionKey();
+
+// Text fields filled with blanks to their width before a load.
+const QStringList &paddedFields();
+
+} // namespace Catalogue

@@ -1,0 +1,210 @@
+#include "Harness.h"
+#include "MemoryImage.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+class TestLoad : public QObject
+{
+    Q_OBJECT
+private slots:
+    void showsEveryValueOfTheTester();
+    void readsInCatalogueOrderFromTheFile();
+    void versionPicksItsFile_data();
+    void versionPicksItsFile();
+    void waitsForATesterSwitchedOnLater();
+    void resumesWhenTheTesterFallsSilentMidLoad();
+    void valuesFromTheTesterNeverEndTheProgram();
+    void missingDefinitionEndsWithTheReport();
+    void missingDefaultFileEndsWithTheReport();
+};
+
+void TestLoad::showsEveryValueOfTheTester()
+{
+    Harness h;
+    QVERIFY(h.start());
+    FrmOrva &w = *h.window;
+    QCOMPARE(w.TestoVersioneScheda->text(), QStringLiteral("ORVA ver. 1.00"));
+    QCOMPARE(w.TestoFileIni->text(),
+             QStringLiteral("( rif. %1 )").arg(QDir::toNativeSeparators(h.path("ORVA_100.ini"))));
+    QCOMPARE(w.TestoMarca->text(), QStringLiteral("ORVA      "));
+    QCOMPARE(w.TestoModello->text(), QStringLiteral("HT-5000 PROFESSIONAL"));
+    QCOMPARE(w.TestoNumOmologa->text(), QStringLiteral("OM-2003-IT-4521/B       "));
+    QCOMPARE(w.TestoNumSerie->text(), QStringLiteral("SN24-001187         "));
+    QCOMPARE(w.TestoGiornoScadenza->text(), QStringLiteral("31"));
+    QCOMPARE(w.TestoMeseScadenza->text(), QStringLiteral("12"));
+    QCOMPARE(w.TestoAnnoScadenza->text(), QStringLiteral("2027"));
+    QCOMPARE(w.ListaLingua->currentText(), QStringLiteral("English"));
+    QCOMPARE(w.ListaLingua1->currentText(), QStringLiteral("txt_en_******"));
+    QCOMPARE(w.ListaLingua->count(), 3);
+    QCOMPARE(w.ListaMisura->currentIndex(), 0);
+    QCOMPARE(w.ListaPannello->currentText(), QStringLiteral("TRUCK"));
+    QCOMPARE(w.ListaProtocollo->currentIndex(), 0);
+    QCOMPARE(w.TestoIndirizzoApp->text(), QStringLiteral("01"));
+    QCOMPARE(w.TestoVersioneMctc->text(), QStringLiteral("2.1"));
+    QCOMPARE(w.ListaTipoFaro->currentIndex(), 0);
+    QVERIFY(w.ChkEnFogReq->isChecked());
+    QVERIFY(!w.ChkEnForzatura->isChecked());
+    QVERIFY(w.ChkEnPrecFaro->isChecked());
+    QCOMPARE(w.TestoNomeOfficina->text(), QStringLiteral("AUTOFFICINA ROSSI       "));
+    QCOMPARE(w.TestoIndirizzo4->text(), QString(24, u' '));
+    QVERIFY(w.ChkPrnHfaroIncl->isChecked());
+    QCOMPARE(w.TestoAnaConv->text(), QStringLiteral("345"));
+    QCOMPARE(w.TestoAbbConv->text(), QStringLiteral("210"));
+    const QStringList offsets = w.TestoOffsetFotodiodi->toPlainText().split(u'\n', Qt::SkipEmptyParts);
+    QCOMPARE(offsets.size(), 17);
+    QCOMPARE(offsets.first(), QStringLiteral("PH01=107"));
+    QCOMPARE(offsets.last(), QStringLiteral("PH17=219"));
+    QCOMPARE(w.status(), QString());
+    QVERIFY(w.CmdInvia->isVisible());
+    QVERIFY(w.CmdInvia->isEnabled());
+    QCOMPARE(h.prompts.beeps, 1);
+    QVERIFY(h.prompts.shown.isEmpty());
+}
+
+void TestLoad::readsInCatalogueOrderFromTheFile()
+{
+    Harness h;
+    QVERIFY(h.start());
+    struct Span
+    {
+        int address;
+        int length;
+    };
+    QList<Span> spans = {{0x0000, 4},  {0x0004, 1},  {0x0010, 10}, {0x0020, 10}, {0x002A, 10},
+                         {0x0040, 12}, {0x004C, 12}, {0x0060, 4},  {0x0064, 16}, {0x0080, 8},
+                         {0x0088, 1},  {0x0089, 1},  {0x008A, 1},  {0x0090, 2},  {0x0092, 3},
+                         {0x0095, 1},  {0x0096, 2},  {0x00A0, 24}, {0x00B8, 24}, {0x00D0, 24},
+                         {0x00E8, 24}, {0x0100, 24}, {0x0118, 1},  {0x0120, 2},  {0x0122, 2}};
+    for (int n = 0; n < 17; ++n)
+        spans.append({0x0130 + 2 * n, 2});
+    QList<int> expected;
+    for (const Span &s : spans)
+        for (int k = 0; k < s.length; ++k)
+            expected.append(s.address + k);
+    QList<int> actual;
+    for (const QByteArray &f : h.frames('R'))
+        actual.append(frameAddress(f));
+    QCOMPARE(actual, expected);
+    QCOMPARE(h.frames('W').size(), 0);
+}
+
+void TestLoad::versionPicksItsFile_data()
+{
+    QTest::addColumn<QString>("version");
+    QTest::addColumn<bool>("keep102");
+    QTest::addColumn<QString>("file");
+    QTest::newRow("1.02 with its file") << "1.02" << true << "ORVA_102.ini";
+    QTest::newRow("1.02 without its file") << "1.02" << false << "ORVA_100.ini";
+    QTest::newRow("path in the version") << "/.." << true << "ORVA_100.ini";
+    QTest::newRow("control character") << QStringLiteral("1.\t2") << true << "ORVA_100.ini";
+}
+
+void TestLoad::versionPicksItsFile()
+{
+    QFETCH(QString, version);
+    QFETCH(bool, keep102);
+    QFETCH(QString, file);
+    Harness h;
+    if (!keep102)
+        QFile::remove(h.path("ORVA_102.ini"));
+    h.sim.memory() = MemoryImage::forVersion(version == "1.02" ? version : "1.00");
+    h.sim.memory().replace(0, 4, version.toLatin1().leftJustified(4, ' ', true));
+    QVERIFY(h.start());
+    QCOMPARE(h.window->TestoVersioneScheda->text(),
+             QStringLiteral("ORVA ver. ") + version.leftJustified(4, u' ', true));
+    QCOMPARE(h.window->TestoFileIni->text(),
+             QStringLiteral("( rif. %1 )").arg(QDir::toNativeSeparators(h.path(file))));
+    QCOMPARE(h.window->session().parameterFilePath, h.path(file));
+    // The photodiode offsets are read where the chosen file says.
+    const int firstOffset = file == "ORVA_102.ini" ? 0x0140 : 0x0130;
+    bool readThere = false;
+    for (const QByteArray &f : h.frames('R'))
+        readThere = readThere || frameAddress(f) == firstOffset;
+    QVERIFY(readThere);
+    QVERIFY(h.prompts.shown.isEmpty());
+}
+
+void TestLoad::waitsForATesterSwitchedOnLater()
+{
+    Harness h;
+    h.sim.setPowered(false);
+    QString statusWhileOff;
+    QTimer::singleShot(1500, &h.sim, [&] {
+        statusWhileOff = h.window->status();
+        h.sim.setPowered(true);
+    });
+    QVERIFY(h.start());
+    QCOMPARE(statusWhileOff, QStringLiteral("Wait connection to Equipment ! Reset with power supply ..."));
+    QCOMPARE(h.window->TestoMarca->text(), QStringLiteral("ORVA      "));
+}
+
+void TestLoad::resumesWhenTheTesterFallsSilentMidLoad()
+{
+    Harness h;
+    QString statusWhileOff;
+    h.whenFrames('R', 40, [&] { h.sim.setPowered(false); });
+    QTimer::singleShot(4000, &h.sim, [&] {
+        statusWhileOff = h.window->status();
+        h.sim.setPowered(true);
+    });
+    QVERIFY(h.start());
+    QCOMPARE(statusWhileOff, QStringLiteral("Wait connection to Equipment ! Reset with power supply ..."));
+    QCOMPARE(h.window->TestoModello->text(), QStringLiteral("HT-5000 PROFESSIONAL"));
+    QCOMPARE(h.window->TestoAbbConv->text(), QStringLiteral("210"));
+    QVERIFY(h.frames(0x01).size() >= 2);
+}
+
+void TestLoad::valuesFromTheTesterNeverEndTheProgram()
+{
+    Harness h;
+    QByteArray &m = h.sim.memory();
+    m[0x0004] = char(7);    // a language the file does not offer
+    m[0x0088] = '9';        // a unit index beyond the list
+    m[0x008A] = 'x';        // not a number
+    m[0x0095] = char(5);    // a lamp type beyond the list
+    m[0x0120] = char(0x00); // 0x9000 = 36864
+    m[0x0121] = char(0x90);
+    QVERIFY(h.start());
+    FrmOrva &w = *h.window;
+    QCOMPARE(w.ListaLingua->currentIndex(), -1);
+    QCOMPARE(w.ListaLingua1->currentIndex(), -1);
+    QCOMPARE(w.ListaMisura->currentIndex(), 0);
+    QCOMPARE(w.ListaProtocollo->currentIndex(), 0);
+    QCOMPARE(w.ListaTipoFaro->currentIndex(), 0);
+    QCOMPARE(w.TestoAnaConv->text(), QStringLiteral("36864"));
+    QCOMPARE(h.endedWith, -1);
+    QVERIFY(h.prompts.shown.isEmpty());
+}
+
+void TestLoad::missingDefinitionEndsWithTheReport()
+{
+    Harness h;
+    h.editFile("ORVA_100.ini", [](const QString &line) {
+        return line.contains("parame_tifaro") ? QString() : line;
+    });
+    QVERIFY(!h.start(QStringLiteral("52917"), 10000));
+    QCOMPARE(h.endedWith, 1);
+    QCOMPARE(h.prompts.shown.size(), 1);
+    QCOMPARE(h.prompts.shown[0].kind, QStringLiteral("critical"));
+    QCOMPARE(h.prompts.shown[0].title, QStringLiteral("Error not handled"));
+    QVERIFY(h.prompts.shown[0].text.startsWith(QStringLiteral("Error n°5\r\nDescription : ")));
+    QVERIFY(h.prompts.shown[0].text.contains(QStringLiteral("parame_tifaro")));
+}
+
+void TestLoad::missingDefaultFileEndsWithTheReport()
+{
+    Harness h;
+    QFile::remove(h.path("ORVA_100.ini"));
+    QVERIFY(!h.start(QStringLiteral("52917"), 10000));
+    QCOMPARE(h.endedWith, 1);
+    QCOMPARE(h.prompts.shown.size(), 1);
+    QVERIFY(h.prompts.shown[0].text.startsWith(QStringLiteral("Error n°53\r\n")));
+}
+
+QTEST_MAIN(TestLoad)
+#include "test_load.moc"

@@ -1,0 +1,104 @@
+#include "Harness.h"
+
+#include "FrmPassword.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+Harness::Harness()
+{
+    QString error;
+    if (!sim.start(&error))
+        qFatal("cannot start the simulator: %s", qPrintable(error));
+    for (const QString &name : QDir(QStringLiteral(ORVA_DATA_DIR)).entryList({"*.ini"}))
+        QFile::copy(QStringLiteral(ORVA_DATA_DIR "/") + name, folder.filePath(name));
+}
+
+void Harness::writeFile(const QString &name, const QByteArray &contents)
+{
+    QFile file(folder.filePath(name));
+    file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    file.write(contents);
+}
+
+void Harness::editFile(const QString &name, const std::function<QString(const QString &)> &edit)
+{
+    QFile in(folder.filePath(name));
+    in.open(QIODevice::ReadOnly);
+    const QList<QByteArray> lines = in.readAll().split('\n');
+    in.close();
+    QByteArray out;
+    for (QByteArray line : lines) {
+        if (line.isEmpty())
+            continue;
+        line.chop(line.endsWith('\r') ? 1 : 0);
+        const QString edited = edit(QString::fromLatin1(line));
+        if (!edited.isNull())
+            out += edited.toLatin1() + "\r\n";
+    }
+    writeFile(name, out);
+}
+
+FrmOrva &Harness::create(const QStringList &ports)
+{
+    FrmOrvaOptions options;
+    options.ports = ports.isEmpty() ? QStringList{sim.devicePath()} : ports;
+    options.systemPorts = false;
+    options.programFolder = folder.path();
+    window = std::make_unique<FrmOrva>(options, &prompts);
+    QObject::connect(window.get(), &FrmOrva::programEnded, [this](int s) { endedWith = s; });
+    return *window;
+}
+
+bool Harness::start(const QString &password, int deadlineMs, const QStringList &ports)
+{
+    if (!window)
+        create(ports);
+    FrmOrva *w = window.get();
+    QTimer::singleShot(0, w, [w, password] {
+        w->password()->TestoPassword->setText(password);
+        w->password()->CmdOk->click();
+    });
+    QTimer watchdog;
+    watchdog.setSingleShot(true);
+    QObject::connect(&watchdog, &QTimer::timeout, w, [w] { w->close(); });
+    watchdog.start(deadlineMs);
+    w->startUp();
+    return watchdog.isActive() && w->session().parametersLoaded;
+}
+
+bool Harness::click(const QString &button, int deadlineMs)
+{
+    FrmOrva *w = window.get();
+    QTimer watchdog;
+    watchdog.setSingleShot(true);
+    QObject::connect(&watchdog, &QTimer::timeout, w, [w] { w->close(); });
+    watchdog.start(deadlineMs);
+    auto *b = w->findChild<QPushButton *>(button);
+    if (!b || !b->isVisible() || !b->isEnabled())
+        return false;
+    b->click();
+    return watchdog.isActive();
+}
+
+void Harness::whenFrames(char command, int count, std::function<void()> action)
+{
+    auto fired = std::make_shared<bool>(false);
+    QObject::connect(&sim, &TesterSimulator::frameReceived, &sim,
+                     [this, command, count, action, fired](const QByteArray &) {
+                         if (*fired || sim.framesStartingWith(command).size() < count)
+                             return;
+                         *fired = true;
+                         // Act from the event loop, as a user's click would.
+                         QTimer::singleShot(0, &sim, action);
+                     });
+}
+
+int frameAddress(const QByteArray &frame)
+{
+    return frame.size() >= 3 ? (quint8(frame.at(1)) << 8) | quint8(frame.at(2)) : -1;
+}
