@@ -1,4 +1,243 @@
+#include "access/AccessLevel.h"
+#include "access/ControlTable.h"
+#include "access/FieldRules.h"
+#include "ops/LuxCalibration.h"
+#include "params/ValueCodec.h"
+
 #include <QTest>
-class T : public QObject { Q_OBJECT private slots: void t() {} };
-QTEST_MAIN(T)
+
+class TestRules : public QObject
+{
+    Q_OBJECT
+private slots:
+    void fieldChecks_data();
+    void fieldChecks();
+    void mctc_data();
+    void mctc();
+    void passwords_data();
+    void passwords();
+    void levelOpensItsControls_data();
+    void levelOpensItsControls();
+    void lockClosesEverything();
+    void replies_data();
+    void replies();
+    void versionFileName_data();
+    void versionFileName();
+    void factor_data();
+    void factor();
+};
+
+void TestRules::fieldChecks_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("kept");
+    const QString day = "TestoGiornoScadenza", month = "TestoMeseScadenza",
+                  year = "TestoAnnoScadenza", lux = "TestoLuxAnaCampione";
+    QTest::newRow("day 5 stays") << day << "5" << "5";
+    QTest::newRow("day 31 stays") << day << "31" << "31";
+    QTest::newRow("day 00") << day << "00" << "01";
+    QTest::newRow("day 32") << day << "32" << "01";
+    QTest::newRow("day empty") << day << "" << "01";
+    QTest::newRow("day 1a") << day << "1a" << "01";
+    QTest::newRow("day blank 1") << day << " 1" << "01";
+    QTest::newRow("day unicode digit") << day << QStringLiteral("\u0663") << "01";
+    QTest::newRow("month 12 stays") << month << "12" << "12";
+    QTest::newRow("month 13") << month << "13" << "01";
+    QTest::newRow("month 0") << month << "0" << "01";
+    QTest::newRow("year 2003 stays") << year << "2003" << "2003";
+    QTest::newRow("year 9999 stays") << year << "9999" << "9999";
+    QTest::newRow("year 2002") << year << "2002" << "2003";
+    QTest::newRow("year 03") << year << "03" << "2003";
+    QTest::newRow("year empty") << year << "" << "2003";
+    QTest::newRow("lux 1500 stays") << lux << "1500" << "1500";
+    QTest::newRow("lux 0 stays") << lux << "0" << "0";
+    QTest::newRow("lux empty stays") << lux << "" << "";
+    QTest::newRow("lux letter") << lux << "12a" << "1";
+    QTest::newRow("lux minus") << "TestoLuxAbbCampione" << "-5" << "1";
+    QTest::newRow("lux decimal point") << lux << "1.5" << "1";
+    QTest::newRow("lux blank inside") << lux << "1 5" << "1";
+    QTest::newRow("other fields unchecked") << "TestoMarca" << "x!" << "x!";
+}
+
+void TestRules::fieldChecks()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, typed);
+    QFETCH(QString, kept);
+    QCOMPARE(FieldRules::checked(field, typed), kept);
+}
+
+void TestRules::mctc_data()
+{
+    QTest::addColumn<QString>("protocol");
+    QTest::addColumn<bool>("forced");
+    QTest::newRow("MCTC-NET") << "MCTC-NET" << true;
+    QTest::newRow("lower case") << "mctc net" << true;
+    QTest::newRow("mixed case") << "Mctc" << true;
+    QTest::newRow("MCT then other") << "MCTX" << false;
+    QTest::newRow("leading blank") << " MCTC" << false;
+    QTest::newRow("short") << "MCT" << false;
+    QTest::newRow("none selected") << "" << false;
+}
+
+void TestRules::mctc()
+{
+    QFETCH(QString, protocol);
+    QFETCH(bool, forced);
+    QCOMPARE(FieldRules::isMctc(protocol), forced);
+}
+
+void TestRules::passwords_data()
+{
+    QTest::addColumn<QString>("password");
+    QTest::addColumn<int>("level");
+    QTest::addColumn<QString>("suffix");
+    QTest::newRow("administrator") << "52917" << int(AccessLevel::Administrator)
+                                   << "  (PW = Administrator)";
+    QTest::newRow("dealer") << "40368" << int(AccessLevel::Dealer) << "  (PW = rivenditore)";
+    QTest::newRow("technician") << "27754" << int(AccessLevel::Technician) << "  (PW = tecnico)";
+    QTest::newRow("leading blank") << " 52917" << int(AccessLevel::Unknown) << "  (PW = sconosciuta)";
+    QTest::newRow("trailing blank") << "52917 " << int(AccessLevel::Unknown) << "  (PW = sconosciuta)";
+    QTest::newRow("one digit short") << "5291" << int(AccessLevel::Unknown) << "  (PW = sconosciuta)";
+    QTest::newRow("empty") << "" << int(AccessLevel::Unknown) << "  (PW = sconosciuta)";
+}
+
+void TestRules::passwords()
+{
+    QFETCH(QString, password);
+    QFETCH(int, level);
+    QFETCH(QString, suffix);
+    QCOMPARE(int(Access::levelFor(password)), level);
+    QCOMPARE(Access::captionSuffix(Access::levelFor(password)), suffix);
+}
+
+void TestRules::levelOpensItsControls_data()
+{
+    QTest::addColumn<int>("level");
+    QTest::addColumn<QStringList>("opened");
+    QTest::addColumn<QStringList>("closed");
+    QTest::newRow("administrator")
+        << int(AccessLevel::Administrator)
+        << QStringList{"ListaLingua", "ListaLingua1", "TestoMarca", "TestoModello",
+                       "TestoNumOmologa", "TestoNumSerie", "TestoGiornoScadenza",
+                       "TestoMeseScadenza", "TestoAnnoScadenza", "ListaMisura", "ListaProtocollo",
+                       "TestoVersioneMctc", "TestoIndirizzoApp", "TestoNomeOfficina",
+                       "TestoIndirizzo1", "TestoIndirizzo2", "TestoIndirizzo3", "TestoIndirizzo4",
+                       "ChkPrnHfaroIncl", "CmdInvia", "ListaCom", "ListaTipoFaro",
+                       "TestoLuxAnaCampione", "CmdCalibraAna", "TestoLuxAbbCampione",
+                       "CmdCalibraAbb", "ChkEnFogReq", "ChkEnForzatura", "ChkEnPrecFaro"}
+        << QStringList{"ListaPannello"};
+    QTest::newRow("dealer")
+        << int(AccessLevel::Dealer)
+        << QStringList{"ListaLingua", "ListaLingua1", "TestoGiornoScadenza", "TestoMeseScadenza",
+                       "TestoAnnoScadenza", "ListaMisura", "TestoIndirizzoApp",
+                       "TestoNomeOfficina", "TestoIndirizzo1", "TestoIndirizzo2",
+                       "TestoIndirizzo3", "TestoIndirizzo4", "ChkPrnHfaroIncl", "CmdInvia",
+                       "ListaCom", "TestoLuxAnaCampione", "CmdCalibraAna", "TestoLuxAbbCampione",
+                       "CmdCalibraAbb"}
+        << QStringList{"ChkEnFogReq", "ChkEnForzatura", "ChkEnPrecFaro"};
+    QTest::newRow("technician")
+        << int(AccessLevel::Technician)
+        << QStringList{"TestoGiornoScadenza", "TestoMeseScadenza", "TestoAnnoScadenza", "CmdInvia",
+                       "ListaCom", "TestoLuxAnaCampione", "CmdCalibraAna", "TestoLuxAbbCampione",
+                       "CmdCalibraAbb"}
+        << QStringList{"ChkEnFogReq", "ChkEnForzatura", "ChkEnPrecFaro"};
+    QTest::newRow("unknown") << int(AccessLevel::Unknown) << QStringList{} << QStringList{};
+}
+
+void TestRules::levelOpensItsControls()
+{
+    QFETCH(int, level);
+    QFETCH(QStringList, opened);
+    QFETCH(QStringList, closed);
+    QStringList actualOpened, actualClosed;
+    for (const auto &step : ControlTable::levelSteps(AccessLevel(level)))
+        (step.action == ControlTable::Action::Open ? actualOpened : actualClosed).append(step.control);
+    actualOpened.sort();
+    actualClosed.sort();
+    opened.sort();
+    closed.sort();
+    QCOMPARE(actualOpened, opened);
+    QCOMPARE(actualClosed, closed);
+}
+
+void TestRules::lockClosesEverything()
+{
+    const auto steps = ControlTable::lockSteps();
+    QCOMPARE(steps.size(), 31);
+    QCOMPARE(steps.first().control, QStringLiteral("ListaLingua"));
+    QCOMPARE(steps.at(27).control, QStringLiteral("CmdCalFoto"));
+    QCOMPARE(steps.last().control, QStringLiteral("ChkEnPrecFaro"));
+    for (const auto &step : steps)
+        QCOMPARE(int(step.action), int(ControlTable::Action::Close));
+}
+
+void TestRules::replies_data()
+{
+    QTest::addColumn<QByteArray>("reply");
+    QTest::addColumn<int>("byteCode");
+    QTest::addColumn<int>("number16");
+    QTest::addColumn<int>("index");
+    QTest::newRow("empty") << QByteArray() << -1 << -1 << -1;
+    QTest::newRow("offset 4660") << QByteArray::fromHex("3412") << 0x34 << 4660 << -1;
+    QTest::newRow("above the signed range") << QByteArray::fromHex("0090") << 0 << 36864 << -1;
+    QTest::newRow("digit") << QByteArray("1") << int('1') << -1 << 1;
+    QTest::newRow("not a number") << QByteArray("x") << int('x') << -1 << -1;
+}
+
+void TestRules::replies()
+{
+    QFETCH(QByteArray, reply);
+    QFETCH(int, byteCode);
+    QFETCH(int, number16);
+    QFETCH(int, index);
+    QCOMPARE(ValueCodec::byteCode(reply).value_or(-1), byteCode);
+    QCOMPARE(ValueCodec::number16(reply).value_or(-1), number16);
+    QCOMPARE(ValueCodec::digitIndex(reply).value_or(-1), index);
+}
+
+void TestRules::versionFileName_data()
+{
+    QTest::addColumn<QString>("version");
+    QTest::addColumn<QString>("form");
+    QTest::newRow("1.00") << "1.00" << "100";
+    QTest::newRow("1.02") << "1.02" << "102";
+    QTest::newRow("empty") << "" << "";
+    QTest::newRow("path") << "1/../x" << "";
+    QTest::newRow("dots") << "/.." << "";
+    QTest::newRow("control") << "1.0\x01" << "";
+    QTest::newRow("blank padding") << "1.0 " << "";
+}
+
+void TestRules::versionFileName()
+{
+    QFETCH(QString, version);
+    QFETCH(QString, form);
+    QCOMPARE(ValueCodec::fileNameForm(version), form);
+}
+
+void TestRules::factor_data()
+{
+    QTest::addColumn<quint32>("reading");
+    QTest::addColumn<QString>("reference");
+    QTest::addColumn<int>("factor");
+    QTest::newRow("worked example") << quint32(10000) << "29" << 345;
+    QTest::newRow("half goes down to even") << quint32(689) << "2" << 344;
+    QTest::newRow("half goes up to even") << quint32(691) << "2" << 346;
+    QTest::newRow("largest") << quint32(32767) << "1" << 32767;
+    QTest::newRow("too large") << quint32(32768) << "1" << -1;
+    QTest::newRow("zero reference") << quint32(100) << "0" << -1;
+    QTest::newRow("empty reference") << quint32(100) << "" << -1;
+}
+
+void TestRules::factor()
+{
+    QFETCH(quint32, reading);
+    QFETCH(QString, reference);
+    QFETCH(int, factor);
+    QCOMPARE(conversionFactor(reading, reference).value_or(-1), factor);
+}
+
+QTEST_APPLESS_MAIN(TestRules)
 #include "test_rules.moc"
