@@ -59,9 +59,13 @@ QByteArray Equipment::checkConnection()
         LinkWait::idle(m_link, &m_abort, connectionTimeoutMs);
         return {};
     }
+    // Bytes left from an earlier exchange make this answer untrustworthy;
+    // wait for the new reply too, so one read empties the line and the next
+    // check starts clean.
+    const qsizetype stale = m_link.waiting();
     m_link.send(QByteArray(1, Frames::Start));
-    LinkWait::forBytes(m_link, &m_abort, 1, connectionTimeoutMs);
-    if (m_link.takeAll() == QByteArray(1, Frames::Ack)) {
+    LinkWait::forBytes(m_link, &m_abort, stale + 1, connectionTimeoutMs);
+    if (m_link.takeAll() == QByteArray(1, Frames::Ack) && stale == 0) {
         m_status(QString());
         return QByteArray(1, Frames::Ack);
     }
