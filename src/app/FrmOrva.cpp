@@ -179,6 +179,8 @@ FrmOrva::FrmOrva(const FrmOrvaOptions &options, UserPrompts *prompts, QWidget *p
     connect(m_password, &FrmPassword::okPressed, this, &FrmOrva::onPasswordOk);
     connect(m_password, &FrmPassword::abandoned, this, [this] {
         // Nothing can confirm a password any more: end rather than wait forever.
+        if (m_ending)
+            return;
         m_ending = true;
         m_link.shutdown();
         emit programEnded(0);
@@ -636,10 +638,14 @@ void FrmOrva::choosePort()
 void FrmOrva::closeEvent(QCloseEvent *event)
 {
     // Closes the port and ends any wait; the running operation unwinds.
+    const bool wasEnding = m_ending;
     m_ending = true;
     m_link.shutdown();
+    if (m_password->isVisible())
+        m_password->close(); // ends its wait too
     event->accept();
-    emit programEnded(0);
+    if (!wasEnding)
+        emit programEnded(0);
 }
 
 void FrmOrva::endProgram()
