@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 
@@ -79,6 +80,9 @@ bool Harness::click(const QString &button, int deadlineMs)
     QObject::connect(&watchdog, &QTimer::timeout, w, [w] { w->close(); });
     watchdog.start(deadlineMs);
     auto *b = w->findChild<QPushButton *>(button);
+    for (int page = 0; b && page < w->SSTab1->count(); ++page) // show the button's page
+        if (w->SSTab1->widget(page)->isAncestorOf(b))
+            w->SSTab1->setCurrentIndex(page);
     if (!b || !b->isVisible() || !b->isEnabled())
         return false;
     b->click();

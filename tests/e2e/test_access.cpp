@@ -1,0 +1,255 @@
+#include "FrmPassword.h"
+#include "Harness.h"
+#include "access/ControlTable.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+// The names of the level-controlled controls that are open now.
+QStringList openControls(FrmOrva &w)
+{
+    QStringList open;
+    for (const auto &step : ControlTable::lockSteps()) {
+        QWidget *c = w.findChild<QWidget *>(step.control);
+        bool isOpen = false;
+        if (auto *combo = qobject_cast<LockableComboBox *>(c))
+            isOpen = !combo->isLocked();
+        else if (auto *edit = qobject_cast<QLineEdit *>(c))
+            isOpen = !edit->isReadOnly();
+        else
+            isOpen = c->isEnabled();
+        if (isOpen)
+            open.append(step.control);
+    }
+    return open;
+}
+
+const QStringList Administrator = {
+    "ListaLingua", "ListaLingua1", "TestoMarca", "TestoModello", "TestoNumOmologa", "TestoNumSerie",
+    "TestoGiornoScadenza", "TestoMeseScadenza", "TestoAnnoScadenza", "ListaMisura",
+    "ListaProtocollo", "TestoVersioneMctc", "TestoIndirizzoApp", "TestoNomeOfficina",
+    "TestoIndirizzo1", "TestoIndirizzo2", "TestoIndirizzo3", "TestoIndirizzo4", "ChkPrnHfaroIncl",
+    "CmdInvia", "ListaCom", "ListaTipoFaro", "TestoLuxAnaCampione", "CmdCalibraAna",
+    "TestoLuxAbbCampione", "CmdCalibraAbb", "ChkEnFogReq", "ChkEnForzatura", "ChkEnPrecFaro"};
+const QStringList Dealer = {
+    "ListaLingua", "ListaLingua1", "TestoGiornoScadenza", "TestoMeseScadenza", "TestoAnnoScadenza",
+    "ListaMisura", "TestoIndirizzoApp", "TestoNomeOfficina", "TestoIndirizzo1", "TestoIndirizzo2",
+    "TestoIndirizzo3", "TestoIndirizzo4", "ChkPrnHfaroIncl", "CmdInvia", "ListaCom",
+    "TestoLuxAnaCampione", "CmdCalibraAna", "TestoLuxAbbCampione", "CmdCalibraAbb"};
+const QStringList Technician = {"TestoGiornoScadenza", "TestoMeseScadenza", "TestoAnnoScadenza",
+                                "CmdInvia", "ListaCom", "TestoLuxAnaCampione", "CmdCalibraAna",
+                                "TestoLuxAbbCampione", "CmdCalibraAbb"};
+
+} // namespace
+
+class TestAccess : public QObject
+{
+    Q_OBJECT
+private slots:
+    void levels_data();
+    void levels();
+    void focusSelectsTheWholeWidth_data();
+    void focusSelectsTheWholeWidth();
+    void checkRunsBeforeTheButton();
+    void readOnlyFieldIsCheckedToo();
+    void mctcForcesUnitAndLanguage_data();
+    void mctcForcesUnitAndLanguage();
+    void mctcSpringsBackForADealer();
+    void languageKeyFollowsTheLanguage();
+    void rulesRestDuringALoad();
+};
+
+void TestAccess::levels_data()
+{
+    QTest::addColumn<QString>("password");
+    QTest::addColumn<QString>("suffix");
+    QTest::addColumn<QStringList>("open");
+    QTest::newRow("administrator") << "52917" << "  (PW = Administrator)" << Administrator;
+    QTest::newRow("dealer") << "40368" << "  (PW = rivenditore)" << Dealer;
+    QTest::newRow("technician") << "27754" << "  (PW = tecnico)" << Technician;
+    QTest::newRow("leading blank") << " 52917" << "  (PW = sconosciuta)" << QStringList{};
+    QTest::newRow("one digit short") << "5291" << "  (PW = sconosciuta)" << QStringList{};
+    QTest::newRow("empty") << "" << "  (PW = sconosciuta)" << QStringList{};
+}
+
+void TestAccess::levels()
+{
+    QFETCH(QString, password);
+    QFETCH(QString, suffix);
+    QFETCH(QStringList, open);
+    Harness h;
+    h.sim.setPowered(false); // hold the load before its interlock
+    QStringList afterOk;
+    QTimer::singleShot(300, &h.sim, [&] {
+        afterOk = openControls(*h.window);
+        h.sim.setPowered(true);
+    });
+    QVERIFY(h.start(password));
+    FrmOrva &w = *h.window;
+    QCOMPARE(afterOk, open);
+    QCOMPARE(openControls(w), open);
+    QVERIFY(w.ListaPannello->isLocked());
+    QVERIFY(!w.CmdCalFoto->isEnabled());
+    QVERIFY(w.isEnabled());
+    QVERIFY(!w.password()->isVisible());
+    QVERIFY(w.windowTitle().endsWith(suffix));
+
+    // Every transfer ends with the level applied again, and one suffix only.
+    for (int i = 0; i < 2; ++i) {
+        w.CmdInvia->setEnabled(true); // also under levels that may not send
+        QVERIFY(h.click("CmdInvia"));
+        QCOMPARE(openControls(w), open);
+    }
+    w.CmdCalibraAbb->setEnabled(true);
+    h.prompts.confirmAnswer = false;
+    QVERIFY(h.click("CmdCalibraAbb"));
+    QCOMPARE(openControls(w), open);
+    QCOMPARE(w.windowTitle(), QStringLiteral("Setting Parameters ORVA  ver. 2.03") + suffix);
+    QVERIFY(!w.CmdCalFoto->isEnabled());
+}
+
+void TestAccess::focusSelectsTheWholeWidth_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("selected");
+    QTest::newRow("24 characters") << "TestoNumOmologa" << "ABCDEFGHIJKLMNOPQRSTUVWX" << 24;
+    QTest::newRow("three characters") << "TestoMarca" << "ABC" << 3;
+    QTest::newRow("padded width") << "TestoNomeOfficina" << QString(24, u' ') << 24;
+}
+
+void TestAccess::focusSelectsTheWholeWidth()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, text);
+    QFETCH(int, selected);
+    Harness h;
+    QVERIFY(h.start());
+    FrmOrva &w = *h.window;
+    w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    auto *edit = w.findChild<QLineEdit *>(field);
+    edit->setText(text);
+    edit->clearFocus();
+    edit->setFocus(Qt::TabFocusReason);
+    QCOMPARE(edit->selectionStart(), 0);
+    QCOMPARE(edit->selectedText().size(), selected);
+    QTest::keyClicks(edit, "Z");
+    QCOMPARE(edit->text(), QStringLiteral("Z"));
+}
+
+void TestAccess::checkRunsBeforeTheButton()
+{
+    Harness h;
+    QVERIFY(h.start());
+    FrmOrva &w = *h.window;
+    w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    w.TestoGiornoScadenza->setFocus(Qt::TabFocusReason);
+    QTest::keyClicks(w.TestoGiornoScadenza, "35");
+    QCOMPARE(w.TestoGiornoScadenza->text(), QStringLiteral("35"));
+    QTest::mouseClick(w.CmdInvia, Qt::LeftButton);
+    QCOMPARE(w.TestoGiornoScadenza->text(), QStringLiteral("01"));
+    QCOMPARE(h.sim.memory().mid(0x80, 8), QByteArray("01122027"));
+}
+
+void TestAccess::readOnlyFieldIsCheckedToo()
+{
+    Harness h;
+    h.sim.memory().replace(0x80, 2, "45");
+    QVERIFY(h.start(QStringLiteral("")));
+    FrmOrva &w = *h.window;
+    w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    QCOMPARE(w.TestoGiornoScadenza->text(), QStringLiteral("45"));
+    QVERIFY(w.TestoGiornoScadenza->isReadOnly());
+    w.TestoGiornoScadenza->setFocus(Qt::TabFocusReason);
+    w.TestoMeseScadenza->setFocus(Qt::TabFocusReason);
+    QCOMPARE(w.TestoGiornoScadenza->text(), QStringLiteral("01"));
+}
+
+void TestAccess::mctcForcesUnitAndLanguage_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<bool>("forced");
+    QTest::newRow("MCTC") << "MCTC-NET" << true;
+    QTest::newRow("lower case") << "mctc-net" << true;
+    QTest::newRow("mixed case") << "Mctc-Net" << true;
+    QTest::newRow("MCT and another letter") << "MCTX-NET" << false;
+    QTest::newRow("leading blank") << " MCTC-NET" << false;
+}
+
+void TestAccess::mctcForcesUnitAndLanguage()
+{
+    QFETCH(QString, entry);
+    QFETCH(bool, forced);
+    Harness h;
+    h.editFile("ORVA_100.ini", [&](const QString &line) {
+        return line.startsWith("//\"MCTC-NET\"")
+                   ? QString(line).replace(QStringLiteral("\"MCTC-NET\""), "\"" + entry + "\"")
+                   : line;
+    });
+    h.sim.memory()[0x0004] = char(2); // Deutsch
+    QVERIFY(h.start());
+    FrmOrva &w = *h.window;
+    QCOMPARE(w.ListaLingua->currentIndex(), 2);
+    QCOMPARE(w.ListaMisura->currentIndex(), 0);
+    w.activateWindow();
+    w.ListaProtocollo->setFocus();
+    QTest::keyClick(w.ListaProtocollo, Qt::Key_Down); // the user picks entry 1
+    QCOMPARE(w.ListaProtocollo->currentIndex(), 1);
+    QCOMPARE(w.ListaMisura->currentIndex(), forced ? 1 : 0);
+    QCOMPARE(w.ListaLingua->currentIndex(), forced ? 0 : 2);
+    QCOMPARE(w.ListaLingua1->currentIndex(), forced ? 0 : 2);
+}
+
+void TestAccess::mctcSpringsBackForADealer()
+{
+    Harness h;
+    h.sim.memory()[0x008A] = '1'; // the tester uses MCTC-NET
+    QVERIFY(h.start(QStringLiteral("40368")));
+    FrmOrva &w = *h.window;
+    QCOMPARE(w.ListaProtocollo->currentText(), QStringLiteral("MCTC-NET"));
+    // The load leaves the tester's unit alone: the rule waits for a change.
+    QCOMPARE(w.ListaMisura->currentIndex(), 0);
+    w.activateWindow();
+    w.ListaLingua->setFocus();
+    QTest::keyClick(w.ListaLingua, Qt::Key_Down);
+    QCOMPARE(w.ListaLingua->currentIndex(), 0);
+    QCOMPARE(w.ListaMisura->currentIndex(), 1);
+    w.ListaMisura->setFocus();
+    QTest::keyClick(w.ListaMisura, Qt::Key_Up);
+    QCOMPARE(w.ListaMisura->currentIndex(), 1);
+    QCOMPARE(w.ListaLingua1->currentText(), QStringLiteral("txt_en_******"));
+}
+
+void TestAccess::languageKeyFollowsTheLanguage()
+{
+    Harness h;
+    QVERIFY(h.start(QStringLiteral("40368")));
+    FrmOrva &w = *h.window;
+    w.ListaLingua->setCurrentIndex(2);
+    QCOMPARE(w.ListaLingua1->currentIndex(), 2);
+    QCOMPARE(w.ListaLingua1->currentText(), QStringLiteral("txt_de_single"));
+    QCOMPARE(w.ListaMisura->currentIndex(), 0);
+}
+
+void TestAccess::rulesRestDuringALoad()
+{
+    Harness h;
+    h.sim.memory()[0x008A] = '1'; // MCTC protocol
+    h.sim.memory()[0x0004] = char(1);
+    QVERIFY(h.start());
+    FrmOrva &w = *h.window;
+    QCOMPARE(w.ListaMisura->currentIndex(), 0);
+    QCOMPARE(w.ListaLingua->currentIndex(), 1);
+    QCOMPARE(w.ListaLingua1->currentIndex(), 1);
+}
+
+QTEST_MAIN(TestAccess)
+#include "test_access.moc"

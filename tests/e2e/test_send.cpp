@@ -1,0 +1,205 @@
+#include "Harness.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+QByteArray text(const char *t, int length)
+{
+    return QByteArray(t).leftJustified(length, ' ', true);
+}
+
+// (address, bytes) in the order they must reach the tester.
+using Writes = QList<QPair<int, QByteArray>>;
+
+QList<QByteArray> framesOf(const Writes &writes)
+{
+    QList<QByteArray> frames;
+    for (const auto &[address, bytes] : writes)
+        for (int k = 0; k < bytes.size(); ++k)
+            frames.append(QByteArray("W") + char((address + k) >> 8) + char((address + k) & 0xFF) +
+                          bytes.at(k));
+    return frames;
+}
+
+} // namespace
+
+class TestSend : public QObject
+{
+    Q_OBJECT
+private slots:
+    void writesEveryParameterInOrder();
+    void unchangedSendLeavesTheTesterAsItWas();
+    void testerOffReportsAndReloads();
+    void abortDuringWriteFive();
+    void testerStopsAcknowledging();
+};
+
+void TestSend::writesEveryParameterInOrder()
+{
+    Harness h;
+    QVERIFY(h.start());
+    FrmOrva &w = *h.window;
+    w.ListaLingua->setCurrentIndex(1); // Italiano: a wildcard block of four lines
+    w.TestoMarca->setText("ACME");
+    w.TestoModello->setText("ABCDEFGHIJKLMN"); // 14 characters
+    w.TestoNumOmologa->setText("H1");
+    w.TestoNumSerie->setText("1234");
+    w.TestoGiornoScadenza->setText("5");
+    w.TestoMeseScadenza->setText("12");
+    w.TestoAnnoScadenza->setText("2003");
+    w.ListaMisura->setCurrentIndex(1);
+    w.ListaPannello->setCurrentIndex(-1); // unselected
+    w.ListaProtocollo->setCurrentIndex(2);
+    w.TestoIndirizzoApp->setText("7");
+    w.TestoVersioneMctc->setText("3.0");
+    w.ListaTipoFaro->setCurrentIndex(1);
+    w.ChkEnFogReq->setChecked(true);
+    w.ChkEnForzatura->setChecked(false);
+    w.ChkEnPrecFaro->setChecked(true);
+    w.TestoNomeOfficina->setText("GARAGE");
+    w.TestoIndirizzo1->setText("A1");
+    w.TestoIndirizzo2->setText("");
+    w.TestoIndirizzo3->setText("A3");
+    w.TestoIndirizzo4->setText("A4");
+    w.ChkPrnHfaroIncl->setChecked(false);
+    h.sim.clearFrames();
+    const int beeps = h.prompts.beeps;
+
+    QVERIFY(h.click("CmdInvia"));
+
+    const Writes expected = {
+        {0x0200, text("PROVAFARI", 16)}, {0x0210, text("MISURA", 16)},
+        {0x0220, text("STAMPA", 16)},    {0x0230, QByteArray(1, 2)},
+        {0x0004, QByteArray(1, 1)},      {0x0010, text("ACME", 10)},
+        {0x0020, text("ABCDEFGHIJ", 10)}, {0x002A, text("KLMN", 10)},
+        {0x0040, text("H1", 12)},        {0x004C, text("", 12)},
+        {0x0060, text("1234", 4)},       {0x0064, text("", 16)},
+        {0x0080, text("5122003", 8)},    {0x0088, "1"},
+        {0x0089, "-"},                   {0x008A, "2"},
+        {0x0090, text("7", 2)},          {0x0092, "3.0"},
+        {0x0095, QByteArray(1, 1)},      {0x0096, QByteArray("\x05\x00", 2)},
+        {0x00A0, text("GARAGE", 24)},    {0x00B8, text("A1", 24)},
+        {0x00D0, text("", 24)},          {0x00E8, text("A3", 24)},
+        {0x0100, text("A4", 24)},        {0x0118, QByteArray(1, 0)}};
+    QCOMPARE(h.frames('W'), framesOf(expected));
+    // The clock frame needs no reply: give the line a moment to carry it.
+    QTRY_COMPARE_WITH_TIMEOUT(h.frames('D').size(), 1, 2000);
+    QCOMPARE(h.sim.frames().last().at(0), 'D');
+    const QByteArray clock = h.frames('D').first();
+    QCOMPARE(w.TestoData->text().mid(11, 2).toInt(nullptr, 16), int(quint8(clock.at(3)))); // hours, BCD
+    QCOMPARE(w.status(), QString());
+    QCOMPARE(h.prompts.beeps, beeps + 1);
+    QVERIFY(h.prompts.shown.isEmpty());
+    QVERIFY(!w.CmdInterrompiParametri->isVisible());
+    QVERIFY(w.CmdInvia->isEnabled());
+    QVERIFY(!w.abortFlag().isSet());
+}
+
+void TestSend::unchangedSendLeavesTheTesterAsItWas()
+{
+    Harness h;
+    QVERIFY(h.start());
+    const QByteArray before = h.sim.memory();
+    QVERIFY(h.click("CmdInvia"));
+    QVERIFY(!h.frames('W').isEmpty());
+    QCOMPARE(h.sim.memory(), before);
+}
+
+void TestSend::testerOffReportsAndReloads()
+{
+    Harness h;
+    QVERIFY(h.start());
+    FrmOrva &w = *h.window;
+    w.TestoMarca->setText("EDITED");
+    h.sim.setPowered(false);
+    QString statusAfterBox;
+    h.prompts.onShown = [&] {
+        QTimer::singleShot(1500, &h.sim, [&] {
+            statusAfterBox = w.status();
+            h.sim.setPowered(true);
+        });
+    };
+    QVERIFY(h.click("CmdInvia"));
+    QCOMPARE(h.prompts.shown.size(), 1);
+    QCOMPARE(h.prompts.shown[0].kind, QStringLiteral("critical"));
+    QCOMPARE(h.prompts.shown[0].title, QStringLiteral("ORVA connection ..."));
+    QCOMPARE(h.prompts.shown[0].text,
+             QStringLiteral("Transmission Parameters FAILED because ORVA equipment is not connected "
+                            "or is power off !\r\nWait a new connection and SET new parameters "
+                            "AGAIN ...."));
+    QCOMPARE(statusAfterBox,
+             QStringLiteral("Wait connection to Equipment ! Reset with power supply ..."));
+    QCOMPARE(w.TestoMarca->text(), QStringLiteral("ORVA      "));
+    QVERIFY(h.frames('W').isEmpty());
+    QVERIFY(w.session().parametersLoaded);
+    QVERIFY(w.CmdInvia->isEnabled());
+    QVERIFY(!w.CmdInterrompiParametri->isVisible());
+}
+
+void TestSend::abortDuringWriteFive()
+{
+    Harness h;
+    QVERIFY(h.start());
+    FrmOrva &w = *h.window;
+    w.TestoMarca->setText("ACME");
+    w.TestoModello->setText("ABCDEFGHIJKLMNOPQRST");
+    // Writes 1 to 4: the English texts (49 bytes), the language, manufacturer and
+    // model part one; two bytes of write 5 are acknowledged before the abort.
+    h.whenFrames('W', 49 + 1 + 10 + 10 + 2, [&] { w.CmdInterrompiParametri->click(); });
+    QVERIFY(h.click("CmdInvia"));
+    const auto sent = h.frames('W');
+    QVERIFY2(sent.size() >= 72 && sent.size() <= 73, qPrintable(QString::number(sent.size())));
+    QCOMPARE(frameAddress(sent.last()) & 0xFFF0, 0x0020);
+    QVERIFY(h.frames('D').isEmpty());
+    QVERIFY(h.prompts.shown.isEmpty());
+    QCOMPARE(h.sim.memory().mid(0x10, 10), QByteArray("ACME      "));
+    QCOMPARE(h.sim.memory().mid(0x2A, 2), QByteArray("KL"));
+    QCOMPARE(w.TestoModello->text(), QStringLiteral("ABCDEFGHIJKLMNOPQRST"));
+    QCOMPARE(w.status(), QString());
+    QVERIFY(!w.abortFlag().isSet());
+    QVERIFY(w.CmdInvia->isEnabled());
+}
+
+void TestSend::testerStopsAcknowledging()
+{
+    Harness h;
+    QVERIFY(h.start());
+    FrmOrva &w = *h.window;
+    w.TestoMarca->setText("ACME");
+    h.sim.stopAckAfter(30);
+    // While the send waits, the window is interlocked but Abort is live.
+    bool marcaLocked = false, calibrateClosed = false, abortLive = false;
+    h.whenFrames('W', 31, [&] {
+        marcaLocked = w.TestoMarca->isReadOnly();
+        calibrateClosed = !w.CmdCalibraAna->isEnabled() && !w.CmdCalibraAbb->isEnabled();
+        abortLive = w.CmdInterrompiParametri->isVisible() && w.CmdInterrompiParametri->isEnabled();
+    });
+    QElapsedTimer t;
+    t.start();
+    QVERIFY(h.click("CmdInvia"));
+    QVERIFY(t.elapsed() < 6000);
+    QVERIFY(marcaLocked && calibrateClosed && abortLive);
+    QCOMPARE(h.prompts.shown.size(), 1);
+    QCOMPARE(h.prompts.shown[0].title, QStringLiteral("ORVA connection ..."));
+    QVERIFY(h.prompts.shown[0].text.contains(QStringLiteral("021Eh")));
+    QVERIFY(h.prompts.shown[0].text.contains(QStringLiteral("AGAIN")));
+    QCOMPARE(h.frames('W').size(), 31);
+    QVERIFY(h.frames('D').isEmpty());
+    QCOMPARE(w.TestoMarca->text(), QStringLiteral("ACME"));
+    QVERIFY(!w.TestoMarca->isReadOnly());
+
+    // Back on, the next send goes through.
+    h.sim.setPowered(true);
+    h.prompts.shown.clear();
+    QVERIFY(h.click("CmdInvia"));
+    QVERIFY(h.prompts.shown.isEmpty());
+    QCOMPARE(h.sim.memory().mid(0x10, 10), QByteArray("ACME      "));
+}
+
+QTEST_MAIN(TestSend)
+#include "test_send.moc"
