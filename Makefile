@@ -1,7 +1,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: deps build run test clean format
+.PHONY: deps build run test bench clean format
 
 deps:
 	@scripts/install-deps
@@ -21,3 +21,6 @@ format:
 
 clean:
 	rm -rf $(BUILD)
+
+bench: build
+	$(BUILD)/bin/bench_wait_cpu 10

@@ -1,0 +1,292 @@
+#include "Harness.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+QList<QByteArray> writesAt(const Harness &h, int address)
+{
+    QList<QByteArray> out;
+    for (const QByteArray &f : h.frames('W'))
+        if ((frameAddress(f) & 0xFFFE) == address)
+            out.append(f);
+    return out;
+}
+} // namespace
+
+class TestCalibration : public QObject
+{
+    Q_OBJECT
+private slots:
+    void lowBeamWorkedExample();
+    void factorRoundsHalfToEven_data();
+    void factorRoundsHalfToEven();
+    void channels_data();
+    void channels();
+    void highBeamWritesOnlyItsFactor();
+    void answeringNoSendsNothing();
+    void abortDuringTheReading();
+    void testerOffReloads();
+    void unusableInputsWriteNothing_data();
+    void unusableInputsWriteNothing();
+    void readingThatNeverComes();
+    void photodiodeCalibrationStartsOnce();
+    void photodiodeCalibrationWaitsForTheTester();
+    void photodiodeCalibrationAbort();
+};
+
+void TestCalibration::lowBeamWorkedExample()
+{
+    Harness h;
+    QVERIFY(h.start());
+    FrmOrva &w = *h.window;
+    h.prompts.confirmAnswer = true;
+    QString readingShown, factorShown;
+    h.prompts.onShown = [&] {
+        readingShown = w.TestoBitAnaScheda->text();
+        factorShown = w.TestoAnaConv->text();
+    };
+    h.sim.setReading(11, 10000);
+    QVERIFY(h.click("CmdCalibraAna"));
+    QCOMPARE(readingShown, QStringLiteral("10000"));
+    QCOMPARE(factorShown, QStringLiteral("345"));
+    QCOMPARE(h.prompts.shown.size(), 1);
+    QCOMPARE(h.prompts.shown[0].kind, QStringLiteral("question"));
+    QCOMPARE(h.prompts.shown[0].title, QStringLiteral("Calibrating Lux ..."));
+    QCOMPARE(h.prompts.shown[0].text, QStringLiteral("Are you sure to Calibrate Low Beam?"));
+    QCOMPARE(h.frames('F').size(), 1);
+    QCOMPARE(h.frames('F').first().toHex(), QByteArray("460b"));
+    QCOMPARE(h.frames('W'), (QList<QByteArray>{QByteArray::fromHex("57012059"),
+                                                QByteArray::fromHex("57012101")}));
+    QCOMPARE(w.TestoAnaConv->text(), QStringLiteral("345"));
+    QCOMPARE(w.status(), QString());
+    QCOMPARE(h.prompts.beeps, 2);
+    QVERIFY(w.CmdCalibraAna->isVisible());
+    QVERIFY(w.CmdCalibraAna->isEnabled());
+    QVERIFY(!w.CmdInterrompiAna->isVisible());
+    QVERIFY(!w.abortFlag().isSet());
+}
+
+void TestCalibration::factorRoundsHalfToEven_data()
+{
+    QTest::addColumn<quint32>("reading");
+    QTest::addColumn<QString>("reference");
+    QTest::addColumn<QString>("factor");
+    QTest::newRow("344.5") << quint32(689) << "2" << "344";
+    QTest::newRow("345.5") << quint32(691) << "2" << "346";
+    QTest::newRow("344.83") << quint32(10000) << "29" << "345";
+}
+
+void TestCalibration::factorRoundsHalfToEven()
+{
+    QFETCH(quint32, reading);
+    QFETCH(QString, reference);
+    QFETCH(QString, factor);
+    Harness h;
+    QVERIFY(h.start());
+    h.window->TestoLuxAnaCampione->setText(reference);
+    h.sim.setReading(11, reading);
+    h.prompts.confirmAnswer = true;
+    QVERIFY(h.click("CmdCalibraAna"));
+    QCOMPARE(h.window->TestoAnaConv->text(), factor);
+    const int stored = quint8(h.sim.memory().at(0x120)) + 256 * quint8(h.sim.memory().at(0x121));
+    QCOMPARE(QString::number(stored), factor);
+}
+
+void TestCalibration::channels_data()
+{
+    QTest::addColumn<int>("lamp");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("channel");
+    QTest::newRow("low beam, left-hand drive") << 0 << "CmdCalibraAna" << 11;
+    QTest::newRow("low beam, right-hand drive") << 1 << "CmdCalibraAna" << 7;
+    QTest::newRow("high beam, left-hand drive") << 0 << "CmdCalibraAbb" << 9;
+    QTest::newRow("high beam, right-hand drive") << 1 << "CmdCalibraAbb" << 9;
+}
+
+void TestCalibration::channels()
+{
+    QFETCH(int, lamp);
+    QFETCH(QString, button);
+    QFETCH(int, channel);
+    Harness h;
+    QVERIFY(h.start());
+    h.window->ListaTipoFaro->setCurrentIndex(lamp);
+    QVERIFY(h.click(button));
+    QCOMPARE(h.frames('F').size(), 1);
+    QCOMPARE(int(h.frames('F').first().at(1)), channel);
+}
+
+void TestCalibration::highBeamWritesOnlyItsFactor()
+{
+    Harness h;
+    QVERIFY(h.start());
+    FrmOrva &w = *h.window;
+    h.sim.setReading(9, 7700);
+    h.prompts.confirmAnswer = true;
+    QVERIFY(h.click("CmdCalibraAbb"));
+    QCOMPARE(w.TestoAbbConv->text(), QStringLiteral("100"));
+    QCOMPARE(w.TestoBitAbbScheda->text(), QStringLiteral("7700"));
+    QCOMPARE(h.frames('W').size(), 2);
+    QCOMPARE(writesAt(h, 0x122).size(), 2);
+    QCOMPARE(w.TestoAnaConv->text(), QStringLiteral("345"));
+    QCOMPARE(h.sim.memory().mid(0x120, 2), QByteArray::fromHex("5901"));
+    QCOMPARE(h.prompts.shown[0].text, QStringLiteral("Are you sure to Calibrate High Beam?"));
+}
+
+void TestCalibration::answeringNoSendsNothing()
+{
+    Harness h;
+    QVERIFY(h.start());
+    h.prompts.confirmAnswer = false;
+    QVERIFY(h.click("CmdCalibraAna"));
+    QVERIFY(h.frames('W').isEmpty());
+    QCOMPARE(h.window->TestoAnaConv->text(), QStringLiteral("345"));
+    QCOMPARE(h.window->TestoBitAnaScheda->text(), QStringLiteral("0"));
+}
+
+void TestCalibration::abortDuringTheReading()
+{
+    Harness h;
+    QVERIFY(h.start());
+    FrmOrva &w = *h.window;
+    // The reading's reply is late; the operator aborts meanwhile.
+    QObject::connect(&h.sim, &TesterSimulator::frameReceived, &h.sim, [&](const QByteArray &f) {
+        if (f.at(0) != 'F')
+            return;
+        h.sim.setReplyDelayMs(2000);
+        QTimer::singleShot(100, &h.sim, [&] { w.CmdInterrompiAna->click(); });
+    });
+    QVERIFY(h.click("CmdCalibraAna"));
+    QCOMPARE(w.TestoBitAnaScheda->text(), QString());
+    QCOMPARE(w.TestoAnaConv->text(), QString());
+    QVERIFY(h.frames('W').isEmpty());
+    QVERIFY(h.prompts.shown.isEmpty());
+    QCOMPARE(w.status(), QString());
+    QVERIFY(w.CmdCalibraAna->isVisible());
+    QVERIFY(!w.abortFlag().isSet());
+}
+
+void TestCalibration::testerOffReloads()
+{
+    Harness h;
+    QVERIFY(h.start());
+    FrmOrva &w = *h.window;
+    h.sim.setPowered(false);
+    bool disabledDuringReload = false;
+    QTimer::singleShot(1500, &h.sim, [&] {
+        disabledDuringReload = !w.CmdCalibraAna->isEnabled() && w.CmdCalibraAna->isVisible();
+        h.sim.setPowered(true);
+    });
+    h.sim.clearFrames();
+    QVERIFY(h.click("CmdCalibraAna"));
+    QVERIFY(disabledDuringReload);
+    QVERIFY(h.frames('F').isEmpty());
+    QVERIFY(h.frames('R').size() > 100); // a full reload
+    QCOMPARE(w.TestoAnaConv->text(), QStringLiteral("345"));
+    QVERIFY(w.CmdCalibraAna->isEnabled());
+    QVERIFY(h.prompts.shown.isEmpty());
+}
+
+void TestCalibration::unusableInputsWriteNothing_data()
+{
+    QTest::addColumn<QString>("reference");
+    QTest::addColumn<quint32>("reading");
+    QTest::newRow("reference 0") << "0" << quint32(1000);
+    QTest::newRow("empty reference") << "" << quint32(1000);
+    QTest::newRow("factor above 32767") << "1" << quint32(40000);
+    QTest::newRow("reading of 2^31") << "29" << quint32(0x80000000u);
+}
+
+void TestCalibration::unusableInputsWriteNothing()
+{
+    QFETCH(QString, reference);
+    QFETCH(quint32, reading);
+    Harness h;
+    QVERIFY(h.start());
+    FrmOrva &w = *h.window;
+    w.TestoLuxAnaCampione->setText(reference);
+    h.sim.setReading(11, reading);
+    h.prompts.confirmAnswer = true;
+    QVERIFY(h.click("CmdCalibraAna"));
+    QVERIFY(h.frames('W').isEmpty());
+    QCOMPARE(h.prompts.shown.size(), 1);
+    QCOMPARE(h.prompts.shown[0].kind, QStringLiteral("warning"));
+    QCOMPARE(h.prompts.shown[0].title, QStringLiteral("Calibrating Lux ..."));
+    QVERIFY(h.prompts.shown[0].text.contains(QStringLiteral("nothing was written")));
+    QCOMPARE(w.TestoAnaConv->text(), QStringLiteral("345"));
+    QVERIFY(w.CmdCalibraAna->isEnabled());
+}
+
+void TestCalibration::readingThatNeverComes()
+{
+    Harness h;
+    QVERIFY(h.start());
+    FrmOrva &w = *h.window;
+    // The tester answers the check, then falls silent.
+    h.whenFrames(0x01, h.frames(0x01).size() + 1, [&] { h.sim.setPowered(false); });
+    QElapsedTimer t;
+    t.start();
+    QVERIFY(h.click("CmdCalibraAna"));
+    QVERIFY(t.elapsed() < 8000);
+    QCOMPARE(h.frames('F').size(), 1);
+    QCOMPARE(h.prompts.shown.size(), 1);
+    QCOMPARE(h.prompts.shown[0].kind, QStringLiteral("warning"));
+    QVERIFY(h.prompts.shown[0].text.contains(QStringLiteral("no reading")));
+    QCOMPARE(w.TestoAnaConv->text(), QString());
+    QVERIFY(w.CmdCalibraAna->isVisible());
+}
+
+void TestCalibration::photodiodeCalibrationStartsOnce()
+{
+    Harness h;
+    QVERIFY(h.start());
+    FrmOrva &w = *h.window;
+    w.TestoBitAbbScheda->setText("123");
+    w.CmdCalFoto->setEnabled(true); // no access level enables it
+    const int checks = h.frames(0x01).size();
+    QVERIFY(h.click("CmdCalFoto"));
+    QTRY_COMPARE_WITH_TIMEOUT(h.sim.calibrationStarts(), 1, 2000);
+    QCOMPARE(h.frames(0x01).size(), checks + 1);
+    QCOMPARE(h.sim.frames().last(), QByteArray("C"));
+    QCOMPARE(w.TestoBitAnaScheda->text(), QString());
+    QCOMPARE(w.TestoAnaConv->text(), QString());
+    QCOMPARE(w.TestoBitAbbScheda->text(), QStringLiteral("123"));
+    QCOMPARE(w.TestoAbbConv->text(), QStringLiteral("210"));
+    QVERIFY(w.CmdCalFoto->isVisible());
+    QVERIFY(!w.CmdCalFoto->isEnabled());
+    QVERIFY(!w.CmdInterrompiFotodiodi->isVisible());
+}
+
+void TestCalibration::photodiodeCalibrationWaitsForTheTester()
+{
+    Harness h;
+    QVERIFY(h.start());
+    h.sim.setPowered(false);
+    QTimer::singleShot(2500, &h.sim, [&] { h.sim.setPowered(true); });
+    h.window->CmdCalFoto->setEnabled(true);
+    QVERIFY(h.click("CmdCalFoto"));
+    QTRY_COMPARE_WITH_TIMEOUT(h.sim.calibrationStarts(), 1, 2000);
+    QCOMPARE(h.window->status(), QString());
+}
+
+void TestCalibration::photodiodeCalibrationAbort()
+{
+    Harness h;
+    QVERIFY(h.start());
+    FrmOrva &w = *h.window;
+    h.sim.setPowered(false);
+    QTimer::singleShot(1500, &h.sim, [&] { w.CmdInterrompiFotodiodi->click(); });
+    w.CmdCalFoto->setEnabled(true);
+    QVERIFY(h.click("CmdCalFoto"));
+    QCOMPARE(h.sim.calibrationStarts(), 0);
+    QVERIFY(w.CmdCalFoto->isVisible());
+    QVERIFY(!w.CmdCalFoto->isEnabled());
+    QVERIFY(!w.abortFlag().isSet());
+    QCOMPARE(w.status(), QString());
+}
+
+QTEST_MAIN(TestCalibration)
+#include "test_calibration.moc"
