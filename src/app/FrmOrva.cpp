@@ -20,6 +20,7 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QFocusEvent>
+#include <QFont>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -60,6 +61,7 @@ QLineEdit *captionBox(QWidget *parent, const char *name, const QString &text)
     box->setFocusPolicy(Qt::NoFocus);
     greyBackground(box);
     box->setAccessibleName(text);
+    box->setMinimumWidth(box->fontMetrics().horizontalAdvance(text) + 14);
     return box;
 }
 
@@ -72,6 +74,8 @@ QLineEdit *textBox(QWidget *parent, const char *name, int maxLength, const QStri
     box->setText(text);
     box->setReadOnly(true);
     box->setAccessibleName(accessible);
+    if (maxLength <= 4) // short numeric fields are only as wide as their digits
+        box->setFixedWidth(box->fontMetrics().horizontalAdvance(QString(maxLength + 1, u'0')) + 24);
     return box;
 }
 
@@ -93,6 +97,7 @@ LockableComboBox *comboBox(QWidget *parent, const char *name, const QString &acc
     combo->setObjectName(QLatin1String(name));
     combo->setPlaceholderText(placeholder);
     combo->setAccessibleName(accessible);
+    combo->setMinimumContentsLength(9);
     return combo;
 }
 
@@ -141,6 +146,11 @@ FrmOrva::FrmOrva(const FrmOrvaOptions &options, UserPrompts *prompts, QWidget *p
     m_session.programFolder = options.programFolder.isEmpty()
                                   ? QCoreApplication::applicationDirPath()
                                   : options.programFolder;
+
+    // The window's size is fixed: a compact font, as on the original tool, fits it.
+    QFont compact = font();
+    compact.setPointSizeF(8);
+    setFont(compact);
 
     SSTab1 = new QTabWidget(this);
     SSTab1->setObjectName(QStringLiteral("SSTab1"));
@@ -200,8 +210,11 @@ void FrmOrva::buildPage1(QWidget *page)
     Frame2 = new QGroupBox(QStringLiteral("Calibration General Equipment Parameters"), page);
     Frame2->setObjectName(QStringLiteral("Frame2"));
     auto *g = new QGridLayout(Frame2);
-    g->setHorizontalSpacing(4);
+    g->setHorizontalSpacing(3);
     g->setVerticalSpacing(3);
+    g->setContentsMargins(4, 4, 4, 4);
+    g->setColumnStretch(1, 3);
+    g->setColumnStretch(3, 1);
 
     Label3 = new QLabel(QStringLiteral("Versione Firmware"), Frame2);
     Label3->setObjectName(QStringLiteral("Label3"));
@@ -280,24 +293,26 @@ void FrmOrva::buildPage1(QWidget *page)
     for (QLineEdit *w : {TestoGiornoScadenza, Text16, TestoMeseScadenza, Text17, TestoAnnoScadenza,
                          Text18})
         date->addWidget(w);
+    date->addStretch(1);
     Text21 = captionBox(Frame2, "Text21", QString());
     Text21->setAccessibleName(QStringLiteral("Date and time"));
     Text21->setMinimumHeight(2 * Text21->sizeHint().height());
     TestoData = displayBox(Frame2, "TestoData", QStringLiteral("Date and time"));
     g->addWidget(Text13, 6, 0);
-    g->addLayout(date, 6, 1);
-    g->addWidget(Text21, 6, 2);
-    g->addWidget(TestoData, 6, 3, 1, 2);
+    g->addLayout(date, 6, 1, 1, 2);
+    g->addWidget(Text21, 6, 3);
+    g->addWidget(TestoData, 6, 4);
 
     ChkEnFogReq = checkBox(Frame2, "ChkEnFogReq", QStringLiteral("enable FOG test request"), false);
     ChkEnForzatura =
         checkBox(Frame2, "ChkEnForzatura", QStringLiteral("enable good test forcing"), false);
     ChkEnPrecFaro =
         checkBox(Frame2, "ChkEnPrecFaro", QStringLiteral("enable previous headlight test"), false);
-    g->addWidget(ChkEnFogReq, 7, 0, 1, 2);
-    g->addWidget(ChkEnForzatura, 7, 2, 1, 2);
-    g->addWidget(ChkEnPrecFaro, 7, 4);
-    pageLayout->addWidget(Frame2);
+    auto *switches = new QHBoxLayout;
+    for (QCheckBox *b : {ChkEnFogReq, ChkEnForzatura, ChkEnPrecFaro})
+        switches->addWidget(b);
+    g->addLayout(switches, 7, 0, 1, 5);
+    pageLayout->addWidget(Frame2, 1);
 
     Frame3 = new QGroupBox(QStringLiteral("Printing Options"), page);
     Frame3->setObjectName(QStringLiteral("Frame3"));
