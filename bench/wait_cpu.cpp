@@ -11,16 +11,14 @@
 
 #include <sys/resource.h>
 
-static double cpuSeconds()
-{
+static double cpuSeconds() {
     rusage u{};
     getrusage(RUSAGE_SELF, &u);
     return double(u.ru_utime.tv_sec + u.ru_stime.tv_sec) +
            double(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
 }
 
-int main(int argc, char *argv[])
-{
+int main(int argc, char *argv[]) {
     QCoreApplication app(argc, argv);
     const int seconds = argc > 1 ? QByteArray(argv[1]).toInt() : 10;
     TesterSimulator sim;
@@ -29,7 +27,8 @@ int main(int argc, char *argv[])
     SerialLink link;
     link.open(sim.devicePath());
     AbortFlag abort;
-    Equipment eq(link, abort, [](const QString &) {}, [] { return QString(); });
+    Equipment eq(
+        link, abort, [](const QString &) {}, [] { return QString(); });
 
     QElapsedTimer wall;
     wall.start();
@@ -40,8 +39,9 @@ int main(int argc, char *argv[])
         ++checks;
     }
     const double cpu = cpuSeconds() - cpuStart;
-    QTextStream(stdout) << QStringLiteral("| connection loop, silent tester | %1 s wall | %2 checks | "
-                                         "%3 s CPU | %4 % of a core |\n")
+    QTextStream(stdout) << QStringLiteral(
+                               "| connection loop, silent tester | %1 s wall | %2 checks | "
+                               "%3 s CPU | %4 % of a core |\n")
                                .arg(wall.elapsed() / 1000.0, 0, 'f', 1)
                                .arg(checks)
                                .arg(cpu, 0, 'f', 3)

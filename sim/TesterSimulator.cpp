@@ -14,8 +14,7 @@ namespace {
 // 10 bits per byte at 2400 baud.
 constexpr qint64 ByteTimeNs = 1'000'000'000LL * 10 / 2400;
 
-int frameLength(char command)
-{
+int frameLength(char command) {
     switch (command) {
     case 0x01:
         return 1;
@@ -37,8 +36,7 @@ int frameLength(char command)
 
 TesterSimulator::TesterSimulator(QObject *parent)
     : QObject(parent)
-    , m_memory(MemoryImage::forVersion())
-{
+    , m_memory(MemoryImage::forVersion()) {
     m_readings = {{11, 10000}, {7, 9000}, {9, 16170}};
     m_clock.start();
     m_timer.setSingleShot(true);
@@ -46,13 +44,11 @@ TesterSimulator::TesterSimulator(QObject *parent)
     connect(&m_timer, &QTimer::timeout, this, &TesterSimulator::pump);
 }
 
-TesterSimulator::~TesterSimulator()
-{
+TesterSimulator::~TesterSimulator() {
     hangUp();
 }
 
-bool TesterSimulator::start(QString *error)
-{
+bool TesterSimulator::start(QString *error) {
     if (::openpty(&m_master, &m_slave, nullptr, nullptr, nullptr) != 0) {
         if (error)
             *error = QString::fromLocal8Bit(strerror(errno));
@@ -73,8 +69,7 @@ bool TesterSimulator::start(QString *error)
     return true;
 }
 
-void TesterSimulator::hangUp()
-{
+void TesterSimulator::hangUp() {
     delete m_notifier;
     m_notifier = nullptr;
     if (m_master >= 0)
@@ -86,8 +81,7 @@ void TesterSimulator::hangUp()
     m_outgoing.clear();
 }
 
-void TesterSimulator::setPowered(bool on)
-{
+void TesterSimulator::setPowered(bool on) {
     m_powered = on;
     if (on) {
         m_acksLeft = -1;
@@ -95,8 +89,7 @@ void TesterSimulator::setPowered(bool on)
     }
 }
 
-QList<QByteArray> TesterSimulator::framesStartingWith(char command) const
-{
+QList<QByteArray> TesterSimulator::framesStartingWith(char command) const {
     QList<QByteArray> out;
     for (const QByteArray &f : m_frames)
         if (!f.isEmpty() && f.at(0) == command)
@@ -104,8 +97,7 @@ QList<QByteArray> TesterSimulator::framesStartingWith(char command) const
     return out;
 }
 
-void TesterSimulator::readMaster()
-{
+void TesterSimulator::readMaster() {
     char buffer[512];
     for (;;) {
         const ssize_t n = ::read(m_master, buffer, sizeof buffer);
@@ -123,8 +115,7 @@ void TesterSimulator::readMaster()
     schedule();
 }
 
-void TesterSimulator::feed(char byte)
-{
+void TesterSimulator::feed(char byte) {
     m_partial.append(byte);
     if (m_partial.size() < frameLength(m_partial.at(0)))
         return;
@@ -136,8 +127,7 @@ void TesterSimulator::feed(char byte)
         handleFrame(frame);
 }
 
-void TesterSimulator::handleFrame(const QByteArray &frame)
-{
+void TesterSimulator::handleFrame(const QByteArray &frame) {
     const auto address = [&] { return (quint8(frame.at(1)) << 8) | quint8(frame.at(2)); };
     switch (frame.at(0)) {
     case 0x01:
@@ -175,8 +165,7 @@ void TesterSimulator::handleFrame(const QByteArray &frame)
     }
 }
 
-void TesterSimulator::reply(const QByteArray &bytes)
-{
+void TesterSimulator::reply(const QByteArray &bytes) {
     QByteArray out = m_stray + bytes;
     m_stray.clear();
     if (m_garbage) {
@@ -197,8 +186,7 @@ void TesterSimulator::reply(const QByteArray &bytes)
     schedule();
 }
 
-void TesterSimulator::pump()
-{
+void TesterSimulator::pump() {
     const qint64 t = now();
     while (!m_incoming.empty() && m_incoming.front().due <= t) {
         const char b = m_incoming.front().byte;
@@ -217,8 +205,7 @@ void TesterSimulator::pump()
     schedule();
 }
 
-void TesterSimulator::schedule()
-{
+void TesterSimulator::schedule() {
     qint64 next = -1;
     if (!m_incoming.empty())
         next = m_incoming.front().due;

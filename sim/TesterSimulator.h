@@ -14,8 +14,7 @@ class QSocketNotifier;
 // A simulated ORVA tester on a pseudo-terminal. It answers the line protocol
 // from a 64 KiB memory image and can be told to misbehave the ways real
 // testers and cables do. Runs on the thread that created it.
-class TesterSimulator : public QObject
-{
+class TesterSimulator : public QObject {
     Q_OBJECT
 public:
     explicit TesterSimulator(QObject *parent = nullptr);
@@ -81,8 +80,7 @@ private:
     int m_calibrationStarts = 0;
 
     // Bytes on the wire with the time (ns) they are due at the far end.
-    struct Timed
-    {
+    struct Timed {
         char byte;
         qint64 due;
     };

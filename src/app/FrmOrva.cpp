@@ -15,6 +15,7 @@
 #include "ops/ResetParameterFields.h"
 #include "ops/SendParameters.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -30,19 +31,17 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalBlocker>
-#include <QVersionNumber>
-#include <QApplication>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <QVersionNumber>
 
 namespace {
 
 const QString BaseCaption = QStringLiteral("Setting Parameters ORVA  ver. ");
 
-void greyBackground(QWidget *w)
-{
+void greyBackground(QWidget *w) {
     QPalette p = w->palette();
     p.setColor(QPalette::Base, p.color(QPalette::Button));
     w->setPalette(p);
@@ -53,8 +52,7 @@ void greyBackground(QWidget *w)
 // Builders for the kinds of control the window is made of.
 namespace {
 
-QLineEdit *captionBox(QWidget *parent, const char *name, const QString &text)
-{
+QLineEdit *captionBox(QWidget *parent, const char *name, const QString &text) {
     auto *box = new QLineEdit(text, parent);
     box->setObjectName(QLatin1String(name));
     box->setReadOnly(true);
@@ -66,8 +64,7 @@ QLineEdit *captionBox(QWidget *parent, const char *name, const QString &text)
 }
 
 QLineEdit *textBox(QWidget *parent, const char *name, int maxLength, const QString &accessible,
-                   const QString &text = QString())
-{
+                   const QString &text = QString()) {
     auto *box = new QLineEdit(parent);
     box->setObjectName(QLatin1String(name));
     box->setMaxLength(maxLength);
@@ -80,8 +77,7 @@ QLineEdit *textBox(QWidget *parent, const char *name, int maxLength, const QStri
 }
 
 QLineEdit *displayBox(QWidget *parent, const char *name, const QString &accessible,
-                      const QString &text = QString())
-{
+                      const QString &text = QString()) {
     auto *box = new QLineEdit(text, parent);
     box->setObjectName(QLatin1String(name));
     box->setReadOnly(true);
@@ -91,8 +87,7 @@ QLineEdit *displayBox(QWidget *parent, const char *name, const QString &accessib
 }
 
 LockableComboBox *comboBox(QWidget *parent, const char *name, const QString &accessible,
-                           const QString &placeholder = QString())
-{
+                           const QString &placeholder = QString()) {
     auto *combo = new LockableComboBox(parent);
     combo->setObjectName(QLatin1String(name));
     combo->setPlaceholderText(placeholder);
@@ -101,8 +96,7 @@ LockableComboBox *comboBox(QWidget *parent, const char *name, const QString &acc
     return combo;
 }
 
-QCheckBox *checkBox(QWidget *parent, const char *name, const QString &text, bool checked)
-{
+QCheckBox *checkBox(QWidget *parent, const char *name, const QString &text, bool checked) {
     auto *box = new QCheckBox(text, parent);
     box->setObjectName(QLatin1String(name));
     box->setChecked(checked);
@@ -111,8 +105,8 @@ QCheckBox *checkBox(QWidget *parent, const char *name, const QString &text, bool
     return box;
 }
 
-QPushButton *button(QWidget *parent, const char *name, const QString &text, const QString &accessible)
-{
+QPushButton *button(QWidget *parent, const char *name, const QString &text,
+                    const QString &accessible) {
     auto *b = new QPushButton(text, parent);
     b->setObjectName(QLatin1String(name));
     b->setAccessibleName(accessible);
@@ -120,8 +114,7 @@ QPushButton *button(QWidget *parent, const char *name, const QString &text, cons
     return b;
 }
 
-QLabel *exitHint(QWidget *parent, const char *name)
-{
+QLabel *exitHint(QWidget *parent, const char *name) {
     auto *label = new QLabel(QStringLiteral("Exit : ALT + F4"), parent);
     label->setObjectName(QLatin1String(name));
     return label;
@@ -139,8 +132,7 @@ FrmOrva::FrmOrva(const FrmOrvaOptions &options, UserPrompts *prompts, QWidget *p
     , m_equipment(
           m_link, m_abortFlag, [this](const QString &t) { setStatus(t); },
           [this] { return m_session.parameterFilePath; })
-    , m_ctx{*this, m_equipment, m_session}
-{
+    , m_ctx{*this, m_equipment, m_session} {
     setObjectName(QStringLiteral("FrmOrva"));
     setWindowTitle(BaseCaption);
     m_session.programFolder = options.programFolder.isEmpty()
@@ -199,8 +191,7 @@ FrmOrva::FrmOrva(const FrmOrvaOptions &options, UserPrompts *prompts, QWidget *p
 
 FrmOrva::~FrmOrva() = default;
 
-void FrmOrva::buildPage1(QWidget *page)
-{
+void FrmOrva::buildPage1(QWidget *page) {
     auto *pageLayout = new QVBoxLayout(page);
     pageLayout->setContentsMargins(6, 2, 6, 4);
     pageLayout->setSpacing(3);
@@ -219,7 +210,8 @@ void FrmOrva::buildPage1(QWidget *page)
     Label3 = new QLabel(QStringLiteral("Versione Firmware"), Frame2);
     Label3->setObjectName(QStringLiteral("Label3"));
     Text19 = captionBox(Frame2, "Text19", QStringLiteral("Firmware Version"));
-    TestoVersioneScheda = displayBox(Frame2, "TestoVersioneScheda", QStringLiteral("Firmware Version"));
+    TestoVersioneScheda =
+        displayBox(Frame2, "TestoVersioneScheda", QStringLiteral("Firmware Version"));
     TestoFileIni = displayBox(Frame2, "TestoFileIni", QStringLiteral("Parameter file"));
     g->addWidget(Label3, 0, 0);
     g->addWidget(Text19, 0, 0);
@@ -269,7 +261,8 @@ void FrmOrva::buildPage1(QWidget *page)
     Text9 = captionBox(Frame2, "Text9", QStringLiteral("Serial Number"));
     TestoNumSerie = textBox(Frame2, "TestoNumSerie", 20, QStringLiteral("Serial Number"));
     Text14 = captionBox(Frame2, "Text14", QStringLiteral("Equipment Address"));
-    TestoIndirizzoApp = textBox(Frame2, "TestoIndirizzoApp", 2, QStringLiteral("Equipment Address"));
+    TestoIndirizzoApp =
+        textBox(Frame2, "TestoIndirizzoApp", 2, QStringLiteral("Equipment Address"));
     ListaTipoFaro = comboBox(Frame2, "ListaTipoFaro", QStringLiteral("Type of Lamp"),
                              QStringLiteral("Scegli la Lingua"));
     g->addWidget(Text9, 5, 0);
@@ -290,8 +283,8 @@ void FrmOrva::buildPage1(QWidget *page)
     Text18 = captionBox(Frame2, "Text18", QStringLiteral("YYYY"));
     auto *date = new QHBoxLayout;
     date->setSpacing(2);
-    for (QLineEdit *w : {TestoGiornoScadenza, Text16, TestoMeseScadenza, Text17, TestoAnnoScadenza,
-                         Text18})
+    for (QLineEdit *w :
+         {TestoGiornoScadenza, Text16, TestoMeseScadenza, Text17, TestoAnnoScadenza, Text18})
         date->addWidget(w);
     date->addStretch(1);
     Text21 = captionBox(Frame2, "Text21", QString());
@@ -346,7 +339,8 @@ void FrmOrva::buildPage1(QWidget *page)
                                     QStringLiteral("Abort sending parameters"));
     CmdInterrompiParametri->hide();
     Text20 = captionBox(page, "Text20", QStringLiteral("Port Com"));
-    ListaCom = comboBox(page, "ListaCom", QStringLiteral("Port Com"), QStringLiteral("Seleziona COM"));
+    ListaCom =
+        comboBox(page, "ListaCom", QStringLiteral("Port Com"), QStringLiteral("Seleziona COM"));
     bottom->addWidget(CmdInvia);
     bottom->addWidget(CmdInterrompiParametri);
     bottom->addStretch(1);
@@ -355,15 +349,14 @@ void FrmOrva::buildPage1(QWidget *page)
     pageLayout->addLayout(bottom);
 }
 
-void FrmOrva::buildPage2(QWidget *page)
-{
+void FrmOrva::buildPage2(QWidget *page) {
     auto *pageLayout = new QVBoxLayout(page);
     pageLayout->setContentsMargins(6, 2, 6, 4);
     Label2 = exitHint(page, "Label2");
     pageLayout->addWidget(Label2, 0, Qt::AlignRight);
 
-    Frame1 = new QGroupBox(QStringLiteral("Calibrate Photodiode Light at battery voltage of 13,8 V :"),
-                           page);
+    Frame1 = new QGroupBox(
+        QStringLiteral("Calibrate Photodiode Light at battery voltage of 13,8 V :"), page);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     auto *g = new QGridLayout(Frame1);
 
@@ -439,26 +432,54 @@ void FrmOrva::buildPage2(QWidget *page)
     pageLayout->addLayout(lower, 1);
 }
 
-void FrmOrva::setTabOrderChain()
-{
-    const QList<QWidget *> order = {
-        ListaLingua,          TestoMarca,          TestoModello,        TestoNumOmologa,
-        TestoNumSerie,        TestoGiornoScadenza, TestoMeseScadenza,   TestoAnnoScadenza,
-        ListaMisura,          ListaPannello,       ListaProtocollo,     TestoVersioneMctc,
-        TestoIndirizzoApp,    ListaTipoFaro,       TestoNomeOfficina,   TestoIndirizzo1,
-        TestoIndirizzo2,      TestoIndirizzo3,     TestoIndirizzo4,     ListaCom,
-        ChkPrnHfaroIncl,      TestoLuxAnaCampione, TestoLuxAbbCampione, CmdCalibraAbb,
-        CmdCalibraAna,        CmdInterrompiAbb,    TestoAbbConv,        TestoAnaConv,
-        CmdInterrompiAna,     TestoBitAbbScheda,   TestoBitAnaScheda,   CmdCalFoto,
-        CmdInterrompiFotodiodi, CmdInvia,          TestoData,           TestoFileIni,
-        TestoVersioneScheda,  CmdInterrompiParametri, TestoOffsetFotodiodi, ChkEnFogReq,
-        ChkEnForzatura,       ChkEnPrecFaro};
+void FrmOrva::setTabOrderChain() {
+    const QList<QWidget *> order = {ListaLingua,
+                                    TestoMarca,
+                                    TestoModello,
+                                    TestoNumOmologa,
+                                    TestoNumSerie,
+                                    TestoGiornoScadenza,
+                                    TestoMeseScadenza,
+                                    TestoAnnoScadenza,
+                                    ListaMisura,
+                                    ListaPannello,
+                                    ListaProtocollo,
+                                    TestoVersioneMctc,
+                                    TestoIndirizzoApp,
+                                    ListaTipoFaro,
+                                    TestoNomeOfficina,
+                                    TestoIndirizzo1,
+                                    TestoIndirizzo2,
+                                    TestoIndirizzo3,
+                                    TestoIndirizzo4,
+                                    ListaCom,
+                                    ChkPrnHfaroIncl,
+                                    TestoLuxAnaCampione,
+                                    TestoLuxAbbCampione,
+                                    CmdCalibraAbb,
+                                    CmdCalibraAna,
+                                    CmdInterrompiAbb,
+                                    TestoAbbConv,
+                                    TestoAnaConv,
+                                    CmdInterrompiAna,
+                                    TestoBitAbbScheda,
+                                    TestoBitAnaScheda,
+                                    CmdCalFoto,
+                                    CmdInterrompiFotodiodi,
+                                    CmdInvia,
+                                    TestoData,
+                                    TestoFileIni,
+                                    TestoVersioneScheda,
+                                    CmdInterrompiParametri,
+                                    TestoOffsetFotodiodi,
+                                    ChkEnFogReq,
+                                    ChkEnForzatura,
+                                    ChkEnPrecFaro};
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
 
-void FrmOrva::connectHandlers()
-{
+void FrmOrva::connectHandlers() {
     connect(ListaCom, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (index >= 0)
             choosePort();
@@ -470,18 +491,14 @@ void FrmOrva::connectHandlers()
     connect(ListaLingua, &QComboBox::currentIndexChanged, this,
             [this] { onListChanged(QStringLiteral("ListaLingua")); });
 
-    connect(CmdInvia, &QPushButton::clicked, this, [this] {
-        runTransfer([this] { SendParameters(m_ctx); });
-    });
-    connect(CmdCalibraAna, &QPushButton::clicked, this, [this] {
-        runTransfer([this] { LuxCalibration(m_ctx, Beam::Low); });
-    });
-    connect(CmdCalibraAbb, &QPushButton::clicked, this, [this] {
-        runTransfer([this] { LuxCalibration(m_ctx, Beam::High); });
-    });
-    connect(CmdCalFoto, &QPushButton::clicked, this, [this] {
-        runTransfer([this] { PhotodiodeCalibration(m_ctx); });
-    });
+    connect(CmdInvia, &QPushButton::clicked, this,
+            [this] { runTransfer([this] { SendParameters(m_ctx); }); });
+    connect(CmdCalibraAna, &QPushButton::clicked, this,
+            [this] { runTransfer([this] { LuxCalibration(m_ctx, Beam::Low); }); });
+    connect(CmdCalibraAbb, &QPushButton::clicked, this,
+            [this] { runTransfer([this] { LuxCalibration(m_ctx, Beam::High); }); });
+    connect(CmdCalFoto, &QPushButton::clicked, this,
+            [this] { runTransfer([this] { PhotodiodeCalibration(m_ctx); }); });
     for (QPushButton *abort :
          {CmdInterrompiParametri, CmdInterrompiAna, CmdInterrompiAbb, CmdInterrompiFotodiodi}) {
         connect(abort, &QPushButton::clicked, this, [this, abort] {
@@ -498,9 +515,7 @@ void FrmOrva::connectHandlers()
         field->installEventFilter(this);
 }
 
-template <typename Operation>
-void FrmOrva::runTransfer(Operation operation)
-{
+template <typename Operation> void FrmOrva::runTransfer(Operation operation) {
     commitFocusedField();
     try {
         operation();
@@ -516,14 +531,14 @@ void FrmOrva::runTransfer(Operation operation)
             b->show();
         m_abortFlag.clear();
         setStatus(QString());
-        critical(QStringLiteral("ORVA connection ..."),
-                 QStringLiteral("Error n°%1\r\nDescription : %2").arg(e.number()).arg(e.description()));
+        critical(
+            QStringLiteral("ORVA connection ..."),
+            QStringLiteral("Error n°%1\r\nDescription : %2").arg(e.number()).arg(e.description()));
         applyAccessLevel();
     }
 }
 
-bool FrmOrva::eventFilter(QObject *watched, QEvent *event)
-{
+bool FrmOrva::eventFilter(QObject *watched, QEvent *event) {
     auto *field = qobject_cast<QLineEdit *>(watched);
     if (field && event->type() == QEvent::FocusIn) {
         // Select the whole width so typing replaces the padding; after a
@@ -542,8 +557,7 @@ bool FrmOrva::eventFilter(QObject *watched, QEvent *event)
     return QMainWindow::eventFilter(watched, event);
 }
 
-void FrmOrva::commitFocusedField()
-{
+void FrmOrva::commitFocusedField() {
     auto *field = qobject_cast<QLineEdit *>(QApplication::focusWidget());
     if (!field || !FieldRules::isChecked(field->objectName()))
         return;
@@ -552,8 +566,7 @@ void FrmOrva::commitFocusedField()
         field->setText(checked);
 }
 
-void FrmOrva::onListChanged(const QString &list)
-{
+void FrmOrva::onListChanged(const QString &list) {
     if (m_session.parametersLoaded && FieldRules::isMctc(ListaProtocollo->currentText()) &&
         ListaMisura->count() >= 2 && ListaLingua->count() >= 1 && ListaLingua1->count() >= 1) {
         ListaMisura->setCurrentIndex(1);
@@ -564,15 +577,13 @@ void FrmOrva::onListChanged(const QString &list)
         ListaLingua1->setCurrentIndex(ListaLingua->currentIndex());
 }
 
-void FrmOrva::onPasswordOk()
-{
+void FrmOrva::onPasswordOk() {
     const AccessLevel level = Access::levelFor(m_password->password());
     setWindowTitle(windowTitle() + Access::captionSuffix(level));
     applyAccessLevel();
 }
 
-void FrmOrva::startUp()
-{
+void FrmOrva::startUp() {
     try {
         const QVersionNumber v = QVersionNumber::fromString(m_options.version);
         setWindowTitle(BaseCaption + QStringLiteral("%1.%2%3")
@@ -583,7 +594,8 @@ void FrmOrva::startUp()
         m_abortFlag.clear();
         m_session.parametersLoaded = false;
         ResetParameterFields(*this);
-        ListaTipoFaro->addItems({QStringLiteral("LEFT-HAND DRIVE"), QStringLiteral("RIGHT-HAND DRIVE")});
+        ListaTipoFaro->addItems(
+            {QStringLiteral("LEFT-HAND DRIVE"), QStringLiteral("RIGHT-HAND DRIVE")});
         ListaTipoFaro->setCurrentIndex(0);
         scanPorts();
         if (ListaCom->count() == 0)
@@ -613,8 +625,7 @@ void FrmOrva::startUp()
     }
 }
 
-void FrmOrva::scanPorts()
-{
+void FrmOrva::scanPorts() {
     {
         const QSignalBlocker blocker(ListaCom);
         for (int n = 1; n <= PortCatalogue::MaxPorts; ++n) {
@@ -638,8 +649,7 @@ void FrmOrva::scanPorts()
     }
 }
 
-void FrmOrva::choosePort()
-{
+void FrmOrva::choosePort() {
     m_link.close();
     const int number = PortCatalogue::numberOf(ListaCom->currentText());
     try {
@@ -650,8 +660,7 @@ void FrmOrva::choosePort()
     }
 }
 
-void FrmOrva::closeEvent(QCloseEvent *event)
-{
+void FrmOrva::closeEvent(QCloseEvent *event) {
     // Closes the port and ends any wait; the running operation unwinds.
     const bool wasEnding = m_ending;
     m_ending = true;
@@ -663,20 +672,17 @@ void FrmOrva::closeEvent(QCloseEvent *event)
         emit programEnded(0);
 }
 
-void FrmOrva::endProgram()
-{
+void FrmOrva::endProgram() {
     m_ending = true;
     m_link.shutdown();
     emit programEnded(1);
 }
 
-QWidget *FrmOrva::control(const QString &name) const
-{
+QWidget *FrmOrva::control(const QString &name) const {
     return findChild<QWidget *>(name);
 }
 
-QString FrmOrva::text(const QString &name) const
-{
+QString FrmOrva::text(const QString &name) const {
     QWidget *w = control(name);
     if (auto *edit = qobject_cast<QLineEdit *>(w))
         return edit->text();
@@ -687,8 +693,7 @@ QString FrmOrva::text(const QString &name) const
     return {};
 }
 
-void FrmOrva::setText(const QString &name, const QString &value)
-{
+void FrmOrva::setText(const QString &name, const QString &value) {
     QWidget *w = control(name);
     if (auto *edit = qobject_cast<QLineEdit *>(w))
         edit->setText(value);
@@ -696,14 +701,12 @@ void FrmOrva::setText(const QString &name, const QString &value)
         plain->setPlainText(QString(value).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
 }
 
-int FrmOrva::maxLength(const QString &name) const
-{
+int FrmOrva::maxLength(const QString &name) const {
     auto *edit = qobject_cast<QLineEdit *>(control(name));
     return edit ? edit->maxLength() : 0;
 }
 
-QStringList FrmOrva::items(const QString &list) const
-{
+QStringList FrmOrva::items(const QString &list) const {
     QStringList out;
     if (auto *combo = qobject_cast<QComboBox *>(control(list)))
         for (int i = 0; i < combo->count(); ++i)
@@ -711,62 +714,52 @@ QStringList FrmOrva::items(const QString &list) const
     return out;
 }
 
-void FrmOrva::setItems(const QString &list, const QStringList &values)
-{
+void FrmOrva::setItems(const QString &list, const QStringList &values) {
     if (auto *combo = qobject_cast<QComboBox *>(control(list))) {
         combo->clear();
         combo->addItems(values);
     }
 }
 
-int FrmOrva::currentIndex(const QString &list) const
-{
+int FrmOrva::currentIndex(const QString &list) const {
     auto *combo = qobject_cast<QComboBox *>(control(list));
     return combo ? combo->currentIndex() : -1;
 }
 
-void FrmOrva::setCurrentIndex(const QString &list, int index)
-{
+void FrmOrva::setCurrentIndex(const QString &list, int index) {
     if (auto *combo = qobject_cast<QComboBox *>(control(list)))
         combo->setCurrentIndex(index);
 }
 
-bool FrmOrva::isChecked(const QString &box) const
-{
+bool FrmOrva::isChecked(const QString &box) const {
     auto *check = qobject_cast<QCheckBox *>(control(box));
     return check && check->isChecked();
 }
 
-void FrmOrva::setChecked(const QString &box, bool checked)
-{
+void FrmOrva::setChecked(const QString &box, bool checked) {
     if (auto *check = qobject_cast<QCheckBox *>(control(box)))
         check->setChecked(checked);
 }
 
-void FrmOrva::setShown(const QString &name, bool shown)
-{
+void FrmOrva::setShown(const QString &name, bool shown) {
     if (QWidget *w = control(name))
         w->setVisible(shown);
 }
 
-void FrmOrva::setEnabled(const QString &name, bool enabled)
-{
+void FrmOrva::setEnabled(const QString &name, bool enabled) {
     if (QWidget *w = control(name))
         w->setEnabled(enabled);
 }
 
-void FrmOrva::setStatus(const QString &value)
-{
+void FrmOrva::setStatus(const QString &value) {
     m_statusText->setText(value);
 }
 
-QString FrmOrva::status() const
-{
+QString FrmOrva::status() const {
     return m_statusText->text();
 }
 
-void FrmOrva::setOpen(const QString &name, bool open)
-{
+void FrmOrva::setOpen(const QString &name, bool open) {
     QWidget *w = control(name);
     if (auto *combo = qobject_cast<LockableComboBox *>(w))
         combo->setLocked(!open);
@@ -776,35 +769,29 @@ void FrmOrva::setOpen(const QString &name, bool open)
         w->setEnabled(open);
 }
 
-void FrmOrva::lockAllControls()
-{
+void FrmOrva::lockAllControls() {
     for (const auto &step : ControlTable::lockSteps())
         setOpen(step.control, false);
 }
 
-void FrmOrva::applyAccessLevel()
-{
+void FrmOrva::applyAccessLevel() {
     const AccessLevel level = Access::levelFor(m_password->password());
     for (const auto &step : ControlTable::levelSteps(level))
         setOpen(step.control, step.action == ControlTable::Action::Open);
 }
 
-void FrmOrva::beep()
-{
+void FrmOrva::beep() {
     m_prompts->beep();
 }
 
-bool FrmOrva::confirm(const QString &title, const QString &value)
-{
+bool FrmOrva::confirm(const QString &title, const QString &value) {
     return m_prompts->confirm(this, title, value);
 }
 
-void FrmOrva::critical(const QString &title, const QString &value)
-{
+void FrmOrva::critical(const QString &title, const QString &value) {
     m_prompts->critical(this, title, value);
 }
 
-void FrmOrva::warning(const QString &title, const QString &value)
-{
+void FrmOrva::warning(const QString &title, const QString &value) {
     m_prompts->warning(this, title, value);
 }

@@ -26,18 +26,16 @@ class QStatusBar;
 class QTabWidget;
 class UserPrompts;
 
-struct FrmOrvaOptions
-{
-    QStringList ports;        // devices listed first, in order
-    bool systemPorts = true;  // then the system's serial devices
-    QString programFolder;    // where the parameter files are; empty: the program's folder
+struct FrmOrvaOptions {
+    QStringList ports;       // devices listed first, in order
+    bool systemPorts = true; // then the system's serial devices
+    QString programFolder;   // where the parameter files are; empty: the program's folder
     QString version = QStringLiteral("2.0.3");
 };
 
 // The main window: every parameter field, the calibration controls, the
 // serial port and the status line. Implements OrvaForm for the operations.
-class FrmOrva : public QMainWindow, public OrvaForm
-{
+class FrmOrva : public QMainWindow, public OrvaForm {
     Q_OBJECT
 public:
     explicit FrmOrva(const FrmOrvaOptions &options, UserPrompts *prompts = nullptr,
@@ -129,8 +127,7 @@ private:
     void commitFocusedField();
     // Runs a button's operation; an error it did not handle is reported and
     // leaves the window usable.
-    template <typename Operation>
-    void runTransfer(Operation operation);
+    template <typename Operation> void runTransfer(Operation operation);
     void reportStartUpError(const OrvaError &error);
 
     QWidget *control(const QString &name) const;

@@ -7,8 +7,7 @@
 
 #include <memory>
 
-int main(int argc, char *argv[])
-{
+int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("orvaps"));
     QApplication::setApplicationVersion(QStringLiteral(ORVAPS_VERSION));
@@ -35,9 +34,9 @@ int main(int argc, char *argv[])
         simulator = std::make_unique<TesterSimulator>();
         QString error;
         if (!simulator->start(&error)) {
-            QMessageBox::critical(nullptr, QStringLiteral("ORVA demo"),
-                                  QStringLiteral("The simulated tester could not start: %1")
-                                      .arg(error));
+            QMessageBox::critical(
+                nullptr, QStringLiteral("ORVA demo"),
+                QStringLiteral("The simulated tester could not start: %1").arg(error));
             return 1;
         }
         options.ports.append(simulator->devicePath());

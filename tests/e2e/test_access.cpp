@@ -11,8 +11,7 @@
 namespace {
 
 // The names of the level-controlled controls that are open now.
-QStringList openControls(FrmOrva &w)
-{
+QStringList openControls(FrmOrva &w) {
     QStringList open;
     for (const auto &step : ControlTable::lockSteps()) {
         QWidget *c = w.findChild<QWidget *>(step.control);
@@ -29,26 +28,49 @@ QStringList openControls(FrmOrva &w)
     return open;
 }
 
-const QStringList Administrator = {
-    "ListaLingua", "ListaLingua1", "TestoMarca", "TestoModello", "TestoNumOmologa", "TestoNumSerie",
-    "TestoGiornoScadenza", "TestoMeseScadenza", "TestoAnnoScadenza", "ListaMisura",
-    "ListaProtocollo", "TestoVersioneMctc", "TestoIndirizzoApp", "TestoNomeOfficina",
-    "TestoIndirizzo1", "TestoIndirizzo2", "TestoIndirizzo3", "TestoIndirizzo4", "ChkPrnHfaroIncl",
-    "CmdInvia", "ListaCom", "ListaTipoFaro", "TestoLuxAnaCampione", "CmdCalibraAna",
-    "TestoLuxAbbCampione", "CmdCalibraAbb", "ChkEnFogReq", "ChkEnForzatura", "ChkEnPrecFaro"};
-const QStringList Dealer = {
-    "ListaLingua", "ListaLingua1", "TestoGiornoScadenza", "TestoMeseScadenza", "TestoAnnoScadenza",
-    "ListaMisura", "TestoIndirizzoApp", "TestoNomeOfficina", "TestoIndirizzo1", "TestoIndirizzo2",
-    "TestoIndirizzo3", "TestoIndirizzo4", "ChkPrnHfaroIncl", "CmdInvia", "ListaCom",
-    "TestoLuxAnaCampione", "CmdCalibraAna", "TestoLuxAbbCampione", "CmdCalibraAbb"};
-const QStringList Technician = {"TestoGiornoScadenza", "TestoMeseScadenza", "TestoAnnoScadenza",
-                                "CmdInvia", "ListaCom", "TestoLuxAnaCampione", "CmdCalibraAna",
-                                "TestoLuxAbbCampione", "CmdCalibraAbb"};
+const QStringList Administrator = {"ListaLingua",
+                                   "ListaLingua1",
+                                   "TestoMarca",
+                                   "TestoModello",
+                                   "TestoNumOmologa",
+                                   "TestoNumSerie",
+                                   "TestoGiornoScadenza",
+                                   "TestoMeseScadenza",
+                                   "TestoAnnoScadenza",
+                                   "ListaMisura",
+                                   "ListaProtocollo",
+                                   "TestoVersioneMctc",
+                                   "TestoIndirizzoApp",
+                                   "TestoNomeOfficina",
+                                   "TestoIndirizzo1",
+                                   "TestoIndirizzo2",
+                                   "TestoIndirizzo3",
+                                   "TestoIndirizzo4",
+                                   "ChkPrnHfaroIncl",
+                                   "CmdInvia",
+                                   "ListaCom",
+                                   "ListaTipoFaro",
+                                   "TestoLuxAnaCampione",
+                                   "CmdCalibraAna",
+                                   "TestoLuxAbbCampione",
+                                   "CmdCalibraAbb",
+                                   "ChkEnFogReq",
+                                   "ChkEnForzatura",
+                                   "ChkEnPrecFaro"};
+const QStringList Dealer = {"ListaLingua",         "ListaLingua1",      "TestoGiornoScadenza",
+                            "TestoMeseScadenza",   "TestoAnnoScadenza", "ListaMisura",
+                            "TestoIndirizzoApp",   "TestoNomeOfficina", "TestoIndirizzo1",
+                            "TestoIndirizzo2",     "TestoIndirizzo3",   "TestoIndirizzo4",
+                            "ChkPrnHfaroIncl",     "CmdInvia",          "ListaCom",
+                            "TestoLuxAnaCampione", "CmdCalibraAna",     "TestoLuxAbbCampione",
+                            "CmdCalibraAbb"};
+const QStringList Technician = {
+    "TestoGiornoScadenza", "TestoMeseScadenza", "TestoAnnoScadenza",   "CmdInvia",     "ListaCom",
+    "TestoLuxAnaCampione", "CmdCalibraAna",     "TestoLuxAbbCampione", "CmdCalibraAbb"};
 
 } // namespace
 
-class TestAccess : public QObject
-{
+class TestAccess : public QObject {
     Q_OBJECT
 private slots:
     void levels_data();
@@ -64,21 +86,25 @@ private slots:
     void rulesRestDuringALoad();
 };
 
-void TestAccess::levels_data()
-{
+void TestAccess::levels_data() {
     QTest::addColumn<QString>("password");
     QTest::addColumn<QString>("suffix");
     QTest::addColumn<QStringList>("open");
-    QTest::newRow("administrator") << "52917" << "  (PW = Administrator)" << Administrator;
-    QTest::newRow("dealer") << "40368" << "  (PW = rivenditore)" << Dealer;
-    QTest::newRow("technician") << "27754" << "  (PW = tecnico)" << Technician;
-    QTest::newRow("leading blank") << " 52917" << "  (PW = sconosciuta)" << QStringList{};
-    QTest::newRow("one digit short") << "5291" << "  (PW = sconosciuta)" << QStringList{};
-    QTest::newRow("empty") << "" << "  (PW = sconosciuta)" << QStringList{};
+    QTest::newRow("administrator") << "52917"
+                                   << "  (PW = Administrator)" << Administrator;
+    QTest::newRow("dealer") << "40368"
+                            << "  (PW = rivenditore)" << Dealer;
+    QTest::newRow("technician") << "27754"
+                                << "  (PW = tecnico)" << Technician;
+    QTest::newRow("leading blank") << " 52917"
+                                   << "  (PW = sconosciuta)" << QStringList{};
+    QTest::newRow("one digit short") << "5291"
+                                     << "  (PW = sconosciuta)" << QStringList{};
+    QTest::newRow("empty") << ""
+                           << "  (PW = sconosciuta)" << QStringList{};
 }
 
-void TestAccess::levels()
-{
+void TestAccess::levels() {
     QFETCH(QString, password);
     QFETCH(QString, suffix);
     QFETCH(QStringList, open);
@@ -113,18 +139,18 @@ void TestAccess::levels()
     QVERIFY(!w.CmdCalFoto->isEnabled());
 }
 
-void TestAccess::focusSelectsTheWholeWidth_data()
-{
+void TestAccess::focusSelectsTheWholeWidth_data() {
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("selected");
-    QTest::newRow("24 characters") << "TestoNumOmologa" << "ABCDEFGHIJKLMNOPQRSTUVWX" << 24;
-    QTest::newRow("three characters") << "TestoMarca" << "ABC" << 3;
+    QTest::newRow("24 characters") << "TestoNumOmologa"
+                                   << "ABCDEFGHIJKLMNOPQRSTUVWX" << 24;
+    QTest::newRow("three characters") << "TestoMarca"
+                                      << "ABC" << 3;
     QTest::newRow("padded width") << "TestoNomeOfficina" << QString(24, u' ') << 24;
 }
 
-void TestAccess::focusSelectsTheWholeWidth()
-{
+void TestAccess::focusSelectsTheWholeWidth() {
     QFETCH(QString, field);
     QFETCH(QString, text);
     QFETCH(int, selected);
@@ -143,8 +169,7 @@ void TestAccess::focusSelectsTheWholeWidth()
     QCOMPARE(edit->text(), QStringLiteral("Z"));
 }
 
-void TestAccess::checkRunsBeforeTheButton()
-{
+void TestAccess::checkRunsBeforeTheButton() {
     Harness h;
     QVERIFY(h.start());
     FrmOrva &w = *h.window;
@@ -158,8 +183,7 @@ void TestAccess::checkRunsBeforeTheButton()
     QCOMPARE(h.sim.memory().mid(0x80, 8), QByteArray("01122027"));
 }
 
-void TestAccess::readOnlyFieldIsCheckedToo()
-{
+void TestAccess::readOnlyFieldIsCheckedToo() {
     Harness h;
     h.sim.memory().replace(0x80, 2, "45");
     QVERIFY(h.start(QStringLiteral("")));
@@ -173,8 +197,7 @@ void TestAccess::readOnlyFieldIsCheckedToo()
     QCOMPARE(w.TestoGiornoScadenza->text(), QStringLiteral("01"));
 }
 
-void TestAccess::mctcForcesUnitAndLanguage_data()
-{
+void TestAccess::mctcForcesUnitAndLanguage_data() {
     QTest::addColumn<QString>("entry");
     QTest::addColumn<bool>("forced");
     QTest::newRow("MCTC") << "MCTC-NET" << true;
@@ -184,8 +207,7 @@ void TestAccess::mctcForcesUnitAndLanguage_data()
     QTest::newRow("leading blank") << " MCTC-NET" << false;
 }
 
-void TestAccess::mctcForcesUnitAndLanguage()
-{
+void TestAccess::mctcForcesUnitAndLanguage() {
     QFETCH(QString, entry);
     QFETCH(bool, forced);
     Harness h;
@@ -208,8 +230,7 @@ void TestAccess::mctcForcesUnitAndLanguage()
     QCOMPARE(w.ListaLingua1->currentIndex(), forced ? 0 : 2);
 }
 
-void TestAccess::mctcSpringsBackForADealer()
-{
+void TestAccess::mctcSpringsBackForADealer() {
     Harness h;
     h.sim.memory()[0x008A] = '1'; // the tester uses MCTC-NET
     QVERIFY(h.start(QStringLiteral("40368")));
@@ -228,8 +249,7 @@ void TestAccess::mctcSpringsBackForADealer()
     QCOMPARE(w.ListaLingua1->currentText(), QStringLiteral("txt_en_******"));
 }
 
-void TestAccess::languageKeyFollowsTheLanguage()
-{
+void TestAccess::languageKeyFollowsTheLanguage() {
     Harness h;
     QVERIFY(h.start(QStringLiteral("40368")));
     FrmOrva &w = *h.window;
@@ -239,8 +259,7 @@ void TestAccess::languageKeyFollowsTheLanguage()
     QCOMPARE(w.ListaMisura->currentIndex(), 0);
 }
 
-void TestAccess::rulesRestDuringALoad()
-{
+void TestAccess::rulesRestDuringALoad() {
     Harness h;
     h.sim.memory()[0x008A] = '1'; // MCTC protocol
     h.sim.memory()[0x0004] = char(1);

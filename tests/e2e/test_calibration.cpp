@@ -6,8 +6,7 @@
 #include <QTimer>
 
 namespace {
-QList<QByteArray> writesAt(const Harness &h, int address)
-{
+QList<QByteArray> writesAt(const Harness &h, int address) {
     QList<QByteArray> out;
     for (const QByteArray &f : h.frames('W'))
         if ((frameAddress(f) & 0xFFFE) == address)
@@ -16,8 +15,7 @@ QList<QByteArray> writesAt(const Harness &h, int address)
 }
 } // namespace
 
-class TestCalibration : public QObject
-{
+class TestCalibration : public QObject {
     Q_OBJECT
 private slots:
     void lowBeamWorkedExample();
@@ -37,8 +35,7 @@ private slots:
     void photodiodeCalibrationAbort();
 };
 
-void TestCalibration::lowBeamWorkedExample()
-{
+void TestCalibration::lowBeamWorkedExample() {
     Harness h;
     QVERIFY(h.start());
     FrmOrva &w = *h.window;
@@ -58,8 +55,8 @@ void TestCalibration::lowBeamWorkedExample()
     QCOMPARE(h.prompts.shown[0].text, QStringLiteral("Are you sure to Calibrate Low Beam?"));
     QCOMPARE(h.frames('F').size(), 1);
     QCOMPARE(h.frames('F').first().toHex(), QByteArray("460b"));
-    QCOMPARE(h.frames('W'), (QList<QByteArray>{QByteArray::fromHex("57012059"),
-                                                QByteArray::fromHex("57012101")}));
+    QCOMPARE(h.frames('W'),
+             (QList<QByteArray>{QByteArray::fromHex("57012059"), QByteArray::fromHex("57012101")}));
     QCOMPARE(w.TestoAnaConv->text(), QStringLiteral("345"));
     QCOMPARE(w.status(), QString());
     QCOMPARE(h.prompts.beeps, 2);
@@ -69,18 +66,19 @@ void TestCalibration::lowBeamWorkedExample()
     QVERIFY(!w.abortFlag().isSet());
 }
 
-void TestCalibration::factorRoundsHalfToEven_data()
-{
+void TestCalibration::factorRoundsHalfToEven_data() {
     QTest::addColumn<quint32>("reading");
     QTest::addColumn<QString>("reference");
     QTest::addColumn<QString>("factor");
-    QTest::newRow("344.5") << quint32(689) << "2" << "344";
-    QTest::newRow("345.5") << quint32(691) << "2" << "346";
-    QTest::newRow("344.83") << quint32(10000) << "29" << "345";
+    QTest::newRow("344.5") << quint32(689) << "2"
+                           << "344";
+    QTest::newRow("345.5") << quint32(691) << "2"
+                           << "346";
+    QTest::newRow("344.83") << quint32(10000) << "29"
+                            << "345";
 }
 
-void TestCalibration::factorRoundsHalfToEven()
-{
+void TestCalibration::factorRoundsHalfToEven() {
     QFETCH(quint32, reading);
     QFETCH(QString, reference);
     QFETCH(QString, factor);
@@ -95,8 +93,7 @@ void TestCalibration::factorRoundsHalfToEven()
     QCOMPARE(QString::number(stored), factor);
 }
 
-void TestCalibration::channels_data()
-{
+void TestCalibration::channels_data() {
     QTest::addColumn<int>("lamp");
     QTest::addColumn<QString>("button");
     QTest::addColumn<int>("channel");
@@ -106,8 +103,7 @@ void TestCalibration::channels_data()
     QTest::newRow("high beam, right-hand drive") << 1 << "CmdCalibraAbb" << 9;
 }
 
-void TestCalibration::channels()
-{
+void TestCalibration::channels() {
     QFETCH(int, lamp);
     QFETCH(QString, button);
     QFETCH(int, channel);
@@ -119,8 +115,7 @@ void TestCalibration::channels()
     QCOMPARE(int(h.frames('F').first().at(1)), channel);
 }
 
-void TestCalibration::highBeamWritesOnlyItsFactor()
-{
+void TestCalibration::highBeamWritesOnlyItsFactor() {
     Harness h;
     QVERIFY(h.start());
     FrmOrva &w = *h.window;
@@ -136,8 +131,7 @@ void TestCalibration::highBeamWritesOnlyItsFactor()
     QCOMPARE(h.prompts.shown[0].text, QStringLiteral("Are you sure to Calibrate High Beam?"));
 }
 
-void TestCalibration::answeringNoSendsNothing()
-{
+void TestCalibration::answeringNoSendsNothing() {
     Harness h;
     QVERIFY(h.start());
     h.prompts.confirmAnswer = false;
@@ -147,8 +141,7 @@ void TestCalibration::answeringNoSendsNothing()
     QCOMPARE(h.window->TestoBitAnaScheda->text(), QStringLiteral("0"));
 }
 
-void TestCalibration::abortDuringTheReading()
-{
+void TestCalibration::abortDuringTheReading() {
     Harness h;
     QVERIFY(h.start());
     FrmOrva &w = *h.window;
@@ -169,8 +162,7 @@ void TestCalibration::abortDuringTheReading()
     QVERIFY(!w.abortFlag().isSet());
 }
 
-void TestCalibration::testerOffReloads()
-{
+void TestCalibration::testerOffReloads() {
     Harness h;
     QVERIFY(h.start());
     FrmOrva &w = *h.window;
@@ -190,8 +182,7 @@ void TestCalibration::testerOffReloads()
     QVERIFY(h.prompts.shown.isEmpty());
 }
 
-void TestCalibration::unusableInputsWriteNothing_data()
-{
+void TestCalibration::unusableInputsWriteNothing_data() {
     QTest::addColumn<QString>("reference");
     QTest::addColumn<quint32>("reading");
     QTest::newRow("reference 0") << "0" << quint32(1000);
@@ -200,8 +191,7 @@ void TestCalibration::unusableInputsWriteNothing_data()
     QTest::newRow("reading of 2^31") << "29" << quint32(0x80000000u);
 }
 
-void TestCalibration::unusableInputsWriteNothing()
-{
+void TestCalibration::unusableInputsWriteNothing() {
     QFETCH(QString, reference);
     QFETCH(quint32, reading);
     Harness h;
@@ -220,8 +210,7 @@ void TestCalibration::unusableInputsWriteNothing()
     QVERIFY(w.CmdCalibraAna->isEnabled());
 }
 
-void TestCalibration::readingThatNeverComes()
-{
+void TestCalibration::readingThatNeverComes() {
     Harness h;
     QVERIFY(h.start());
     FrmOrva &w = *h.window;
@@ -239,8 +228,7 @@ void TestCalibration::readingThatNeverComes()
     QVERIFY(w.CmdCalibraAna->isVisible());
 }
 
-void TestCalibration::photodiodeCalibrationStartsOnce()
-{
+void TestCalibration::photodiodeCalibrationStartsOnce() {
     Harness h;
     QVERIFY(h.start());
     FrmOrva &w = *h.window;
@@ -260,8 +248,7 @@ void TestCalibration::photodiodeCalibrationStartsOnce()
     QVERIFY(!w.CmdInterrompiFotodiodi->isVisible());
 }
 
-void TestCalibration::photodiodeCalibrationWaitsForTheTester()
-{
+void TestCalibration::photodiodeCalibrationWaitsForTheTester() {
     Harness h;
     QVERIFY(h.start());
     h.sim.setPowered(false);
@@ -272,8 +259,7 @@ void TestCalibration::photodiodeCalibrationWaitsForTheTester()
     QCOMPARE(h.window->status(), QString());
 }
 
-void TestCalibration::photodiodeCalibrationAbort()
-{
+void TestCalibration::photodiodeCalibrationAbort() {
     Harness h;
     QVERIFY(h.start());
     FrmOrva &w = *h.window;

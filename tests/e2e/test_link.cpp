@@ -14,14 +14,12 @@
 
 namespace {
 
-QString def(const QString &address, int length, const QString &key)
-{
+QString def(const QString &address, int length, const QString &key) {
     return QStringLiteral("//%1 %2 %3").arg(address).arg(length, 4).arg(key);
 }
 
 // The program's own serial code against the simulator over a real pty.
-struct Line
-{
+struct Line {
     TesterSimulator sim;
     SerialLink link;
     AbortFlag abort;
@@ -30,16 +28,14 @@ struct Line
     Equipment eq{link, abort, [this](const QString &s) { status = s; },
                  [this] { return dir.filePath(QStringLiteral("test.ini")); }};
 
-    explicit Line(const QStringList &lines = {})
-    {
+    explicit Line(const QStringList &lines = {}) {
         sim.start();
         link.open(sim.devicePath());
         QFile f(dir.filePath(QStringLiteral("test.ini")));
         f.open(QIODevice::WriteOnly);
         f.write(lines.join(QStringLiteral("\r\n")).toLatin1() + "\r\n");
     }
-    QByteArray writtenBytes() const
-    {
+    QByteArray writtenBytes() const {
         QByteArray out;
         for (const QByteArray &f : sim.framesStartingWith('W'))
             out += f.mid(1);
@@ -49,12 +45,12 @@ struct Line
 };
 
 const QByteArray Ack(1, 0x06);
-const QString Waiting = QStringLiteral("Wait connection to Equipment ! Reset with power supply ...");
+const QString Waiting =
+    QStringLiteral("Wait connection to Equipment ! Reset with power supply ...");
 
 } // namespace
 
-class TestLink : public QObject
-{
+class TestLink : public QObject {
     Q_OBJECT
 private slots:
     void connectionCheck();
@@ -79,16 +75,14 @@ private slots:
     void lostPortIsReported();
 };
 
-void TestLink::connectionCheck()
-{
+void TestLink::connectionCheck() {
     Line l;
     QCOMPARE(l.eq.checkConnection(), Ack);
     QCOMPARE(l.status, QString());
     QCOMPARE(l.sim.frames(), QList<QByteArray>{QByteArray(1, 0x01)});
 }
 
-void TestLink::acknowledgeWithAStrayByteIsNone()
-{
+void TestLink::acknowledgeWithAStrayByteIsNone() {
     Line l;
     l.sim.injectStrayByte();
     QCOMPARE(l.eq.checkConnection(), QByteArray());
@@ -96,8 +90,7 @@ void TestLink::acknowledgeWithAStrayByteIsNone()
     QCOMPARE(l.eq.checkConnection(), Ack);
 }
 
-void TestLink::lateReplySpoilsTheNextCheck()
-{
+void TestLink::lateReplySpoilsTheNextCheck() {
     Line l;
     l.sim.setReplyDelayMs(1150);
     QCOMPARE(l.eq.checkConnection(), QByteArray());
@@ -109,8 +102,7 @@ void TestLink::lateReplySpoilsTheNextCheck()
     QCOMPARE(l.eq.checkConnection(), Ack);
 }
 
-void TestLink::abortEndsTheConnectionWait()
-{
+void TestLink::abortEndsTheConnectionWait() {
     Line l;
     l.sim.setPowered(false);
     l.later(100, [&] { l.abort.set(); });
@@ -121,8 +113,7 @@ void TestLink::abortEndsTheConnectionWait()
     QVERIFY(l.abort.isSet()); // the check leaves the flag to its caller
 }
 
-void TestLink::closedPortSendsNothingAndDoesNotSpin()
-{
+void TestLink::closedPortSendsNothingAndDoesNotSpin() {
     Line l;
     l.link.close();
     QElapsedTimer t;
@@ -133,8 +124,7 @@ void TestLink::closedPortSendsNothingAndDoesNotSpin()
     QVERIFY(l.sim.frames().isEmpty());
 }
 
-void TestLink::silentTesterEndsEveryWaitWithNoReply()
-{
+void TestLink::silentTesterEndsEveryWaitWithNoReply() {
     Line l({"x " + def("0040", 2, "parame_marcaa")});
     l.sim.setPowered(false);
     const ReadReply r = l.eq.readParameter(QStringLiteral("parame_marcaa"));
@@ -147,37 +137,41 @@ void TestLink::silentTesterEndsEveryWaitWithNoReply()
     QCOMPARE(int(l.eq.readPhotodiode(9).status), int(PhotodiodeReply::NoReply));
 }
 
-void TestLink::readParameter_data()
-{
+void TestLink::readParameter_data() {
     QTest::addColumn<QStringList>("lines");
     QTest::addColumn<QString>("key");
     QTest::addColumn<QList<int>>("addresses");
     QTest::addColumn<QByteArray>("result");
     QTest::addColumn<QString>("status");
-    QTest::newRow("rolls over 00FF") << QStringList{"c " + def("00FE", 3, "parame_marcaa")}
-                                     << "parame_marcaa" << QList<int>{0xFE, 0xFF, 0x100}
-                                     << QByteArray("FGH")
-                                     << "Wait reading parameters from equipment .... (addr. h00FE )";
-    QTest::newRow("address as written") << QStringList{"c " + def("00fe", 1, "parame_marcaa")}
-                                        << "parame_marcaa" << QList<int>{0xFE} << QByteArray("F")
-                                        << "Wait reading parameters from equipment .... (addr. h00fe )";
+    QTest::newRow("rolls over 00FF")
+        << QStringList{"c " + def("00FE", 3, "parame_marcaa")} << "parame_marcaa"
+        << QList<int>{0xFE, 0xFF, 0x100} << QByteArray("FGH")
+        << "Wait reading parameters from equipment .... (addr. h00FE )";
+    QTest::newRow("address as written")
+        << QStringList{"c " + def("00fe", 1, "parame_marcaa")} << "parame_marcaa"
+        << QList<int>{0xFE} << QByteArray("F")
+        << "Wait reading parameters from equipment .... (addr. h00fe )";
     QTest::newRow("second parts made printable")
         << QStringList{"c " + def("0200", 4, "parame_model1")} << "parame_model1"
-        << QList<int>{0x200, 0x201, 0x202, 0x203} << QByteArray("}  ~") << QString("Wait reading parameters from equipment .... (addr. h0200 )");
+        << QList<int>{0x200, 0x201, 0x202, 0x203} << QByteArray("}  ~")
+        << QString("Wait reading parameters from equipment .... (addr. h0200 )");
     QTest::newRow("first of two definitions")
-        << QStringList{"a " + def("00FE", 1, "parame_marcaa"), "b " + def("0100", 1, "parame_marcaa")}
+        << QStringList{"a " + def("00FE", 1, "parame_marcaa"),
+                       "b " + def("0100", 1, "parame_marcaa")}
         << "parame_marcaa" << QList<int>{0xFE} << QByteArray("F")
         << "Wait reading parameters from equipment .... (addr. h00FE )";
     QTest::newRow("absent key") << QStringList{"c " + def("00FE", 3, "parame_marcaa")}
-                                << "parame_modelo" << QList<int>{} << QByteArray() << QString("unchanged");
+                                << "parame_modelo" << QList<int>{} << QByteArray()
+                                << QString("unchanged");
     QTest::newRow("length zero") << QStringList{"c " + def("00FE", 0, "parame_marcaa")}
-                                 << "parame_marcaa" << QList<int>{} << QByteArray() << QString("unchanged");
-    QTest::newRow("write-only line") << QStringList{"//\"v\"  " + def("00FE", 1, "parame_marcaa")}
-                                     << "parame_marcaa" << QList<int>{} << QByteArray() << QString("unchanged");
+                                 << "parame_marcaa" << QList<int>{} << QByteArray()
+                                 << QString("unchanged");
+    QTest::newRow("write-only line")
+        << QStringList{"//\"v\"  " + def("00FE", 1, "parame_marcaa")} << "parame_marcaa"
+        << QList<int>{} << QByteArray() << QString("unchanged");
 }
 
-void TestLink::readParameter()
-{
+void TestLink::readParameter() {
     QFETCH(QStringList, lines);
     QFETCH(QString, key);
     QFETCH(QList<int>, addresses);
@@ -197,8 +191,7 @@ void TestLink::readParameter()
     QCOMPARE(l.status, status);
 }
 
-void TestLink::readParameterStrayByteIsAppended()
-{
+void TestLink::readParameterStrayByteIsAppended() {
     Line l({"c " + def("00FE", 2, "parame_marcaa"), "c " + def("00FE", 2, "parame_nseri1")});
     l.sim.memory().replace(0xFE, 2, "FG");
     l.sim.injectStrayByte('!');
@@ -209,8 +202,7 @@ void TestLink::readParameterStrayByteIsAppended()
     QCOMPARE(l.eq.readParameter(QStringLiteral("parame_nseri1")).bytes.size(), 2);
 }
 
-void TestLink::writeParameter_data()
-{
+void TestLink::writeParameter_data() {
     QTest::addColumn<QStringList>("lines");
     QTest::addColumn<QString>("value");
     QTest::addColumn<QString>("key");
@@ -231,22 +223,24 @@ void TestLink::writeParameter_data()
     QTest::newRow("read-only line passed over")
         << QStringList{def("0040", 1, k), "//\"v\"   " + def("0050", 1, k)} << "Z" << k << "1"
         << QByteArray::fromHex("00505a");
-    QTest::newRow("length zero passed over") << QStringList{"x " + def("0040", 0, k)} << "Z" << k
-                                             << "1" << QByteArray();
+    QTest::newRow("length zero passed over")
+        << QStringList{"x " + def("0040", 0, k)} << "Z" << k << "1" << QByteArray();
     QTest::newRow("wildcard, each line its own value")
         << QStringList{"//\"AB\"     " + def("0200", 2, "txt_en_title1"),
                        "//\"Q\"      " + def("0210", 1, "txt_it_title1"),
                        "//7,       " + def("0230", 1, "txt_en_langid")}
-        << "English" << "txt_en_******" << "2" << QByteArray::fromHex("020041020142023007");
-    QTest::newRow("mode 2 number clamped") << QStringList{"//999,  " + def("0230", 1, "txt_en_langid")}
-                                           << "" << "txt_en_langid" << "2"
-                                           << QByteArray::fromHex("0230ff");
-    QTest::newRow("other modes write nothing") << QStringList{"x " + def("0040", 1, k)} << "1" << k
-                                               << "3" << QByteArray();
+        << "English"
+        << "txt_en_******"
+        << "2" << QByteArray::fromHex("020041020142023007");
+    QTest::newRow("mode 2 number clamped")
+        << QStringList{"//999,  " + def("0230", 1, "txt_en_langid")} << ""
+        << "txt_en_langid"
+        << "2" << QByteArray::fromHex("0230ff");
+    QTest::newRow("other modes write nothing")
+        << QStringList{"x " + def("0040", 1, k)} << "1" << k << "3" << QByteArray();
 }
 
-void TestLink::writeParameter()
-{
+void TestLink::writeParameter() {
     QFETCH(QStringList, lines);
     QFETCH(QString, value);
     QFETCH(QString, key);
@@ -260,8 +254,7 @@ void TestLink::writeParameter()
         QCOMPARE(l.sim.memory().at((quint8(f.at(1)) << 8) | quint8(f.at(2))), f.at(3));
 }
 
-void TestLink::writeModeZeroReplacesTheCallersText()
-{
+void TestLink::writeModeZeroReplacesTheCallersText() {
     Line l({"x " + def("0040", 1, "parame_tifaro")});
     QString value = QStringLiteral("12a");
     l.eq.writeParameter(value, QStringLiteral("parame_tifaro"), "0");
@@ -269,18 +262,19 @@ void TestLink::writeModeZeroReplacesTheCallersText()
     QCOMPARE(l.writtenBytes().toHex(), QByteArray("004000"));
 }
 
-void TestLink::unusableValuesAreReported_data()
-{
+void TestLink::unusableValuesAreReported_data() {
     QTest::addColumn<QString>("line");
     QTest::addColumn<QString>("value");
     QTest::addColumn<QString>("mode");
-    QTest::newRow("mode 0 empty") << "x " + def("0040", 1, "txt_en_langid") << "" << "0";
-    QTest::newRow("mode 2 without comma") << "//12     " + def("0040", 1, "txt_en_langid") << "" << "2";
-    QTest::newRow("mode 2 not a number") << "//x1,    " + def("0040", 1, "txt_en_langid") << "" << "2";
+    QTest::newRow("mode 0 empty") << "x " + def("0040", 1, "txt_en_langid") << ""
+                                  << "0";
+    QTest::newRow("mode 2 without comma") << "//12     " + def("0040", 1, "txt_en_langid") << ""
+                                          << "2";
+    QTest::newRow("mode 2 not a number") << "//x1,    " + def("0040", 1, "txt_en_langid") << ""
+                                         << "2";
 }
 
-void TestLink::unusableValuesAreReported()
-{
+void TestLink::unusableValuesAreReported() {
     QFETCH(QString, line);
     QFETCH(QString, value);
     QFETCH(QString, mode);
@@ -290,8 +284,7 @@ void TestLink::unusableValuesAreReported()
     QVERIFY2(l.status.contains(QStringLiteral("not sent")), qPrintable(l.status));
 }
 
-void TestLink::abortDuringAnAcknowledgeWait()
-{
+void TestLink::abortDuringAnAcknowledgeWait() {
     Line l({"x " + def("0040", 4, "parame_marcaa"), "y " + def("0050", 4, "parame_marcaa")});
     l.sim.stopAckAfter(2);
     l.later(300, [&] { l.abort.set(); });
@@ -310,8 +303,7 @@ void TestLink::abortDuringAnAcknowledgeWait()
     QCOMPARE(l.sim.framesStartingWith('W').size(), 3);
 }
 
-void TestLink::acknowledgeWithAnotherByteIsNotTaken()
-{
+void TestLink::acknowledgeWithAnotherByteIsNotTaken() {
     Line l({"x " + def("0040", 1, "parame_marcaa")});
     l.sim.injectStrayByte();
     QString value = QStringLiteral("A");
@@ -319,8 +311,7 @@ void TestLink::acknowledgeWithAnotherByteIsNotTaken()
              int(WriteOutcome::NoAck));
 }
 
-void TestLink::clockFrame()
-{
+void TestLink::clockFrame() {
     Line l;
     const QDateTime t(QDate(2003, 9, 3), QTime(14, 5, 9));
     l.eq.sendDateTime(t);
@@ -332,8 +323,7 @@ void TestLink::clockFrame()
     QCOMPARE(l.sim.framesStartingWith('D').size(), 1);
 }
 
-void TestLink::photodiode()
-{
+void TestLink::photodiode() {
     Line l;
     l.sim.setReading(11, 4660);
     const PhotodiodeReply r = l.eq.readPhotodiode(11);
@@ -342,8 +332,7 @@ void TestLink::photodiode()
     QCOMPARE(l.sim.framesStartingWith('F').first().toHex(), QByteArray("460b"));
 }
 
-void TestLink::abortDuringPhotodiodeLeavesTheRestWaiting()
-{
+void TestLink::abortDuringPhotodiodeLeavesTheRestWaiting() {
     Line l;
     l.sim.setPaced(true); // four reply bytes take about 17 ms on the wire
     l.sim.setReplyDelayMs(300);
@@ -356,8 +345,7 @@ void TestLink::abortDuringPhotodiodeLeavesTheRestWaiting()
     QCOMPARE(int(l.eq.readPhotodiode(9).status), int(PhotodiodeReply::Done));
 }
 
-void TestLink::lostPortIsReported()
-{
+void TestLink::lostPortIsReported() {
     Line l({"x " + def("0040", 2, "parame_marcaa")});
     l.later(50, [&] { l.sim.hangUp(); });
     l.sim.setReplyDelayMs(500);

@@ -8,8 +8,7 @@
 #include <QTest>
 #include <QTimer>
 
-class TestLoad : public QObject
-{
+class TestLoad : public QObject {
     Q_OBJECT
 private slots:
     void showsEveryValueOfTheTester();
@@ -23,8 +22,7 @@ private slots:
     void missingDefaultFileEndsWithTheReport();
 };
 
-void TestLoad::showsEveryValueOfTheTester()
-{
+void TestLoad::showsEveryValueOfTheTester() {
     Harness h;
     QVERIFY(h.start());
     FrmOrva &w = *h.window;
@@ -55,7 +53,8 @@ void TestLoad::showsEveryValueOfTheTester()
     QVERIFY(w.ChkPrnHfaroIncl->isChecked());
     QCOMPARE(w.TestoAnaConv->text(), QStringLiteral("345"));
     QCOMPARE(w.TestoAbbConv->text(), QStringLiteral("210"));
-    const QStringList offsets = w.TestoOffsetFotodiodi->toPlainText().split(u'\n', Qt::SkipEmptyParts);
+    const QStringList offsets =
+        w.TestoOffsetFotodiodi->toPlainText().split(u'\n', Qt::SkipEmptyParts);
     QCOMPARE(offsets.size(), 17);
     QCOMPARE(offsets.first(), QStringLiteral("PH01=107"));
     QCOMPARE(offsets.last(), QStringLiteral("PH17=219"));
@@ -66,12 +65,10 @@ void TestLoad::showsEveryValueOfTheTester()
     QVERIFY(h.prompts.shown.isEmpty());
 }
 
-void TestLoad::readsInCatalogueOrderFromTheFile()
-{
+void TestLoad::readsInCatalogueOrderFromTheFile() {
     Harness h;
     QVERIFY(h.start());
-    struct Span
-    {
+    struct Span {
         int address;
         int length;
     };
@@ -93,8 +90,7 @@ void TestLoad::readsInCatalogueOrderFromTheFile()
     QCOMPARE(h.frames('W').size(), 0);
 }
 
-void TestLoad::versionPicksItsFile_data()
-{
+void TestLoad::versionPicksItsFile_data() {
     QTest::addColumn<QString>("version");
     QTest::addColumn<bool>("keep102");
     QTest::addColumn<QString>("file");
@@ -104,8 +100,7 @@ void TestLoad::versionPicksItsFile_data()
     QTest::newRow("control character") << QStringLiteral("1.\t2") << true << "ORVA_100.ini";
 }
 
-void TestLoad::versionPicksItsFile()
-{
+void TestLoad::versionPicksItsFile() {
     QFETCH(QString, version);
     QFETCH(bool, keep102);
     QFETCH(QString, file);
@@ -129,8 +124,7 @@ void TestLoad::versionPicksItsFile()
     QVERIFY(h.prompts.shown.isEmpty());
 }
 
-void TestLoad::waitsForATesterSwitchedOnLater()
-{
+void TestLoad::waitsForATesterSwitchedOnLater() {
     Harness h;
     h.sim.setPowered(false);
     QString statusWhileOff;
@@ -139,12 +133,12 @@ void TestLoad::waitsForATesterSwitchedOnLater()
         h.sim.setPowered(true);
     });
     QVERIFY(h.start());
-    QCOMPARE(statusWhileOff, QStringLiteral("Wait connection to Equipment ! Reset with power supply ..."));
+    QCOMPARE(statusWhileOff,
+             QStringLiteral("Wait connection to Equipment ! Reset with power supply ..."));
     QCOMPARE(h.window->TestoMarca->text(), QStringLiteral("ORVA      "));
 }
 
-void TestLoad::resumesWhenTheTesterFallsSilentMidLoad()
-{
+void TestLoad::resumesWhenTheTesterFallsSilentMidLoad() {
     Harness h;
     QString statusWhileOff;
     h.whenFrames('R', 40, [&] { h.sim.setPowered(false); });
@@ -153,14 +147,14 @@ void TestLoad::resumesWhenTheTesterFallsSilentMidLoad()
         h.sim.setPowered(true);
     });
     QVERIFY(h.start());
-    QCOMPARE(statusWhileOff, QStringLiteral("Wait connection to Equipment ! Reset with power supply ..."));
+    QCOMPARE(statusWhileOff,
+             QStringLiteral("Wait connection to Equipment ! Reset with power supply ..."));
     QCOMPARE(h.window->TestoModello->text(), QStringLiteral("HT-5000 PROFESSIONAL"));
     QCOMPARE(h.window->TestoAbbConv->text(), QStringLiteral("210"));
     QVERIFY(h.frames(0x01).size() >= 2);
 }
 
-void TestLoad::valuesFromTheTesterNeverEndTheProgram()
-{
+void TestLoad::valuesFromTheTesterNeverEndTheProgram() {
     Harness h;
     QByteArray &m = h.sim.memory();
     m[0x0004] = char(7);    // a language the file does not offer
@@ -181,8 +175,7 @@ void TestLoad::valuesFromTheTesterNeverEndTheProgram()
     QVERIFY(h.prompts.shown.isEmpty());
 }
 
-void TestLoad::missingDefinitionEndsWithTheReport()
-{
+void TestLoad::missingDefinitionEndsWithTheReport() {
     Harness h;
     h.editFile("ORVA_100.ini", [](const QString &line) {
         return line.contains("parame_tifaro") ? QString() : line;
@@ -196,8 +189,7 @@ void TestLoad::missingDefinitionEndsWithTheReport()
     QVERIFY(h.prompts.shown[0].text.contains(QStringLiteral("parame_tifaro")));
 }
 
-void TestLoad::missingDefaultFileEndsWithTheReport()
-{
+void TestLoad::missingDefaultFileEndsWithTheReport() {
     Harness h;
     QFile::remove(h.path("ORVA_100.ini"));
     QVERIFY(!h.start(QStringLiteral("52917"), 10000));

@@ -8,16 +8,14 @@
 
 namespace {
 
-QByteArray text(const char *t, int length)
-{
+QByteArray text(const char *t, int length) {
     return QByteArray(t).leftJustified(length, ' ', true);
 }
 
 // (address, bytes) in the order they must reach the tester.
 using Writes = QList<QPair<int, QByteArray>>;
 
-QList<QByteArray> framesOf(const Writes &writes)
-{
+QList<QByteArray> framesOf(const Writes &writes) {
     QList<QByteArray> frames;
     for (const auto &[address, bytes] : writes)
         for (int k = 0; k < bytes.size(); ++k)
@@ -28,8 +26,7 @@ QList<QByteArray> framesOf(const Writes &writes)
 
 } // namespace
 
-class TestSend : public QObject
-{
+class TestSend : public QObject {
     Q_OBJECT
 private slots:
     void writesEveryParameterInOrder();
@@ -39,8 +36,7 @@ private slots:
     void testerStopsAcknowledging();
 };
 
-void TestSend::writesEveryParameterInOrder()
-{
+void TestSend::writesEveryParameterInOrder() {
     Harness h;
     QVERIFY(h.start());
     FrmOrva &w = *h.window;
@@ -72,26 +68,39 @@ void TestSend::writesEveryParameterInOrder()
 
     QVERIFY(h.click("CmdInvia"));
 
-    const Writes expected = {
-        {0x0200, text("PROVAFARI", 16)}, {0x0210, text("MISURA", 16)},
-        {0x0220, text("STAMPA", 16)},    {0x0230, QByteArray(1, 2)},
-        {0x0004, QByteArray(1, 1)},      {0x0010, text("ACME", 10)},
-        {0x0020, text("ABCDEFGHIJ", 10)}, {0x002A, text("KLMN", 10)},
-        {0x0040, text("H1", 12)},        {0x004C, text("", 12)},
-        {0x0060, text("1234", 4)},       {0x0064, text("", 16)},
-        {0x0080, text("5122003", 8)},    {0x0088, "1"},
-        {0x0089, "-"},                   {0x008A, "2"},
-        {0x0090, text("7", 2)},          {0x0092, "3.0"},
-        {0x0095, QByteArray(1, 1)},      {0x0096, QByteArray("\x05\x00", 2)},
-        {0x00A0, text("GARAGE", 24)},    {0x00B8, text("A1", 24)},
-        {0x00D0, text("", 24)},          {0x00E8, text("A3", 24)},
-        {0x0100, text("A4", 24)},        {0x0118, QByteArray(1, 0)}};
+    const Writes expected = {{0x0200, text("PROVAFARI", 16)},
+                             {0x0210, text("MISURA", 16)},
+                             {0x0220, text("STAMPA", 16)},
+                             {0x0230, QByteArray(1, 2)},
+                             {0x0004, QByteArray(1, 1)},
+                             {0x0010, text("ACME", 10)},
+                             {0x0020, text("ABCDEFGHIJ", 10)},
+                             {0x002A, text("KLMN", 10)},
+                             {0x0040, text("H1", 12)},
+                             {0x004C, text("", 12)},
+                             {0x0060, text("1234", 4)},
+                             {0x0064, text("", 16)},
+                             {0x0080, text("5122003", 8)},
+                             {0x0088, "1"},
+                             {0x0089, "-"},
+                             {0x008A, "2"},
+                             {0x0090, text("7", 2)},
+                             {0x0092, "3.0"},
+                             {0x0095, QByteArray(1, 1)},
+                             {0x0096, QByteArray("\x05\x00", 2)},
+                             {0x00A0, text("GARAGE", 24)},
+                             {0x00B8, text("A1", 24)},
+                             {0x00D0, text("", 24)},
+                             {0x00E8, text("A3", 24)},
+                             {0x0100, text("A4", 24)},
+                             {0x0118, QByteArray(1, 0)}};
     QCOMPARE(h.frames('W'), framesOf(expected));
     // The clock frame needs no reply: give the line a moment to carry it.
     QTRY_COMPARE_WITH_TIMEOUT(h.frames('D').size(), 1, 2000);
     QCOMPARE(h.sim.frames().last().at(0), 'D');
     const QByteArray clock = h.frames('D').first();
-    QCOMPARE(w.TestoData->text().mid(11, 2).toInt(nullptr, 16), int(quint8(clock.at(3)))); // hours, BCD
+    QCOMPARE(w.TestoData->text().mid(11, 2).toInt(nullptr, 16),
+             int(quint8(clock.at(3)))); // hours, BCD
     QCOMPARE(w.status(), QString());
     QCOMPARE(h.prompts.beeps, beeps + 1);
     QVERIFY(h.prompts.shown.isEmpty());
@@ -100,8 +109,7 @@ void TestSend::writesEveryParameterInOrder()
     QVERIFY(!w.abortFlag().isSet());
 }
 
-void TestSend::unchangedSendLeavesTheTesterAsItWas()
-{
+void TestSend::unchangedSendLeavesTheTesterAsItWas() {
     Harness h;
     QVERIFY(h.start());
     const QByteArray before = h.sim.memory();
@@ -110,8 +118,7 @@ void TestSend::unchangedSendLeavesTheTesterAsItWas()
     QCOMPARE(h.sim.memory(), before);
 }
 
-void TestSend::testerOffReportsAndReloads()
-{
+void TestSend::testerOffReportsAndReloads() {
     Harness h;
     QVERIFY(h.start());
     FrmOrva &w = *h.window;
@@ -128,10 +135,11 @@ void TestSend::testerOffReportsAndReloads()
     QCOMPARE(h.prompts.shown.size(), 1);
     QCOMPARE(h.prompts.shown[0].kind, QStringLiteral("critical"));
     QCOMPARE(h.prompts.shown[0].title, QStringLiteral("ORVA connection ..."));
-    QCOMPARE(h.prompts.shown[0].text,
-             QStringLiteral("Transmission Parameters FAILED because ORVA equipment is not connected "
-                            "or is power off !\r\nWait a new connection and SET new parameters "
-                            "AGAIN ...."));
+    QCOMPARE(
+        h.prompts.shown[0].text,
+        QStringLiteral("Transmission Parameters FAILED because ORVA equipment is not connected "
+                       "or is power off !\r\nWait a new connection and SET new parameters "
+                       "AGAIN ...."));
     QCOMPARE(statusAfterBox,
              QStringLiteral("Wait connection to Equipment ! Reset with power supply ..."));
     QCOMPARE(w.TestoMarca->text(), QStringLiteral("ORVA      "));
@@ -141,8 +149,7 @@ void TestSend::testerOffReportsAndReloads()
     QVERIFY(!w.CmdInterrompiParametri->isVisible());
 }
 
-void TestSend::abortDuringWriteFive()
-{
+void TestSend::abortDuringWriteFive() {
     Harness h;
     QVERIFY(h.start());
     FrmOrva &w = *h.window;
@@ -165,8 +172,7 @@ void TestSend::abortDuringWriteFive()
     QVERIFY(w.CmdInvia->isEnabled());
 }
 
-void TestSend::testerStopsAcknowledging()
-{
+void TestSend::testerStopsAcknowledging() {
     Harness h;
     QVERIFY(h.start());
     FrmOrva &w = *h.window;

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSerialPort>
@@ -14,8 +15,7 @@
 #include <QTest>
 #include <QTimer>
 
-class TestWindow : public QObject
-{
+class TestWindow : public QObject {
     Q_OBJECT
 private slots:
     void controlsAtCreation_data();
@@ -29,10 +29,11 @@ private slots:
     void closingDuringAWaitEndsCleanly();
     void closingThePasswordDialogEndsTheProgram();
     void lockedListKeepsItsSelection();
+    void enterInThePasswordBoxPressesOk();
+    void standaloneSimulatorPathWorksAsAPort();
 };
 
-void TestWindow::controlsAtCreation_data()
-{
+void TestWindow::controlsAtCreation_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("text");
@@ -119,8 +120,7 @@ void TestWindow::controlsAtCreation_data()
                             << r[5];
 }
 
-void TestWindow::controlsAtCreation()
-{
+void TestWindow::controlsAtCreation() {
     QFETCH(QString, name);
     QFETCH(QString, kind);
     QFETCH(QString, text);
@@ -165,8 +165,7 @@ void TestWindow::controlsAtCreation()
     }
 }
 
-void TestWindow::everyInputHasAnAccessibleName()
-{
+void TestWindow::everyInputHasAnAccessibleName() {
     Harness h;
     FrmOrva &w = h.create();
     QSet<QString> seen;
@@ -186,21 +185,51 @@ void TestWindow::everyInputHasAnAccessibleName()
     QCOMPARE(w.TestoBitAnaScheda->accessibleName(), QStringLiteral("Bit Cpu LOW BEAM"));
 }
 
-void TestWindow::tabOrder()
-{
+void TestWindow::tabOrder() {
     Harness h;
     FrmOrva &w = h.create();
-    const QStringList expected = {
-        "ListaLingua", "TestoMarca", "TestoModello", "TestoNumOmologa", "TestoNumSerie",
-        "TestoGiornoScadenza", "TestoMeseScadenza", "TestoAnnoScadenza", "ListaMisura",
-        "ListaPannello", "ListaProtocollo", "TestoVersioneMctc", "TestoIndirizzoApp",
-        "ListaTipoFaro", "TestoNomeOfficina", "TestoIndirizzo1", "TestoIndirizzo2",
-        "TestoIndirizzo3", "TestoIndirizzo4", "ListaCom", "ChkPrnHfaroIncl", "TestoLuxAnaCampione",
-        "TestoLuxAbbCampione", "CmdCalibraAbb", "CmdCalibraAna", "CmdInterrompiAbb", "TestoAbbConv",
-        "TestoAnaConv", "CmdInterrompiAna", "TestoBitAbbScheda", "TestoBitAnaScheda", "CmdCalFoto",
-        "CmdInterrompiFotodiodi", "CmdInvia", "TestoData", "TestoFileIni", "TestoVersioneScheda",
-        "CmdInterrompiParametri", "TestoOffsetFotodiodi", "ChkEnFogReq", "ChkEnForzatura",
-        "ChkEnPrecFaro"};
+    const QStringList expected = {"ListaLingua",
+                                  "TestoMarca",
+                                  "TestoModello",
+                                  "TestoNumOmologa",
+                                  "TestoNumSerie",
+                                  "TestoGiornoScadenza",
+                                  "TestoMeseScadenza",
+                                  "TestoAnnoScadenza",
+                                  "ListaMisura",
+                                  "ListaPannello",
+                                  "ListaProtocollo",
+                                  "TestoVersioneMctc",
+                                  "TestoIndirizzoApp",
+                                  "ListaTipoFaro",
+                                  "TestoNomeOfficina",
+                                  "TestoIndirizzo1",
+                                  "TestoIndirizzo2",
+                                  "TestoIndirizzo3",
+                                  "TestoIndirizzo4",
+                                  "ListaCom",
+                                  "ChkPrnHfaroIncl",
+                                  "TestoLuxAnaCampione",
+                                  "TestoLuxAbbCampione",
+                                  "CmdCalibraAbb",
+                                  "CmdCalibraAna",
+                                  "CmdInterrompiAbb",
+                                  "TestoAbbConv",
+                                  "TestoAnaConv",
+                                  "CmdInterrompiAna",
+                                  "TestoBitAbbScheda",
+                                  "TestoBitAnaScheda",
+                                  "CmdCalFoto",
+                                  "CmdInterrompiFotodiodi",
+                                  "CmdInvia",
+                                  "TestoData",
+                                  "TestoFileIni",
+                                  "TestoVersioneScheda",
+                                  "CmdInterrompiParametri",
+                                  "TestoOffsetFotodiodi",
+                                  "ChkEnFogReq",
+                                  "ChkEnForzatura",
+                                  "ChkEnPrecFaro"};
     QWidget *c = w.ListaLingua;
     for (qsizetype i = 1; i < expected.size(); ++i) {
         c = c->nextInFocusChain();
@@ -211,8 +240,7 @@ void TestWindow::tabOrder()
     }
 }
 
-void TestWindow::windowsAndCaptions()
-{
+void TestWindow::windowsAndCaptions() {
     Harness h;
     FrmOrva &w = h.create();
     QCOMPARE(w.windowTitle(), QStringLiteral("Setting Parameters ORVA  ver. "));
@@ -235,8 +263,7 @@ void TestWindow::windowsAndCaptions()
     QVERIFY(p->CmdOk->isDefault());
 }
 
-void TestWindow::startUpStateBeforeThePassword()
-{
+void TestWindow::startUpStateBeforeThePassword() {
     Harness h;
     FrmOrva &w = h.create();
     // What the window shows while the password dialog waits.
@@ -277,8 +304,7 @@ void TestWindow::startUpStateBeforeThePassword()
     QVERIFY(!w.link().isOpen());
 }
 
-void TestWindow::portScanKeepsUsablePortsOnly()
-{
+void TestWindow::portScanKeepsUsablePortsOnly() {
     Harness h;
     TesterSimulator other;
     QVERIFY(other.start());
@@ -297,8 +323,7 @@ void TestWindow::portScanKeepsUsablePortsOnly()
     QVERIFY(h.prompts.shown.isEmpty());
 }
 
-void TestWindow::noUsablePortEndsWithTheReport()
-{
+void TestWindow::noUsablePortEndsWithTheReport() {
     Harness h;
     FrmOrva &w = h.create({"/dev/nonexistent-orva"});
     w.startUp();
@@ -312,8 +337,7 @@ void TestWindow::noUsablePortEndsWithTheReport()
     QVERIFY(!w.password()->isVisible());
 }
 
-void TestWindow::closingDuringAWaitEndsCleanly()
-{
+void TestWindow::closingDuringAWaitEndsCleanly() {
     Harness h;
     h.sim.setPowered(false); // the load waits for the tester
     QTimer::singleShot(1500, &h.sim, [&] { h.window->close(); });
@@ -326,8 +350,7 @@ void TestWindow::closingDuringAWaitEndsCleanly()
     QVERIFY(h.prompts.shown.isEmpty());
 }
 
-void TestWindow::closingThePasswordDialogEndsTheProgram()
-{
+void TestWindow::closingThePasswordDialogEndsTheProgram() {
     Harness h;
     FrmOrva &w = h.create();
     QTimer::singleShot(0, &w, [&w] { w.password()->close(); });
@@ -337,8 +360,7 @@ void TestWindow::closingThePasswordDialogEndsTheProgram()
     QVERIFY(h.sim.frames().isEmpty());
 }
 
-void TestWindow::lockedListKeepsItsSelection()
-{
+void TestWindow::lockedListKeepsItsSelection() {
     Harness h;
     QVERIFY(h.start(QStringLiteral("27754"))); // the technician may not change the language
     FrmOrva &w = *h.window;
@@ -351,6 +373,35 @@ void TestWindow::lockedListKeepsItsSelection()
     w.TestoMarca->setFocus();
     QTest::keyClicks(w.TestoMarca, "XYZ");
     QCOMPARE(w.TestoMarca->text(), QStringLiteral("ORVA      "));
+}
+
+void TestWindow::enterInThePasswordBoxPressesOk() {
+    Harness h;
+    FrmOrva &w = h.create();
+    QTimer::singleShot(0, &w, [&w] {
+        QTest::keyClicks(w.password()->TestoPassword, "40368");
+        QTest::keyClick(w.password()->TestoPassword, Qt::Key_Return);
+    });
+    QTimer::singleShot(10000, &w, [&w] { w.close(); });
+    w.startUp();
+    QVERIFY(w.session().parametersLoaded);
+    QVERIFY(w.windowTitle().endsWith(QStringLiteral("  (PW = rivenditore)")));
+    QCOMPARE(w.password()->TestoPassword->text(), QStringLiteral("40368"));
+}
+
+void TestWindow::standaloneSimulatorPathWorksAsAPort() {
+    QProcess sim;
+    sim.start(QCoreApplication::applicationDirPath() + QStringLiteral("/orva-sim"), {});
+    QVERIFY(sim.waitForReadyRead(5000));
+    const QString device = QString::fromLocal8Bit(sim.readLine()).trimmed();
+    QVERIFY2(device.startsWith(QStringLiteral("/dev/")), qPrintable(device));
+    Harness h;
+    QVERIFY(h.start(QStringLiteral("52917"), 20000, {device}));
+    QCOMPARE(h.window->TestoVersioneScheda->text(), QStringLiteral("ORVA ver. 1.00"));
+    h.window->close();
+    sim.terminate();
+    QVERIFY(sim.waitForFinished(5000));
+    QCOMPARE(sim.exitCode(), 0);
 }
 
 QTEST_MAIN(TestWindow)

@@ -2,8 +2,7 @@
 
 #include <QTest>
 
-class TestFrames : public QObject
-{
+class TestFrames : public QObject {
     Q_OBJECT
 private slots:
     void writeExamples_data();
@@ -19,37 +18,38 @@ private slots:
     void dateTimeText();
 };
 
-static QByteArray hex(const char *text)
-{
+static QByteArray hex(const char *text) {
     return QByteArray::fromHex(text);
 }
 
-void TestFrames::writeExamples_data()
-{
+void TestFrames::writeExamples_data() {
     QTest::addColumn<bool>("number");
     QTest::addColumn<QByteArray>("value");
     QTest::addColumn<int>("length");
     QTest::addColumn<QByteArray>("frames");
     QTest::newRow("300 in two bytes") << true << QByteArray("300") << 2
-                                      << hex("5700402c" "57004101");
+                                      << hex("5700402c"
+                                             "57004101");
     QTest::newRow("300 clamped to one byte") << true << QByteArray("300") << 1 << hex("570040ff");
     QTest::newRow("256 clamped") << true << QByteArray("256") << 1 << hex("570040ff");
     QTest::newRow("65536 clamped") << true << QByteArray("65536") << 2 << hex("570040ff570041ff");
     QTest::newRow("text padded") << false << QByteArray("AB") << 4
-                                 << hex("57004041" "57004142" "57004220" "57004320");
+                                 << hex("57004041"
+                                        "57004142"
+                                        "57004220"
+                                        "57004320");
     QTest::newRow("text cut") << false << QByteArray("ABCDE") << 2 << hex("5700404157004142");
     QTest::newRow("empty text is blanks") << false << QByteArray() << 2 << hex("5700402057004120");
 }
 
-void TestFrames::writeExamples()
-{
+void TestFrames::writeExamples() {
     QFETCH(bool, number);
     QFETCH(QByteArray, value);
     QFETCH(int, length);
     QFETCH(QByteArray, frames);
     const QByteArray bytes =
-        number ? Frames::encodeNumber(std::min<quint64>(value.toULongLong(), Frames::maxValue(length)),
-                                      length)
+        number ? Frames::encodeNumber(
+                     std::min<quint64>(value.toULongLong(), Frames::maxValue(length)), length)
                : Frames::encodeText(value, length);
     QByteArray sent;
     for (int k = 0; k < bytes.size(); ++k)
@@ -57,38 +57,37 @@ void TestFrames::writeExamples()
     QCOMPARE(sent.toHex(), frames.toHex());
 }
 
-void TestFrames::clockFrame_data()
-{
+void TestFrames::clockFrame_data() {
     QTest::addColumn<QDateTime>("when");
     QTest::addColumn<QByteArray>("frame");
     QTest::newRow("Wednesday 3 September 2003")
         << QDateTime(QDate(2003, 9, 3), QTime(14, 5, 9)) << hex("4409051404030903");
     QTest::newRow("Sunday 5 January 2003")
         << QDateTime(QDate(2003, 1, 5), QTime(9, 5, 7)) << hex("4407050901050103");
-    QTest::newRow("midnight, Saturday") << QDateTime(QDate(2026, 12, 5), QTime(0, 0, 0))
-                                        << hex("4400000007051226");
+    QTest::newRow("midnight, Saturday")
+        << QDateTime(QDate(2026, 12, 5), QTime(0, 0, 0)) << hex("4400000007051226");
     QTest::newRow("last second") << QDateTime(QDate(1999, 12, 31), QTime(23, 59, 59))
                                  << hex("4459592306311299");
 }
 
-void TestFrames::clockFrame()
-{
+void TestFrames::clockFrame() {
     QFETCH(QDateTime, when);
     QFETCH(QByteArray, frame);
     QCOMPARE(Frames::clockFrame(when).toHex(), frame.toHex());
 }
 
-void TestFrames::readFramesRollOver()
-{
+void TestFrames::readFramesRollOver() {
     QByteArray sent;
     for (int k = 0; k < 3; ++k)
         sent += Frames::readFrame(quint16(0x00FE + k));
-    QCOMPARE(sent.toHex(), hex("5200fe" "5200ff" "520100").toHex());
+    QCOMPARE(sent.toHex(), hex("5200fe"
+                               "5200ff"
+                               "520100")
+                               .toHex());
     QCOMPARE(Frames::formatAddress(0x00ff + 1), QStringLiteral("0100"));
 }
 
-void TestFrames::photodiodeReply_data()
-{
+void TestFrames::photodiodeReply_data() {
     QTest::addColumn<QByteArray>("reply");
     QTest::addColumn<quint32>("reading");
     QTest::newRow("4660") << hex("00001234") << quint32(4660);
@@ -96,22 +95,20 @@ void TestFrames::photodiodeReply_data()
     QTest::newRow("beyond signed range") << hex("80000000") << quint32(0x80000000u);
 }
 
-void TestFrames::photodiodeReply()
-{
+void TestFrames::photodiodeReply() {
     QFETCH(QByteArray, reply);
     QFETCH(quint32, reading);
     QCOMPARE(Frames::decodeReading(reply), reading);
     QCOMPARE(Frames::photodiodeRequest(11).toHex(), hex("460b").toHex());
 }
 
-void TestFrames::printableSecondParts()
-{
-    const QByteArray raw = QByteArray("A}") + char(0x00) + char(0x1F) + char(0x7E) + char(0xFF) + " Z!";
+void TestFrames::printableSecondParts() {
+    const QByteArray raw =
+        QByteArray("A}") + char(0x00) + char(0x1F) + char(0x7E) + char(0xFF) + " Z!";
     QCOMPARE(Frames::printable(raw, 8), QByteArray("A}     Z"));
 }
 
-void TestFrames::addressColumn_data()
-{
+void TestFrames::addressColumn_data() {
     QTest::addColumn<QString>("column");
     QTest::addColumn<int>("address");
     QTest::newRow("upper") << "00FE" << 0x00FE;
@@ -121,16 +118,14 @@ void TestFrames::addressColumn_data()
     QTest::newRow("empty") << "" << -1;
 }
 
-void TestFrames::addressColumn()
-{
+void TestFrames::addressColumn() {
     QFETCH(QString, column);
     QFETCH(int, address);
     const auto parsed = Frames::parseAddress(column);
     QCOMPARE(parsed ? int(*parsed) : -1, address);
 }
 
-void TestFrames::dateTimeText()
-{
+void TestFrames::dateTimeText() {
     const QDateTime t(QDate(2003, 9, 3), QTime(14, 5, 9));
     QCOMPARE(Frames::dateTimeText(t, u'/'), QStringLiteral("09/03/2003 14:05:09"));
     QCOMPARE(Frames::dateTimeText(t, u'.'), QStringLiteral("09.03.2003 14:05:09"));

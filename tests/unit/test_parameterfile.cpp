@@ -5,13 +5,11 @@
 
 // Lines are written with the marker at a known column so each case shows
 // the layout it exercises.
-static QString def(const QString &address, int length, const QString &key)
-{
+static QString def(const QString &address, int length, const QString &key) {
     return QStringLiteral("//%1 %2 %3").arg(address).arg(length, 4).arg(key);
 }
 
-class TestParameterFile : public QObject
-{
+class TestParameterFile : public QObject {
     Q_OBJECT
 private slots:
     void readLookup_data();
@@ -25,8 +23,7 @@ private slots:
     void missingFileIsError53();
 };
 
-void TestParameterFile::readLookup_data()
-{
+void TestParameterFile::readLookup_data() {
     QTest::addColumn<QStringList>("lines");
     QTest::addColumn<QString>("address");
     QTest::addColumn<int>("length");
@@ -48,8 +45,7 @@ void TestParameterFile::readLookup_data()
         << QStringList{"//\"ORVA\"      " + def("0100", 10, key)} << "" << 0;
 }
 
-void TestParameterFile::readLookup()
-{
+void TestParameterFile::readLookup() {
     QFETCH(QStringList, lines);
     QFETCH(QString, address);
     QFETCH(int, length);
@@ -58,16 +54,15 @@ void TestParameterFile::readLookup()
     QCOMPARE(d ? d->length : 0, length);
 }
 
-void TestParameterFile::writeLookup_data()
-{
+void TestParameterFile::writeLookup_data() {
     QTest::addColumn<QStringList>("lines");
     QTest::addColumn<QString>("key");
     QTest::addColumn<QStringList>("addresses");
     const QString key = QStringLiteral("parame_marcaa");
     QTest::newRow("read-write") << QStringList{"Manufacturer " + def("0100", 10, key)} << key
                                 << QStringList{"0100"};
-    QTest::newRow("read-only is not written") << QStringList{def("0100", 10, key)} << key
-                                              << QStringList{};
+    QTest::newRow("read-only is not written")
+        << QStringList{def("0100", 10, key)} << key << QStringList{};
     QTest::newRow("marker in front still written")
         << QStringList{"//Manufacturer  " + def("0100", 10, key)} << key << QStringList{"0100"};
     QTest::newRow("both of two definitions")
@@ -83,8 +78,7 @@ void TestParameterFile::writeLookup_data()
         << QStringList{};
 }
 
-void TestParameterFile::writeLookup()
-{
+void TestParameterFile::writeLookup() {
     QFETCH(QStringList, lines);
     QFETCH(QString, key);
     QFETCH(QStringList, addresses);
@@ -94,29 +88,27 @@ void TestParameterFile::writeLookup()
     QCOMPARE(found, addresses);
 }
 
-void TestParameterFile::lineValues_data()
-{
+void TestParameterFile::lineValues_data() {
     QTest::addColumn<QString>("line");
     QTest::addColumn<int>("kind");
     QTest::addColumn<QByteArray>("text");
     QTest::addColumn<quint64>("number");
     const QString d = def("0200", 4, "txt_en_title1");
-    QTest::newRow("quoted text") << "//\"HELLO\"   " + d << int(LineValue::Text) << QByteArray("HELLO")
-                                 << quint64(0);
-    QTest::newRow("quote not closed") << "//\"HI  " + d << int(LineValue::Text)
-                                      << ("HI  " + d).toLatin1() << quint64(0);
-    QTest::newRow("number and comma") << "// 12 ,  " + d << int(LineValue::Number) << QByteArray()
-                                      << quint64(12);
-    QTest::newRow("number without comma") << "//12     " + d << int(LineValue::Unusable)
-                                          << QByteArray() << quint64(0);
+    QTest::newRow("quoted text") << "//\"HELLO\"   " + d << int(LineValue::Text)
+                                 << QByteArray("HELLO") << quint64(0);
+    QTest::newRow("quote not closed")
+        << "//\"HI  " + d << int(LineValue::Text) << ("HI  " + d).toLatin1() << quint64(0);
+    QTest::newRow("number and comma")
+        << "// 12 ,  " + d << int(LineValue::Number) << QByteArray() << quint64(12);
+    QTest::newRow("number without comma")
+        << "//12     " + d << int(LineValue::Unusable) << QByteArray() << quint64(0);
     QTest::newRow("negative") << "//-3,    " + d << int(LineValue::Unusable) << QByteArray()
                               << quint64(0);
     QTest::newRow("not a number") << "//abc,   " + d << int(LineValue::Unusable) << QByteArray()
                                   << quint64(0);
 }
 
-void TestParameterFile::lineValues()
-{
+void TestParameterFile::lineValues() {
     QFETCH(QString, line);
     QFETCH(int, kind);
     QFETCH(QByteArray, text);
@@ -129,8 +121,7 @@ void TestParameterFile::lineValues()
     QCOMPARE(v.number, number);
 }
 
-void TestParameterFile::listLines_data()
-{
+void TestParameterFile::listLines_data() {
     QTest::addColumn<QStringList>("lines");
     QTest::addColumn<QString>("tag");
     QTest::addColumn<QStringList>("items");
@@ -141,7 +132,8 @@ void TestParameterFile::listLines_data()
     };
     const QString unit = QStringLiteral("  (unit of light)");
     const QStringList mixed = {item("LUX", "unit", unit), item("KCD", "unit", unit),
-                               item("English", "lang", "  txt_en_******"), item("FC", "unit", unit)};
+                               item("English", "lang", "  txt_en_******"),
+                               item("FC", "unit", unit)};
     QTest::newRow("units") << mixed << "unit" << QStringList{"LUX", "KCD", "FC"} << QStringList{};
     QTest::newRow("languages") << mixed << "lang" << QStringList{"English"}
                                << QStringList{"txt_en_******"};
@@ -149,19 +141,20 @@ void TestParameterFile::listLines_data()
         << QStringList{item("English", "lang", " txt_en_******X")} << "lang"
         << QStringList{"English"} << QStringList{"xt_en_******X"};
     QTest::newRow("second marker at an even column")
-        << QStringList{QStringLiteral("//\"LUX\"").leftJustified(15) + "//unit   0  (unit of light)"}
+        << QStringList{QStringLiteral("//\"LUX\"").leftJustified(15) +
+                       "//unit   0  (unit of light)"}
         << "unit" << QStringList{} << QStringList{};
     QTest::newRow("no quote") << QStringList{QStringLiteral("//LUX").leftJustified(14) +
                                              "//unit   0  (unit of light)"}
                               << "unit" << QStringList{} << QStringList{};
     QTest::newRow("blanks before the quote shift the key")
-        << QStringList{QStringLiteral("//  \"English\"").leftJustified(14) + "//lang   0  txt_en_******"}
+        << QStringList{QStringLiteral("//  \"English\"").leftJustified(14) +
+                       "//lang   0  txt_en_******"}
         << "lang" << QStringList{"English"} << QStringList{"t_en_******"};
     QTest::newRow("no line of the tag") << mixed << "pane" << QStringList{} << QStringList{};
 }
 
-void TestParameterFile::listLines()
-{
+void TestParameterFile::listLines() {
     QFETCH(QStringList, lines);
     QFETCH(QString, tag);
     QFETCH(QStringList, items);
@@ -171,8 +164,7 @@ void TestParameterFile::listLines()
     QCOMPARE(found.keys, keys);
 }
 
-void TestParameterFile::missingFileIsError53()
-{
+void TestParameterFile::missingFileIsError53() {
     try {
         ParameterFile::readLines(QStringLiteral("/nonexistent/ORVA_100.ini"));
         QFAIL("no error");

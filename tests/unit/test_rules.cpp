@@ -6,8 +6,7 @@
 
 #include <QTest>
 
-class TestRules : public QObject
-{
+class TestRules : public QObject {
     Q_OBJECT
 private slots:
     void fieldChecks_data();
@@ -27,49 +26,71 @@ private slots:
     void factor();
 };
 
-void TestRules::fieldChecks_data()
-{
+void TestRules::fieldChecks_data() {
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("kept");
     const QString day = "TestoGiornoScadenza", month = "TestoMeseScadenza",
                   year = "TestoAnnoScadenza", lux = "TestoLuxAnaCampione";
-    QTest::newRow("day 5 stays") << day << "5" << "5";
-    QTest::newRow("day 31 stays") << day << "31" << "31";
-    QTest::newRow("day 00") << day << "00" << "01";
-    QTest::newRow("day 32") << day << "32" << "01";
-    QTest::newRow("day empty") << day << "" << "01";
-    QTest::newRow("day 1a") << day << "1a" << "01";
-    QTest::newRow("day blank 1") << day << " 1" << "01";
+    QTest::newRow("day 5 stays") << day << "5"
+                                 << "5";
+    QTest::newRow("day 31 stays") << day << "31"
+                                  << "31";
+    QTest::newRow("day 00") << day << "00"
+                            << "01";
+    QTest::newRow("day 32") << day << "32"
+                            << "01";
+    QTest::newRow("day empty") << day << ""
+                               << "01";
+    QTest::newRow("day 1a") << day << "1a"
+                            << "01";
+    QTest::newRow("day blank 1") << day << " 1"
+                                 << "01";
     QTest::newRow("day unicode digit") << day << QStringLiteral("\u0663") << "01";
-    QTest::newRow("month 12 stays") << month << "12" << "12";
-    QTest::newRow("month 13") << month << "13" << "01";
-    QTest::newRow("month 0") << month << "0" << "01";
-    QTest::newRow("year 2003 stays") << year << "2003" << "2003";
-    QTest::newRow("year 9999 stays") << year << "9999" << "9999";
-    QTest::newRow("year 2002") << year << "2002" << "2003";
-    QTest::newRow("year 03") << year << "03" << "2003";
-    QTest::newRow("year empty") << year << "" << "2003";
-    QTest::newRow("lux 1500 stays") << lux << "1500" << "1500";
-    QTest::newRow("lux 0 stays") << lux << "0" << "0";
-    QTest::newRow("lux empty stays") << lux << "" << "";
-    QTest::newRow("lux letter") << lux << "12a" << "1";
-    QTest::newRow("lux minus") << "TestoLuxAbbCampione" << "-5" << "1";
-    QTest::newRow("lux decimal point") << lux << "1.5" << "1";
-    QTest::newRow("lux blank inside") << lux << "1 5" << "1";
-    QTest::newRow("other fields unchecked") << "TestoMarca" << "x!" << "x!";
+    QTest::newRow("month 12 stays") << month << "12"
+                                    << "12";
+    QTest::newRow("month 13") << month << "13"
+                              << "01";
+    QTest::newRow("month 0") << month << "0"
+                             << "01";
+    QTest::newRow("year 2003 stays") << year << "2003"
+                                     << "2003";
+    QTest::newRow("year 9999 stays") << year << "9999"
+                                     << "9999";
+    QTest::newRow("year 2002") << year << "2002"
+                               << "2003";
+    QTest::newRow("year 03") << year << "03"
+                             << "2003";
+    QTest::newRow("year empty") << year << ""
+                                << "2003";
+    QTest::newRow("lux 1500 stays") << lux << "1500"
+                                    << "1500";
+    QTest::newRow("lux 0 stays") << lux << "0"
+                                 << "0";
+    QTest::newRow("lux empty stays") << lux << ""
+                                     << "";
+    QTest::newRow("lux letter") << lux << "12a"
+                                << "1";
+    QTest::newRow("lux minus") << "TestoLuxAbbCampione"
+                               << "-5"
+                               << "1";
+    QTest::newRow("lux decimal point") << lux << "1.5"
+                                       << "1";
+    QTest::newRow("lux blank inside") << lux << "1 5"
+                                      << "1";
+    QTest::newRow("other fields unchecked") << "TestoMarca"
+                                            << "x!"
+                                            << "x!";
 }
 
-void TestRules::fieldChecks()
-{
+void TestRules::fieldChecks() {
     QFETCH(QString, field);
     QFETCH(QString, typed);
     QFETCH(QString, kept);
     QCOMPARE(FieldRules::checked(field, typed), kept);
 }
 
-void TestRules::mctc_data()
-{
+void TestRules::mctc_data() {
     QTest::addColumn<QString>("protocol");
     QTest::addColumn<bool>("forced");
     QTest::newRow("MCTC-NET") << "MCTC-NET" << true;
@@ -81,30 +102,30 @@ void TestRules::mctc_data()
     QTest::newRow("none selected") << "" << false;
 }
 
-void TestRules::mctc()
-{
+void TestRules::mctc() {
     QFETCH(QString, protocol);
     QFETCH(bool, forced);
     QCOMPARE(FieldRules::isMctc(protocol), forced);
 }
 
-void TestRules::passwords_data()
-{
+void TestRules::passwords_data() {
     QTest::addColumn<QString>("password");
     QTest::addColumn<int>("level");
     QTest::addColumn<QString>("suffix");
-    QTest::newRow("administrator") << "52917" << int(AccessLevel::Administrator)
-                                   << "  (PW = Administrator)";
+    QTest::newRow("administrator")
+        << "52917" << int(AccessLevel::Administrator) << "  (PW = Administrator)";
     QTest::newRow("dealer") << "40368" << int(AccessLevel::Dealer) << "  (PW = rivenditore)";
     QTest::newRow("technician") << "27754" << int(AccessLevel::Technician) << "  (PW = tecnico)";
-    QTest::newRow("leading blank") << " 52917" << int(AccessLevel::Unknown) << "  (PW = sconosciuta)";
-    QTest::newRow("trailing blank") << "52917 " << int(AccessLevel::Unknown) << "  (PW = sconosciuta)";
-    QTest::newRow("one digit short") << "5291" << int(AccessLevel::Unknown) << "  (PW = sconosciuta)";
+    QTest::newRow("leading blank")
+        << " 52917" << int(AccessLevel::Unknown) << "  (PW = sconosciuta)";
+    QTest::newRow("trailing blank")
+        << "52917 " << int(AccessLevel::Unknown) << "  (PW = sconosciuta)";
+    QTest::newRow("one digit short")
+        << "5291" << int(AccessLevel::Unknown) << "  (PW = sconosciuta)";
     QTest::newRow("empty") << "" << int(AccessLevel::Unknown) << "  (PW = sconosciuta)";
 }
 
-void TestRules::passwords()
-{
+void TestRules::passwords() {
     QFETCH(QString, password);
     QFETCH(int, level);
     QFETCH(QString, suffix);
@@ -112,48 +133,73 @@ void TestRules::passwords()
     QCOMPARE(Access::captionSuffix(Access::levelFor(password)), suffix);
 }
 
-void TestRules::levelOpensItsControls_data()
-{
+void TestRules::levelOpensItsControls_data() {
     QTest::addColumn<int>("level");
     QTest::addColumn<QStringList>("opened");
     QTest::addColumn<QStringList>("closed");
-    QTest::newRow("administrator")
-        << int(AccessLevel::Administrator)
-        << QStringList{"ListaLingua", "ListaLingua1", "TestoMarca", "TestoModello",
-                       "TestoNumOmologa", "TestoNumSerie", "TestoGiornoScadenza",
-                       "TestoMeseScadenza", "TestoAnnoScadenza", "ListaMisura", "ListaProtocollo",
-                       "TestoVersioneMctc", "TestoIndirizzoApp", "TestoNomeOfficina",
-                       "TestoIndirizzo1", "TestoIndirizzo2", "TestoIndirizzo3", "TestoIndirizzo4",
-                       "ChkPrnHfaroIncl", "CmdInvia", "ListaCom", "ListaTipoFaro",
-                       "TestoLuxAnaCampione", "CmdCalibraAna", "TestoLuxAbbCampione",
-                       "CmdCalibraAbb", "ChkEnFogReq", "ChkEnForzatura", "ChkEnPrecFaro"}
-        << QStringList{"ListaPannello"};
+    QTest::newRow("administrator") << int(AccessLevel::Administrator)
+                                   << QStringList{"ListaLingua",
+                                                  "ListaLingua1",
+                                                  "TestoMarca",
+                                                  "TestoModello",
+                                                  "TestoNumOmologa",
+                                                  "TestoNumSerie",
+                                                  "TestoGiornoScadenza",
+                                                  "TestoMeseScadenza",
+                                                  "TestoAnnoScadenza",
+                                                  "ListaMisura",
+                                                  "ListaProtocollo",
+                                                  "TestoVersioneMctc",
+                                                  "TestoIndirizzoApp",
+                                                  "TestoNomeOfficina",
+                                                  "TestoIndirizzo1",
+                                                  "TestoIndirizzo2",
+                                                  "TestoIndirizzo3",
+                                                  "TestoIndirizzo4",
+                                                  "ChkPrnHfaroIncl",
+                                                  "CmdInvia",
+                                                  "ListaCom",
+                                                  "ListaTipoFaro",
+                                                  "TestoLuxAnaCampione",
+                                                  "CmdCalibraAna",
+                                                  "TestoLuxAbbCampione",
+                                                  "CmdCalibraAbb",
+                                                  "ChkEnFogReq",
+                                                  "ChkEnForzatura",
+                                                  "ChkEnPrecFaro"}
+                                   << QStringList{"ListaPannello"};
     QTest::newRow("dealer")
         << int(AccessLevel::Dealer)
-        << QStringList{"ListaLingua", "ListaLingua1", "TestoGiornoScadenza", "TestoMeseScadenza",
-                       "TestoAnnoScadenza", "ListaMisura", "TestoIndirizzoApp",
-                       "TestoNomeOfficina", "TestoIndirizzo1", "TestoIndirizzo2",
-                       "TestoIndirizzo3", "TestoIndirizzo4", "ChkPrnHfaroIncl", "CmdInvia",
-                       "ListaCom", "TestoLuxAnaCampione", "CmdCalibraAna", "TestoLuxAbbCampione",
+        << QStringList{"ListaLingua",         "ListaLingua1",      "TestoGiornoScadenza",
+                       "TestoMeseScadenza",   "TestoAnnoScadenza", "ListaMisura",
+                       "TestoIndirizzoApp",   "TestoNomeOfficina", "TestoIndirizzo1",
+                       "TestoIndirizzo2",     "TestoIndirizzo3",   "TestoIndirizzo4",
+                       "ChkPrnHfaroIncl",     "CmdInvia",          "ListaCom",
+                       "TestoLuxAnaCampione", "CmdCalibraAna",     "TestoLuxAbbCampione",
                        "CmdCalibraAbb"}
         << QStringList{"ChkEnFogReq", "ChkEnForzatura", "ChkEnPrecFaro"};
-    QTest::newRow("technician")
-        << int(AccessLevel::Technician)
-        << QStringList{"TestoGiornoScadenza", "TestoMeseScadenza", "TestoAnnoScadenza", "CmdInvia",
-                       "ListaCom", "TestoLuxAnaCampione", "CmdCalibraAna", "TestoLuxAbbCampione",
-                       "CmdCalibraAbb"}
-        << QStringList{"ChkEnFogReq", "ChkEnForzatura", "ChkEnPrecFaro"};
+    QTest::newRow("technician") << int(AccessLevel::Technician)
+                                << QStringList{"TestoGiornoScadenza",
+                                               "TestoMeseScadenza",
+                                               "TestoAnnoScadenza",
+                                               "CmdInvia",
+                                               "ListaCom",
+                                               "TestoLuxAnaCampione",
+                                               "CmdCalibraAna",
+                                               "TestoLuxAbbCampione",
+                                               "CmdCalibraAbb"}
+                                << QStringList{"ChkEnFogReq", "ChkEnForzatura", "ChkEnPrecFaro"};
     QTest::newRow("unknown") << int(AccessLevel::Unknown) << QStringList{} << QStringList{};
 }
 
-void TestRules::levelOpensItsControls()
-{
+void TestRules::levelOpensItsControls() {
     QFETCH(int, level);
     QFETCH(QStringList, opened);
     QFETCH(QStringList, closed);
     QStringList actualOpened, actualClosed;
     for (const auto &step : ControlTable::levelSteps(AccessLevel(level)))
-        (step.action == ControlTable::Action::Open ? actualOpened : actualClosed).append(step.control);
+        (step.action == ControlTable::Action::Open ? actualOpened : actualClosed)
+            .append(step.control);
     actualOpened.sort();
     actualClosed.sort();
     opened.sort();
@@ -162,8 +208,7 @@ void TestRules::levelOpensItsControls()
     QCOMPARE(actualClosed, closed);
 }
 
-void TestRules::lockClosesEverything()
-{
+void TestRules::lockClosesEverything() {
     const auto steps = ControlTable::lockSteps();
     QCOMPARE(steps.size(), 31);
     QCOMPARE(steps.first().control, QStringLiteral("ListaLingua"));
@@ -173,8 +218,7 @@ void TestRules::lockClosesEverything()
         QCOMPARE(int(step.action), int(ControlTable::Action::Close));
 }
 
-void TestRules::replies_data()
-{
+void TestRules::replies_data() {
     QTest::addColumn<QByteArray>("reply");
     QTest::addColumn<int>("byteCode");
     QTest::addColumn<int>("number16");
@@ -186,8 +230,7 @@ void TestRules::replies_data()
     QTest::newRow("not a number") << QByteArray("x") << int('x') << -1 << -1;
 }
 
-void TestRules::replies()
-{
+void TestRules::replies() {
     QFETCH(QByteArray, reply);
     QFETCH(int, byteCode);
     QFETCH(int, number16);
@@ -197,28 +240,32 @@ void TestRules::replies()
     QCOMPARE(ValueCodec::digitIndex(reply).value_or(-1), index);
 }
 
-void TestRules::versionFileName_data()
-{
+void TestRules::versionFileName_data() {
     QTest::addColumn<QString>("version");
     QTest::addColumn<QString>("form");
-    QTest::newRow("1.00") << "1.00" << "100";
-    QTest::newRow("1.02") << "1.02" << "102";
-    QTest::newRow("empty") << "" << "";
-    QTest::newRow("path") << "1/../x" << "";
-    QTest::newRow("dots") << "/.." << "";
-    QTest::newRow("control") << "1.0\x01" << "";
-    QTest::newRow("blank padding") << "1.0 " << "";
+    QTest::newRow("1.00") << "1.00"
+                          << "100";
+    QTest::newRow("1.02") << "1.02"
+                          << "102";
+    QTest::newRow("empty") << ""
+                           << "";
+    QTest::newRow("path") << "1/../x"
+                          << "";
+    QTest::newRow("dots") << "/.."
+                          << "";
+    QTest::newRow("control") << "1.0\x01"
+                             << "";
+    QTest::newRow("blank padding") << "1.0 "
+                                   << "";
 }
 
-void TestRules::versionFileName()
-{
+void TestRules::versionFileName() {
     QFETCH(QString, version);
     QFETCH(QString, form);
     QCOMPARE(ValueCodec::fileNameForm(version), form);
 }
 
-void TestRules::factor_data()
-{
+void TestRules::factor_data() {
     QTest::addColumn<quint32>("reading");
     QTest::addColumn<QString>("reference");
     QTest::addColumn<int>("factor");
@@ -231,8 +278,7 @@ void TestRules::factor_data()
     QTest::newRow("empty reference") << quint32(100) << "" << -1;
 }
 
-void TestRules::factor()
-{
+void TestRules::factor() {
     QFETCH(quint32, reading);
     QFETCH(QString, reference);
     QFETCH(int, factor);

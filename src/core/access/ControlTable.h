@@ -12,8 +12,7 @@ namespace ControlTable {
 
 enum class Action { Open, Close };
 
-struct Step
-{
+struct Step {
     QString control;
     Action action;
 };

@@ -10,8 +10,7 @@
 
 #include <QDir>
 
-void FillListFromFile(OpContext &ctx, const QString &list, const QString &tag)
-{
+void FillListFromFile(OpContext &ctx, const QString &list, const QString &tag) {
     OrvaForm &form = ctx.form;
     const bool isLanguage = tag == QLatin1String("lang");
     const QString keyList = QStringLiteral("ListaLingua1");
@@ -21,17 +20,19 @@ void FillListFromFile(OpContext &ctx, const QString &list, const QString &tag)
 
     ListLines found;
     try {
-        found = ParameterFile::listLines(ParameterFile::readLines(ctx.session.parameterFilePath), tag);
+        found =
+            ParameterFile::listLines(ParameterFile::readLines(ctx.session.parameterFilePath), tag);
     } catch (const OrvaError &e) {
         reportFatal(form, e);
     }
     if (found.items.isEmpty())
-        reportFatal(form, OrvaError(ErrorNumber::InvalidPropertyValue,
-                                    QStringLiteral("Invalid property value: the parameter file %1 "
-                                                   "has no \"%2\" list lines. Replace the file "
-                                                   "with a complete one.")
-                                        .arg(QDir::toNativeSeparators(ctx.session.parameterFilePath),
-                                             tag)));
+        reportFatal(
+            form,
+            OrvaError(ErrorNumber::InvalidPropertyValue,
+                      QStringLiteral("Invalid property value: the parameter file %1 "
+                                     "has no \"%2\" list lines. Replace the file "
+                                     "with a complete one.")
+                          .arg(QDir::toNativeSeparators(ctx.session.parameterFilePath), tag)));
     if (isLanguage)
         form.setItems(keyList, found.keys);
     form.setItems(list, found.items);

@@ -18,22 +18,19 @@
 
 namespace {
 
-int decoded(OpContext &ctx, const QString &key, std::optional<int> value)
-{
+int decoded(OpContext &ctx, const QString &key, std::optional<int> value) {
     if (!value)
         reportFatal(ctx.form, missingDefinition(ctx.session.parameterFilePath, key));
     return *value;
 }
 
-void selectIfOffered(OrvaForm &form, const QString &list, std::optional<int> index)
-{
+void selectIfOffered(OrvaForm &form, const QString &list, std::optional<int> index) {
     // A value the list does not offer leaves the list as it was.
     if (index && *index >= 0 && *index < form.items(list).size())
         form.setCurrentIndex(list, *index);
 }
 
-void readEntry(OpContext &ctx, const CatalogueEntry &e)
-{
+void readEntry(OpContext &ctx, const CatalogueEntry &e) {
     OrvaForm &form = ctx.form;
     if (e.kind == ParamKind::LanguageIndex)
         return; // read while the language list is filled
@@ -71,16 +68,14 @@ void readEntry(OpContext &ctx, const CatalogueEntry &e)
         form.setChecked(e.control, decoded(ctx, e.key, ValueCodec::byteCode(reply)) != 0);
         break;
     case ParamKind::Factor:
-        form.setText(e.control,
-                     QString::number(decoded(ctx, e.key, ValueCodec::number16(reply))));
+        form.setText(e.control, QString::number(decoded(ctx, e.key, ValueCodec::number16(reply))));
         break;
     case ParamKind::LanguageIndex:
         break;
     }
 }
 
-QString versionFile(const Session &session, const QString &version)
-{
+QString versionFile(const Session &session, const QString &version) {
     const QString form = ValueCodec::fileNameForm(version);
     if (form.isEmpty())
         return session.defaultFile();
@@ -88,8 +83,7 @@ QString versionFile(const Session &session, const QString &version)
     return QFileInfo::exists(path) ? path : session.defaultFile();
 }
 
-void loadOnce(OpContext &ctx)
-{
+void loadOnce(OpContext &ctx) {
     OrvaForm &form = ctx.form;
     while (ctx.equipment.checkConnection() != QByteArray(1, Frames::Ack)) {
         // An Abort only shortens the current wait; the load goes on.
@@ -99,9 +93,9 @@ void loadOnce(OpContext &ctx)
     const QString version = ValueCodec::text(readForLoad(ctx, Catalogue::versionKey()));
     form.setText(QStringLiteral("TestoVersioneScheda"), QStringLiteral("ORVA ver. ") + version);
     ctx.session.parameterFilePath = versionFile(ctx.session, version);
-    form.setText(QStringLiteral("TestoFileIni"),
-                 QStringLiteral("( rif. %1 )")
-                     .arg(QDir::toNativeSeparators(ctx.session.parameterFilePath)));
+    form.setText(
+        QStringLiteral("TestoFileIni"),
+        QStringLiteral("( rif. %1 )").arg(QDir::toNativeSeparators(ctx.session.parameterFilePath)));
     form.lockAllControls();
     FillListFromFile(ctx, QStringLiteral("ListaLingua"), QStringLiteral("lang"));
     FillListFromFile(ctx, QStringLiteral("ListaMisura"), QStringLiteral("unit"));
@@ -123,8 +117,7 @@ void loadOnce(OpContext &ctx)
 
 } // namespace
 
-void LoadParameters(OpContext &ctx)
-{
+void LoadParameters(OpContext &ctx) {
     OrvaForm &form = ctx.form;
     ResetParameterFields(form);
     ctx.session.parametersLoaded = false;

@@ -13,8 +13,7 @@
 
 namespace {
 
-struct BeamControls
-{
+struct BeamControls {
     QString calibrate;
     QString caption;
     QString abort;
@@ -24,21 +23,20 @@ struct BeamControls
     QString key;
 };
 
-BeamControls controlsOf(Beam beam)
-{
+BeamControls controlsOf(Beam beam) {
     if (beam == Beam::Low)
-        return {"CmdCalibraAna",    "Calibrate Low Beam", "CmdInterrompiAna", "TestoLuxAnaCampione",
-                "TestoBitAnaScheda", "TestoAnaConv",      "offset_convan"};
-    return {"CmdCalibraAbb",    "Calibrate High Beam", "CmdInterrompiAbb", "TestoLuxAbbCampione",
-            "TestoBitAbbScheda", "TestoAbbConv",       "offset_convab"};
+        return {"CmdCalibraAna",       "Calibrate Low Beam", "CmdInterrompiAna",
+                "TestoLuxAnaCampione", "TestoBitAnaScheda",  "TestoAnaConv",
+                "offset_convan"};
+    return {"CmdCalibraAbb",     "Calibrate High Beam", "CmdInterrompiAbb", "TestoLuxAbbCampione",
+            "TestoBitAbbScheda", "TestoAbbConv",        "offset_convab"};
 }
 
 const QString Title = QStringLiteral("Calibrating Lux ...");
 
 } // namespace
 
-std::optional<int> conversionFactor(quint32 reading, const QString &reference)
-{
+std::optional<int> conversionFactor(quint32 reading, const QString &reference) {
     bool ok = false;
     const double lux = reference.trimmed().toDouble(&ok);
     if (!ok || lux <= 0)
@@ -52,8 +50,7 @@ std::optional<int> conversionFactor(quint32 reading, const QString &reference)
     return int(factor);
 }
 
-void LuxCalibration(OpContext &ctx, Beam beam)
-{
+void LuxCalibration(OpContext &ctx, Beam beam) {
     OrvaForm &form = ctx.form;
     Equipment &eq = ctx.equipment;
     const BeamControls c = controlsOf(beam);
@@ -76,7 +73,8 @@ void LuxCalibration(OpContext &ctx, Beam beam)
         quint8 channel = 9;
         if (beam == Beam::Low) {
             const QStringList lamps = form.items(QStringLiteral("ListaTipoFaro"));
-            channel = !lamps.isEmpty() && form.currentText(QStringLiteral("ListaTipoFaro")) == lamps.first()
+            channel = !lamps.isEmpty() &&
+                              form.currentText(QStringLiteral("ListaTipoFaro")) == lamps.first()
                           ? 11
                           : 7;
         }

@@ -7,8 +7,7 @@
 #include <optional>
 
 // The columns a "//" marker starts in a parameter file line.
-struct Definition
-{
+struct Definition {
     QString address; // as written in the file, for the status line
     int length = 0;
     QString name;
@@ -19,15 +18,13 @@ struct Definition
 };
 
 // What write mode "2" takes from a definition line's value column.
-struct LineValue
-{
+struct LineValue {
     enum Kind { Text, Number, Unusable } kind = Unusable;
     QByteArray text;
     quint64 number = 0;
 };
 
-struct ListLines
-{
+struct ListLines {
     QStringList items;
     QStringList keys; // the language block keys, for the "lang" tag
 };
