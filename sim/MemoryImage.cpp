@@ -4,23 +4,27 @@
 
 namespace {
 
-struct Field {
+struct Field
+{
     const char *key;
     int address100;
     int address102;
     QByteArray value;
 };
 
-QByteArray le16(int v) {
+QByteArray le16(int v)
+{
     return QByteArray().append(char(v & 0xFF)).append(char((v >> 8) & 0xFF));
 }
 
-QByteArray padded(const char *text, int length) {
+QByteArray padded(const char *text, int length)
+{
     QByteArray b(text);
     return b.leftJustified(length, ' ', true);
 }
 
-const QList<Field> &fields() {
+const QList<Field> &fields()
+{
     static const QList<Field> all = [] {
         QList<Field> f = {
             {"parame_lingua", 0x0004, 0x0004, QByteArray(1, 0)},
@@ -59,7 +63,8 @@ const QList<Field> &fields() {
 
 } // namespace
 
-int MemoryImage::addressOf(const QString &version, const QString &key) {
+int MemoryImage::addressOf(const QString &version, const QString &key)
+{
     const bool v102 = version == QLatin1String("1.02");
     if (key == QLatin1String("parame_verorv"))
         return 0;
@@ -76,7 +81,8 @@ int MemoryImage::addressOf(const QString &version, const QString &key) {
     return -1;
 }
 
-QByteArray MemoryImage::forVersion(const QString &version) {
+QByteArray MemoryImage::forVersion(const QString &version)
+{
     const bool v102 = version == QLatin1String("1.02");
     QByteArray memory(Size, '\0');
     memory.replace(0, 4, version.toLatin1().leftJustified(4, ' ', true));

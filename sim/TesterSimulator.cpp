@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <pty.h>
+#include <sys/timerfd.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -14,7 +15,8 @@ namespace {
 // 10 bits per byte at 2400 baud.
 constexpr qint64 ByteTimeNs = 1'000'000'000LL * 10 / 2400;
 
-int frameLength(char command) {
+int frameLength(char command)
+{
     switch (command) {
     case 0x01:
         return 1;
@@ -36,19 +38,26 @@ int frameLength(char command) {
 
 TesterSimulator::TesterSimulator(QObject *parent)
     : QObject(parent)
-    , m_memory(MemoryImage::forVersion()) {
+    , m_memory(MemoryImage::forVersion())
+{
     m_readings = {{11, 10000}, {7, 9000}, {9, 16170}};
     m_clock.start();
-    m_timer.setSingleShot(true);
-    m_timer.setTimerType(Qt::PreciseTimer);
-    connect(&m_timer, &QTimer::timeout, this, &TesterSimulator::pump);
+    m_timerFd = ::timerfd_create(CLOCK_MONOTONIC, TFD_NONBLOCK | TFD_CLOEXEC);
+    m_timerNotifier = new QSocketNotifier(m_timerFd, QSocketNotifier::Read, this);
+    connect(m_timerNotifier, &QSocketNotifier::activated, this, [this] {
+        quint64 expirations = 0;
+        (void)!::read(m_timerFd, &expirations, sizeof expirations);
+        pump();
+    });
 }
 
-TesterSimulator::~TesterSimulator() {
+TesterSimulator::~TesterSimulator()
+{
     hangUp();
 }
 
-bool TesterSimulator::start(QString *error) {
+bool TesterSimulator::start(QString *error)
+{
     if (::openpty(&m_master, &m_slave, nullptr, nullptr, nullptr) != 0) {
         if (error)
             *error = QString::fromLocal8Bit(strerror(errno));
@@ -69,7 +78,8 @@ bool TesterSimulator::start(QString *error) {
     return true;
 }
 
-void TesterSimulator::hangUp() {
+void TesterSimulator::hangUp()
+{
     delete m_notifier;
     m_notifier = nullptr;
     if (m_master >= 0)
@@ -81,7 +91,8 @@ void TesterSimulator::hangUp() {
     m_outgoing.clear();
 }
 
-void TesterSimulator::setPowered(bool on) {
+void TesterSimulator::setPowered(bool on)
+{
     m_powered = on;
     if (on) {
         m_acksLeft = -1;
@@ -89,7 +100,8 @@ void TesterSimulator::setPowered(bool on) {
     }
 }
 
-QList<QByteArray> TesterSimulator::framesStartingWith(char command) const {
+QList<QByteArray> TesterSimulator::framesStartingWith(char command) const
+{
     QList<QByteArray> out;
     for (const QByteArray &f : m_frames)
         if (!f.isEmpty() && f.at(0) == command)
@@ -97,7 +109,8 @@ QList<QByteArray> TesterSimulator::framesStartingWith(char command) const {
     return out;
 }
 
-void TesterSimulator::readMaster() {
+void TesterSimulator::readMaster()
+{
     char buffer[512];
     for (;;) {
         const ssize_t n = ::read(m_master, buffer, sizeof buffer);
@@ -108,14 +121,16 @@ void TesterSimulator::readMaster() {
                 m_inFree = std::max(m_inFree, now()) + ByteTimeNs;
                 m_incoming.push_back({buffer[i], m_inFree});
             } else {
-                feed(buffer[i]);
+                feed(buffer[i], now());
             }
         }
     }
     schedule();
 }
 
-void TesterSimulator::feed(char byte) {
+void TesterSimulator::feed(char byte, qint64 due)
+{
+    m_frameDue = due;
     m_partial.append(byte);
     if (m_partial.size() < frameLength(m_partial.at(0)))
         return;
@@ -127,7 +142,8 @@ void TesterSimulator::feed(char byte) {
         handleFrame(frame);
 }
 
-void TesterSimulator::handleFrame(const QByteArray &frame) {
+void TesterSimulator::handleFrame(const QByteArray &frame)
+{
     const auto address = [&] { return (quint8(frame.at(1)) << 8) | quint8(frame.at(2)); };
     switch (frame.at(0)) {
     case 0x01:
@@ -165,7 +181,8 @@ void TesterSimulator::handleFrame(const QByteArray &frame) {
     }
 }
 
-void TesterSimulator::reply(const QByteArray &bytes) {
+void TesterSimulator::reply(const QByteArray &bytes)
+{
     QByteArray out = m_stray + bytes;
     m_stray.clear();
     if (m_garbage) {
@@ -175,7 +192,9 @@ void TesterSimulator::reply(const QByteArray &bytes) {
             c = char(((m_noise >> 16) & 0xFF) | 0x80);
         }
     }
-    qint64 due = now() + qint64(m_replyDelayMs) * 1'000'000;
+    // Replies leave when the request had fully arrived on the wire, not when
+    // this process got round to it.
+    qint64 due = (m_paced ? m_frameDue : now()) + qint64(m_replyDelayMs) * 1'000'000;
     for (const char c : out) {
         if (m_paced) {
             m_outFree = std::max(m_outFree, due) + ByteTimeNs;
@@ -186,12 +205,13 @@ void TesterSimulator::reply(const QByteArray &bytes) {
     schedule();
 }
 
-void TesterSimulator::pump() {
+void TesterSimulator::pump()
+{
     const qint64 t = now();
     while (!m_incoming.empty() && m_incoming.front().due <= t) {
-        const char b = m_incoming.front().byte;
+        const Timed b = m_incoming.front();
         m_incoming.pop_front();
-        feed(b);
+        feed(b.byte, b.due);
     }
     QByteArray ready;
     while (!m_outgoing.empty() && m_outgoing.front().due <= t) {
@@ -205,7 +225,8 @@ void TesterSimulator::pump() {
     schedule();
 }
 
-void TesterSimulator::schedule() {
+void TesterSimulator::schedule()
+{
     qint64 next = -1;
     if (!m_incoming.empty())
         next = m_incoming.front().due;
@@ -213,14 +234,10 @@ void TesterSimulator::schedule() {
         next = next < 0 ? m_outgoing.front().due : std::min(next, m_outgoing.front().due);
     if (next < 0)
         return;
-    const qint64 waitNs = std::max<qint64>(0, next - now());
-    const int waitMs = int((waitNs + 999'999) / 1'000'000);
-    if (waitMs == 0) {
-        // Due now: run on the next event-loop turn, never inside the caller.
-        if (!m_timer.isActive() || m_timer.remainingTime() > 0)
-            m_timer.start(0);
-        return;
-    }
-    if (!m_timer.isActive() || m_timer.remainingTime() > waitMs)
-        m_timer.start(waitMs);
+    // Never zero: that would disarm the timer.
+    const qint64 waitNs = std::max<qint64>(1000, next - now());
+    itimerspec spec{};
+    spec.it_value.tv_sec = time_t(waitNs / 1'000'000'000);
+    spec.it_value.tv_nsec = long(waitNs % 1'000'000'000);
+    ::timerfd_settime(m_timerFd, 0, &spec, nullptr);
 }

@@ -5,7 +5,6 @@
 #include <QList>
 #include <QMap>
 #include <QObject>
-#include <QTimer>
 
 #include <deque>
 
@@ -14,7 +13,8 @@ class QSocketNotifier;
 // A simulated ORVA tester on a pseudo-terminal. It answers the line protocol
 // from a 64 KiB memory image and can be told to misbehave the ways real
 // testers and cables do. Runs on the thread that created it.
-class TesterSimulator : public QObject {
+class TesterSimulator : public QObject
+{
     Q_OBJECT
 public:
     explicit TesterSimulator(QObject *parent = nullptr);
@@ -51,7 +51,7 @@ signals:
 
 private:
     void readMaster();
-    void feed(char byte);
+    void feed(char byte, qint64 due);
     void handleFrame(const QByteArray &frame);
     void reply(const QByteArray &bytes);
     void pump();
@@ -80,7 +80,8 @@ private:
     int m_calibrationStarts = 0;
 
     // Bytes on the wire with the time (ns) they are due at the far end.
-    struct Timed {
+    struct Timed
+    {
         char byte;
         qint64 due;
     };
@@ -88,6 +89,10 @@ private:
     std::deque<Timed> m_outgoing;
     qint64 m_inFree = 0;
     qint64 m_outFree = 0;
+    qint64 m_frameDue = 0; // when the frame being handled had fully arrived
     QElapsedTimer m_clock;
-    QTimer m_timer;
+    // A timerfd wakes the simulator to the microsecond, so paced replies keep
+    // the line's timing rather than the event loop's millisecond timers.
+    int m_timerFd = -1;
+    QSocketNotifier *m_timerNotifier = nullptr;
 };

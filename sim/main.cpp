@@ -9,7 +9,8 @@
 #include <csignal>
 #include <unistd.h>
 
-int main(int argc, char *argv[]) {
+int main(int argc, char *argv[])
+{
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("orva-sim"));
     QCommandLineParser parser;

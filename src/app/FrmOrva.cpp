@@ -41,7 +41,8 @@ namespace {
 
 const QString BaseCaption = QStringLiteral("Setting Parameters ORVA  ver. ");
 
-void greyBackground(QWidget *w) {
+void greyBackground(QWidget *w)
+{
     QPalette p = w->palette();
     p.setColor(QPalette::Base, p.color(QPalette::Button));
     w->setPalette(p);
@@ -52,7 +53,8 @@ void greyBackground(QWidget *w) {
 // Builders for the kinds of control the window is made of.
 namespace {
 
-QLineEdit *captionBox(QWidget *parent, const char *name, const QString &text) {
+QLineEdit *captionBox(QWidget *parent, const char *name, const QString &text)
+{
     auto *box = new QLineEdit(text, parent);
     box->setObjectName(QLatin1String(name));
     box->setReadOnly(true);
@@ -64,7 +66,8 @@ QLineEdit *captionBox(QWidget *parent, const char *name, const QString &text) {
 }
 
 QLineEdit *textBox(QWidget *parent, const char *name, int maxLength, const QString &accessible,
-                   const QString &text = QString()) {
+                   const QString &text = QString())
+{
     auto *box = new QLineEdit(parent);
     box->setObjectName(QLatin1String(name));
     box->setMaxLength(maxLength);
@@ -77,7 +80,8 @@ QLineEdit *textBox(QWidget *parent, const char *name, int maxLength, const QStri
 }
 
 QLineEdit *displayBox(QWidget *parent, const char *name, const QString &accessible,
-                      const QString &text = QString()) {
+                      const QString &text = QString())
+{
     auto *box = new QLineEdit(text, parent);
     box->setObjectName(QLatin1String(name));
     box->setReadOnly(true);
@@ -87,7 +91,8 @@ QLineEdit *displayBox(QWidget *parent, const char *name, const QString &accessib
 }
 
 LockableComboBox *comboBox(QWidget *parent, const char *name, const QString &accessible,
-                           const QString &placeholder = QString()) {
+                           const QString &placeholder = QString())
+{
     auto *combo = new LockableComboBox(parent);
     combo->setObjectName(QLatin1String(name));
     combo->setPlaceholderText(placeholder);
@@ -96,7 +101,8 @@ LockableComboBox *comboBox(QWidget *parent, const char *name, const QString &acc
     return combo;
 }
 
-QCheckBox *checkBox(QWidget *parent, const char *name, const QString &text, bool checked) {
+QCheckBox *checkBox(QWidget *parent, const char *name, const QString &text, bool checked)
+{
     auto *box = new QCheckBox(text, parent);
     box->setObjectName(QLatin1String(name));
     box->setChecked(checked);
@@ -106,7 +112,8 @@ QCheckBox *checkBox(QWidget *parent, const char *name, const QString &text, bool
 }
 
 QPushButton *button(QWidget *parent, const char *name, const QString &text,
-                    const QString &accessible) {
+                    const QString &accessible)
+{
     auto *b = new QPushButton(text, parent);
     b->setObjectName(QLatin1String(name));
     b->setAccessibleName(accessible);
@@ -114,7 +121,8 @@ QPushButton *button(QWidget *parent, const char *name, const QString &text,
     return b;
 }
 
-QLabel *exitHint(QWidget *parent, const char *name) {
+QLabel *exitHint(QWidget *parent, const char *name)
+{
     auto *label = new QLabel(QStringLiteral("Exit : ALT + F4"), parent);
     label->setObjectName(QLatin1String(name));
     return label;
@@ -132,7 +140,8 @@ FrmOrva::FrmOrva(const FrmOrvaOptions &options, UserPrompts *prompts, QWidget *p
     , m_equipment(
           m_link, m_abortFlag, [this](const QString &t) { setStatus(t); },
           [this] { return m_session.parameterFilePath; })
-    , m_ctx{*this, m_equipment, m_session} {
+    , m_ctx{*this, m_equipment, m_session}
+{
     setObjectName(QStringLiteral("FrmOrva"));
     setWindowTitle(BaseCaption);
     m_session.programFolder = options.programFolder.isEmpty()
@@ -191,7 +200,8 @@ FrmOrva::FrmOrva(const FrmOrvaOptions &options, UserPrompts *prompts, QWidget *p
 
 FrmOrva::~FrmOrva() = default;
 
-void FrmOrva::buildPage1(QWidget *page) {
+void FrmOrva::buildPage1(QWidget *page)
+{
     auto *pageLayout = new QVBoxLayout(page);
     pageLayout->setContentsMargins(6, 2, 6, 4);
     pageLayout->setSpacing(3);
@@ -349,7 +359,8 @@ void FrmOrva::buildPage1(QWidget *page) {
     pageLayout->addLayout(bottom);
 }
 
-void FrmOrva::buildPage2(QWidget *page) {
+void FrmOrva::buildPage2(QWidget *page)
+{
     auto *pageLayout = new QVBoxLayout(page);
     pageLayout->setContentsMargins(6, 2, 6, 4);
     Label2 = exitHint(page, "Label2");
@@ -432,7 +443,8 @@ void FrmOrva::buildPage2(QWidget *page) {
     pageLayout->addLayout(lower, 1);
 }
 
-void FrmOrva::setTabOrderChain() {
+void FrmOrva::setTabOrderChain()
+{
     const QList<QWidget *> order = {ListaLingua,
                                     TestoMarca,
                                     TestoModello,
@@ -479,7 +491,8 @@ void FrmOrva::setTabOrderChain() {
         setTabOrder(order[i - 1], order[i]);
 }
 
-void FrmOrva::connectHandlers() {
+void FrmOrva::connectHandlers()
+{
     connect(ListaCom, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (index >= 0)
             choosePort();
@@ -515,7 +528,8 @@ void FrmOrva::connectHandlers() {
         field->installEventFilter(this);
 }
 
-template <typename Operation> void FrmOrva::runTransfer(Operation operation) {
+template <typename Operation> void FrmOrva::runTransfer(Operation operation)
+{
     commitFocusedField();
     try {
         operation();
@@ -538,7 +552,8 @@ template <typename Operation> void FrmOrva::runTransfer(Operation operation) {
     }
 }
 
-bool FrmOrva::eventFilter(QObject *watched, QEvent *event) {
+bool FrmOrva::eventFilter(QObject *watched, QEvent *event)
+{
     auto *field = qobject_cast<QLineEdit *>(watched);
     if (field && event->type() == QEvent::FocusIn) {
         // Select the whole width so typing replaces the padding; after a
@@ -557,7 +572,8 @@ bool FrmOrva::eventFilter(QObject *watched, QEvent *event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-void FrmOrva::commitFocusedField() {
+void FrmOrva::commitFocusedField()
+{
     auto *field = qobject_cast<QLineEdit *>(QApplication::focusWidget());
     if (!field || !FieldRules::isChecked(field->objectName()))
         return;
@@ -566,7 +582,8 @@ void FrmOrva::commitFocusedField() {
         field->setText(checked);
 }
 
-void FrmOrva::onListChanged(const QString &list) {
+void FrmOrva::onListChanged(const QString &list)
+{
     if (m_session.parametersLoaded && FieldRules::isMctc(ListaProtocollo->currentText()) &&
         ListaMisura->count() >= 2 && ListaLingua->count() >= 1 && ListaLingua1->count() >= 1) {
         ListaMisura->setCurrentIndex(1);
@@ -577,13 +594,15 @@ void FrmOrva::onListChanged(const QString &list) {
         ListaLingua1->setCurrentIndex(ListaLingua->currentIndex());
 }
 
-void FrmOrva::onPasswordOk() {
+void FrmOrva::onPasswordOk()
+{
     const AccessLevel level = Access::levelFor(m_password->password());
     setWindowTitle(windowTitle() + Access::captionSuffix(level));
     applyAccessLevel();
 }
 
-void FrmOrva::startUp() {
+void FrmOrva::startUp()
+{
     try {
         const QVersionNumber v = QVersionNumber::fromString(m_options.version);
         setWindowTitle(BaseCaption + QStringLiteral("%1.%2%3")
@@ -625,7 +644,8 @@ void FrmOrva::startUp() {
     }
 }
 
-void FrmOrva::scanPorts() {
+void FrmOrva::scanPorts()
+{
     {
         const QSignalBlocker blocker(ListaCom);
         for (int n = 1; n <= PortCatalogue::MaxPorts; ++n) {
@@ -649,7 +669,8 @@ void FrmOrva::scanPorts() {
     }
 }
 
-void FrmOrva::choosePort() {
+void FrmOrva::choosePort()
+{
     m_link.close();
     const int number = PortCatalogue::numberOf(ListaCom->currentText());
     try {
@@ -660,7 +681,8 @@ void FrmOrva::choosePort() {
     }
 }
 
-void FrmOrva::closeEvent(QCloseEvent *event) {
+void FrmOrva::closeEvent(QCloseEvent *event)
+{
     // Closes the port and ends any wait; the running operation unwinds.
     const bool wasEnding = m_ending;
     m_ending = true;
@@ -672,17 +694,20 @@ void FrmOrva::closeEvent(QCloseEvent *event) {
         emit programEnded(0);
 }
 
-void FrmOrva::endProgram() {
+void FrmOrva::endProgram()
+{
     m_ending = true;
     m_link.shutdown();
     emit programEnded(1);
 }
 
-QWidget *FrmOrva::control(const QString &name) const {
+QWidget *FrmOrva::control(const QString &name) const
+{
     return findChild<QWidget *>(name);
 }
 
-QString FrmOrva::text(const QString &name) const {
+QString FrmOrva::text(const QString &name) const
+{
     QWidget *w = control(name);
     if (auto *edit = qobject_cast<QLineEdit *>(w))
         return edit->text();
@@ -693,7 +718,8 @@ QString FrmOrva::text(const QString &name) const {
     return {};
 }
 
-void FrmOrva::setText(const QString &name, const QString &value) {
+void FrmOrva::setText(const QString &name, const QString &value)
+{
     QWidget *w = control(name);
     if (auto *edit = qobject_cast<QLineEdit *>(w))
         edit->setText(value);
@@ -701,12 +727,14 @@ void FrmOrva::setText(const QString &name, const QString &value) {
         plain->setPlainText(QString(value).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
 }
 
-int FrmOrva::maxLength(const QString &name) const {
+int FrmOrva::maxLength(const QString &name) const
+{
     auto *edit = qobject_cast<QLineEdit *>(control(name));
     return edit ? edit->maxLength() : 0;
 }
 
-QStringList FrmOrva::items(const QString &list) const {
+QStringList FrmOrva::items(const QString &list) const
+{
     QStringList out;
     if (auto *combo = qobject_cast<QComboBox *>(control(list)))
         for (int i = 0; i < combo->count(); ++i)
@@ -714,52 +742,62 @@ QStringList FrmOrva::items(const QString &list) const {
     return out;
 }
 
-void FrmOrva::setItems(const QString &list, const QStringList &values) {
+void FrmOrva::setItems(const QString &list, const QStringList &values)
+{
     if (auto *combo = qobject_cast<QComboBox *>(control(list))) {
         combo->clear();
         combo->addItems(values);
     }
 }
 
-int FrmOrva::currentIndex(const QString &list) const {
+int FrmOrva::currentIndex(const QString &list) const
+{
     auto *combo = qobject_cast<QComboBox *>(control(list));
     return combo ? combo->currentIndex() : -1;
 }
 
-void FrmOrva::setCurrentIndex(const QString &list, int index) {
+void FrmOrva::setCurrentIndex(const QString &list, int index)
+{
     if (auto *combo = qobject_cast<QComboBox *>(control(list)))
         combo->setCurrentIndex(index);
 }
 
-bool FrmOrva::isChecked(const QString &box) const {
+bool FrmOrva::isChecked(const QString &box) const
+{
     auto *check = qobject_cast<QCheckBox *>(control(box));
     return check && check->isChecked();
 }
 
-void FrmOrva::setChecked(const QString &box, bool checked) {
+void FrmOrva::setChecked(const QString &box, bool checked)
+{
     if (auto *check = qobject_cast<QCheckBox *>(control(box)))
         check->setChecked(checked);
 }
 
-void FrmOrva::setShown(const QString &name, bool shown) {
+void FrmOrva::setShown(const QString &name, bool shown)
+{
     if (QWidget *w = control(name))
         w->setVisible(shown);
 }
 
-void FrmOrva::setEnabled(const QString &name, bool enabled) {
+void FrmOrva::setEnabled(const QString &name, bool enabled)
+{
     if (QWidget *w = control(name))
         w->setEnabled(enabled);
 }
 
-void FrmOrva::setStatus(const QString &value) {
+void FrmOrva::setStatus(const QString &value)
+{
     m_statusText->setText(value);
 }
 
-QString FrmOrva::status() const {
+QString FrmOrva::status() const
+{
     return m_statusText->text();
 }
 
-void FrmOrva::setOpen(const QString &name, bool open) {
+void FrmOrva::setOpen(const QString &name, bool open)
+{
     QWidget *w = control(name);
     if (auto *combo = qobject_cast<LockableComboBox *>(w))
         combo->setLocked(!open);
@@ -769,29 +807,35 @@ void FrmOrva::setOpen(const QString &name, bool open) {
         w->setEnabled(open);
 }
 
-void FrmOrva::lockAllControls() {
+void FrmOrva::lockAllControls()
+{
     for (const auto &step : ControlTable::lockSteps())
         setOpen(step.control, false);
 }
 
-void FrmOrva::applyAccessLevel() {
+void FrmOrva::applyAccessLevel()
+{
     const AccessLevel level = Access::levelFor(m_password->password());
     for (const auto &step : ControlTable::levelSteps(level))
         setOpen(step.control, step.action == ControlTable::Action::Open);
 }
 
-void FrmOrva::beep() {
+void FrmOrva::beep()
+{
     m_prompts->beep();
 }
 
-bool FrmOrva::confirm(const QString &title, const QString &value) {
+bool FrmOrva::confirm(const QString &title, const QString &value)
+{
     return m_prompts->confirm(this, title, value);
 }
 
-void FrmOrva::critical(const QString &title, const QString &value) {
+void FrmOrva::critical(const QString &title, const QString &value)
+{
     m_prompts->critical(this, title, value);
 }
 
-void FrmOrva::warning(const QString &title, const QString &value) {
+void FrmOrva::warning(const QString &title, const QString &value)
+{
     m_prompts->warning(this, title, value);
 }

@@ -26,7 +26,8 @@ class QStatusBar;
 class QTabWidget;
 class UserPrompts;
 
-struct FrmOrvaOptions {
+struct FrmOrvaOptions
+{
     QStringList ports;       // devices listed first, in order
     bool systemPorts = true; // then the system's serial devices
     QString programFolder;   // where the parameter files are; empty: the program's folder
@@ -35,7 +36,8 @@ struct FrmOrvaOptions {
 
 // The main window: every parameter field, the calibration controls, the
 // serial port and the status line. Implements OrvaForm for the operations.
-class FrmOrva : public QMainWindow, public OrvaForm {
+class FrmOrva : public QMainWindow, public OrvaForm
+{
     Q_OBJECT
 public:
     explicit FrmOrva(const FrmOrvaOptions &options, UserPrompts *prompts = nullptr,

@@ -10,7 +10,8 @@
 
 FrmPassword::FrmPassword(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint) {
+                          Qt::WindowCloseButtonHint)
+{
     setObjectName(QStringLiteral("FrmPassword"));
     setWindowTitle(QStringLiteral("Enable Setting General Equipment Parameters"));
     setFixedSize(378, 107);
@@ -50,11 +51,13 @@ FrmPassword::FrmPassword(QWidget *parent)
     });
 }
 
-QString FrmPassword::password() const {
+QString FrmPassword::password() const
+{
     return TestoPassword->text();
 }
 
-bool FrmPassword::waitForConfirmation() {
+bool FrmPassword::waitForConfirmation()
+{
     PasswordConfirmed = false;
     show();
     raise();
@@ -72,7 +75,8 @@ bool FrmPassword::waitForConfirmation() {
     return PasswordConfirmed;
 }
 
-void FrmPassword::closeEvent(QCloseEvent *event) {
+void FrmPassword::closeEvent(QCloseEvent *event)
+{
     if (!PasswordConfirmed) {
         m_closed = true;
         emit abandoned();
@@ -80,7 +84,8 @@ void FrmPassword::closeEvent(QCloseEvent *event) {
     event->accept();
 }
 
-void FrmPassword::reject() {
+void FrmPassword::reject()
+{
     // Escape closes the dialog like its frame does.
     close();
 }

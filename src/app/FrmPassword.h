@@ -8,7 +8,8 @@ class QPushButton;
 
 // Asks once for the password that decides the access level. The text stays
 // in TestoPassword for the whole run: the level is derived from it each time.
-class FrmPassword : public QDialog {
+class FrmPassword : public QDialog
+{
     Q_OBJECT
 public:
     explicit FrmPassword(QWidget *parent = nullptr);

@@ -2,7 +2,8 @@
 
 #include <QKeyEvent>
 
-void LockableComboBox::mousePressEvent(QMouseEvent *event) {
+void LockableComboBox::mousePressEvent(QMouseEvent *event)
+{
     if (m_locked) {
         setFocus(Qt::MouseFocusReason);
         event->accept();
@@ -11,7 +12,8 @@ void LockableComboBox::mousePressEvent(QMouseEvent *event) {
     QComboBox::mousePressEvent(event);
 }
 
-void LockableComboBox::mouseReleaseEvent(QMouseEvent *event) {
+void LockableComboBox::mouseReleaseEvent(QMouseEvent *event)
+{
     if (m_locked) {
         event->accept();
         return;
@@ -19,7 +21,8 @@ void LockableComboBox::mouseReleaseEvent(QMouseEvent *event) {
     QComboBox::mouseReleaseEvent(event);
 }
 
-void LockableComboBox::keyPressEvent(QKeyEvent *event) {
+void LockableComboBox::keyPressEvent(QKeyEvent *event)
+{
     // Tab and Shift+Tab still move the focus on.
     if (m_locked && event->key() != Qt::Key_Tab && event->key() != Qt::Key_Backtab) {
         event->accept();
@@ -28,7 +31,8 @@ void LockableComboBox::keyPressEvent(QKeyEvent *event) {
     QComboBox::keyPressEvent(event);
 }
 
-void LockableComboBox::wheelEvent(QWheelEvent *event) {
+void LockableComboBox::wheelEvent(QWheelEvent *event)
+{
     if (m_locked) {
         event->accept();
         return;
@@ -36,7 +40,8 @@ void LockableComboBox::wheelEvent(QWheelEvent *event) {
     QComboBox::wheelEvent(event);
 }
 
-void LockableComboBox::showPopup() {
+void LockableComboBox::showPopup()
+{
     if (!m_locked)
         QComboBox::showPopup();
 }

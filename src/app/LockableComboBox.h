@@ -4,7 +4,8 @@
 
 // A combo box that can be locked like a read-only field: it still takes the
 // focus, but mouse, keys and wheel do not change its selection.
-class LockableComboBox : public QComboBox {
+class LockableComboBox : public QComboBox
+{
     Q_OBJECT
 public:
     using QComboBox::QComboBox;

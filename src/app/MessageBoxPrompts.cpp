@@ -3,19 +3,23 @@
 #include <QApplication>
 #include <QMessageBox>
 
-void MessageBoxPrompts::beep() {
+void MessageBoxPrompts::beep()
+{
     QApplication::beep();
 }
 
-bool MessageBoxPrompts::confirm(QWidget *parent, const QString &title, const QString &text) {
+bool MessageBoxPrompts::confirm(QWidget *parent, const QString &title, const QString &text)
+{
     return QMessageBox::question(parent, title, text, QMessageBox::Yes | QMessageBox::No,
                                  QMessageBox::No) == QMessageBox::Yes;
 }
 
-void MessageBoxPrompts::critical(QWidget *parent, const QString &title, const QString &text) {
+void MessageBoxPrompts::critical(QWidget *parent, const QString &title, const QString &text)
+{
     QMessageBox::critical(parent, title, text, QMessageBox::Ok);
 }
 
-void MessageBoxPrompts::warning(QWidget *parent, const QString &title, const QString &text) {
+void MessageBoxPrompts::warning(QWidget *parent, const QString &title, const QString &text)
+{
     QMessageBox::warning(parent, title, text, QMessageBox::Ok);
 }

@@ -2,7 +2,8 @@
 
 #include "UserPrompts.h"
 
-class MessageBoxPrompts : public UserPrompts {
+class MessageBoxPrompts : public UserPrompts
+{
 public:
     void beep() override;
     bool confirm(QWidget *parent, const QString &title, const QString &text) override;

@@ -6,7 +6,8 @@ class QWidget;
 
 // The message boxes and the beep, behind one seam so tests can answer and
 // observe them; the program shows real boxes.
-class UserPrompts {
+class UserPrompts
+{
 public:
     virtual ~UserPrompts() = default;
     virtual void beep() = 0;

@@ -7,7 +7,8 @@
 
 #include <memory>
 
-int main(int argc, char *argv[]) {
+int main(int argc, char *argv[])
+{
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("orvaps"));
     QApplication::setApplicationVersion(QStringLiteral(ORVAPS_VERSION));

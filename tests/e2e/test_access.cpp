@@ -11,7 +11,8 @@
 namespace {
 
 // The names of the level-controlled controls that are open now.
-QStringList openControls(FrmOrva &w) {
+QStringList openControls(FrmOrva &w)
+{
     QStringList open;
     for (const auto &step : ControlTable::lockSteps()) {
         QWidget *c = w.findChild<QWidget *>(step.control);
@@ -70,7 +71,8 @@ const QStringList Technician = {
 
 } // namespace
 
-class TestAccess : public QObject {
+class TestAccess : public QObject
+{
     Q_OBJECT
 private slots:
     void levels_data();
@@ -86,7 +88,8 @@ private slots:
     void rulesRestDuringALoad();
 };
 
-void TestAccess::levels_data() {
+void TestAccess::levels_data()
+{
     QTest::addColumn<QString>("password");
     QTest::addColumn<QString>("suffix");
     QTest::addColumn<QStringList>("open");
@@ -104,7 +107,8 @@ void TestAccess::levels_data() {
                            << "  (PW = sconosciuta)" << QStringList{};
 }
 
-void TestAccess::levels() {
+void TestAccess::levels()
+{
     QFETCH(QString, password);
     QFETCH(QString, suffix);
     QFETCH(QStringList, open);
@@ -139,7 +143,8 @@ void TestAccess::levels() {
     QVERIFY(!w.CmdCalFoto->isEnabled());
 }
 
-void TestAccess::focusSelectsTheWholeWidth_data() {
+void TestAccess::focusSelectsTheWholeWidth_data()
+{
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("selected");
@@ -150,7 +155,8 @@ void TestAccess::focusSelectsTheWholeWidth_data() {
     QTest::newRow("padded width") << "TestoNomeOfficina" << QString(24, u' ') << 24;
 }
 
-void TestAccess::focusSelectsTheWholeWidth() {
+void TestAccess::focusSelectsTheWholeWidth()
+{
     QFETCH(QString, field);
     QFETCH(QString, text);
     QFETCH(int, selected);
@@ -169,7 +175,8 @@ void TestAccess::focusSelectsTheWholeWidth() {
     QCOMPARE(edit->text(), QStringLiteral("Z"));
 }
 
-void TestAccess::checkRunsBeforeTheButton() {
+void TestAccess::checkRunsBeforeTheButton()
+{
     Harness h;
     QVERIFY(h.start());
     FrmOrva &w = *h.window;
@@ -183,7 +190,8 @@ void TestAccess::checkRunsBeforeTheButton() {
     QCOMPARE(h.sim.memory().mid(0x80, 8), QByteArray("01122027"));
 }
 
-void TestAccess::readOnlyFieldIsCheckedToo() {
+void TestAccess::readOnlyFieldIsCheckedToo()
+{
     Harness h;
     h.sim.memory().replace(0x80, 2, "45");
     QVERIFY(h.start(QStringLiteral("")));
@@ -197,7 +205,8 @@ void TestAccess::readOnlyFieldIsCheckedToo() {
     QCOMPARE(w.TestoGiornoScadenza->text(), QStringLiteral("01"));
 }
 
-void TestAccess::mctcForcesUnitAndLanguage_data() {
+void TestAccess::mctcForcesUnitAndLanguage_data()
+{
     QTest::addColumn<QString>("entry");
     QTest::addColumn<bool>("forced");
     QTest::newRow("MCTC") << "MCTC-NET" << true;
@@ -207,7 +216,8 @@ void TestAccess::mctcForcesUnitAndLanguage_data() {
     QTest::newRow("leading blank") << " MCTC-NET" << false;
 }
 
-void TestAccess::mctcForcesUnitAndLanguage() {
+void TestAccess::mctcForcesUnitAndLanguage()
+{
     QFETCH(QString, entry);
     QFETCH(bool, forced);
     Harness h;
@@ -230,7 +240,8 @@ void TestAccess::mctcForcesUnitAndLanguage() {
     QCOMPARE(w.ListaLingua1->currentIndex(), forced ? 0 : 2);
 }
 
-void TestAccess::mctcSpringsBackForADealer() {
+void TestAccess::mctcSpringsBackForADealer()
+{
     Harness h;
     h.sim.memory()[0x008A] = '1'; // the tester uses MCTC-NET
     QVERIFY(h.start(QStringLiteral("40368")));
@@ -249,7 +260,8 @@ void TestAccess::mctcSpringsBackForADealer() {
     QCOMPARE(w.ListaLingua1->currentText(), QStringLiteral("txt_en_******"));
 }
 
-void TestAccess::languageKeyFollowsTheLanguage() {
+void TestAccess::languageKeyFollowsTheLanguage()
+{
     Harness h;
     QVERIFY(h.start(QStringLiteral("40368")));
     FrmOrva &w = *h.window;
@@ -259,7 +271,8 @@ void TestAccess::languageKeyFollowsTheLanguage() {
     QCOMPARE(w.ListaMisura->currentIndex(), 0);
 }
 
-void TestAccess::rulesRestDuringALoad() {
+void TestAccess::rulesRestDuringALoad()
+{
     Harness h;
     h.sim.memory()[0x008A] = '1'; // MCTC protocol
     h.sim.memory()[0x0004] = char(1);

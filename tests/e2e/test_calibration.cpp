@@ -6,7 +6,8 @@
 #include <QTimer>
 
 namespace {
-QList<QByteArray> writesAt(const Harness &h, int address) {
+QList<QByteArray> writesAt(const Harness &h, int address)
+{
     QList<QByteArray> out;
     for (const QByteArray &f : h.frames('W'))
         if ((frameAddress(f) & 0xFFFE) == address)
@@ -15,7 +16,8 @@ QList<QByteArray> writesAt(const Harness &h, int address) {
 }
 } // namespace
 
-class TestCalibration : public QObject {
+class TestCalibration : public QObject
+{
     Q_OBJECT
 private slots:
     void lowBeamWorkedExample();
@@ -35,7 +37,8 @@ private slots:
     void photodiodeCalibrationAbort();
 };
 
-void TestCalibration::lowBeamWorkedExample() {
+void TestCalibration::lowBeamWorkedExample()
+{
     Harness h;
     QVERIFY(h.start());
     FrmOrva &w = *h.window;
@@ -66,7 +69,8 @@ void TestCalibration::lowBeamWorkedExample() {
     QVERIFY(!w.abortFlag().isSet());
 }
 
-void TestCalibration::factorRoundsHalfToEven_data() {
+void TestCalibration::factorRoundsHalfToEven_data()
+{
     QTest::addColumn<quint32>("reading");
     QTest::addColumn<QString>("reference");
     QTest::addColumn<QString>("factor");
@@ -78,7 +82,8 @@ void TestCalibration::factorRoundsHalfToEven_data() {
                             << "345";
 }
 
-void TestCalibration::factorRoundsHalfToEven() {
+void TestCalibration::factorRoundsHalfToEven()
+{
     QFETCH(quint32, reading);
     QFETCH(QString, reference);
     QFETCH(QString, factor);
@@ -93,7 +98,8 @@ void TestCalibration::factorRoundsHalfToEven() {
     QCOMPARE(QString::number(stored), factor);
 }
 
-void TestCalibration::channels_data() {
+void TestCalibration::channels_data()
+{
     QTest::addColumn<int>("lamp");
     QTest::addColumn<QString>("button");
     QTest::addColumn<int>("channel");
@@ -103,7 +109,8 @@ void TestCalibration::channels_data() {
     QTest::newRow("high beam, right-hand drive") << 1 << "CmdCalibraAbb" << 9;
 }
 
-void TestCalibration::channels() {
+void TestCalibration::channels()
+{
     QFETCH(int, lamp);
     QFETCH(QString, button);
     QFETCH(int, channel);
@@ -115,7 +122,8 @@ void TestCalibration::channels() {
     QCOMPARE(int(h.frames('F').first().at(1)), channel);
 }
 
-void TestCalibration::highBeamWritesOnlyItsFactor() {
+void TestCalibration::highBeamWritesOnlyItsFactor()
+{
     Harness h;
     QVERIFY(h.start());
     FrmOrva &w = *h.window;
@@ -131,7 +139,8 @@ void TestCalibration::highBeamWritesOnlyItsFactor() {
     QCOMPARE(h.prompts.shown[0].text, QStringLiteral("Are you sure to Calibrate High Beam?"));
 }
 
-void TestCalibration::answeringNoSendsNothing() {
+void TestCalibration::answeringNoSendsNothing()
+{
     Harness h;
     QVERIFY(h.start());
     h.prompts.confirmAnswer = false;
@@ -141,7 +150,8 @@ void TestCalibration::answeringNoSendsNothing() {
     QCOMPARE(h.window->TestoBitAnaScheda->text(), QStringLiteral("0"));
 }
 
-void TestCalibration::abortDuringTheReading() {
+void TestCalibration::abortDuringTheReading()
+{
     Harness h;
     QVERIFY(h.start());
     FrmOrva &w = *h.window;
@@ -162,7 +172,8 @@ void TestCalibration::abortDuringTheReading() {
     QVERIFY(!w.abortFlag().isSet());
 }
 
-void TestCalibration::testerOffReloads() {
+void TestCalibration::testerOffReloads()
+{
     Harness h;
     QVERIFY(h.start());
     FrmOrva &w = *h.window;
@@ -182,7 +193,8 @@ void TestCalibration::testerOffReloads() {
     QVERIFY(h.prompts.shown.isEmpty());
 }
 
-void TestCalibration::unusableInputsWriteNothing_data() {
+void TestCalibration::unusableInputsWriteNothing_data()
+{
     QTest::addColumn<QString>("reference");
     QTest::addColumn<quint32>("reading");
     QTest::newRow("reference 0") << "0" << quint32(1000);
@@ -191,7 +203,8 @@ void TestCalibration::unusableInputsWriteNothing_data() {
     QTest::newRow("reading of 2^31") << "29" << quint32(0x80000000u);
 }
 
-void TestCalibration::unusableInputsWriteNothing() {
+void TestCalibration::unusableInputsWriteNothing()
+{
     QFETCH(QString, reference);
     QFETCH(quint32, reading);
     Harness h;
@@ -210,7 +223,8 @@ void TestCalibration::unusableInputsWriteNothing() {
     QVERIFY(w.CmdCalibraAna->isEnabled());
 }
 
-void TestCalibration::readingThatNeverComes() {
+void TestCalibration::readingThatNeverComes()
+{
     Harness h;
     QVERIFY(h.start());
     FrmOrva &w = *h.window;
@@ -228,7 +242,8 @@ void TestCalibration::readingThatNeverComes() {
     QVERIFY(w.CmdCalibraAna->isVisible());
 }
 
-void TestCalibration::photodiodeCalibrationStartsOnce() {
+void TestCalibration::photodiodeCalibrationStartsOnce()
+{
     Harness h;
     QVERIFY(h.start());
     FrmOrva &w = *h.window;
@@ -248,7 +263,8 @@ void TestCalibration::photodiodeCalibrationStartsOnce() {
     QVERIFY(!w.CmdInterrompiFotodiodi->isVisible());
 }
 
-void TestCalibration::photodiodeCalibrationWaitsForTheTester() {
+void TestCalibration::photodiodeCalibrationWaitsForTheTester()
+{
     Harness h;
     QVERIFY(h.start());
     h.sim.setPowered(false);
@@ -259,7 +275,8 @@ void TestCalibration::photodiodeCalibrationWaitsForTheTester() {
     QCOMPARE(h.window->status(), QString());
 }
 
-void TestCalibration::photodiodeCalibrationAbort() {
+void TestCalibration::photodiodeCalibrationAbort()
+{
     Harness h;
     QVERIFY(h.start());
     FrmOrva &w = *h.window;

@@ -14,12 +14,14 @@
 
 namespace {
 
-QString def(const QString &address, int length, const QString &key) {
+QString def(const QString &address, int length, const QString &key)
+{
     return QStringLiteral("//%1 %2 %3").arg(address).arg(length, 4).arg(key);
 }
 
 // The program's own serial code against the simulator over a real pty.
-struct Line {
+struct Line
+{
     TesterSimulator sim;
     SerialLink link;
     AbortFlag abort;
@@ -28,14 +30,16 @@ struct Line {
     Equipment eq{link, abort, [this](const QString &s) { status = s; },
                  [this] { return dir.filePath(QStringLiteral("test.ini")); }};
 
-    explicit Line(const QStringList &lines = {}) {
+    explicit Line(const QStringList &lines = {})
+    {
         sim.start();
         link.open(sim.devicePath());
         QFile f(dir.filePath(QStringLiteral("test.ini")));
         f.open(QIODevice::WriteOnly);
         f.write(lines.join(QStringLiteral("\r\n")).toLatin1() + "\r\n");
     }
-    QByteArray writtenBytes() const {
+    QByteArray writtenBytes() const
+    {
         QByteArray out;
         for (const QByteArray &f : sim.framesStartingWith('W'))
             out += f.mid(1);
@@ -50,7 +54,8 @@ const QString Waiting =
 
 } // namespace
 
-class TestLink : public QObject {
+class TestLink : public QObject
+{
     Q_OBJECT
 private slots:
     void connectionCheck();
@@ -75,14 +80,16 @@ private slots:
     void lostPortIsReported();
 };
 
-void TestLink::connectionCheck() {
+void TestLink::connectionCheck()
+{
     Line l;
     QCOMPARE(l.eq.checkConnection(), Ack);
     QCOMPARE(l.status, QString());
     QCOMPARE(l.sim.frames(), QList<QByteArray>{QByteArray(1, 0x01)});
 }
 
-void TestLink::acknowledgeWithAStrayByteIsNone() {
+void TestLink::acknowledgeWithAStrayByteIsNone()
+{
     Line l;
     l.sim.injectStrayByte();
     QCOMPARE(l.eq.checkConnection(), QByteArray());
@@ -90,7 +97,8 @@ void TestLink::acknowledgeWithAStrayByteIsNone() {
     QCOMPARE(l.eq.checkConnection(), Ack);
 }
 
-void TestLink::lateReplySpoilsTheNextCheck() {
+void TestLink::lateReplySpoilsTheNextCheck()
+{
     Line l;
     l.sim.setReplyDelayMs(1150);
     QCOMPARE(l.eq.checkConnection(), QByteArray());
@@ -102,7 +110,8 @@ void TestLink::lateReplySpoilsTheNextCheck() {
     QCOMPARE(l.eq.checkConnection(), Ack);
 }
 
-void TestLink::abortEndsTheConnectionWait() {
+void TestLink::abortEndsTheConnectionWait()
+{
     Line l;
     l.sim.setPowered(false);
     l.later(100, [&] { l.abort.set(); });
@@ -113,7 +122,8 @@ void TestLink::abortEndsTheConnectionWait() {
     QVERIFY(l.abort.isSet()); // the check leaves the flag to its caller
 }
 
-void TestLink::closedPortSendsNothingAndDoesNotSpin() {
+void TestLink::closedPortSendsNothingAndDoesNotSpin()
+{
     Line l;
     l.link.close();
     QElapsedTimer t;
@@ -124,7 +134,8 @@ void TestLink::closedPortSendsNothingAndDoesNotSpin() {
     QVERIFY(l.sim.frames().isEmpty());
 }
 
-void TestLink::silentTesterEndsEveryWaitWithNoReply() {
+void TestLink::silentTesterEndsEveryWaitWithNoReply()
+{
     Line l({"x " + def("0040", 2, "parame_marcaa")});
     l.sim.setPowered(false);
     const ReadReply r = l.eq.readParameter(QStringLiteral("parame_marcaa"));
@@ -137,7 +148,8 @@ void TestLink::silentTesterEndsEveryWaitWithNoReply() {
     QCOMPARE(int(l.eq.readPhotodiode(9).status), int(PhotodiodeReply::NoReply));
 }
 
-void TestLink::readParameter_data() {
+void TestLink::readParameter_data()
+{
     QTest::addColumn<QStringList>("lines");
     QTest::addColumn<QString>("key");
     QTest::addColumn<QList<int>>("addresses");
@@ -171,7 +183,8 @@ void TestLink::readParameter_data() {
         << QList<int>{} << QByteArray() << QString("unchanged");
 }
 
-void TestLink::readParameter() {
+void TestLink::readParameter()
+{
     QFETCH(QStringList, lines);
     QFETCH(QString, key);
     QFETCH(QList<int>, addresses);
@@ -191,7 +204,8 @@ void TestLink::readParameter() {
     QCOMPARE(l.status, status);
 }
 
-void TestLink::readParameterStrayByteIsAppended() {
+void TestLink::readParameterStrayByteIsAppended()
+{
     Line l({"c " + def("00FE", 2, "parame_marcaa"), "c " + def("00FE", 2, "parame_nseri1")});
     l.sim.memory().replace(0xFE, 2, "FG");
     l.sim.injectStrayByte('!');
@@ -202,7 +216,8 @@ void TestLink::readParameterStrayByteIsAppended() {
     QCOMPARE(l.eq.readParameter(QStringLiteral("parame_nseri1")).bytes.size(), 2);
 }
 
-void TestLink::writeParameter_data() {
+void TestLink::writeParameter_data()
+{
     QTest::addColumn<QStringList>("lines");
     QTest::addColumn<QString>("value");
     QTest::addColumn<QString>("key");
@@ -240,7 +255,8 @@ void TestLink::writeParameter_data() {
         << QStringList{"x " + def("0040", 1, k)} << "1" << k << "3" << QByteArray();
 }
 
-void TestLink::writeParameter() {
+void TestLink::writeParameter()
+{
     QFETCH(QStringList, lines);
     QFETCH(QString, value);
     QFETCH(QString, key);
@@ -254,7 +270,8 @@ void TestLink::writeParameter() {
         QCOMPARE(l.sim.memory().at((quint8(f.at(1)) << 8) | quint8(f.at(2))), f.at(3));
 }
 
-void TestLink::writeModeZeroReplacesTheCallersText() {
+void TestLink::writeModeZeroReplacesTheCallersText()
+{
     Line l({"x " + def("0040", 1, "parame_tifaro")});
     QString value = QStringLiteral("12a");
     l.eq.writeParameter(value, QStringLiteral("parame_tifaro"), "0");
@@ -262,7 +279,8 @@ void TestLink::writeModeZeroReplacesTheCallersText() {
     QCOMPARE(l.writtenBytes().toHex(), QByteArray("004000"));
 }
 
-void TestLink::unusableValuesAreReported_data() {
+void TestLink::unusableValuesAreReported_data()
+{
     QTest::addColumn<QString>("line");
     QTest::addColumn<QString>("value");
     QTest::addColumn<QString>("mode");
@@ -274,7 +292,8 @@ void TestLink::unusableValuesAreReported_data() {
                                          << "2";
 }
 
-void TestLink::unusableValuesAreReported() {
+void TestLink::unusableValuesAreReported()
+{
     QFETCH(QString, line);
     QFETCH(QString, value);
     QFETCH(QString, mode);
@@ -284,7 +303,8 @@ void TestLink::unusableValuesAreReported() {
     QVERIFY2(l.status.contains(QStringLiteral("not sent")), qPrintable(l.status));
 }
 
-void TestLink::abortDuringAnAcknowledgeWait() {
+void TestLink::abortDuringAnAcknowledgeWait()
+{
     Line l({"x " + def("0040", 4, "parame_marcaa"), "y " + def("0050", 4, "parame_marcaa")});
     l.sim.stopAckAfter(2);
     l.later(300, [&] { l.abort.set(); });
@@ -303,7 +323,8 @@ void TestLink::abortDuringAnAcknowledgeWait() {
     QCOMPARE(l.sim.framesStartingWith('W').size(), 3);
 }
 
-void TestLink::acknowledgeWithAnotherByteIsNotTaken() {
+void TestLink::acknowledgeWithAnotherByteIsNotTaken()
+{
     Line l({"x " + def("0040", 1, "parame_marcaa")});
     l.sim.injectStrayByte();
     QString value = QStringLiteral("A");
@@ -311,7 +332,8 @@ void TestLink::acknowledgeWithAnotherByteIsNotTaken() {
              int(WriteOutcome::NoAck));
 }
 
-void TestLink::clockFrame() {
+void TestLink::clockFrame()
+{
     Line l;
     const QDateTime t(QDate(2003, 9, 3), QTime(14, 5, 9));
     l.eq.sendDateTime(t);
@@ -323,7 +345,8 @@ void TestLink::clockFrame() {
     QCOMPARE(l.sim.framesStartingWith('D').size(), 1);
 }
 
-void TestLink::photodiode() {
+void TestLink::photodiode()
+{
     Line l;
     l.sim.setReading(11, 4660);
     const PhotodiodeReply r = l.eq.readPhotodiode(11);
@@ -332,7 +355,8 @@ void TestLink::photodiode() {
     QCOMPARE(l.sim.framesStartingWith('F').first().toHex(), QByteArray("460b"));
 }
 
-void TestLink::abortDuringPhotodiodeLeavesTheRestWaiting() {
+void TestLink::abortDuringPhotodiodeLeavesTheRestWaiting()
+{
     Line l;
     l.sim.setPaced(true); // four reply bytes take about 17 ms on the wire
     l.sim.setReplyDelayMs(300);
@@ -345,7 +369,8 @@ void TestLink::abortDuringPhotodiodeLeavesTheRestWaiting() {
     QCOMPARE(int(l.eq.readPhotodiode(9).status), int(PhotodiodeReply::Done));
 }
 
-void TestLink::lostPortIsReported() {
+void TestLink::lostPortIsReported()
+{
     Line l({"x " + def("0040", 2, "parame_marcaa")});
     l.later(50, [&] { l.sim.hangUp(); });
     l.sim.setReplyDelayMs(500);

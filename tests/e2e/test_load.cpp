@@ -8,7 +8,8 @@
 #include <QTest>
 #include <QTimer>
 
-class TestLoad : public QObject {
+class TestLoad : public QObject
+{
     Q_OBJECT
 private slots:
     void showsEveryValueOfTheTester();
@@ -22,7 +23,8 @@ private slots:
     void missingDefaultFileEndsWithTheReport();
 };
 
-void TestLoad::showsEveryValueOfTheTester() {
+void TestLoad::showsEveryValueOfTheTester()
+{
     Harness h;
     QVERIFY(h.start());
     FrmOrva &w = *h.window;
@@ -65,10 +67,12 @@ void TestLoad::showsEveryValueOfTheTester() {
     QVERIFY(h.prompts.shown.isEmpty());
 }
 
-void TestLoad::readsInCatalogueOrderFromTheFile() {
+void TestLoad::readsInCatalogueOrderFromTheFile()
+{
     Harness h;
     QVERIFY(h.start());
-    struct Span {
+    struct Span
+    {
         int address;
         int length;
     };
@@ -90,7 +94,8 @@ void TestLoad::readsInCatalogueOrderFromTheFile() {
     QCOMPARE(h.frames('W').size(), 0);
 }
 
-void TestLoad::versionPicksItsFile_data() {
+void TestLoad::versionPicksItsFile_data()
+{
     QTest::addColumn<QString>("version");
     QTest::addColumn<bool>("keep102");
     QTest::addColumn<QString>("file");
@@ -100,7 +105,8 @@ void TestLoad::versionPicksItsFile_data() {
     QTest::newRow("control character") << QStringLiteral("1.\t2") << true << "ORVA_100.ini";
 }
 
-void TestLoad::versionPicksItsFile() {
+void TestLoad::versionPicksItsFile()
+{
     QFETCH(QString, version);
     QFETCH(bool, keep102);
     QFETCH(QString, file);
@@ -124,7 +130,8 @@ void TestLoad::versionPicksItsFile() {
     QVERIFY(h.prompts.shown.isEmpty());
 }
 
-void TestLoad::waitsForATesterSwitchedOnLater() {
+void TestLoad::waitsForATesterSwitchedOnLater()
+{
     Harness h;
     h.sim.setPowered(false);
     QString statusWhileOff;
@@ -138,7 +145,8 @@ void TestLoad::waitsForATesterSwitchedOnLater() {
     QCOMPARE(h.window->TestoMarca->text(), QStringLiteral("ORVA      "));
 }
 
-void TestLoad::resumesWhenTheTesterFallsSilentMidLoad() {
+void TestLoad::resumesWhenTheTesterFallsSilentMidLoad()
+{
     Harness h;
     QString statusWhileOff;
     h.whenFrames('R', 40, [&] { h.sim.setPowered(false); });
@@ -154,7 +162,8 @@ void TestLoad::resumesWhenTheTesterFallsSilentMidLoad() {
     QVERIFY(h.frames(0x01).size() >= 2);
 }
 
-void TestLoad::valuesFromTheTesterNeverEndTheProgram() {
+void TestLoad::valuesFromTheTesterNeverEndTheProgram()
+{
     Harness h;
     QByteArray &m = h.sim.memory();
     m[0x0004] = char(7);    // a language the file does not offer
@@ -175,7 +184,8 @@ void TestLoad::valuesFromTheTesterNeverEndTheProgram() {
     QVERIFY(h.prompts.shown.isEmpty());
 }
 
-void TestLoad::missingDefinitionEndsWithTheReport() {
+void TestLoad::missingDefinitionEndsWithTheReport()
+{
     Harness h;
     h.editFile("ORVA_100.ini", [](const QString &line) {
         return line.contains("parame_tifaro") ? QString() : line;
@@ -189,7 +199,8 @@ void TestLoad::missingDefinitionEndsWithTheReport() {
     QVERIFY(h.prompts.shown[0].text.contains(QStringLiteral("parame_tifaro")));
 }
 
-void TestLoad::missingDefaultFileEndsWithTheReport() {
+void TestLoad::missingDefaultFileEndsWithTheReport()
+{
     Harness h;
     QFile::remove(h.path("ORVA_100.ini"));
     QVERIFY(!h.start(QStringLiteral("52917"), 10000));

@@ -8,14 +8,16 @@
 
 namespace {
 
-QByteArray text(const char *t, int length) {
+QByteArray text(const char *t, int length)
+{
     return QByteArray(t).leftJustified(length, ' ', true);
 }
 
 // (address, bytes) in the order they must reach the tester.
 using Writes = QList<QPair<int, QByteArray>>;
 
-QList<QByteArray> framesOf(const Writes &writes) {
+QList<QByteArray> framesOf(const Writes &writes)
+{
     QList<QByteArray> frames;
     for (const auto &[address, bytes] : writes)
         for (int k = 0; k < bytes.size(); ++k)
@@ -26,7 +28,8 @@ QList<QByteArray> framesOf(const Writes &writes) {
 
 } // namespace
 
-class TestSend : public QObject {
+class TestSend : public QObject
+{
     Q_OBJECT
 private slots:
     void writesEveryParameterInOrder();
@@ -36,7 +39,8 @@ private slots:
     void testerStopsAcknowledging();
 };
 
-void TestSend::writesEveryParameterInOrder() {
+void TestSend::writesEveryParameterInOrder()
+{
     Harness h;
     QVERIFY(h.start());
     FrmOrva &w = *h.window;
@@ -109,7 +113,8 @@ void TestSend::writesEveryParameterInOrder() {
     QVERIFY(!w.abortFlag().isSet());
 }
 
-void TestSend::unchangedSendLeavesTheTesterAsItWas() {
+void TestSend::unchangedSendLeavesTheTesterAsItWas()
+{
     Harness h;
     QVERIFY(h.start());
     const QByteArray before = h.sim.memory();
@@ -118,7 +123,8 @@ void TestSend::unchangedSendLeavesTheTesterAsItWas() {
     QCOMPARE(h.sim.memory(), before);
 }
 
-void TestSend::testerOffReportsAndReloads() {
+void TestSend::testerOffReportsAndReloads()
+{
     Harness h;
     QVERIFY(h.start());
     FrmOrva &w = *h.window;
@@ -149,7 +155,8 @@ void TestSend::testerOffReportsAndReloads() {
     QVERIFY(!w.CmdInterrompiParametri->isVisible());
 }
 
-void TestSend::abortDuringWriteFive() {
+void TestSend::abortDuringWriteFive()
+{
     Harness h;
     QVERIFY(h.start());
     FrmOrva &w = *h.window;
@@ -172,7 +179,8 @@ void TestSend::abortDuringWriteFive() {
     QVERIFY(w.CmdInvia->isEnabled());
 }
 
-void TestSend::testerStopsAcknowledging() {
+void TestSend::testerStopsAcknowledging()
+{
     Harness h;
     QVERIFY(h.start());
     FrmOrva &w = *h.window;

@@ -15,7 +15,8 @@
 #include <QTest>
 #include <QTimer>
 
-class TestWindow : public QObject {
+class TestWindow : public QObject
+{
     Q_OBJECT
 private slots:
     void controlsAtCreation_data();
@@ -33,7 +34,8 @@ private slots:
     void standaloneSimulatorPathWorksAsAPort();
 };
 
-void TestWindow::controlsAtCreation_data() {
+void TestWindow::controlsAtCreation_data()
+{
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("text");
@@ -120,7 +122,8 @@ void TestWindow::controlsAtCreation_data() {
                             << r[5];
 }
 
-void TestWindow::controlsAtCreation() {
+void TestWindow::controlsAtCreation()
+{
     QFETCH(QString, name);
     QFETCH(QString, kind);
     QFETCH(QString, text);
@@ -165,7 +168,8 @@ void TestWindow::controlsAtCreation() {
     }
 }
 
-void TestWindow::everyInputHasAnAccessibleName() {
+void TestWindow::everyInputHasAnAccessibleName()
+{
     Harness h;
     FrmOrva &w = h.create();
     QSet<QString> seen;
@@ -185,7 +189,8 @@ void TestWindow::everyInputHasAnAccessibleName() {
     QCOMPARE(w.TestoBitAnaScheda->accessibleName(), QStringLiteral("Bit Cpu LOW BEAM"));
 }
 
-void TestWindow::tabOrder() {
+void TestWindow::tabOrder()
+{
     Harness h;
     FrmOrva &w = h.create();
     const QStringList expected = {"ListaLingua",
@@ -240,7 +245,8 @@ void TestWindow::tabOrder() {
     }
 }
 
-void TestWindow::windowsAndCaptions() {
+void TestWindow::windowsAndCaptions()
+{
     Harness h;
     FrmOrva &w = h.create();
     QCOMPARE(w.windowTitle(), QStringLiteral("Setting Parameters ORVA  ver. "));
@@ -263,7 +269,8 @@ void TestWindow::windowsAndCaptions() {
     QVERIFY(p->CmdOk->isDefault());
 }
 
-void TestWindow::startUpStateBeforeThePassword() {
+void TestWindow::startUpStateBeforeThePassword()
+{
     Harness h;
     FrmOrva &w = h.create();
     // What the window shows while the password dialog waits.
@@ -304,7 +311,8 @@ void TestWindow::startUpStateBeforeThePassword() {
     QVERIFY(!w.link().isOpen());
 }
 
-void TestWindow::portScanKeepsUsablePortsOnly() {
+void TestWindow::portScanKeepsUsablePortsOnly()
+{
     Harness h;
     TesterSimulator other;
     QVERIFY(other.start());
@@ -323,7 +331,8 @@ void TestWindow::portScanKeepsUsablePortsOnly() {
     QVERIFY(h.prompts.shown.isEmpty());
 }
 
-void TestWindow::noUsablePortEndsWithTheReport() {
+void TestWindow::noUsablePortEndsWithTheReport()
+{
     Harness h;
     FrmOrva &w = h.create({"/dev/nonexistent-orva"});
     w.startUp();
@@ -337,7 +346,8 @@ void TestWindow::noUsablePortEndsWithTheReport() {
     QVERIFY(!w.password()->isVisible());
 }
 
-void TestWindow::closingDuringAWaitEndsCleanly() {
+void TestWindow::closingDuringAWaitEndsCleanly()
+{
     Harness h;
     h.sim.setPowered(false); // the load waits for the tester
     QTimer::singleShot(1500, &h.sim, [&] { h.window->close(); });
@@ -350,7 +360,8 @@ void TestWindow::closingDuringAWaitEndsCleanly() {
     QVERIFY(h.prompts.shown.isEmpty());
 }
 
-void TestWindow::closingThePasswordDialogEndsTheProgram() {
+void TestWindow::closingThePasswordDialogEndsTheProgram()
+{
     Harness h;
     FrmOrva &w = h.create();
     QTimer::singleShot(0, &w, [&w] { w.password()->close(); });
@@ -360,7 +371,8 @@ void TestWindow::closingThePasswordDialogEndsTheProgram() {
     QVERIFY(h.sim.frames().isEmpty());
 }
 
-void TestWindow::lockedListKeepsItsSelection() {
+void TestWindow::lockedListKeepsItsSelection()
+{
     Harness h;
     QVERIFY(h.start(QStringLiteral("27754"))); // the technician may not change the language
     FrmOrva &w = *h.window;
@@ -375,7 +387,8 @@ void TestWindow::lockedListKeepsItsSelection() {
     QCOMPARE(w.TestoMarca->text(), QStringLiteral("ORVA      "));
 }
 
-void TestWindow::enterInThePasswordBoxPressesOk() {
+void TestWindow::enterInThePasswordBoxPressesOk()
+{
     Harness h;
     FrmOrva &w = h.create();
     QTimer::singleShot(0, &w, [&w] {
@@ -389,7 +402,8 @@ void TestWindow::enterInThePasswordBoxPressesOk() {
     QCOMPARE(w.password()->TestoPassword->text(), QStringLiteral("40368"));
 }
 
-void TestWindow::standaloneSimulatorPathWorksAsAPort() {
+void TestWindow::standaloneSimulatorPathWorksAsAPort()
+{
     QProcess sim;
     sim.start(QCoreApplication::applicationDirPath() + QStringLiteral("/orva-sim"), {});
     QVERIFY(sim.waitForReadyRead(5000));

@@ -10,7 +10,8 @@
 #include <QTest>
 #include <QTimer>
 
-Harness::Harness() {
+Harness::Harness()
+{
     QString error;
     if (!sim.start(&error))
         qFatal("cannot start the simulator: %s", qPrintable(error));
@@ -18,13 +19,15 @@ Harness::Harness() {
         QFile::copy(QStringLiteral(ORVA_DATA_DIR "/") + name, folder.filePath(name));
 }
 
-void Harness::writeFile(const QString &name, const QByteArray &contents) {
+void Harness::writeFile(const QString &name, const QByteArray &contents)
+{
     QFile file(folder.filePath(name));
     file.open(QIODevice::WriteOnly | QIODevice::Truncate);
     file.write(contents);
 }
 
-void Harness::editFile(const QString &name, const std::function<QString(const QString &)> &edit) {
+void Harness::editFile(const QString &name, const std::function<QString(const QString &)> &edit)
+{
     QFile in(folder.filePath(name));
     in.open(QIODevice::ReadOnly);
     const QList<QByteArray> lines = in.readAll().split('\n');
@@ -41,7 +44,8 @@ void Harness::editFile(const QString &name, const std::function<QString(const QS
     writeFile(name, out);
 }
 
-FrmOrva &Harness::create(const QStringList &ports) {
+FrmOrva &Harness::create(const QStringList &ports)
+{
     FrmOrvaOptions options;
     options.ports = ports.isEmpty() ? QStringList{sim.devicePath()} : ports;
     options.systemPorts = false;
@@ -51,7 +55,8 @@ FrmOrva &Harness::create(const QStringList &ports) {
     return *window;
 }
 
-bool Harness::start(const QString &password, int deadlineMs, const QStringList &ports) {
+bool Harness::start(const QString &password, int deadlineMs, const QStringList &ports)
+{
     if (!window)
         create(ports);
     FrmOrva *w = window.get();
@@ -67,7 +72,8 @@ bool Harness::start(const QString &password, int deadlineMs, const QStringList &
     return watchdog.isActive() && w->session().parametersLoaded;
 }
 
-bool Harness::click(const QString &button, int deadlineMs) {
+bool Harness::click(const QString &button, int deadlineMs)
+{
     FrmOrva *w = window.get();
     QTimer watchdog;
     watchdog.setSingleShot(true);
@@ -83,7 +89,8 @@ bool Harness::click(const QString &button, int deadlineMs) {
     return watchdog.isActive();
 }
 
-void Harness::whenFrames(char command, int count, std::function<void()> action) {
+void Harness::whenFrames(char command, int count, std::function<void()> action)
+{
     auto fired = std::make_shared<bool>(false);
     QObject::connect(&sim, &TesterSimulator::frameReceived, &sim,
                      [this, command, count, action, fired](const QByteArray &) {
@@ -95,6 +102,7 @@ void Harness::whenFrames(char command, int count, std::function<void()> action) 
                      });
 }
 
-int frameAddress(const QByteArray &frame) {
+int frameAddress(const QByteArray &frame)
+{
     return frame.size() >= 3 ? (quint8(frame.at(1)) << 8) | quint8(frame.at(2)) : -1;
 }

@@ -11,7 +11,8 @@
 
 // One program window against one simulated tester over a real
 // pseudo-terminal, with the shipped parameter files in a private folder.
-class Harness {
+class Harness
+{
 public:
     Harness();
 

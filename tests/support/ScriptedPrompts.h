@@ -8,27 +8,32 @@
 #include <functional>
 
 // Answers the message boxes for a test and records what was shown.
-class ScriptedPrompts : public UserPrompts {
+class ScriptedPrompts : public UserPrompts
+{
 public:
-    struct Shown {
+    struct Shown
+    {
         QString kind;
         QString title;
         QString text;
     };
 
     void beep() override { ++beeps; }
-    bool confirm(QWidget *, const QString &title, const QString &text) override {
+    bool confirm(QWidget *, const QString &title, const QString &text) override
+    {
         shown.append({QStringLiteral("question"), title, text});
         if (onShown)
             onShown();
         return confirmAnswer;
     }
-    void critical(QWidget *, const QString &title, const QString &text) override {
+    void critical(QWidget *, const QString &title, const QString &text) override
+    {
         shown.append({QStringLiteral("critical"), title, text});
         if (onShown)
             onShown();
     }
-    void warning(QWidget *, const QString &title, const QString &text) override {
+    void warning(QWidget *, const QString &title, const QString &text) override
+    {
         shown.append({QStringLiteral("warning"), title, text});
         if (onShown)
             onShown();

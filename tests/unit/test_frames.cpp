@@ -2,7 +2,8 @@
 
 #include <QTest>
 
-class TestFrames : public QObject {
+class TestFrames : public QObject
+{
     Q_OBJECT
 private slots:
     void writeExamples_data();
@@ -18,11 +19,13 @@ private slots:
     void dateTimeText();
 };
 
-static QByteArray hex(const char *text) {
+static QByteArray hex(const char *text)
+{
     return QByteArray::fromHex(text);
 }
 
-void TestFrames::writeExamples_data() {
+void TestFrames::writeExamples_data()
+{
     QTest::addColumn<bool>("number");
     QTest::addColumn<QByteArray>("value");
     QTest::addColumn<int>("length");
@@ -42,7 +45,8 @@ void TestFrames::writeExamples_data() {
     QTest::newRow("empty text is blanks") << false << QByteArray() << 2 << hex("5700402057004120");
 }
 
-void TestFrames::writeExamples() {
+void TestFrames::writeExamples()
+{
     QFETCH(bool, number);
     QFETCH(QByteArray, value);
     QFETCH(int, length);
@@ -57,7 +61,8 @@ void TestFrames::writeExamples() {
     QCOMPARE(sent.toHex(), frames.toHex());
 }
 
-void TestFrames::clockFrame_data() {
+void TestFrames::clockFrame_data()
+{
     QTest::addColumn<QDateTime>("when");
     QTest::addColumn<QByteArray>("frame");
     QTest::newRow("Wednesday 3 September 2003")
@@ -70,13 +75,15 @@ void TestFrames::clockFrame_data() {
                                  << hex("4459592306311299");
 }
 
-void TestFrames::clockFrame() {
+void TestFrames::clockFrame()
+{
     QFETCH(QDateTime, when);
     QFETCH(QByteArray, frame);
     QCOMPARE(Frames::clockFrame(when).toHex(), frame.toHex());
 }
 
-void TestFrames::readFramesRollOver() {
+void TestFrames::readFramesRollOver()
+{
     QByteArray sent;
     for (int k = 0; k < 3; ++k)
         sent += Frames::readFrame(quint16(0x00FE + k));
@@ -87,7 +94,8 @@ void TestFrames::readFramesRollOver() {
     QCOMPARE(Frames::formatAddress(0x00ff + 1), QStringLiteral("0100"));
 }
 
-void TestFrames::photodiodeReply_data() {
+void TestFrames::photodiodeReply_data()
+{
     QTest::addColumn<QByteArray>("reply");
     QTest::addColumn<quint32>("reading");
     QTest::newRow("4660") << hex("00001234") << quint32(4660);
@@ -95,20 +103,23 @@ void TestFrames::photodiodeReply_data() {
     QTest::newRow("beyond signed range") << hex("80000000") << quint32(0x80000000u);
 }
 
-void TestFrames::photodiodeReply() {
+void TestFrames::photodiodeReply()
+{
     QFETCH(QByteArray, reply);
     QFETCH(quint32, reading);
     QCOMPARE(Frames::decodeReading(reply), reading);
     QCOMPARE(Frames::photodiodeRequest(11).toHex(), hex("460b").toHex());
 }
 
-void TestFrames::printableSecondParts() {
+void TestFrames::printableSecondParts()
+{
     const QByteArray raw =
         QByteArray("A}") + char(0x00) + char(0x1F) + char(0x7E) + char(0xFF) + " Z!";
     QCOMPARE(Frames::printable(raw, 8), QByteArray("A}     Z"));
 }
 
-void TestFrames::addressColumn_data() {
+void TestFrames::addressColumn_data()
+{
     QTest::addColumn<QString>("column");
     QTest::addColumn<int>("address");
     QTest::newRow("upper") << "00FE" << 0x00FE;
@@ -118,14 +129,16 @@ void TestFrames::addressColumn_data() {
     QTest::newRow("empty") << "" << -1;
 }
 
-void TestFrames::addressColumn() {
+void TestFrames::addressColumn()
+{
     QFETCH(QString, column);
     QFETCH(int, address);
     const auto parsed = Frames::parseAddress(column);
     QCOMPARE(parsed ? int(*parsed) : -1, address);
 }
 
-void TestFrames::dateTimeText() {
+void TestFrames::dateTimeText()
+{
     const QDateTime t(QDate(2003, 9, 3), QTime(14, 5, 9));
     QCOMPARE(Frames::dateTimeText(t, u'/'), QStringLiteral("09/03/2003 14:05:09"));
     QCOMPARE(Frames::dateTimeText(t, u'.'), QStringLiteral("09.03.2003 14:05:09"));

@@ -5,11 +5,13 @@
 
 // Lines are written with the marker at a known column so each case shows
 // the layout it exercises.
-static QString def(const QString &address, int length, const QString &key) {
+static QString def(const QString &address, int length, const QString &key)
+{
     return QStringLiteral("//%1 %2 %3").arg(address).arg(length, 4).arg(key);
 }
 
-class TestParameterFile : public QObject {
+class TestParameterFile : public QObject
+{
     Q_OBJECT
 private slots:
     void readLookup_data();
@@ -23,7 +25,8 @@ private slots:
     void missingFileIsError53();
 };
 
-void TestParameterFile::readLookup_data() {
+void TestParameterFile::readLookup_data()
+{
     QTest::addColumn<QStringList>("lines");
     QTest::addColumn<QString>("address");
     QTest::addColumn<int>("length");
@@ -45,7 +48,8 @@ void TestParameterFile::readLookup_data() {
         << QStringList{"//\"ORVA\"      " + def("0100", 10, key)} << "" << 0;
 }
 
-void TestParameterFile::readLookup() {
+void TestParameterFile::readLookup()
+{
     QFETCH(QStringList, lines);
     QFETCH(QString, address);
     QFETCH(int, length);
@@ -54,7 +58,8 @@ void TestParameterFile::readLookup() {
     QCOMPARE(d ? d->length : 0, length);
 }
 
-void TestParameterFile::writeLookup_data() {
+void TestParameterFile::writeLookup_data()
+{
     QTest::addColumn<QStringList>("lines");
     QTest::addColumn<QString>("key");
     QTest::addColumn<QStringList>("addresses");
@@ -78,7 +83,8 @@ void TestParameterFile::writeLookup_data() {
         << QStringList{};
 }
 
-void TestParameterFile::writeLookup() {
+void TestParameterFile::writeLookup()
+{
     QFETCH(QStringList, lines);
     QFETCH(QString, key);
     QFETCH(QStringList, addresses);
@@ -88,7 +94,8 @@ void TestParameterFile::writeLookup() {
     QCOMPARE(found, addresses);
 }
 
-void TestParameterFile::lineValues_data() {
+void TestParameterFile::lineValues_data()
+{
     QTest::addColumn<QString>("line");
     QTest::addColumn<int>("kind");
     QTest::addColumn<QByteArray>("text");
@@ -108,7 +115,8 @@ void TestParameterFile::lineValues_data() {
                                   << quint64(0);
 }
 
-void TestParameterFile::lineValues() {
+void TestParameterFile::lineValues()
+{
     QFETCH(QString, line);
     QFETCH(int, kind);
     QFETCH(QByteArray, text);
@@ -121,7 +129,8 @@ void TestParameterFile::lineValues() {
     QCOMPARE(v.number, number);
 }
 
-void TestParameterFile::listLines_data() {
+void TestParameterFile::listLines_data()
+{
     QTest::addColumn<QStringList>("lines");
     QTest::addColumn<QString>("tag");
     QTest::addColumn<QStringList>("items");
@@ -154,7 +163,8 @@ void TestParameterFile::listLines_data() {
     QTest::newRow("no line of the tag") << mixed << "pane" << QStringList{} << QStringList{};
 }
 
-void TestParameterFile::listLines() {
+void TestParameterFile::listLines()
+{
     QFETCH(QStringList, lines);
     QFETCH(QString, tag);
     QFETCH(QStringList, items);
@@ -164,7 +174,8 @@ void TestParameterFile::listLines() {
     QCOMPARE(found.keys, keys);
 }
 
-void TestParameterFile::missingFileIsError53() {
+void TestParameterFile::missingFileIsError53()
+{
     try {
         ParameterFile::readLines(QStringLiteral("/nonexistent/ORVA_100.ini"));
         QFAIL("no error");

@@ -6,7 +6,8 @@
 
 #include <QTest>
 
-class TestRules : public QObject {
+class TestRules : public QObject
+{
     Q_OBJECT
 private slots:
     void fieldChecks_data();
@@ -26,7 +27,8 @@ private slots:
     void factor();
 };
 
-void TestRules::fieldChecks_data() {
+void TestRules::fieldChecks_data()
+{
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("kept");
@@ -83,14 +85,16 @@ void TestRules::fieldChecks_data() {
                                             << "x!";
 }
 
-void TestRules::fieldChecks() {
+void TestRules::fieldChecks()
+{
     QFETCH(QString, field);
     QFETCH(QString, typed);
     QFETCH(QString, kept);
     QCOMPARE(FieldRules::checked(field, typed), kept);
 }
 
-void TestRules::mctc_data() {
+void TestRules::mctc_data()
+{
     QTest::addColumn<QString>("protocol");
     QTest::addColumn<bool>("forced");
     QTest::newRow("MCTC-NET") << "MCTC-NET" << true;
@@ -102,13 +106,15 @@ void TestRules::mctc_data() {
     QTest::newRow("none selected") << "" << false;
 }
 
-void TestRules::mctc() {
+void TestRules::mctc()
+{
     QFETCH(QString, protocol);
     QFETCH(bool, forced);
     QCOMPARE(FieldRules::isMctc(protocol), forced);
 }
 
-void TestRules::passwords_data() {
+void TestRules::passwords_data()
+{
     QTest::addColumn<QString>("password");
     QTest::addColumn<int>("level");
     QTest::addColumn<QString>("suffix");
@@ -125,7 +131,8 @@ void TestRules::passwords_data() {
     QTest::newRow("empty") << "" << int(AccessLevel::Unknown) << "  (PW = sconosciuta)";
 }
 
-void TestRules::passwords() {
+void TestRules::passwords()
+{
     QFETCH(QString, password);
     QFETCH(int, level);
     QFETCH(QString, suffix);
@@ -133,7 +140,8 @@ void TestRules::passwords() {
     QCOMPARE(Access::captionSuffix(Access::levelFor(password)), suffix);
 }
 
-void TestRules::levelOpensItsControls_data() {
+void TestRules::levelOpensItsControls_data()
+{
     QTest::addColumn<int>("level");
     QTest::addColumn<QStringList>("opened");
     QTest::addColumn<QStringList>("closed");
@@ -192,7 +200,8 @@ void TestRules::levelOpensItsControls_data() {
     QTest::newRow("unknown") << int(AccessLevel::Unknown) << QStringList{} << QStringList{};
 }
 
-void TestRules::levelOpensItsControls() {
+void TestRules::levelOpensItsControls()
+{
     QFETCH(int, level);
     QFETCH(QStringList, opened);
     QFETCH(QStringList, closed);
@@ -208,7 +217,8 @@ void TestRules::levelOpensItsControls() {
     QCOMPARE(actualClosed, closed);
 }
 
-void TestRules::lockClosesEverything() {
+void TestRules::lockClosesEverything()
+{
     const auto steps = ControlTable::lockSteps();
     QCOMPARE(steps.size(), 31);
     QCOMPARE(steps.first().control, QStringLiteral("ListaLingua"));
@@ -218,7 +228,8 @@ void TestRules::lockClosesEverything() {
         QCOMPARE(int(step.action), int(ControlTable::Action::Close));
 }
 
-void TestRules::replies_data() {
+void TestRules::replies_data()
+{
     QTest::addColumn<QByteArray>("reply");
     QTest::addColumn<int>("byteCode");
     QTest::addColumn<int>("number16");
@@ -230,7 +241,8 @@ void TestRules::replies_data() {
     QTest::newRow("not a number") << QByteArray("x") << int('x') << -1 << -1;
 }
 
-void TestRules::replies() {
+void TestRules::replies()
+{
     QFETCH(QByteArray, reply);
     QFETCH(int, byteCode);
     QFETCH(int, number16);
@@ -240,7 +252,8 @@ void TestRules::replies() {
     QCOMPARE(ValueCodec::digitIndex(reply).value_or(-1), index);
 }
 
-void TestRules::versionFileName_data() {
+void TestRules::versionFileName_data()
+{
     QTest::addColumn<QString>("version");
     QTest::addColumn<QString>("form");
     QTest::newRow("1.00") << "1.00"
@@ -259,13 +272,15 @@ void TestRules::versionFileName_data() {
                                    << "";
 }
 
-void TestRules::versionFileName() {
+void TestRules::versionFileName()
+{
     QFETCH(QString, version);
     QFETCH(QString, form);
     QCOMPARE(ValueCodec::fileNameForm(version), form);
 }
 
-void TestRules::factor_data() {
+void TestRules::factor_data()
+{
     QTest::addColumn<quint32>("reading");
     QTest::addColumn<QString>("reference");
     QTest::addColumn<int>("factor");
@@ -278,7 +293,8 @@ void TestRules::factor_data() {
     QTest::newRow("empty reference") << quint32(100) << "" << -1;
 }
 
-void TestRules::factor() {
+void TestRules::factor()
+{
     QFETCH(quint32, reading);
     QFETCH(QString, reference);
     QFETCH(int, factor);

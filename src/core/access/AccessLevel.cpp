@@ -11,7 +11,8 @@ constexpr char TechnicianDigest[] =
     "e2fedfcc5ae4a7bec5b282ffcc05291580ee4a592d62494dcb3ea62d08af7fab";
 } // namespace
 
-AccessLevel Access::levelFor(const QString &password) {
+AccessLevel Access::levelFor(const QString &password)
+{
     const QByteArray digest =
         QCryptographicHash::hash(password.toUtf8(), QCryptographicHash::Sha256).toHex();
     if (digest == AdministratorDigest)
@@ -23,7 +24,8 @@ AccessLevel Access::levelFor(const QString &password) {
     return AccessLevel::Unknown;
 }
 
-QString Access::captionSuffix(AccessLevel level) {
+QString Access::captionSuffix(AccessLevel level)
+{
     switch (level) {
     case AccessLevel::Administrator:
         return QStringLiteral("  (PW = Administrator)");

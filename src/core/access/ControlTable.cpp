@@ -3,7 +3,8 @@
 namespace {
 
 // Per level: 'o' open, 'c' close, '-' leave alone.
-struct Row {
+struct Row
+{
     const char *control;
     char administrator;
     char dealer;
@@ -44,7 +45,8 @@ constexpr Row Rows[] = {
     {"ChkEnPrecFaro", 'o', 'c', 'c'},
 };
 
-char actionOf(const Row &row, AccessLevel level) {
+char actionOf(const Row &row, AccessLevel level)
+{
     switch (level) {
     case AccessLevel::Administrator:
         return row.administrator;
@@ -60,14 +62,16 @@ char actionOf(const Row &row, AccessLevel level) {
 
 } // namespace
 
-QList<ControlTable::Step> ControlTable::lockSteps() {
+QList<ControlTable::Step> ControlTable::lockSteps()
+{
     QList<Step> steps;
     for (const Row &row : Rows)
         steps.append({QString::fromLatin1(row.control), Action::Close});
     return steps;
 }
 
-QList<ControlTable::Step> ControlTable::levelSteps(AccessLevel level) {
+QList<ControlTable::Step> ControlTable::levelSteps(AccessLevel level)
+{
     QList<Step> steps;
     for (const Row &row : Rows) {
         const char a = actionOf(row, level);

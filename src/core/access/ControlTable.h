@@ -12,7 +12,8 @@ namespace ControlTable {
 
 enum class Action { Open, Close };
 
-struct Step {
+struct Step
+{
     QString control;
     Action action;
 };

@@ -1,7 +1,8 @@
 #include "FieldRules.h"
 
 namespace {
-bool allDigits(const QString &text) {
+bool allDigits(const QString &text)
+{
     for (const QChar c : text)
         if (c < u'0' || c > u'9')
             return false;
@@ -9,19 +10,21 @@ bool allDigits(const QString &text) {
 }
 } // namespace
 
-QString FieldRules::checkedNumber(const QString &text, int min, int max,
-                                  const QString &replacement) {
+QString FieldRules::checkedNumber(const QString &text, int min, int max, const QString &replacement)
+{
     if (!allDigits(text))
         return replacement;
     const qint64 value = text.isEmpty() ? 0 : text.toLongLong();
     return value < min || value > max ? replacement : text;
 }
 
-QString FieldRules::checkedReference(const QString &text) {
+QString FieldRules::checkedReference(const QString &text)
+{
     return allDigits(text) ? text : QStringLiteral("1");
 }
 
-QString FieldRules::checked(const QString &control, const QString &text) {
+QString FieldRules::checked(const QString &control, const QString &text)
+{
     if (control == QLatin1String("TestoGiornoScadenza"))
         return checkedNumber(text, 1, 31, QStringLiteral("01"));
     if (control == QLatin1String("TestoMeseScadenza"))
@@ -34,7 +37,8 @@ QString FieldRules::checked(const QString &control, const QString &text) {
     return text;
 }
 
-bool FieldRules::isChecked(const QString &control) {
+bool FieldRules::isChecked(const QString &control)
+{
     return control == QLatin1String("TestoGiornoScadenza") ||
            control == QLatin1String("TestoMeseScadenza") ||
            control == QLatin1String("TestoAnnoScadenza") ||
@@ -42,6 +46,7 @@ bool FieldRules::isChecked(const QString &control) {
            control == QLatin1String("TestoLuxAbbCampione");
 }
 
-bool FieldRules::isMctc(const QString &protocol) {
+bool FieldRules::isMctc(const QString &protocol)
+{
     return protocol.left(4).toUpper() == QLatin1String("MCTC");
 }

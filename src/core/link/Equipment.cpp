@@ -14,18 +14,21 @@ const QString ConnectionText =
 const QString ReadingText = QStringLiteral("Wait reading parameters from equipment ....");
 const QString SendingText = QStringLiteral("Wait sending parameters to Equipment ....");
 
-QString withAddress(const QString &text, const QString &address) {
+QString withAddress(const QString &text, const QString &address)
+{
     return text + QStringLiteral(" (addr. h") + address + QStringLiteral(" )");
 }
 
-bool isPrintableKey(const QString &key) {
+bool isPrintableKey(const QString &key)
+{
     return key == QLatin1String("parame_nomol1") || key == QLatin1String("parame_model1") ||
            key == QLatin1String("parame_nseri1");
 }
 
 // Mode "0" values: a text with any non-digit counts as zeros, as many as it
 // had characters; large values saturate, the caller clamps to the width.
-quint64 numberOf(QString &value) {
+quint64 numberOf(QString &value)
+{
     for (const QChar c : value) {
         if (c < u'0' || c > u'9') {
             value = QString(value.size(), u'0');
@@ -44,9 +47,11 @@ Equipment::Equipment(SerialLink &link, AbortFlag &abort, StatusSink status,
     : m_link(link)
     , m_abort(abort)
     , m_status(std::move(status))
-    , m_parameterFile(std::move(parameterFile)) {}
+    , m_parameterFile(std::move(parameterFile))
+{}
 
-QByteArray Equipment::checkConnection() {
+QByteArray Equipment::checkConnection()
+{
     m_status(ConnectionText);
     if (!m_link.isOpen() && !m_link.reopenLost()) {
         // No port: wait the check's second anyway, so callers that repeat the
@@ -67,7 +72,8 @@ QByteArray Equipment::checkConnection() {
     return {};
 }
 
-ReadReply Equipment::readParameter(const QString &key) {
+ReadReply Equipment::readParameter(const QString &key)
+{
     const auto definition =
         ParameterFile::findForRead(ParameterFile::readLines(m_parameterFile()), key);
     ReadReply reply;
@@ -92,7 +98,8 @@ ReadReply Equipment::readParameter(const QString &key) {
     return reply;
 }
 
-WriteOutcome Equipment::writeParameter(QString &value, const QString &key, const QString &mode) {
+WriteOutcome Equipment::writeParameter(QString &value, const QString &key, const QString &mode)
+{
     if (m_abort.isSet())
         return {WriteOutcome::Aborted, {}};
     const QStringList lines = ParameterFile::readLines(m_parameterFile());
@@ -141,7 +148,8 @@ WriteOutcome Equipment::writeParameter(QString &value, const QString &key, const
     return {};
 }
 
-WriteOutcome Equipment::sendBytes(quint16 start, const QByteArray &bytes) {
+WriteOutcome Equipment::sendBytes(quint16 start, const QByteArray &bytes)
+{
     quint16 address = start;
     for (const char byte : bytes) {
         m_link.send(Frames::writeFrame(address, quint8(byte)));
@@ -163,13 +171,15 @@ WriteOutcome Equipment::sendBytes(quint16 start, const QByteArray &bytes) {
     return {};
 }
 
-void Equipment::sendDateTime(const QDateTime &local) {
+void Equipment::sendDateTime(const QDateTime &local)
+{
     if (m_abort.isSet())
         return;
     m_link.send(Frames::clockFrame(local));
 }
 
-PhotodiodeReply Equipment::readPhotodiode(quint8 channel) {
+PhotodiodeReply Equipment::readPhotodiode(quint8 channel)
+{
     if (m_abort.isSet())
         return {PhotodiodeReply::Aborted, 0};
     m_link.send(Frames::photodiodeRequest(channel));
@@ -186,6 +196,7 @@ PhotodiodeReply Equipment::readPhotodiode(quint8 channel) {
     return {PhotodiodeReply::Done, Frames::decodeReading(bytes)};
 }
 
-void Equipment::startPhotodiodeCalibration() {
+void Equipment::startPhotodiodeCalibration()
+{
     m_link.send(Frames::calibrationStart());
 }

@@ -9,25 +9,29 @@
 class AbortFlag;
 class SerialLink;
 
-struct ReadReply {
+struct ReadReply
+{
     QByteArray bytes;     // empty when the key has no usable definition
     bool noReply = false; // a reply byte did not come in time
     QString address;      // the address that went unanswered
 };
 
-struct WriteOutcome {
+struct WriteOutcome
+{
     enum Status { Done, Aborted, NoAck } status = Done;
     QString address; // the address whose acknowledge did not come
 };
 
-struct PhotodiodeReply {
+struct PhotodiodeReply
+{
     enum Status { Done, Aborted, NoReply } status = Done;
     quint32 reading = 0;
 };
 
 // The tester's commands. Every wait goes through LinkWait, so the window
 // stays responsive and the Abort buttons reach the flag.
-class Equipment {
+class Equipment
+{
 public:
     using StatusSink = std::function<void(const QString &)>;
     using PathSource = std::function<QString()>;

@@ -6,7 +6,8 @@
 
 namespace Frames {
 
-std::optional<quint16> parseAddress(const QString &column) {
+std::optional<quint16> parseAddress(const QString &column)
+{
     quint32 value = 0;
     int digits = 0;
     for (const QChar c : column) {
@@ -22,37 +23,44 @@ std::optional<quint16> parseAddress(const QString &column) {
     return static_cast<quint16>(value);
 }
 
-QString formatAddress(quint16 address) {
+QString formatAddress(quint16 address)
+{
     return QStringLiteral("%1").arg(address, 4, 16, QLatin1Char('0')).toUpper();
 }
 
-QByteArray readFrame(quint16 address) {
+QByteArray readFrame(quint16 address)
+{
     QByteArray f("R");
     f.append(char(address >> 8)).append(char(address & 0xFF));
     return f;
 }
 
-QByteArray writeFrame(quint16 address, quint8 byte) {
+QByteArray writeFrame(quint16 address, quint8 byte)
+{
     QByteArray f("W");
     f.append(char(address >> 8)).append(char(address & 0xFF)).append(char(byte));
     return f;
 }
 
-QByteArray photodiodeRequest(quint8 channel) {
+QByteArray photodiodeRequest(quint8 channel)
+{
     QByteArray f("F");
     f.append(char(channel));
     return f;
 }
 
-QByteArray calibrationStart() {
+QByteArray calibrationStart()
+{
     return QByteArrayLiteral("C");
 }
 
-quint8 toBcd(int value) {
+quint8 toBcd(int value)
+{
     return static_cast<quint8>((value / 10 % 10) * 16 + value % 10);
 }
 
-QByteArray clockFrame(const QDateTime &local) {
+QByteArray clockFrame(const QDateTime &local)
+{
     const QDate d = local.date();
     const QTime t = local.time();
     QByteArray f("D");
@@ -66,18 +74,21 @@ QByteArray clockFrame(const QDateTime &local) {
     return f;
 }
 
-quint32 decodeReading(const QByteArray &fourBytes) {
+quint32 decodeReading(const QByteArray &fourBytes)
+{
     quint32 v = 0;
     for (int k = 0; k < 4 && k < fourBytes.size(); ++k)
         v = (v << 8) | quint8(fourBytes.at(k));
     return v;
 }
 
-quint64 maxValue(int length) {
+quint64 maxValue(int length)
+{
     return length >= 8 ? ~quint64(0) : (quint64(1) << (8 * length)) - 1;
 }
 
-QByteArray encodeNumber(quint64 value, int length) {
+QByteArray encodeNumber(quint64 value, int length)
+{
     QByteArray bytes;
     for (int k = 0; k < length; ++k) {
         bytes.append(char(k < 8 ? (value >> (8 * k)) & 0xFF : 0));
@@ -85,14 +96,16 @@ QByteArray encodeNumber(quint64 value, int length) {
     return bytes;
 }
 
-QByteArray encodeText(const QByteArray &text, int length) {
+QByteArray encodeText(const QByteArray &text, int length)
+{
     QByteArray bytes = text.left(length);
     if (bytes.size() < length)
         bytes.append(QByteArray(length - bytes.size(), ' '));
     return bytes;
 }
 
-QByteArray printable(const QByteArray &bytes, int length) {
+QByteArray printable(const QByteArray &bytes, int length)
+{
     QByteArray out = bytes.left(length);
     for (char &c : out) {
         const auto u = quint8(c);
@@ -102,12 +115,14 @@ QByteArray printable(const QByteArray &bytes, int length) {
     return out;
 }
 
-QString dateTimeText(const QDateTime &local, QChar dateSeparator) {
+QString dateTimeText(const QDateTime &local, QChar dateSeparator)
+{
     const QString sep(dateSeparator);
     return local.toString(QStringLiteral("MM'%1'dd'%1'yyyy HH:mm:ss").arg(sep));
 }
 
-QChar systemDateSeparator() {
+QChar systemDateSeparator()
+{
     for (const QChar c : QLocale::system().dateFormat(QLocale::ShortFormat)) {
         if (!c.isLetter() && c != u'\'' && !c.isSpace())
             return c;

@@ -10,7 +10,8 @@
 
 namespace {
 
-WaitResult wait(SerialLink &link, const AbortFlag *abort, qsizetype count, int timeoutMs) {
+WaitResult wait(SerialLink &link, const AbortFlag *abort, qsizetype count, int timeoutMs)
+{
     const QDeadlineTimer deadline = timeoutMs < 0 ? QDeadlineTimer(QDeadlineTimer::Forever)
                                                   : QDeadlineTimer(timeoutMs, Qt::PreciseTimer);
     QEventLoop loop;
@@ -49,10 +50,12 @@ WaitResult wait(SerialLink &link, const AbortFlag *abort, qsizetype count, int t
 } // namespace
 
 WaitResult LinkWait::forBytes(SerialLink &link, const AbortFlag *abort, qsizetype count,
-                              int timeoutMs) {
+                              int timeoutMs)
+{
     return wait(link, abort, std::max<qsizetype>(1, count), timeoutMs);
 }
 
-WaitResult LinkWait::idle(SerialLink &link, const AbortFlag *abort, int timeoutMs) {
+WaitResult LinkWait::idle(SerialLink &link, const AbortFlag *abort, int timeoutMs)
+{
     return wait(link, abort, 0, timeoutMs);
 }

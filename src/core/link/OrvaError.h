@@ -20,11 +20,13 @@ constexpr int CommunicationLost = 8020;
 
 // An error a handler can report to the user: a number and a description that
 // says what happened and what to do.
-class OrvaError {
+class OrvaError
+{
 public:
     OrvaError(int number, QString description)
         : m_number(number)
-        , m_description(std::move(description)) {}
+        , m_description(std::move(description))
+    {}
 
     int number() const { return m_number; }
     QString description() const { return m_description; }
@@ -36,4 +38,6 @@ private:
 
 // Thrown by a wait when the program is closing: unwinds the running operation
 // to the handler that started it, which then simply returns.
-class ProgramClosing {};
+class ProgramClosing
+{
+};

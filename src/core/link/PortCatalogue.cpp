@@ -4,7 +4,8 @@
 
 #include <algorithm>
 
-PortCatalogue::PortCatalogue(const QStringList &extraDevices, bool withSystemPorts) {
+PortCatalogue::PortCatalogue(const QStringList &extraDevices, bool withSystemPorts)
+{
     for (const QString &d : extraDevices)
         m_ports.append({d, QStringLiteral("named on the command line")});
 #ifndef Q_OS_WIN
@@ -30,7 +31,8 @@ PortCatalogue::PortCatalogue(const QStringList &extraDevices, bool withSystemPor
 #endif
 }
 
-QString PortCatalogue::device(int number) const {
+QString PortCatalogue::device(int number) const
+{
     if (number < 1 || number > MaxPorts)
         return {};
 #ifdef Q_OS_WIN
@@ -40,7 +42,8 @@ QString PortCatalogue::device(int number) const {
     return number <= m_ports.size() ? m_ports[number - 1].device : QString();
 }
 
-QString PortCatalogue::tooltip(int number) const {
+QString PortCatalogue::tooltip(int number) const
+{
     const QString d = device(number);
     if (number < 1 || number > m_ports.size())
         return d;
@@ -48,11 +51,13 @@ QString PortCatalogue::tooltip(int number) const {
     return description.isEmpty() ? d : QStringLiteral("%1 (%2)").arg(d, description);
 }
 
-QString PortCatalogue::entryText(int number) {
+QString PortCatalogue::entryText(int number)
+{
     return QStringLiteral("Com%1 :2400,8,n,1").arg(number);
 }
 
-int PortCatalogue::numberOf(const QString &entry) {
+int PortCatalogue::numberOf(const QString &entry)
+{
     if (!entry.startsWith(QLatin1String("Com")))
         return 0;
     int n = 0;

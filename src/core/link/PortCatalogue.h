@@ -7,7 +7,8 @@
 // "Com n" (1 to 16) to a device. On Windows the device COMn; elsewhere the
 // n-th of a stable list: the devices named on the command line first, then
 // the system's serial devices sorted by name.
-class PortCatalogue {
+class PortCatalogue
+{
 public:
     static constexpr int MaxPorts = 16;
 
@@ -21,7 +22,8 @@ public:
     static int numberOf(const QString &entry);
 
 private:
-    struct Port {
+    struct Port
+    {
         QString device;
         QString description;
     };

@@ -3,17 +3,20 @@
 #include "OrvaError.h"
 
 SerialLink::SerialLink(QObject *parent)
-    : QObject(parent) {
+    : QObject(parent)
+{
     connect(&m_port, &QSerialPort::readyRead, this, &SerialLink::readAvailable);
     connect(&m_port, &QSerialPort::errorOccurred, this, &SerialLink::handleError);
 }
 
-SerialLink::~SerialLink() {
+SerialLink::~SerialLink()
+{
     close();
 }
 
 static OrvaError openError(QSerialPort::SerialPortError error, const QString &device,
-                           const QString &detail) {
+                           const QString &detail)
+{
     switch (error) {
     case QSerialPort::DeviceNotFoundError:
         return {ErrorNumber::InvalidPortNumber,
@@ -35,7 +38,8 @@ static OrvaError openError(QSerialPort::SerialPortError error, const QString &de
     }
 }
 
-void SerialLink::open(const QString &device) {
+void SerialLink::open(const QString &device)
+{
     close();
     m_device = device;
     m_lost = false;
@@ -57,17 +61,20 @@ void SerialLink::open(const QString &device) {
     m_buffer.clear();
 }
 
-void SerialLink::close() {
+void SerialLink::close()
+{
     if (m_port.isOpen())
         m_port.close();
     m_buffer.clear();
 }
 
-bool SerialLink::isOpen() const {
+bool SerialLink::isOpen() const
+{
     return m_port.isOpen();
 }
 
-bool SerialLink::reopenLost() {
+bool SerialLink::reopenLost()
+{
     if (!m_lost || m_port.isOpen())
         return m_port.isOpen();
     try {
@@ -79,7 +86,8 @@ bool SerialLink::reopenLost() {
     return true;
 }
 
-void SerialLink::send(const QByteArray &bytes) {
+void SerialLink::send(const QByteArray &bytes)
+{
     if (!m_port.isOpen())
         throw OrvaError(ErrorNumber::DeviceNotOpen,
                         QStringLiteral("Device is not open: the serial port is closed. Check the "
@@ -88,25 +96,29 @@ void SerialLink::send(const QByteArray &bytes) {
     emit bytesSent(bytes);
 }
 
-QByteArray SerialLink::takeAll() {
+QByteArray SerialLink::takeAll()
+{
     QByteArray taken;
     taken.swap(m_buffer);
     return taken;
 }
 
-QByteArray SerialLink::take(qsizetype count) {
+QByteArray SerialLink::take(qsizetype count)
+{
     const QByteArray taken = m_buffer.left(count);
     m_buffer.remove(0, taken.size());
     return taken;
 }
 
-void SerialLink::shutdown() {
+void SerialLink::shutdown()
+{
     m_shuttingDown = true;
     close();
     emit closing();
 }
 
-void SerialLink::readAvailable() {
+void SerialLink::readAvailable()
+{
     const QByteArray bytes = m_port.readAll();
     if (bytes.isEmpty())
         return;
@@ -115,7 +127,8 @@ void SerialLink::readAvailable() {
     emit received();
 }
 
-void SerialLink::handleError(QSerialPort::SerialPortError error) {
+void SerialLink::handleError(QSerialPort::SerialPortError error)
+{
     // Pseudo-terminals refuse the modem-line calls; that is harmless.
     if (error != QSerialPort::ReadError && error != QSerialPort::ResourceError &&
         error != QSerialPort::WriteError)

@@ -7,7 +7,8 @@
 // The tester's serial line: one port at a time, 2400 baud 8N1, and a receive
 // buffer that the commands take from. One readyRead is not one reply, so
 // everything that arrives is appended here first.
-class SerialLink : public QObject {
+class SerialLink : public QObject
+{
     Q_OBJECT
 public:
     explicit SerialLink(QObject *parent = nullptr);

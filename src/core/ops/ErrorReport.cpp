@@ -5,7 +5,8 @@
 
 #include <QDir>
 
-void reportFatal(OrvaForm &form, const OrvaError &error) {
+void reportFatal(OrvaForm &form, const OrvaError &error)
+{
     form.critical(QStringLiteral("Error not handled"),
                   QStringLiteral("Error n°%1\r\nDescription : %2")
                       .arg(error.number())
@@ -14,7 +15,8 @@ void reportFatal(OrvaForm &form, const OrvaError &error) {
     throw ProgramClosing();
 }
 
-OrvaError missingDefinition(const QString &file, const QString &key) {
+OrvaError missingDefinition(const QString &file, const QString &key)
+{
     return OrvaError(ErrorNumber::InvalidProcedureCall,
                      QStringLiteral("Invalid procedure call or argument: the parameter file %1 has "
                                     "no usable definition of %2. Replace the file with a complete "

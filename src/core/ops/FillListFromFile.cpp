@@ -10,7 +10,8 @@
 
 #include <QDir>
 
-void FillListFromFile(OpContext &ctx, const QString &list, const QString &tag) {
+void FillListFromFile(OpContext &ctx, const QString &list, const QString &tag)
+{
     OrvaForm &form = ctx.form;
     const bool isLanguage = tag == QLatin1String("lang");
     const QString keyList = QStringLiteral("ListaLingua1");

@@ -18,19 +18,22 @@
 
 namespace {
 
-int decoded(OpContext &ctx, const QString &key, std::optional<int> value) {
+int decoded(OpContext &ctx, const QString &key, std::optional<int> value)
+{
     if (!value)
         reportFatal(ctx.form, missingDefinition(ctx.session.parameterFilePath, key));
     return *value;
 }
 
-void selectIfOffered(OrvaForm &form, const QString &list, std::optional<int> index) {
+void selectIfOffered(OrvaForm &form, const QString &list, std::optional<int> index)
+{
     // A value the list does not offer leaves the list as it was.
     if (index && *index >= 0 && *index < form.items(list).size())
         form.setCurrentIndex(list, *index);
 }
 
-void readEntry(OpContext &ctx, const CatalogueEntry &e) {
+void readEntry(OpContext &ctx, const CatalogueEntry &e)
+{
     OrvaForm &form = ctx.form;
     if (e.kind == ParamKind::LanguageIndex)
         return; // read while the language list is filled
@@ -75,7 +78,8 @@ void readEntry(OpContext &ctx, const CatalogueEntry &e) {
     }
 }
 
-QString versionFile(const Session &session, const QString &version) {
+QString versionFile(const Session &session, const QString &version)
+{
     const QString form = ValueCodec::fileNameForm(version);
     if (form.isEmpty())
         return session.defaultFile();
@@ -83,7 +87,8 @@ QString versionFile(const Session &session, const QString &version) {
     return QFileInfo::exists(path) ? path : session.defaultFile();
 }
 
-void loadOnce(OpContext &ctx) {
+void loadOnce(OpContext &ctx)
+{
     OrvaForm &form = ctx.form;
     while (ctx.equipment.checkConnection() != QByteArray(1, Frames::Ack)) {
         // An Abort only shortens the current wait; the load goes on.
@@ -117,7 +122,8 @@ void loadOnce(OpContext &ctx) {
 
 } // namespace
 
-void LoadParameters(OpContext &ctx) {
+void LoadParameters(OpContext &ctx)
+{
     OrvaForm &form = ctx.form;
     ResetParameterFields(form);
     ctx.session.parametersLoaded = false;

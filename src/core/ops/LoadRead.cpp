@@ -6,7 +6,8 @@
 #include "link/OrvaError.h"
 #include "link/SerialLink.h"
 
-QByteArray readForLoad(OpContext &ctx, const QString &key) {
+QByteArray readForLoad(OpContext &ctx, const QString &key)
+{
     try {
         const ReadReply reply = ctx.equipment.readParameter(key);
         if (reply.noReply)

@@ -13,7 +13,8 @@
 
 namespace {
 
-struct BeamControls {
+struct BeamControls
+{
     QString calibrate;
     QString caption;
     QString abort;
@@ -23,7 +24,8 @@ struct BeamControls {
     QString key;
 };
 
-BeamControls controlsOf(Beam beam) {
+BeamControls controlsOf(Beam beam)
+{
     if (beam == Beam::Low)
         return {"CmdCalibraAna",       "Calibrate Low Beam", "CmdInterrompiAna",
                 "TestoLuxAnaCampione", "TestoBitAnaScheda",  "TestoAnaConv",
@@ -36,7 +38,8 @@ const QString Title = QStringLiteral("Calibrating Lux ...");
 
 } // namespace
 
-std::optional<int> conversionFactor(quint32 reading, const QString &reference) {
+std::optional<int> conversionFactor(quint32 reading, const QString &reference)
+{
     bool ok = false;
     const double lux = reference.trimmed().toDouble(&ok);
     if (!ok || lux <= 0)
@@ -50,7 +53,8 @@ std::optional<int> conversionFactor(quint32 reading, const QString &reference) {
     return int(factor);
 }
 
-void LuxCalibration(OpContext &ctx, Beam beam) {
+void LuxCalibration(OpContext &ctx, Beam beam)
+{
     OrvaForm &form = ctx.form;
     Equipment &eq = ctx.equipment;
     const BeamControls c = controlsOf(beam);

@@ -6,7 +6,8 @@
 // What the operations need of the main window: the values of its controls by
 // name, the status line, the interlock pair, the beep and the message boxes.
 // The window implements it with widgets; a command-line tool with plain values.
-class OrvaForm {
+class OrvaForm
+{
 public:
     virtual ~OrvaForm() = default;
 
@@ -18,7 +19,8 @@ public:
     virtual void setItems(const QString &list, const QStringList &items) = 0;
     virtual int currentIndex(const QString &list) const = 0;
     virtual void setCurrentIndex(const QString &list, int index) = 0;
-    QString currentText(const QString &list) const {
+    QString currentText(const QString &list) const
+    {
         const int i = currentIndex(list);
         const QStringList all = items(list);
         return i >= 0 && i < all.size() ? all.at(i) : QString();

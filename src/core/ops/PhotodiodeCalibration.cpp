@@ -6,7 +6,8 @@
 #include "link/Equipment.h"
 #include "link/Frames.h"
 
-void PhotodiodeCalibration(OpContext &ctx) {
+void PhotodiodeCalibration(OpContext &ctx)
+{
     OrvaForm &form = ctx.form;
     Equipment &eq = ctx.equipment;
     const QString button = QStringLiteral("CmdCalFoto");

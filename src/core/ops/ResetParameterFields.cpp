@@ -3,7 +3,8 @@
 #include "OrvaForm.h"
 #include "params/Catalogue.h"
 
-void ResetParameterFields(OrvaForm &form) {
+void ResetParameterFields(OrvaForm &form)
+{
     for (const QString &field : Catalogue::paddedFields())
         form.setText(field, QString(form.maxLength(field), u' '));
     form.setText(QStringLiteral("TestoGiornoScadenza"), QStringLiteral("01"));

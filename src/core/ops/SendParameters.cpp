@@ -19,7 +19,8 @@ const QString ConnectionTitle = QStringLiteral("ORVA connection ...");
 
 // Writes everything; false when the tester stopped acknowledging (the user
 // has been told), true when done or aborted.
-bool writeAll(OpContext &ctx) {
+bool writeAll(OpContext &ctx)
+{
     OrvaForm &form = ctx.form;
     Equipment &eq = ctx.equipment;
     const auto report = [&](const WriteOutcome &o) {
@@ -56,7 +57,8 @@ bool writeAll(OpContext &ctx) {
 
 } // namespace
 
-QString composeValue(const OrvaForm &form, const CatalogueEntry &e) {
+QString composeValue(const OrvaForm &form, const CatalogueEntry &e)
+{
     switch (e.kind) {
     case ParamKind::Text:
         return form.text(e.control);
@@ -89,7 +91,8 @@ QString composeValue(const OrvaForm &form, const CatalogueEntry &e) {
     return {};
 }
 
-void SendParameters(OpContext &ctx) {
+void SendParameters(OpContext &ctx)
+{
     OrvaForm &form = ctx.form;
     AbortFlag &abort = ctx.equipment.abortFlag();
     form.lockAllControls();

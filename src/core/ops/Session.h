@@ -6,7 +6,8 @@ class Equipment;
 class OrvaForm;
 
 // Program-wide state that the operations share.
-struct Session {
+struct Session
+{
     QString programFolder;
     QString parameterFilePath;
     bool parametersLoaded = false;
@@ -16,7 +17,8 @@ struct Session {
 };
 
 // What every operation works with.
-struct OpContext {
+struct OpContext
+{
     OrvaForm &form;
     Equipment &equipment;
     Session &session;

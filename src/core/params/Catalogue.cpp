@@ -1,6 +1,7 @@
 #include "Catalogue.h"
 
-QString CatalogueEntry::writeMode() const {
+QString CatalogueEntry::writeMode() const
+{
     switch (kind) {
     case ParamKind::LanguageIndex:
     case ParamKind::ByteIndex:
@@ -14,7 +15,8 @@ QString CatalogueEntry::writeMode() const {
     }
 }
 
-const QList<CatalogueEntry> &Catalogue::entries() {
+const QList<CatalogueEntry> &Catalogue::entries()
+{
     static const QList<CatalogueEntry> all = {
         {"parame_lingua", "ListaLingua", ParamKind::LanguageIndex},
         {"parame_marcaa", "TestoMarca", ParamKind::Text},
@@ -44,25 +46,30 @@ const QList<CatalogueEntry> &Catalogue::entries() {
     return all;
 }
 
-const QStringList &Catalogue::switchControls() {
+const QStringList &Catalogue::switchControls()
+{
     static const QStringList c = {"ChkEnFogReq", "ChkEnForzatura", "ChkEnPrecFaro"};
     return c;
 }
 
-const QStringList &Catalogue::dateControls() {
+const QStringList &Catalogue::dateControls()
+{
     static const QStringList c = {"TestoGiornoScadenza", "TestoMeseScadenza", "TestoAnnoScadenza"};
     return c;
 }
 
-QString Catalogue::offsetKey(int number) {
+QString Catalogue::offsetKey(int number)
+{
     return QStringLiteral("offset_fdph%1").arg(number, 2, 10, QLatin1Char('0'));
 }
 
-QString Catalogue::versionKey() {
+QString Catalogue::versionKey()
+{
     return QStringLiteral("parame_verorv");
 }
 
-const QStringList &Catalogue::paddedFields() {
+const QStringList &Catalogue::paddedFields()
+{
     static const QStringList c = {"TestoMarca",        "TestoModello",      "TestoNumOmologa",
                                   "TestoNumSerie",     "TestoIndirizzoApp", "TestoVersioneMctc",
                                   "TestoNomeOfficina", "TestoIndirizzo1",   "TestoIndirizzo2",

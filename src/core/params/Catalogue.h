@@ -18,7 +18,8 @@ enum class ParamKind {
     Factor,        // 16-bit number, written only by the lux calibration
 };
 
-struct CatalogueEntry {
+struct CatalogueEntry
+{
     QString key;
     QString control;
     ParamKind kind;

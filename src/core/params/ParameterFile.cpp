@@ -11,13 +11,15 @@ constexpr int DefinitionWidth = 25;
 const QString WildcardTail = QStringLiteral("_******");
 
 // Skips blanks from `from`, then takes `count` characters.
-QString field(const QString &text, qsizetype from, qsizetype count) {
+QString field(const QString &text, qsizetype from, qsizetype count)
+{
     while (from < text.size() && text.at(from) == u' ')
         ++from;
     return text.mid(from, count);
 }
 
-int leadingNumber(const QString &text) {
+int leadingNumber(const QString &text)
+{
     qint64 n = 0;
     for (const QChar c : text) {
         if (c < u'0' || c > u'9')
@@ -29,23 +31,30 @@ int leadingNumber(const QString &text) {
 
 } // namespace
 
-bool Definition::usable() const {
+bool Definition::usable() const
+{
     return !address.trimmed().isEmpty() && length >= 1;
 }
 
 namespace ParameterFile {
 
-QStringList readLines(const QString &path) {
+QStringList readLines(const QString &path)
+{
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw OrvaError(ErrorNumber::FileNotFound,
                         QStringLiteral("File not found: %1. Put the parameter file back in the "
                                        "program's folder or reinstall the program.")
                             .arg(path));
-    QStringList lines;
     const QByteArray all = file.readAll();
     file.close();
-    for (QByteArray line : all.split('\n')) {
+    return splitLines(all);
+}
+
+QStringList splitLines(const QByteArray &contents)
+{
+    QStringList lines;
+    for (QByteArray line : contents.split('\n')) {
         if (line.endsWith('\r'))
             line.chop(1);
         lines.append(QString::fromLatin1(line));
@@ -55,7 +64,8 @@ QStringList readLines(const QString &path) {
     return lines;
 }
 
-std::optional<Definition> definitionAt(const QString &line, qsizetype marker) {
+std::optional<Definition> definitionAt(const QString &line, qsizetype marker)
+{
     if (marker < 0 || line.size() - marker < DefinitionWidth)
         return std::nullopt;
     Definition d;
@@ -66,13 +76,15 @@ std::optional<Definition> definitionAt(const QString &line, qsizetype marker) {
     return d;
 }
 
-bool keyMatches(const QString &key, const QString &name) {
+bool keyMatches(const QString &key, const QString &name)
+{
     if (key.mid(6, 7) == WildcardTail)
         return key.left(6) == name.left(6);
     return key == name;
 }
 
-std::optional<Definition> findForRead(const QStringList &lines, const QString &key) {
+std::optional<Definition> findForRead(const QStringList &lines, const QString &key)
+{
     for (int i = 0; i < lines.size(); ++i) {
         auto d = definitionAt(lines[i], lines[i].indexOf(Marker));
         if (d && d->name == key) {
@@ -83,7 +95,8 @@ std::optional<Definition> findForRead(const QStringList &lines, const QString &k
     return std::nullopt;
 }
 
-QList<Definition> findForWrite(const QStringList &lines, const QString &key) {
+QList<Definition> findForWrite(const QStringList &lines, const QString &key)
+{
     QList<Definition> found;
     for (int i = 0; i < lines.size(); ++i) {
         QString line = lines[i];
@@ -98,7 +111,8 @@ QList<Definition> findForWrite(const QStringList &lines, const QString &key) {
     return found;
 }
 
-LineValue valueOf(const Definition &definition) {
+LineValue valueOf(const Definition &definition)
+{
     LineValue v;
     qsizetype start = 0;
     while (start < definition.line.size() && definition.line.at(start) == u' ')
@@ -127,7 +141,8 @@ LineValue valueOf(const Definition &definition) {
     return v;
 }
 
-ListLines listLines(const QStringList &lines, const QString &tag) {
+ListLines listLines(const QStringList &lines, const QString &tag)
+{
     ListLines out;
     for (const QString &line : lines) {
         if (!line.startsWith(Marker))

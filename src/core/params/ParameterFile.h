@@ -7,7 +7,8 @@
 #include <optional>
 
 // The columns a "//" marker starts in a parameter file line.
-struct Definition {
+struct Definition
+{
     QString address; // as written in the file, for the status line
     int length = 0;
     QString name;
@@ -18,13 +19,15 @@ struct Definition {
 };
 
 // What write mode "2" takes from a definition line's value column.
-struct LineValue {
+struct LineValue
+{
     enum Kind { Text, Number, Unusable } kind = Unusable;
     QByteArray text;
     quint64 number = 0;
 };
 
-struct ListLines {
+struct ListLines
+{
     QStringList items;
     QStringList keys; // the language block keys, for the "lang" tag
 };
@@ -35,6 +38,8 @@ namespace ParameterFile {
 
 // Throws OrvaError 53 when the file cannot be opened.
 QStringList readLines(const QString &path);
+// One line per CR LF (or LF) ended line, one character per byte.
+QStringList splitLines(const QByteArray &contents);
 
 std::optional<Definition> definitionAt(const QString &line, qsizetype marker);
 

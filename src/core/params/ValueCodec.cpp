@@ -1,22 +1,26 @@
 #include "ValueCodec.h"
 
-QString ValueCodec::text(const QByteArray &reply) {
+QString ValueCodec::text(const QByteArray &reply)
+{
     return QString::fromLatin1(reply);
 }
 
-std::optional<int> ValueCodec::byteCode(const QByteArray &reply) {
+std::optional<int> ValueCodec::byteCode(const QByteArray &reply)
+{
     if (reply.isEmpty())
         return std::nullopt;
     return quint8(reply.at(0));
 }
 
-std::optional<int> ValueCodec::number16(const QByteArray &reply) {
+std::optional<int> ValueCodec::number16(const QByteArray &reply)
+{
     if (reply.size() < 2)
         return std::nullopt;
     return quint8(reply.at(1)) * 256 + quint8(reply.at(0));
 }
 
-std::optional<int> ValueCodec::digitIndex(const QByteArray &reply) {
+std::optional<int> ValueCodec::digitIndex(const QByteArray &reply)
+{
     const QByteArray trimmed = reply.trimmed();
     if (trimmed.isEmpty())
         return std::nullopt;
@@ -27,11 +31,13 @@ std::optional<int> ValueCodec::digitIndex(const QByteArray &reply) {
     return value;
 }
 
-QString ValueCodec::offsetLine(int number, int value) {
+QString ValueCodec::offsetLine(int number, int value)
+{
     return QStringLiteral("PH%1=%2").arg(number, 2, 10, QLatin1Char('0')).arg(value);
 }
 
-QString ValueCodec::fileNameForm(const QString &version) {
+QString ValueCodec::fileNameForm(const QString &version)
+{
     if (version.isEmpty())
         return {};
     const QString form = version.left(1) + version.mid(2);
