@@ -1,7 +1,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: deps build run test bench clean format
+.PHONY: deps build run test test-sanitize fuzz bench clean format
 
 deps:
 	@scripts/install-deps
@@ -20,7 +20,25 @@ format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) build-sanitize build-fuzz
 
 bench: build
-	$(BUILD)/bin/bench_wait_cpu 10
+	$(BUILD)/bin/bench_orva 10
+
+test-sanitize: deps
+	@cmake --preset sanitize >/dev/null
+	@cmake --build build-sanitize -j $(JOBS)
+	cd build-sanitize && QT_QPA_PLATFORM=offscreen \
+		ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+		LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
+		UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+		ctest --output-on-failure -j $(JOBS) --timeout 600
+
+FUZZ_SECONDS ?= 120
+fuzz: deps
+	@cmake --preset fuzz >/dev/null
+	@cmake --build build-fuzz --target fuzz_parameterfile fuzz_replies
+	for t in parameterfile replies; do \
+		mkdir -p build-fuzz/corpus-$$t && cp -n tests/fuzz/corpus/$$t/* build-fuzz/corpus-$$t/; \
+		build-fuzz/bin/fuzz_$$t -max_total_time=$(FUZZ_SECONDS) -max_len=4096 build-fuzz/corpus-$$t || exit 1; \
+	done
