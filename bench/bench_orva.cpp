@@ -48,7 +48,8 @@ double secondsSinceProcessStart()
     const double startTicks = fields.value(21).toDouble();
     timespec boot{};
     clock_gettime(CLOCK_BOOTTIME, &boot);
-    return double(boot.tv_sec) + double(boot.tv_nsec) / 1e9 - startTicks / double(sysconf(_SC_CLK_TCK));
+    return double(boot.tv_sec) + double(boot.tv_nsec) / 1e9 -
+           startTicks / double(sysconf(_SC_CLK_TCK));
 }
 
 // Bytes on the wire in both directions for what the simulator received.
@@ -157,9 +158,10 @@ int main(int argc, char *argv[])
         s.start([&] { load.start(); });
         const qint64 ns = load.nsecsElapsed();
         const qsizetype frames = s.sim.frames().size();
-        out << row(QStringLiteral("cost per frame, instant tester (load)"),
-                   QStringLiteral("%1 us (%2 frames)").arg(ns / 1000.0 / frames, 0, 'f', 1).arg(frames),
-                   QStringLiteral("-"));
+        out << row(
+            QStringLiteral("cost per frame, instant tester (load)"),
+            QStringLiteral("%1 us (%2 frames)").arg(ns / 1000.0 / frames, 0, 'f', 1).arg(frames),
+            QStringLiteral("-"));
         s.window->close();
     }
     {
@@ -194,11 +196,12 @@ int main(int argc, char *argv[])
                 });
             });
         });
-        out << row(QStringLiteral("CPU in the connection loop, silent tester, %1 s").arg(idleSeconds),
-                   QStringLiteral("%1 s (%2 % of a core)")
-                       .arg(cpu, 0, 'f', 3)
-                       .arg(100 * cpu / idleSeconds, 0, 'f', 2),
-                   QStringLiteral("< 1 %"));
+        out << row(
+            QStringLiteral("CPU in the connection loop, silent tester, %1 s").arg(idleSeconds),
+            QStringLiteral("%1 s (%2 % of a core)")
+                .arg(cpu, 0, 'f', 3)
+                .arg(100 * cpu / idleSeconds, 0, 'f', 2),
+            QStringLiteral("< 1 %"));
     }
     rusage u{};
     getrusage(RUSAGE_SELF, &u);

@@ -91,6 +91,13 @@ void TesterSimulator::hangUp()
     m_outgoing.clear();
 }
 
+bool TesterSimulator::replug()
+{
+    hangUp();
+    m_partial.clear();
+    return start();
+}
+
 void TesterSimulator::setPowered(bool on)
 {
     m_powered = on;

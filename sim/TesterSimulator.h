@@ -38,6 +38,8 @@ public:
     void setStoreWrites(bool on) { m_storeWrites = on; }
     // Closes the line under the program, as an unplugged adapter does.
     void hangUp();
+    // Plugged in again: a new pseudo-terminal (devicePath() changes).
+    bool replug();
 
     // What the simulator received, one entry per frame.
     const QList<QByteArray> &frames() const { return m_frames; }

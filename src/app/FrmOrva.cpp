@@ -788,7 +788,10 @@ void FrmOrva::setEnabled(const QString &name, bool enabled)
 
 void FrmOrva::setStatus(const QString &value)
 {
+    if (value == m_statusText->text())
+        return;
     m_statusText->setText(value);
+    emit statusChanged(value);
 }
 
 QString FrmOrva::status() const

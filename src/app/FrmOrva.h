@@ -111,6 +111,7 @@ public:
 signals:
     // The program is to end with this status (closing the window: 0).
     void programEnded(int status);
+    void statusChanged(const QString &text);
 
 protected:
     void closeEvent(QCloseEvent *event) override;

@@ -190,7 +190,8 @@ void TestCalibration::testerOffReloads()
     QVERIFY(h.frames('R').size() > 100); // a full reload
     QCOMPARE(w.TestoAnaConv->text(), QStringLiteral("345"));
     QVERIFY(w.CmdCalibraAna->isEnabled());
-    QVERIFY(h.prompts.shown.isEmpty());
+    QCOMPARE(h.prompts.shown.size(), 1); // the reload replaces unsent changes: the user is told
+    QCOMPARE(h.prompts.shown[0].kind, QStringLiteral("warning"));
 }
 
 void TestCalibration::unusableInputsWriteNothing_data()

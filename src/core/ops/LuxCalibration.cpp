@@ -71,6 +71,12 @@ void LuxCalibration(OpContext &ctx, Beam beam)
         form.setShown(c.calibrate, true);
         eq.abortFlag().clear();
         form.setEnabled(c.calibrate, false);
+        // The reload replaces what the user changed: say so rather than lose it silently.
+        form.warning(Title, QStringLiteral("%1 is not possible: ORVA equipment is not connected or "
+                                           "is power off !\r\nThe parameters are read again from "
+                                           "the equipment as soon as it answers; changes not yet "
+                                           "sent are replaced.")
+                                .arg(c.caption));
         LoadParameters(ctx);
     } else {
         form.setStatus(QStringLiteral("Wait sending parameters to Equipment ...."));
