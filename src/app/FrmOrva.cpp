@@ -28,6 +28,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalBlocker>
@@ -171,6 +172,16 @@ FrmOrva::FrmOrva(const FrmOrvaOptions &options, UserPrompts *prompts, QWidget *p
     m_statusText->setObjectName(QStringLiteral("StatusText"));
     m_statusText->setAccessibleName(QStringLiteral("Status"));
     StatusBar->addPermanentWidget(m_statusText, 1);
+    m_progress = new QProgressBar(StatusBar);
+    m_progress->setObjectName(QStringLiteral("TransferProgress"));
+    m_progress->setAccessibleName(QStringLiteral("Transfer progress"));
+    m_progress->setMaximumWidth(120);
+    m_progress->hide();
+    m_timeLeft = new QLabel(StatusBar);
+    m_timeLeft->setObjectName(QStringLiteral("TimeLeft"));
+    m_timeLeft->hide();
+    StatusBar->addPermanentWidget(m_progress);
+    StatusBar->addPermanentWidget(m_timeLeft);
     setStatusBar(StatusBar);
 
     // The hidden companion of the language list keeps one key per language.
@@ -792,6 +803,29 @@ void FrmOrva::setStatus(const QString &value)
         return;
     m_statusText->setText(value);
     emit statusChanged(value);
+}
+
+void FrmOrva::setProgress(qint64 done, qint64 total)
+{
+    emit progressChanged(done, total);
+    if (total <= 0) {
+        m_progress->hide();
+        m_timeLeft->hide();
+        return;
+    }
+    if (done == 0 || !m_progressClock.isValid())
+        m_progressClock.start();
+    m_progress->setRange(0, int(total));
+    m_progress->setValue(int(done));
+    m_progress->show();
+    // Time left from the pace so far; the line's speed is steady.
+    if (done > 0 && m_progressClock.elapsed() > 500) {
+        const qint64 left = m_progressClock.elapsed() * (total - done) / done / 1000;
+        m_timeLeft->setText(QStringLiteral("about %1 s left").arg(left + 1));
+        m_timeLeft->show();
+    } else {
+        m_timeLeft->hide();
+    }
 }
 
 QString FrmOrva::status() const

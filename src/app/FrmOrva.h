@@ -7,6 +7,7 @@
 #include "ops/OrvaForm.h"
 #include "ops/Session.h"
 
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QStringList>
 
@@ -21,6 +22,7 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
+class QProgressBar;
 class QPushButton;
 class QStatusBar;
 class QTabWidget;
@@ -66,6 +68,7 @@ public:
     void setShown(const QString &control, bool shown) override;
     void setEnabled(const QString &control, bool enabled) override;
     void setStatus(const QString &text) override;
+    void setProgress(qint64 done, qint64 total) override;
     QString status() const;
     void lockAllControls() override;
     void LockAllControls() { lockAllControls(); }
@@ -112,6 +115,7 @@ signals:
     // The program is to end with this status (closing the window: 0).
     void programEnded(int status);
     void statusChanged(const QString &text);
+    void progressChanged(qint64 done, qint64 total);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -148,6 +152,9 @@ private:
     std::unique_ptr<FrmPassword> m_passwordDialog;
     FrmPassword *m_password = nullptr;
     QLabel *m_statusText = nullptr;
+    QProgressBar *m_progress = nullptr;
+    QLabel *m_timeLeft = nullptr;
+    QElapsedTimer m_progressClock;
     QString m_baseCaption;
     bool m_ending = false;
 };

@@ -1,9 +1,11 @@
 #include "FrmOrva.h"
 #include "TesterSimulator.h"
+#include "link/SerialTrace.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QMessageBox>
+#include <QTextStream>
 
 #include <memory>
 
@@ -25,7 +27,11 @@ int main(int argc, char *argv[])
                                   QStringLiteral("DEVICE"));
     const QCommandLineOption demo({QStringLiteral("demo")},
                                   QStringLiteral("Start a simulated tester and list it first."));
-    parser.addOptions({port, demo});
+    const QCommandLineOption trace({QStringLiteral("trace")},
+                                   QStringLiteral("Write a timestamped hex trace of the serial "
+                                                  "line to FILE, for a problem report."),
+                                   QStringLiteral("FILE"));
+    parser.addOptions({port, demo, trace});
     parser.process(app);
 
     FrmOrvaOptions options;
@@ -45,6 +51,15 @@ int main(int argc, char *argv[])
     options.ports.append(parser.values(port));
 
     FrmOrva window(options);
+    SerialTrace serialTrace(window.link());
+    if (parser.isSet(trace)) {
+        QString error;
+        if (!serialTrace.open(parser.value(trace), &error)) {
+            QTextStream(stderr) << "orvaps: cannot write the trace file " << parser.value(trace)
+                                << ": " << error << '\n';
+            return 2;
+        }
+    }
     QObject::connect(&window, &FrmOrva::programEnded, &app,
                      [](int status) { QCoreApplication::exit(status); });
     QMetaObject::invokeMethod(&window, &FrmOrva::startUp, Qt::QueuedConnection);

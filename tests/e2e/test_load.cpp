@@ -1,5 +1,8 @@
 #include "Harness.h"
 #include "MemoryImage.h"
+#include "link/SerialTrace.h"
+
+#include <QRegularExpression>
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -21,6 +24,7 @@ private slots:
     void valuesFromTheTesterNeverEndTheProgram();
     void missingDefinitionEndsWithTheReport();
     void missingDefaultFileEndsWithTheReport();
+    void progressAndTrace();
 };
 
 void TestLoad::showsEveryValueOfTheTester()
@@ -207,6 +211,39 @@ void TestLoad::missingDefaultFileEndsWithTheReport()
     QCOMPARE(h.endedWith, 1);
     QCOMPARE(h.prompts.shown.size(), 1);
     QVERIFY(h.prompts.shown[0].text.startsWith(QStringLiteral("Error n°53\r\n")));
+}
+
+void TestLoad::progressAndTrace()
+{
+    Harness h;
+    h.create();
+    QList<QPair<qint64, qint64>> progress;
+    connect(h.window.get(), &FrmOrva::progressChanged, [&](qint64 done, qint64 total) {
+        progress.append({done, total});
+    });
+    SerialTrace trace(h.window->link());
+    QVERIFY(trace.open(h.path("trace.txt")));
+    QVERIFY(h.start());
+
+    // Every byte the file defines, counted to the end, then the bar goes away.
+    const qint64 total = 1 + 2 * 17 + 10 + 10 + 10 + 12 + 12 + 4 + 16 + 8 + 1 + 1 + 1 + 2 + 3 + 1 +
+                         2 + 5 * 24 + 1 + 2 + 2;
+    QVERIFY(progress.size() > 2);
+    QCOMPARE(progress.at(progress.size() - 2), (QPair<qint64, qint64>(total, total)));
+    QCOMPARE(progress.last(), (QPair<qint64, qint64>(0, 0)));
+
+    QFile file(h.path("trace.txt"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts);
+    QStringList sent;
+    for (const QString &line : lines)
+        if (line.mid(25, 2) == QLatin1String("TX"))
+            sent.append(line.mid(29));
+    QCOMPARE(sent.first(), QStringLiteral("01"));
+    QCOMPARE(sent.at(1), QStringLiteral("52 00 00"));
+    QCOMPARE(sent.filter(QRegularExpression(QStringLiteral("^52 "))).size(), h.frames('R').size());
+    QCOMPARE(sent.last(), QStringLiteral("52 01 51")); // the last byte of the 17th offset
+    QVERIFY(lines.filter(QStringLiteral("  RX  06")).size() >= 1);
 }
 
 QTEST_MAIN(TestLoad)

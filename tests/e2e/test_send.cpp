@@ -69,6 +69,10 @@ void TestSend::writesEveryParameterInOrder()
     w.ChkPrnHfaroIncl->setChecked(false);
     h.sim.clearFrames();
     const int beeps = h.prompts.beeps;
+    QList<QPair<qint64, qint64>> progress;
+    connect(&w, &FrmOrva::progressChanged, [&](qint64 done, qint64 total) {
+        progress.append({done, total});
+    });
 
     QVERIFY(h.click("CmdInvia"));
 
@@ -99,6 +103,11 @@ void TestSend::writesEveryParameterInOrder()
                              {0x0100, text("A4", 24)},
                              {0x0118, QByteArray(1, 0)}};
     QCOMPARE(h.frames('W'), framesOf(expected));
+    qint64 bytes = 0;
+    for (const auto &write : expected)
+        bytes += write.second.size();
+    QCOMPARE(progress.at(progress.size() - 2), (QPair<qint64, qint64>(bytes, bytes)));
+    QCOMPARE(progress.last(), (QPair<qint64, qint64>(0, 0)));
     // The clock frame needs no reply: give the line a moment to carry it.
     QTRY_COMPARE_WITH_TIMEOUT(h.frames('D').size(), 1, 2000);
     QCOMPARE(h.sim.frames().last().at(0), 'D');

@@ -64,7 +64,12 @@ QByteArray Equipment::checkConnection()
     // check starts clean.
     const qsizetype stale = m_link.waiting();
     m_link.send(QByteArray(1, Frames::Start));
-    LinkWait::forBytes(m_link, &m_abort, stale + 1, connectionTimeoutMs);
+    const WaitResult waited = LinkWait::forBytes(m_link, &m_abort, stale + 1, connectionTimeoutMs);
+    if (waited == WaitResult::TimedOut)
+        m_link.note(QStringLiteral("no answer to the connection check within %1 ms")
+                        .arg(connectionTimeoutMs));
+    else if (waited == WaitResult::Aborted)
+        m_link.note(QStringLiteral("aborted by the user"));
     if (m_link.takeAll() == QByteArray(1, Frames::Ack) && stale == 0) {
         m_status(QString());
         return QByteArray(1, Frames::Ack);
@@ -89,9 +94,14 @@ ReadReply Equipment::readParameter(const QString &key)
         if (LinkWait::forBytes(m_link, nullptr, 1, readTimeoutMs) != WaitResult::Ready) {
             reply.noReply = true;
             reply.address = Frames::formatAddress(address);
+            m_link.note(QStringLiteral("no reply to the read of %1h within %2 ms")
+                            .arg(reply.address)
+                            .arg(readTimeoutMs));
             return reply;
         }
         reply.bytes.append(m_link.takeAll());
+        if (byteDone)
+            byteDone();
     }
     if (isPrintableKey(key))
         reply.bytes = Frames::printable(reply.bytes, definition->length);
@@ -159,13 +169,21 @@ WriteOutcome Equipment::sendBytes(quint16 start, const QByteArray &bytes)
         for (;;) {
             const auto result = LinkWait::forBytes(
                 m_link, &m_abort, 1, int(std::max<qint64>(0, deadline.remainingTime())));
-            if (result == WaitResult::Aborted)
+            if (result == WaitResult::Aborted) {
+                m_link.note(QStringLiteral("aborted by the user"));
                 return {WriteOutcome::Aborted, {}};
-            if (result != WaitResult::Ready)
+            }
+            if (result != WaitResult::Ready) {
+                m_link.note(QStringLiteral("no acknowledge for %1h within %2 ms")
+                                .arg(Frames::formatAddress(address))
+                                .arg(ackTimeoutMs));
                 return {WriteOutcome::NoAck, Frames::formatAddress(address)};
+            }
             if (m_link.takeAll() == QByteArray(1, Frames::Ack))
                 break;
         }
+        if (byteDone)
+            byteDone();
         ++address;
     }
     return {};
@@ -186,10 +204,15 @@ PhotodiodeReply Equipment::readPhotodiode(quint8 channel)
     QByteArray bytes;
     while (bytes.size() < 4) {
         const auto result = LinkWait::forBytes(m_link, &m_abort, 1, photodiodeTimeoutMs);
-        if (result == WaitResult::Aborted)
+        if (result == WaitResult::Aborted) {
+            m_link.note(QStringLiteral("aborted by the user"));
             return {PhotodiodeReply::Aborted, 0};
-        if (result != WaitResult::Ready)
+        }
+        if (result != WaitResult::Ready) {
+            m_link.note(
+                QStringLiteral("no photodiode reading within %1 ms").arg(photodiodeTimeoutMs));
             return {PhotodiodeReply::NoReply, 0};
+        }
         // One reply byte per poll, in order of arrival; the rest stays waiting.
         bytes.append(m_link.take(1));
     }

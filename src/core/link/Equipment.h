@@ -50,6 +50,9 @@ public:
     PhotodiodeReply readPhotodiode(quint8 channel);
     void startPhotodiodeCalibration();
 
+    // Called for every byte read from or acknowledged by the tester.
+    std::function<void()> byteDone;
+
     // Limits for replies the tester never sends.
     int connectionTimeoutMs = 1000;
     int readTimeoutMs = 2000;

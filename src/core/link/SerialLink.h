@@ -31,6 +31,9 @@ public:
     QByteArray takeAll();
     QByteArray take(qsizetype count);
 
+    // Something a trace of the line should show (a time-out, an abort).
+    void note(const QString &text) { emit noted(text); }
+
     // The program is closing: every wait ends and unwinds its operation.
     void shutdown();
     bool isShuttingDown() const { return m_shuttingDown; }
@@ -41,6 +44,7 @@ signals:
     void closing();
     void bytesSent(const QByteArray &bytes);
     void bytesReceived(const QByteArray &bytes);
+    void noted(const QString &text);
 
 private:
     void readAvailable();

@@ -6,11 +6,13 @@
 #include "OrvaForm.h"
 #include "ResetParameterFields.h"
 #include "Session.h"
+#include "TransferProgress.h"
 #include "link/AbortFlag.h"
 #include "link/Equipment.h"
 #include "link/Frames.h"
 #include "link/OrvaError.h"
 #include "params/Catalogue.h"
+#include "params/ParameterFile.h"
 #include "params/ValueCodec.h"
 
 #include <QDir>
@@ -78,6 +80,15 @@ void readEntry(OpContext &ctx, const CatalogueEntry &e)
     }
 }
 
+qint64 bytesIn(const QString &file, const QStringList &keys)
+{
+    try {
+        return ParameterFile::bytesToRead(ParameterFile::readLines(file), keys);
+    } catch (const OrvaError &) {
+        return 0; // the reads themselves report a missing file
+    }
+}
+
 QString versionFile(const Session &session, const QString &version)
 {
     const QString form = ValueCodec::fileNameForm(version);
@@ -102,6 +113,7 @@ void loadOnce(OpContext &ctx)
         QStringLiteral("TestoFileIni"),
         QStringLiteral("( rif. %1 )").arg(QDir::toNativeSeparators(ctx.session.parameterFilePath)));
     form.lockAllControls();
+    TransferProgress progress(ctx, bytesIn(ctx.session.parameterFilePath, Catalogue::loadKeys()));
     FillListFromFile(ctx, QStringLiteral("ListaLingua"), QStringLiteral("lang"));
     FillListFromFile(ctx, QStringLiteral("ListaMisura"), QStringLiteral("unit"));
     FillListFromFile(ctx, QStringLiteral("ListaPannello"), QStringLiteral("pane"));

@@ -33,6 +33,12 @@ public:
     virtual void setEnabled(const QString &control, bool enabled) = 0;
 
     virtual void setStatus(const QString &text) = 0;
+    // Bytes done of a transfer's total; a total of 0 ends the progress display.
+    virtual void setProgress(qint64 done, qint64 total)
+    {
+        Q_UNUSED(done);
+        Q_UNUSED(total);
+    }
 
     virtual void lockAllControls() = 0;
     virtual void applyAccessLevel() = 0;

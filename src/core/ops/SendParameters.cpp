@@ -3,12 +3,14 @@
 #include "LoadParameters.h"
 #include "OrvaForm.h"
 #include "Session.h"
+#include "TransferProgress.h"
 #include "link/AbortFlag.h"
 #include "link/Equipment.h"
 #include "link/Frames.h"
 #include "link/OrvaError.h"
 #include "link/SerialLink.h"
 #include "params/Catalogue.h"
+#include "params/ParameterFile.h"
 
 #include <QDateTime>
 
@@ -37,8 +39,16 @@ bool writeAll(OpContext &ctx)
     };
 
     QString language = form.currentText(QStringLiteral("ListaLingua"));
-    if (!report(eq.writeParameter(language, form.currentText(QStringLiteral("ListaLingua1")),
-                                  QStringLiteral("2"))))
+    const QString languageKey = form.currentText(QStringLiteral("ListaLingua1"));
+    qint64 total = 0;
+    try {
+        total = ParameterFile::bytesToWrite(ParameterFile::readLines(ctx.session.parameterFilePath),
+                                            QStringList{languageKey} + Catalogue::sendKeys());
+    } catch (const OrvaError &) {
+        // the writes themselves report a missing file
+    }
+    const TransferProgress progress(ctx, total);
+    if (!report(eq.writeParameter(language, languageKey, QStringLiteral("2"))))
         return false;
     for (const CatalogueEntry &e : Catalogue::entries()) {
         const QString mode = e.writeMode();

@@ -68,6 +68,25 @@ QString Catalogue::versionKey()
     return QStringLiteral("parame_verorv");
 }
 
+QStringList Catalogue::loadKeys()
+{
+    QStringList keys;
+    for (const CatalogueEntry &e : entries())
+        keys.append(e.key);
+    for (int n = 1; n <= OffsetCount; ++n)
+        keys.append(offsetKey(n));
+    return keys;
+}
+
+QStringList Catalogue::sendKeys()
+{
+    QStringList keys;
+    for (const CatalogueEntry &e : entries())
+        if (!e.writeMode().isEmpty())
+            keys.append(e.key);
+    return keys;
+}
+
 const QStringList &Catalogue::paddedFields()
 {
     static const QStringList c = {"TestoMarca",        "TestoModello",      "TestoNumOmologa",

@@ -42,6 +42,10 @@ QString offsetKey(int number);
 
 QString versionKey();
 
+// The keys a load reads after choosing its file, and those a send writes.
+QStringList loadKeys();
+QStringList sendKeys();
+
 // Text fields filled with blanks to their width before a load.
 const QStringList &paddedFields();
 

@@ -141,6 +141,27 @@ LineValue valueOf(const Definition &definition)
     return v;
 }
 
+qint64 bytesToRead(const QStringList &lines, const QStringList &keys)
+{
+    qint64 total = 0;
+    for (const QString &key : keys) {
+        const auto d = findForRead(lines, key);
+        if (d && d->usable())
+            total += d->length;
+    }
+    return total;
+}
+
+qint64 bytesToWrite(const QStringList &lines, const QStringList &keys)
+{
+    qint64 total = 0;
+    for (const QString &key : keys)
+        for (const Definition &d : findForWrite(lines, key))
+            if (d.usable())
+                total += d.length;
+    return total;
+}
+
 ListLines listLines(const QStringList &lines, const QString &tag)
 {
     ListLines out;

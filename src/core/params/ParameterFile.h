@@ -55,6 +55,10 @@ QList<Definition> findForWrite(const QStringList &lines, const QString &key);
 
 LineValue valueOf(const Definition &definition);
 
+// How many bytes reading, or writing, these keys moves over the line.
+qint64 bytesToRead(const QStringList &lines, const QStringList &keys);
+qint64 bytesToWrite(const QStringList &lines, const QStringList &keys);
+
 ListLines listLines(const QStringList &lines, const QString &tag);
 
 } // namespace ParameterFile

@@ -1,0 +1,47 @@
+#include "SerialTrace.h"
+
+#include "SerialLink.h"
+
+#include <QDateTime>
+
+namespace {
+QString hex(const QByteArray &bytes)
+{
+    return QString::fromLatin1(bytes.toHex(' ').toUpper());
+}
+} // namespace
+
+SerialTrace::SerialTrace(SerialLink &link, QObject *parent)
+    : QObject(parent)
+{
+    connect(&link, &SerialLink::bytesSent, this,
+            [this](const QByteArray &b) { write(QStringLiteral("TX"), hex(b)); });
+    connect(&link, &SerialLink::bytesReceived, this,
+            [this](const QByteArray &b) { write(QStringLiteral("RX"), hex(b)); });
+    connect(&link, &SerialLink::noted, this,
+            [this](const QString &text) { write(QStringLiteral("--"), text); });
+    connect(&link, &SerialLink::portLost, this, [this](const QString &reason) {
+        write(QStringLiteral("--"), QStringLiteral("port lost: ") + reason);
+    });
+}
+
+bool SerialTrace::open(const QString &path, QString *error)
+{
+    m_file.setFileName(path);
+    if (m_file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))
+        return true;
+    if (error)
+        *error = m_file.errorString();
+    return false;
+}
+
+void SerialTrace::write(const QString &direction, const QString &text)
+{
+    if (!m_file.isOpen())
+        return;
+    const QString line =
+        QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz")) +
+        QStringLiteral("  ") + direction + QStringLiteral("  ") + text + QLatin1Char('\n');
+    m_file.write(line.toUtf8());
+    m_file.flush(); // a crash or an unplugged PC must not lose the last lines
+}
