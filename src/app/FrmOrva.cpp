@@ -156,8 +156,9 @@ FrmOrva::FrmOrva(const FrmOrvaOptions &options, UserPrompts *prompts, QWidget *p
 
     SSTab1 = new QTabWidget(this);
     SSTab1->setObjectName(QStringLiteral("SSTab1"));
-    auto *page1 = new QWidget;
-    auto *page2 = new QWidget;
+    // Parented at once, so the controls are sized in the window's font.
+    auto *page1 = new QWidget(SSTab1);
+    auto *page2 = new QWidget(SSTab1);
     buildPage1(page1);
     buildPage2(page2);
     SSTab1->addTab(page1, QStringLiteral("Setting Parameter ..."));
@@ -381,6 +382,8 @@ void FrmOrva::buildPage2(QWidget *page)
         QStringLiteral("Calibrate Photodiode Light at battery voltage of 13,8 V :"), page);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     auto *g = new QGridLayout(Frame1);
+    g->setColumnStretch(0, 1);
+    g->setColumnStretch(4, 1);
 
     Text3 = captionBox(Frame1, "Text3", QStringLiteral("Lux Calibrator LOW BEAM"));
     TestoLuxAnaCampione = textBox(Frame1, "TestoLuxAnaCampione", 4,
