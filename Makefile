@@ -1,7 +1,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: deps build run test test-sanitize fuzz bench clean format
+.PHONY: deps build run test test-sanitize fuzz bench package screenshots clean format
 
 deps:
 	@scripts/install-deps
@@ -24,6 +24,12 @@ clean:
 
 bench: build
 	$(BUILD)/bin/bench_orva 10
+
+package: build
+	cd $(BUILD) && cpack -G DEB
+
+screenshots: build
+	scripts/screenshots
 
 test-sanitize: deps
 	@cmake --preset sanitize >/dev/null

@@ -9,35 +9,62 @@
 
 #include <memory>
 
-int main(int argc, char *argv[])
-{
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("orvaps"));
-    QApplication::setApplicationVersion(QStringLiteral(ORVAPS_VERSION));
-    QApplication::setQuitOnLastWindowClosed(false);
+namespace {
 
-    QCommandLineParser parser;
+const QCommandLineOption Port({QStringLiteral("port")},
+                              QStringLiteral("Offer DEVICE as a serial port, before the system's "
+                                             "ports (repeatable)."),
+                              QStringLiteral("DEVICE"));
+const QCommandLineOption Demo({QStringLiteral("demo")},
+                              QStringLiteral("Start a simulated tester and list it first."));
+const QCommandLineOption Trace({QStringLiteral("trace")},
+                               QStringLiteral("Write a timestamped hex trace of the serial line "
+                                              "to FILE, for a problem report."),
+                               QStringLiteral("FILE"));
+
+void describe(QCommandLineParser &parser)
+{
+    QCoreApplication::setApplicationName(QStringLiteral("orvaps"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(ORVAPS_VERSION));
     parser.setApplicationDescription(
         QStringLiteral("Service and set-up tool of the ORVA headlight tester."));
     parser.addHelpOption();
     parser.addVersionOption();
-    const QCommandLineOption port({QStringLiteral("port")},
-                                  QStringLiteral("Offer DEVICE as a serial port, before the "
-                                                 "system's ports (repeatable)."),
-                                  QStringLiteral("DEVICE"));
-    const QCommandLineOption demo({QStringLiteral("demo")},
-                                  QStringLiteral("Start a simulated tester and list it first."));
-    const QCommandLineOption trace({QStringLiteral("trace")},
-                                   QStringLiteral("Write a timestamped hex trace of the serial "
-                                                  "line to FILE, for a problem report."),
-                                   QStringLiteral("FILE"));
-    parser.addOptions({port, demo, trace});
+    parser.addOptions({Port, Demo, Trace});
+}
+
+// --help and --version answer on the terminal, with no display needed.
+bool onlyText(int argc, char *argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray a(argv[i]);
+        if (a == "--help" || a == "-h" || a == "--help-all" || a == "--version" || a == "-v")
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (onlyText(argc, argv)) {
+        QCoreApplication app(argc, argv);
+        QCommandLineParser parser;
+        describe(parser);
+        parser.process(app);
+        return 0;
+    }
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    QCommandLineParser parser;
+    describe(parser);
     parser.process(app);
 
     FrmOrvaOptions options;
     options.version = QStringLiteral(ORVAPS_VERSION);
     std::unique_ptr<TesterSimulator> simulator;
-    if (parser.isSet(demo)) {
+    if (parser.isSet(Demo)) {
         simulator = std::make_unique<TesterSimulator>();
         QString error;
         if (!simulator->start(&error)) {
@@ -48,14 +75,14 @@ int main(int argc, char *argv[])
         }
         options.ports.append(simulator->devicePath());
     }
-    options.ports.append(parser.values(port));
+    options.ports.append(parser.values(Port));
 
     FrmOrva window(options);
     SerialTrace serialTrace(window.link());
-    if (parser.isSet(trace)) {
+    if (parser.isSet(Trace)) {
         QString error;
-        if (!serialTrace.open(parser.value(trace), &error)) {
-            QTextStream(stderr) << "orvaps: cannot write the trace file " << parser.value(trace)
+        if (!serialTrace.open(parser.value(Trace), &error)) {
+            QTextStream(stderr) << "orvaps: cannot write the trace file " << parser.value(Trace)
                                 << ": " << error << '\n';
             return 2;
         }
