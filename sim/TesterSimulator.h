@@ -23,6 +23,7 @@ public:
     // Opens the pseudo-terminal; false with a reason when that fails.
     bool start(QString *error = nullptr);
     QString devicePath() const { return m_devicePath; }
+    bool isPluggedIn() const { return m_master >= 0; }
 
     QByteArray &memory() { return m_memory; }
     void setReading(quint8 channel, quint32 value) { m_readings[channel] = value; }

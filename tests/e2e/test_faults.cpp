@@ -4,6 +4,7 @@
 #include "Harness.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -41,7 +42,8 @@ void addFaults()
 struct FaultRun
 {
     Harness h;
-    QString port = h.path(QStringLiteral("ttyORVA"));
+    // Serial lock files go by the device's name: keep it unique to this run.
+    QString port = h.path(QStringLiteral("tty") + QFileInfo(h.folder.path()).fileName());
     QStringList statuses;
     bool restored = false;
 
@@ -90,7 +92,7 @@ struct FaultRun
             h.sim.setGarbage(false);
             h.sim.setReplyDelayMs(0);
             h.sim.setPowered(true);
-            if (h.sim.devicePath().isEmpty() || !QFile::exists(h.sim.devicePath())) {
+            if (!h.sim.isPluggedIn()) {
                 h.sim.replug();
                 pointPort();
             }

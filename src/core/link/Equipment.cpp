@@ -59,12 +59,22 @@ QByteArray Equipment::checkConnection()
         LinkWait::idle(m_link, &m_abort, connectionTimeoutMs);
         return {};
     }
+    const QDeadlineTimer deadline(connectionTimeoutMs, Qt::PreciseTimer);
     // Bytes left from an earlier exchange make this answer untrustworthy;
     // wait for the new reply too, so one read empties the line and the next
     // check starts clean.
-    const qsizetype stale = m_link.waiting();
+    qsizetype stale = m_link.waiting();
     m_link.send(QByteArray(1, Frames::Start));
-    const WaitResult waited = LinkWait::forBytes(m_link, &m_abort, stale + 1, connectionTimeoutMs);
+    WaitResult waited = LinkWait::forBytes(m_link, &m_abort, stale + 1,
+                                           int(std::max<qint64>(0, deadline.remainingTime())));
+    if (waited == WaitResult::PortLost && m_link.reopenLost()) {
+        // The port had died unnoticed since the last exchange (an adapter
+        // pulled and plugged back): ask again on the reopened port.
+        stale = 0;
+        m_link.send(QByteArray(1, Frames::Start));
+        waited = LinkWait::forBytes(m_link, &m_abort, 1,
+                                    int(std::max<qint64>(0, deadline.remainingTime())));
+    }
     if (waited == WaitResult::TimedOut)
         m_link.note(QStringLiteral("no answer to the connection check within %1 ms")
                         .arg(connectionTimeoutMs));
