@@ -166,7 +166,7 @@ void TesterSimulator::handleFrame(const QByteArray &frame)
         }
         if (m_acksLeft > 0)
             --m_acksLeft;
-        if (m_storeWrites)
+        if (m_storeWrites && address() != m_dropAddress)
             m_memory[address()] = frame.at(3);
         reply(QByteArray(1, 0x06));
         break;

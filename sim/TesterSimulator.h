@@ -37,6 +37,8 @@ public:
     void setReplyDelayMs(int ms) { m_replyDelayMs = ms; }
     void setGarbage(bool on) { m_garbage = on; }
     void setStoreWrites(bool on) { m_storeWrites = on; }
+    // Acknowledges writes to this address but keeps the old byte (-1: none).
+    void dropWriteAt(int address) { m_dropAddress = address; }
     // Closes the line under the program, as an unplugged adapter does.
     void hangUp();
     // Plugged in again: a new pseudo-terminal (devicePath() changes).
@@ -75,6 +77,7 @@ private:
     int m_replyDelayMs = 0;
     bool m_garbage = false;
     bool m_storeWrites = true;
+    int m_dropAddress = -1;
     quint32 m_noise = 0x2545F491;
 
     QByteArray m_partial;

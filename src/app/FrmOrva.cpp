@@ -6,20 +6,25 @@
 #include "access/AccessLevel.h"
 #include "access/ControlTable.h"
 #include "access/FieldRules.h"
+#include "access/ListRules.h"
 #include "link/Frames.h"
 #include "link/OrvaError.h"
+#include "ops/Backup.h"
 #include "ops/ErrorReport.h"
 #include "ops/LoadParameters.h"
 #include "ops/LuxCalibration.h"
+#include "ops/ParameterDocument.h"
 #include "ops/PhotodiodeCalibration.h"
 #include "ops/ResetParameterFields.h"
 #include "ops/SendParameters.h"
+#include "params/Catalogue.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QDir>
 #include <QFocusEvent>
 #include <QFont>
 #include <QGridLayout>
@@ -66,11 +71,12 @@ QLineEdit *captionBox(QWidget *parent, const char *name, const QString &text)
     return box;
 }
 
-QLineEdit *textBox(QWidget *parent, const char *name, int maxLength, const QString &accessible,
+QLineEdit *textBox(QWidget *parent, const char *name, const QString &accessible,
                    const QString &text = QString())
 {
     auto *box = new QLineEdit(parent);
     box->setObjectName(QLatin1String(name));
+    const int maxLength = Catalogue::fieldWidth(box->objectName());
     box->setMaxLength(maxLength);
     box->setText(text);
     box->setReadOnly(true);
@@ -252,7 +258,7 @@ void FrmOrva::buildPage1(QWidget *page)
     g->addWidget(ListaMisura, 1, 3);
 
     Text6 = captionBox(Frame2, "Text6", QStringLiteral("Manufacter"));
-    TestoMarca = textBox(Frame2, "TestoMarca", 10, QStringLiteral("Manufacter"));
+    TestoMarca = textBox(Frame2, "TestoMarca", QStringLiteral("Manufacter"));
     Text11 = captionBox(Frame2, "Text11", QStringLiteral("Type of Panel"));
     ListaPannello = comboBox(Frame2, "ListaPannello", QStringLiteral("Type of Panel"));
     g->addWidget(Text6, 2, 0);
@@ -261,7 +267,7 @@ void FrmOrva::buildPage1(QWidget *page)
     g->addWidget(ListaPannello, 2, 3);
 
     Text7 = captionBox(Frame2, "Text7", QStringLiteral("Model"));
-    TestoModello = textBox(Frame2, "TestoModello", 20, QStringLiteral("Model"));
+    TestoModello = textBox(Frame2, "TestoModello", QStringLiteral("Model"));
     Text12 = captionBox(Frame2, "Text12", QStringLiteral("Protocol RS232"));
     ListaProtocollo = comboBox(Frame2, "ListaProtocollo", QStringLiteral("Protocol RS232"));
     g->addWidget(Text7, 3, 0);
@@ -270,9 +276,9 @@ void FrmOrva::buildPage1(QWidget *page)
     g->addWidget(ListaProtocollo, 3, 3);
 
     Text8 = captionBox(Frame2, "Text8", QStringLiteral("Homologation N."));
-    TestoNumOmologa = textBox(Frame2, "TestoNumOmologa", 24, QStringLiteral("Homologation N."));
+    TestoNumOmologa = textBox(Frame2, "TestoNumOmologa", QStringLiteral("Homologation N."));
     Text15 = captionBox(Frame2, "Text15", QStringLiteral("MCTC-NET Version"));
-    TestoVersioneMctc = textBox(Frame2, "TestoVersioneMctc", 3, QStringLiteral("MCTC-NET Version"));
+    TestoVersioneMctc = textBox(Frame2, "TestoVersioneMctc", QStringLiteral("MCTC-NET Version"));
     Text24 = captionBox(Frame2, "Text24", QStringLiteral("Type of Lamp"));
     g->addWidget(Text8, 4, 0);
     g->addWidget(TestoNumOmologa, 4, 1);
@@ -281,10 +287,9 @@ void FrmOrva::buildPage1(QWidget *page)
     g->addWidget(Text24, 4, 4);
 
     Text9 = captionBox(Frame2, "Text9", QStringLiteral("Serial Number"));
-    TestoNumSerie = textBox(Frame2, "TestoNumSerie", 20, QStringLiteral("Serial Number"));
+    TestoNumSerie = textBox(Frame2, "TestoNumSerie", QStringLiteral("Serial Number"));
     Text14 = captionBox(Frame2, "Text14", QStringLiteral("Equipment Address"));
-    TestoIndirizzoApp =
-        textBox(Frame2, "TestoIndirizzoApp", 2, QStringLiteral("Equipment Address"));
+    TestoIndirizzoApp = textBox(Frame2, "TestoIndirizzoApp", QStringLiteral("Equipment Address"));
     ListaTipoFaro = comboBox(Frame2, "ListaTipoFaro", QStringLiteral("Type of Lamp"),
                              QStringLiteral("Scegli la Lingua"));
     g->addWidget(Text9, 5, 0);
@@ -294,14 +299,14 @@ void FrmOrva::buildPage1(QWidget *page)
     g->addWidget(ListaTipoFaro, 5, 4);
 
     Text13 = captionBox(Frame2, "Text13", QStringLiteral("Date of Expire"));
-    TestoGiornoScadenza = textBox(Frame2, "TestoGiornoScadenza", 2,
+    TestoGiornoScadenza = textBox(Frame2, "TestoGiornoScadenza",
                                   QStringLiteral("Date of Expire DD"), QStringLiteral("01"));
     Text16 = captionBox(Frame2, "Text16", QStringLiteral("DD"));
-    TestoMeseScadenza = textBox(Frame2, "TestoMeseScadenza", 2, QStringLiteral("Date of Expire MM"),
+    TestoMeseScadenza = textBox(Frame2, "TestoMeseScadenza", QStringLiteral("Date of Expire MM"),
                                 QStringLiteral("01"));
     Text17 = captionBox(Frame2, "Text17", QStringLiteral("MM"));
-    TestoAnnoScadenza = textBox(Frame2, "TestoAnnoScadenza", 4,
-                                QStringLiteral("Date of Expire YYYY"), QStringLiteral("2003"));
+    TestoAnnoScadenza = textBox(Frame2, "TestoAnnoScadenza", QStringLiteral("Date of Expire YYYY"),
+                                QStringLiteral("2003"));
     Text18 = captionBox(Frame2, "Text18", QStringLiteral("YYYY"));
     auto *date = new QHBoxLayout;
     date->setSpacing(2);
@@ -334,14 +339,14 @@ void FrmOrva::buildPage1(QWidget *page)
     auto *p = new QGridLayout(Frame3);
     p->setVerticalSpacing(2);
     Text25 = captionBox(Frame3, "Text25", QStringLiteral("Garage Name"));
-    TestoNomeOfficina = textBox(Frame3, "TestoNomeOfficina", 24, QStringLiteral("Garage Name"));
+    TestoNomeOfficina = textBox(Frame3, "TestoNomeOfficina", QStringLiteral("Garage Name"));
     ChkPrnHfaroIncl = checkBox(Frame3, "ChkPrnHfaroIncl",
                                QStringLiteral("Print HEIGHT BEAM and INCLINATION"), true);
     Text26 = captionBox(Frame3, "Text26", QStringLiteral("Garage address"));
-    TestoIndirizzo1 = textBox(Frame3, "TestoIndirizzo1", 24, QStringLiteral("Garage address 1"));
-    TestoIndirizzo2 = textBox(Frame3, "TestoIndirizzo2", 24, QStringLiteral("Garage address 2"));
-    TestoIndirizzo3 = textBox(Frame3, "TestoIndirizzo3", 24, QStringLiteral("Garage address 3"));
-    TestoIndirizzo4 = textBox(Frame3, "TestoIndirizzo4", 24, QStringLiteral("Garage address 4"));
+    TestoIndirizzo1 = textBox(Frame3, "TestoIndirizzo1", QStringLiteral("Garage address 1"));
+    TestoIndirizzo2 = textBox(Frame3, "TestoIndirizzo2", QStringLiteral("Garage address 2"));
+    TestoIndirizzo3 = textBox(Frame3, "TestoIndirizzo3", QStringLiteral("Garage address 3"));
+    TestoIndirizzo4 = textBox(Frame3, "TestoIndirizzo4", QStringLiteral("Garage address 4"));
     p->addWidget(Text25, 0, 0);
     p->addWidget(TestoNomeOfficina, 0, 1);
     p->addWidget(ChkPrnHfaroIncl, 0, 2);
@@ -386,7 +391,7 @@ void FrmOrva::buildPage2(QWidget *page)
     g->setColumnStretch(4, 1);
 
     Text3 = captionBox(Frame1, "Text3", QStringLiteral("Lux Calibrator LOW BEAM"));
-    TestoLuxAnaCampione = textBox(Frame1, "TestoLuxAnaCampione", 4,
+    TestoLuxAnaCampione = textBox(Frame1, "TestoLuxAnaCampione",
                                   QStringLiteral("Lux Calibrator LOW BEAM"), QStringLiteral("29"));
     CmdCalibraAna = button(Frame1, "CmdCalibraAna", QStringLiteral("Calibrate Low Beam"),
                            QStringLiteral("Calibrate Low Beam"));
@@ -415,7 +420,7 @@ void FrmOrva::buildPage2(QWidget *page)
     g->addWidget(Shape1, 0, 3, 3, 1);
 
     Text4 = captionBox(Frame1, "Text4", QStringLiteral("Lux Calibrator HIGH BEAM"));
-    TestoLuxAbbCampione = textBox(Frame1, "TestoLuxAbbCampione", 4,
+    TestoLuxAbbCampione = textBox(Frame1, "TestoLuxAbbCampione",
                                   QStringLiteral("Lux Calibrator HIGH BEAM"), QStringLiteral("77"));
     CmdCalibraAbb = button(Frame1, "CmdCalibraAbb", QStringLiteral("Calibrate High Beam"),
                            QStringLiteral("Calibrate High Beam"));
@@ -518,8 +523,13 @@ void FrmOrva::connectHandlers()
     connect(ListaLingua, &QComboBox::currentIndexChanged, this,
             [this] { onListChanged(QStringLiteral("ListaLingua")); });
 
-    connect(CmdInvia, &QPushButton::clicked, this,
-            [this] { runTransfer([this] { SendParameters(m_ctx); }); });
+    connect(CmdInvia, &QPushButton::clicked, this, [this] {
+        m_lastBackup.clear();
+        runTransfer([this] { SendParameters(m_ctx); });
+        if (!m_lastBackup.isEmpty() && status().isEmpty())
+            setStatus(QStringLiteral("Previous values saved in %1")
+                          .arg(QDir::toNativeSeparators(m_lastBackup)));
+    });
     connect(CmdCalibraAna, &QPushButton::clicked, this,
             [this] { runTransfer([this] { LuxCalibration(m_ctx, Beam::Low); }); });
     connect(CmdCalibraAbb, &QPushButton::clicked, this,
@@ -598,14 +608,7 @@ void FrmOrva::commitFocusedField()
 
 void FrmOrva::onListChanged(const QString &list)
 {
-    if (m_session.parametersLoaded && FieldRules::isMctc(ListaProtocollo->currentText()) &&
-        ListaMisura->count() >= 2 && ListaLingua->count() >= 1 && ListaLingua1->count() >= 1) {
-        ListaMisura->setCurrentIndex(1);
-        ListaLingua->setCurrentIndex(0);
-        ListaLingua1->setCurrentIndex(0);
-    }
-    if (list == QLatin1String("ListaLingua"))
-        ListaLingua1->setCurrentIndex(ListaLingua->currentIndex());
+    ListRules::listChanged(*this, m_session.parametersLoaded, list);
 }
 
 void FrmOrva::onPasswordOk()
@@ -706,6 +709,17 @@ void FrmOrva::closeEvent(QCloseEvent *event)
     event->accept();
     if (!wasEnding)
         emit programEnded(0);
+}
+
+void FrmOrva::parametersLoaded()
+{
+    m_lastRead = ParameterDocument::fromForm(*this, m_session);
+}
+
+void FrmOrva::aboutToWrite()
+{
+    if (!m_lastRead.isEmpty())
+        m_lastBackup = Backup::save(m_lastRead);
 }
 
 void FrmOrva::endProgram()

@@ -8,6 +8,7 @@
 #include "ops/Session.h"
 
 #include <QElapsedTimer>
+#include <QJsonObject>
 #include <QMainWindow>
 #include <QStringList>
 
@@ -79,6 +80,10 @@ public:
     void critical(const QString &title, const QString &text) override;
     void warning(const QString &title, const QString &text) override;
     void endProgram() override;
+    void parametersLoaded() override;
+    void aboutToWrite() override;
+    // Where the values read before the last write were saved; empty if none.
+    QString lastBackup() const { return m_lastBackup; }
 
     // Page 1, frame "Calibration General Equipment Parameters"
     QLineEdit *Text19, *TestoVersioneScheda, *TestoFileIni;
@@ -156,5 +161,7 @@ private:
     QLabel *m_timeLeft = nullptr;
     QElapsedTimer m_progressClock;
     QString m_baseCaption;
+    QJsonObject m_lastRead;
+    QString m_lastBackup;
     bool m_ending = false;
 };

@@ -114,11 +114,12 @@ struct FaultRun
     bool settled() const
     {
         FrmOrva &w = *h.window;
-        return w.status().isEmpty() && !w.abortFlag().isSet() &&
-               !w.CmdInterrompiParametri->isVisible() && !w.CmdInterrompiAna->isVisible() &&
-               !w.CmdInterrompiAbb->isVisible() && !w.CmdInterrompiFotodiodi->isVisible() &&
-               w.CmdInvia->isEnabled() && w.CmdCalibraAna->isEnabled() &&
-               w.CmdCalibraAbb->isEnabled() && w.session().parametersLoaded;
+        return (w.status().isEmpty() || w.status().startsWith(QLatin1String("Previous values"))) &&
+               !w.abortFlag().isSet() && !w.CmdInterrompiParametri->isVisible() &&
+               !w.CmdInterrompiAna->isVisible() && !w.CmdInterrompiAbb->isVisible() &&
+               !w.CmdInterrompiFotodiodi->isVisible() && w.CmdInvia->isEnabled() &&
+               w.CmdCalibraAna->isEnabled() && w.CmdCalibraAbb->isEnabled() &&
+               w.session().parametersLoaded;
     }
     bool told() const { return !h.prompts.shown.isEmpty() || statuses.contains(Waiting); }
 };

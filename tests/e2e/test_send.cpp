@@ -1,6 +1,8 @@
 #include "Harness.h"
 
 #include <QCheckBox>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -114,7 +116,15 @@ void TestSend::writesEveryParameterInOrder()
     const QByteArray clock = h.frames('D').first();
     QCOMPARE(w.TestoData->text().mid(11, 2).toInt(nullptr, 16),
              int(quint8(clock.at(3)))); // hours, BCD
-    QCOMPARE(w.status(), QString());
+    // The values read before the send were kept, and the status line says where.
+    QVERIFY(QFile::exists(w.lastBackup()));
+    QCOMPARE(w.status(), QStringLiteral("Previous values saved in %1")
+                             .arg(QDir::toNativeSeparators(w.lastBackup())));
+    QFile backup(w.lastBackup());
+    QVERIFY(backup.open(QIODevice::ReadOnly));
+    const QJsonObject saved = QJsonDocument::fromJson(backup.readAll()).object();
+    QCOMPARE(saved.value("fields").toObject().value("manufacturer").toString(),
+             QStringLiteral("ORVA      "));
     QCOMPARE(h.prompts.beeps, beeps + 1);
     QVERIFY(h.prompts.shown.isEmpty());
     QVERIFY(!w.CmdInterrompiParametri->isVisible());
@@ -183,7 +193,7 @@ void TestSend::abortDuringWriteFive()
     QCOMPARE(h.sim.memory().mid(0x10, 10), QByteArray("ACME      "));
     QCOMPARE(h.sim.memory().mid(0x2A, 2), QByteArray("KL"));
     QCOMPARE(w.TestoModello->text(), QStringLiteral("ABCDEFGHIJKLMNOPQRST"));
-    QCOMPARE(w.status(), QString());
+    QVERIFY(!w.status().startsWith(QLatin1String("Wait")));
     QVERIFY(!w.abortFlag().isSet());
     QVERIFY(w.CmdInvia->isEnabled());
 }

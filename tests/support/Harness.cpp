@@ -6,12 +6,14 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 
 Harness::Harness()
 {
+    QStandardPaths::setTestModeEnabled(true); // backups go to a test folder
     QString error;
     if (!sim.start(&error))
         qFatal("cannot start the simulator: %s", qPrintable(error));

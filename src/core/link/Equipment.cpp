@@ -91,15 +91,83 @@ ReadReply Equipment::readParameter(const QString &key)
 {
     const auto definition =
         ParameterFile::findForRead(ParameterFile::readLines(m_parameterFile()), key);
-    ReadReply reply;
     if (!definition || !definition->usable())
-        return reply;
+        return {};
     const auto start = Frames::parseAddress(definition->address);
     if (!start)
-        return reply;
+        return {};
     m_status(withAddress(ReadingText, definition->address));
-    quint16 address = *start;
-    for (int k = 0; k < definition->length; ++k, ++address) {
+    ReadReply reply = readBytes(*start, definition->length);
+    if (!reply.noReply && isPrintableKey(key))
+        reply.bytes = Frames::printable(reply.bytes, definition->length);
+    return reply;
+}
+
+std::optional<QByteArray> Equipment::encode(const Definition &d, QString &value, int mode,
+                                            QString *problem)
+{
+    if (mode == 1)
+        return Frames::encodeText(value.toLatin1(), d.length);
+    if (mode == 0) {
+        if (value.isEmpty()) {
+            if (problem)
+                *problem =
+                    QStringLiteral("%1: empty value, not sent (addr. h%2 )").arg(d.name, d.address);
+            return std::nullopt;
+        }
+        return Frames::encodeNumber(std::min(numberOf(value), Frames::maxValue(d.length)),
+                                    d.length);
+    }
+    if (mode == 2) {
+        const LineValue v = ParameterFile::valueOf(d);
+        if (v.kind == LineValue::Unusable) {
+            if (problem)
+                *problem = QStringLiteral("Line %1 of the parameter file has no usable value for "
+                                          "%2: not sent (addr. h%3 )")
+                               .arg(d.lineNumber)
+                               .arg(d.name, d.address);
+            return std::nullopt;
+        }
+        if (v.kind == LineValue::Text)
+            return v.text.isEmpty() ? std::nullopt
+                                    : std::optional(Frames::encodeText(v.text, d.length));
+        return Frames::encodeNumber(std::min(v.number, Frames::maxValue(d.length)), d.length);
+    }
+    return std::nullopt;
+}
+
+WriteOutcome Equipment::writeParameter(QString &value, const QString &key, const QString &mode)
+{
+    if (m_abort.isSet())
+        return {WriteOutcome::Aborted, {}};
+    const QStringList lines = ParameterFile::readLines(m_parameterFile());
+    const int modeNumber = mode.trimmed().toInt();
+    for (const Definition &d : ParameterFile::findForWrite(lines, key)) {
+        if (m_abort.isSet())
+            return {WriteOutcome::Aborted, {}};
+        const auto start = Frames::parseAddress(d.address);
+        if (!start || d.length <= 0)
+            continue;
+        QString problem;
+        const auto bytes = encode(d, value, modeNumber, &problem);
+        if (!bytes) {
+            if (!problem.isEmpty())
+                m_status(problem);
+            continue;
+        }
+        m_status(withAddress(SendingText, d.address));
+        const WriteOutcome outcome = sendBytes(*start, *bytes);
+        if (outcome.status != WriteOutcome::Done)
+            return outcome;
+    }
+    return {};
+}
+
+ReadReply Equipment::readBytes(quint16 start, int length)
+{
+    ReadReply reply;
+    quint16 address = start;
+    for (int k = 0; k < length; ++k, ++address) {
         m_link.send(Frames::readFrame(address));
         if (LinkWait::forBytes(m_link, nullptr, 1, readTimeoutMs) != WaitResult::Ready) {
             reply.noReply = true;
@@ -113,59 +181,7 @@ ReadReply Equipment::readParameter(const QString &key)
         if (byteDone)
             byteDone();
     }
-    if (isPrintableKey(key))
-        reply.bytes = Frames::printable(reply.bytes, definition->length);
     return reply;
-}
-
-WriteOutcome Equipment::writeParameter(QString &value, const QString &key, const QString &mode)
-{
-    if (m_abort.isSet())
-        return {WriteOutcome::Aborted, {}};
-    const QStringList lines = ParameterFile::readLines(m_parameterFile());
-    const QList<Definition> matches = ParameterFile::findForWrite(lines, key);
-    const int modeNumber = mode.trimmed().toInt();
-    for (const Definition &d : matches) {
-        if (m_abort.isSet())
-            return {WriteOutcome::Aborted, {}};
-        const auto start = Frames::parseAddress(d.address);
-        if (!start || d.length <= 0)
-            continue;
-        QByteArray bytes;
-        if (modeNumber == 1) {
-            bytes = Frames::encodeText(value.toLatin1(), d.length);
-        } else if (modeNumber == 0) {
-            if (value.isEmpty()) {
-                m_status(
-                    QStringLiteral("%1: empty value, not sent (addr. h%2 )").arg(key, d.address));
-                continue;
-            }
-            bytes = Frames::encodeNumber(std::min(numberOf(value), Frames::maxValue(d.length)),
-                                         d.length);
-        } else if (modeNumber == 2) {
-            const LineValue v = ParameterFile::valueOf(d);
-            if (v.kind == LineValue::Unusable) {
-                m_status(QStringLiteral("Line %1 of the parameter file has no usable value for %2: "
-                                        "not sent (addr. h%3 )")
-                             .arg(d.lineNumber)
-                             .arg(d.name, d.address));
-                continue;
-            }
-            if (v.kind == LineValue::Text && v.text.isEmpty())
-                continue;
-            bytes = v.kind == LineValue::Text
-                        ? Frames::encodeText(v.text, d.length)
-                        : Frames::encodeNumber(std::min(v.number, Frames::maxValue(d.length)),
-                                               d.length);
-        } else {
-            continue;
-        }
-        m_status(withAddress(SendingText, d.address));
-        const WriteOutcome outcome = sendBytes(*start, bytes);
-        if (outcome.status != WriteOutcome::Done)
-            return outcome;
-    }
-    return {};
 }
 
 WriteOutcome Equipment::sendBytes(quint16 start, const QByteArray &bytes)

@@ -5,8 +5,10 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 class AbortFlag;
+struct Definition;
 class SerialLink;
 
 struct ReadReply
@@ -46,6 +48,12 @@ public:
     ReadReply readParameter(const QString &key);
     // Mode "0" may replace the caller's text by zeros.
     WriteOutcome writeParameter(QString &value, const QString &key, const QString &mode);
+    // The bytes a write of `value` in `mode` sends for one definition; nullopt
+    // (with the reason, where there is one) when it sends nothing.
+    static std::optional<QByteArray> encode(const Definition &definition, QString &value, int mode,
+                                            QString *problem = nullptr);
+    // Reads `length` bytes from `start` on, whatever the parameter file says.
+    ReadReply readBytes(quint16 start, int length);
     void sendDateTime(const QDateTime &local);
     PhotodiodeReply readPhotodiode(quint8 channel);
     void startPhotodiodeCalibration();

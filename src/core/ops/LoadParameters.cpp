@@ -152,4 +152,5 @@ void LoadParameters(OpContext &ctx)
     form.setShown(QStringLiteral("CmdInvia"), true);
     form.beep();
     ctx.session.parametersLoaded = true;
+    form.parametersLoaded();
 }

@@ -113,6 +113,7 @@ void LuxCalibration(OpContext &ctx, Beam beam)
                 form.setText(c.factor, QString::number(*factor));
                 if (form.confirm(Title, QStringLiteral("Are you sure to %1?").arg(c.caption))) {
                     QString value = form.text(c.factor);
+                    form.aboutToWrite();
                     try {
                         const WriteOutcome o = eq.writeParameter(value, c.key, QStringLiteral("0"));
                         if (o.status == WriteOutcome::NoAck)

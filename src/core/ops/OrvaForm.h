@@ -49,6 +49,11 @@ public:
     virtual void critical(const QString &title, const QString &text) = 0;
     virtual void warning(const QString &title, const QString &text) = 0;
 
+    // A load has completed: the form holds what the tester has.
+    virtual void parametersLoaded() {}
+    // The tester is about to be overwritten (a send, a confirmed calibration).
+    virtual void aboutToWrite() {}
+
     // After the "Error not handled" report: the program ends. The caller
     // unwinds with ProgramClosing once this returns.
     virtual void endProgram() = 0;

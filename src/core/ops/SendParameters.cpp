@@ -109,6 +109,7 @@ void SendParameters(OpContext &ctx)
     form.setShown(AbortButton, true);
     if (ctx.equipment.checkConnection() == QByteArray(1, Frames::Ack)) {
         form.setStatus(QStringLiteral("Wait sending parameters to Equipment ...."));
+        form.aboutToWrite();
         try {
             writeAll(ctx);
         } catch (const OrvaError &e) {

@@ -1,5 +1,7 @@
 #include "Catalogue.h"
 
+#include <QHash>
+
 QString CatalogueEntry::writeMode() const
 {
     switch (kind) {
@@ -85,6 +87,18 @@ QStringList Catalogue::sendKeys()
         if (!e.writeMode().isEmpty())
             keys.append(e.key);
     return keys;
+}
+
+int Catalogue::fieldWidth(const QString &control)
+{
+    static const QHash<QString, int> widths = {
+        {"TestoMarca", 10},         {"TestoModello", 20},     {"TestoNumOmologa", 24},
+        {"TestoNumSerie", 20},      {"TestoVersioneMctc", 3}, {"TestoIndirizzoApp", 2},
+        {"TestoGiornoScadenza", 2}, {"TestoMeseScadenza", 2}, {"TestoAnnoScadenza", 4},
+        {"TestoNomeOfficina", 24},  {"TestoIndirizzo1", 24},  {"TestoIndirizzo2", 24},
+        {"TestoIndirizzo3", 24},    {"TestoIndirizzo4", 24},  {"TestoLuxAnaCampione", 4},
+        {"TestoLuxAbbCampione", 4}};
+    return widths.value(control, 0);
 }
 
 const QStringList &Catalogue::paddedFields()

@@ -46,6 +46,9 @@ QString versionKey();
 QStringList loadKeys();
 QStringList sendKeys();
 
+// The most characters a text field takes; 0 for controls without a limit.
+int fieldWidth(const QString &control);
+
 // Text fields filled with blanks to their width before a load.
 const QStringList &paddedFields();
 
