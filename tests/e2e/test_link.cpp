@@ -69,7 +69,6 @@ private slots:
     void readParameterStrayByteIsAppended();
     void writeParameter_data();
     void writeParameter();
-    void writeModeZeroReplacesTheCallersText();
     void unusableValuesAreReported_data();
     void unusableValuesAreReported();
     void abortDuringAnAcknowledgeWait();
@@ -224,14 +223,6 @@ void TestLink::writeParameter_data()
     QTest::addColumn<QString>("mode");
     QTest::addColumn<QByteArray>("written");
     const QString k = QStringLiteral("parame_marcaa");
-    QTest::newRow("number 300 in two bytes") << QStringList{"x " + def("0040", 2, k)} << "300" << k
-                                             << "0" << QByteArray::fromHex("00402c004101");
-    QTest::newRow("number clamped") << QStringList{"x " + def("0040", 1, k)} << "300" << k << "0"
-                                    << QByteArray::fromHex("0040ff");
-    QTest::newRow("text padded") << QStringList{"x " + def("0040", 4, k)} << "AB" << k << "1"
-                                 << QByteArray::fromHex("004041004142004220004320");
-    QTest::newRow("text cut") << QStringList{"x " + def("0040", 1, k)} << "AB" << k << "1"
-                              << QByteArray::fromHex("004041");
     QTest::newRow("both definitions, in file order")
         << QStringList{"a " + def("0050", 1, k), "b " + def("0040", 1, k)} << "Z" << k << "1"
         << QByteArray::fromHex("00505a00405a");
@@ -268,15 +259,6 @@ void TestLink::writeParameter()
     QCOMPARE(l.writtenBytes().toHex(), written.toHex());
     for (const QByteArray &f : l.sim.framesStartingWith('W')) // the tester stored what was sent
         QCOMPARE(l.sim.memory().at((quint8(f.at(1)) << 8) | quint8(f.at(2))), f.at(3));
-}
-
-void TestLink::writeModeZeroReplacesTheCallersText()
-{
-    Line l({"x " + def("0040", 1, "parame_tifaro")});
-    QString value = QStringLiteral("12a");
-    l.eq.writeParameter(value, QStringLiteral("parame_tifaro"), "0");
-    QCOMPARE(value, QStringLiteral("000"));
-    QCOMPARE(l.writtenBytes().toHex(), QByteArray("004000"));
 }
 
 void TestLink::unusableValuesAreReported_data()

@@ -1,4 +1,6 @@
+#include "link/Equipment.h"
 #include "link/Frames.h"
+#include "params/ParameterFile.h"
 
 #include <QTest>
 
@@ -26,39 +28,40 @@ static QByteArray hex(const char *text)
 
 void TestFrames::writeExamples_data()
 {
-    QTest::addColumn<bool>("number");
-    QTest::addColumn<QByteArray>("value");
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QString>("value");
     QTest::addColumn<int>("length");
     QTest::addColumn<QByteArray>("frames");
-    QTest::newRow("300 in two bytes") << true << QByteArray("300") << 2
-                                      << hex("5700402c"
-                                             "57004101");
-    QTest::newRow("300 clamped to one byte") << true << QByteArray("300") << 1 << hex("570040ff");
-    QTest::newRow("256 clamped") << true << QByteArray("256") << 1 << hex("570040ff");
-    QTest::newRow("65536 clamped") << true << QByteArray("65536") << 2 << hex("570040ff570041ff");
-    QTest::newRow("text padded") << false << QByteArray("AB") << 4
-                                 << hex("57004041"
-                                        "57004142"
-                                        "57004220"
-                                        "57004320");
-    QTest::newRow("text cut") << false << QByteArray("ABCDE") << 2 << hex("5700404157004142");
-    QTest::newRow("empty text is blanks") << false << QByteArray() << 2 << hex("5700402057004120");
+    QTest::addColumn<QString>("valueAfter");
+    QTest::newRow("300 in two bytes") << 0 << "300" << 2 << hex("5700402c57004101") << "300";
+    QTest::newRow("300 clamped to one byte") << 0 << "300" << 1 << hex("570040ff") << "300";
+    QTest::newRow("256 clamped") << 0 << "256" << 1 << hex("570040ff") << "256";
+    QTest::newRow("65536 clamped") << 0 << "65536" << 2 << hex("570040ff570041ff") << "65536";
+    QTest::newRow("not a number is zeros") << 0 << "12a" << 1 << hex("57004000") << "000";
+    QTest::newRow("unselected list") << 0 << "-1" << 1 << hex("57004000") << "00";
+    QTest::newRow("text padded") << 1 << "AB" << 4 << hex("57004041570041425700422057004320")
+                                 << "AB";
+    QTest::newRow("text cut") << 1 << "ABCDE" << 2 << hex("5700404157004142") << "ABCDE";
+    QTest::newRow("empty text is blanks") << 1 << "" << 2 << hex("5700402057004120") << "";
 }
 
 void TestFrames::writeExamples()
 {
-    QFETCH(bool, number);
-    QFETCH(QByteArray, value);
+    QFETCH(int, mode);
+    QFETCH(QString, value);
     QFETCH(int, length);
     QFETCH(QByteArray, frames);
-    const QByteArray bytes =
-        number ? Frames::encodeNumber(
-                     std::min<quint64>(value.toULongLong(), Frames::maxValue(length)), length)
-               : Frames::encodeText(value, length);
+    QFETCH(QString, valueAfter);
+    Definition d;
+    d.address = QStringLiteral("0040");
+    d.length = length;
+    const auto bytes = Equipment::encode(d, value, mode);
+    QVERIFY(bytes);
     QByteArray sent;
-    for (int k = 0; k < bytes.size(); ++k)
-        sent += Frames::writeFrame(quint16(0x0040 + k), quint8(bytes.at(k)));
+    for (int k = 0; k < bytes->size(); ++k)
+        sent += Frames::writeFrame(quint16(0x0040 + k), quint8(bytes->at(k)));
     QCOMPARE(sent.toHex(), frames.toHex());
+    QCOMPARE(value, valueAfter); // mode "0" replaces the caller's text
 }
 
 void TestFrames::clockFrame_data()

@@ -16,8 +16,6 @@ private slots:
     void mctc();
     void passwords_data();
     void passwords();
-    void levelOpensItsControls_data();
-    void levelOpensItsControls();
     void lockClosesEverything();
     void replies_data();
     void replies();
@@ -138,83 +136,6 @@ void TestRules::passwords()
     QFETCH(QString, suffix);
     QCOMPARE(int(Access::levelFor(password)), level);
     QCOMPARE(Access::captionSuffix(Access::levelFor(password)), suffix);
-}
-
-void TestRules::levelOpensItsControls_data()
-{
-    QTest::addColumn<int>("level");
-    QTest::addColumn<QStringList>("opened");
-    QTest::addColumn<QStringList>("closed");
-    QTest::newRow("administrator") << int(AccessLevel::Administrator)
-                                   << QStringList{"ListaLingua",
-                                                  "ListaLingua1",
-                                                  "TestoMarca",
-                                                  "TestoModello",
-                                                  "TestoNumOmologa",
-                                                  "TestoNumSerie",
-                                                  "TestoGiornoScadenza",
-                                                  "TestoMeseScadenza",
-                                                  "TestoAnnoScadenza",
-                                                  "ListaMisura",
-                                                  "ListaProtocollo",
-                                                  "TestoVersioneMctc",
-                                                  "TestoIndirizzoApp",
-                                                  "TestoNomeOfficina",
-                                                  "TestoIndirizzo1",
-                                                  "TestoIndirizzo2",
-                                                  "TestoIndirizzo3",
-                                                  "TestoIndirizzo4",
-                                                  "ChkPrnHfaroIncl",
-                                                  "CmdInvia",
-                                                  "ListaCom",
-                                                  "ListaTipoFaro",
-                                                  "TestoLuxAnaCampione",
-                                                  "CmdCalibraAna",
-                                                  "TestoLuxAbbCampione",
-                                                  "CmdCalibraAbb",
-                                                  "ChkEnFogReq",
-                                                  "ChkEnForzatura",
-                                                  "ChkEnPrecFaro"}
-                                   << QStringList{"ListaPannello"};
-    QTest::newRow("dealer")
-        << int(AccessLevel::Dealer)
-        << QStringList{"ListaLingua",         "ListaLingua1",      "TestoGiornoScadenza",
-                       "TestoMeseScadenza",   "TestoAnnoScadenza", "ListaMisura",
-                       "TestoIndirizzoApp",   "TestoNomeOfficina", "TestoIndirizzo1",
-                       "TestoIndirizzo2",     "TestoIndirizzo3",   "TestoIndirizzo4",
-                       "ChkPrnHfaroIncl",     "CmdInvia",          "ListaCom",
-                       "TestoLuxAnaCampione", "CmdCalibraAna",     "TestoLuxAbbCampione",
-                       "CmdCalibraAbb"}
-        << QStringList{"ChkEnFogReq", "ChkEnForzatura", "ChkEnPrecFaro"};
-    QTest::newRow("technician") << int(AccessLevel::Technician)
-                                << QStringList{"TestoGiornoScadenza",
-                                               "TestoMeseScadenza",
-                                               "TestoAnnoScadenza",
-                                               "CmdInvia",
-                                               "ListaCom",
-                                               "TestoLuxAnaCampione",
-                                               "CmdCalibraAna",
-                                               "TestoLuxAbbCampione",
-                                               "CmdCalibraAbb"}
-                                << QStringList{"ChkEnFogReq", "ChkEnForzatura", "ChkEnPrecFaro"};
-    QTest::newRow("unknown") << int(AccessLevel::Unknown) << QStringList{} << QStringList{};
-}
-
-void TestRules::levelOpensItsControls()
-{
-    QFETCH(int, level);
-    QFETCH(QStringList, opened);
-    QFETCH(QStringList, closed);
-    QStringList actualOpened, actualClosed;
-    for (const auto &step : ControlTable::levelSteps(AccessLevel(level)))
-        (step.action == ControlTable::Action::Open ? actualOpened : actualClosed)
-            .append(step.control);
-    actualOpened.sort();
-    actualClosed.sort();
-    opened.sort();
-    closed.sort();
-    QCOMPARE(actualOpened, opened);
-    QCOMPARE(actualClosed, closed);
 }
 
 void TestRules::lockClosesEverything()
