@@ -232,6 +232,8 @@ void TestCli::failuresHaveTheirOwnStatus_data()
         << QStringList{"read", "--port", "/dev/nonexistent-orva"} << true << 4 << "does not exist";
     QTest::newRow("input file missing")
         << QStringList{"write", "--in", "/nonexistent.json"} << true << 7 << "cannot read";
+    QTest::newRow("not a document") << QStringList{"write", "--in", ORVA_DATA_DIR "/ORVA_100.ini"}
+                                    << true << 7 << "not a parameter document";
     QTest::newRow("no command") << QStringList{} << true << 2 << "name one command";
     QTest::newRow("lux out of range")
         << QStringList{"calibrate", "--beam", "low", "--lux", "0"} << true << 2 << "--lux";
