@@ -630,8 +630,7 @@ void FrmOrva::startUp()
         m_abortFlag.clear();
         m_session.parametersLoaded = false;
         ResetParameterFields(*this);
-        ListaTipoFaro->addItems(
-            {QStringLiteral("LEFT-HAND DRIVE"), QStringLiteral("RIGHT-HAND DRIVE")});
+        ListaTipoFaro->addItems(Catalogue::lampTypes());
         ListaTipoFaro->setCurrentIndex(0);
         scanPorts();
         if (ListaCom->count() == 0)

@@ -14,8 +14,7 @@ CliForm::CliForm()
                {"TestoAbbConv", "0"},
                {"TestoBitAnaScheda", "0"},
                {"TestoBitAbbScheda", "0"}};
-    setItems(QStringLiteral("ListaTipoFaro"),
-             {QStringLiteral("LEFT-HAND DRIVE"), QStringLiteral("RIGHT-HAND DRIVE")});
+    setItems(QStringLiteral("ListaTipoFaro"), Catalogue::lampTypes());
     ResetParameterFields(*this);
 }
 

@@ -8,7 +8,6 @@
 #include "link/Equipment.h"
 #include "link/Frames.h"
 #include "link/OrvaError.h"
-#include "link/SerialLink.h"
 #include "params/Catalogue.h"
 #include "params/ParameterFile.h"
 
@@ -19,9 +18,9 @@ namespace {
 const QString AbortButton = QStringLiteral("CmdInterrompiParametri");
 const QString ConnectionTitle = QStringLiteral("ORVA connection ...");
 
-// Writes everything; false when the tester stopped acknowledging (the user
-// has been told), true when done or aborted.
-bool writeAll(OpContext &ctx)
+// Writes everything; stops where the tester stopped acknowledging, once the
+// user has been told.
+void writeAll(OpContext &ctx)
 {
     OrvaForm &form = ctx.form;
     Equipment &eq = ctx.equipment;
@@ -49,20 +48,19 @@ bool writeAll(OpContext &ctx)
     }
     const TransferProgress progress(ctx, total);
     if (!report(eq.writeParameter(language, languageKey, QStringLiteral("2"))))
-        return false;
+        return;
     for (const CatalogueEntry &e : Catalogue::entries()) {
         const QString mode = e.writeMode();
         if (mode.isEmpty())
             continue;
         QString value = composeValue(form, e);
         if (!report(eq.writeParameter(value, e.key, mode)))
-            return false;
+            return;
     }
     const QDateTime now = QDateTime::currentDateTime();
     form.setText(QStringLiteral("TestoData"),
                  Frames::dateTimeText(now, Frames::systemDateSeparator()));
     eq.sendDateTime(now);
-    return true;
 }
 
 } // namespace

@@ -70,6 +70,11 @@ QString Catalogue::versionKey()
     return QStringLiteral("parame_verorv");
 }
 
+QStringList Catalogue::lampTypes()
+{
+    return {QStringLiteral("LEFT-HAND DRIVE"), QStringLiteral("RIGHT-HAND DRIVE")};
+}
+
 QStringList Catalogue::loadKeys()
 {
     QStringList keys;

@@ -42,6 +42,9 @@ QString offsetKey(int number);
 
 QString versionKey();
 
+// The lamp types the program offers itself, "LEFT-HAND DRIVE" first.
+QStringList lampTypes();
+
 // The keys a load reads after choosing its file, and those a send writes.
 QStringList loadKeys();
 QStringList sendKeys();
