@@ -29,6 +29,7 @@ package: build
 	cd $(BUILD) && cpack -G DEB
 
 screenshots: build
+	@scripts/install-deps docs
 	scripts/screenshots
 
 test-sanitize: deps
@@ -41,7 +42,8 @@ test-sanitize: deps
 		ctest --output-on-failure -j $(JOBS) --timeout 600
 
 FUZZ_SECONDS ?= 120
-fuzz: deps
+fuzz:
+	@scripts/install-deps fuzz
 	@cmake --preset fuzz >/dev/null
 	@cmake --build build-fuzz --target fuzz_parameterfile fuzz_replies
 	for t in parameterfile replies; do \
