@@ -82,7 +82,7 @@ QLineEdit *textBox(QWidget *parent, const char *name, const QString &accessible,
     box->setReadOnly(true);
     box->setAccessibleName(accessible);
     if (maxLength <= 4) // short numeric fields are only as wide as their digits
-        box->setFixedWidth(box->fontMetrics().horizontalAdvance(QString(maxLength + 1, u'0')) + 24);
+        box->setFixedWidth(box->fontMetrics().horizontalAdvance(QString(maxLength + 1, u'0')) + 16);
     return box;
 }
 
@@ -317,6 +317,7 @@ void FrmOrva::buildPage1(QWidget *page)
     Text21 = captionBox(Frame2, "Text21", QString());
     Text21->setAccessibleName(QStringLiteral("Date and time"));
     Text21->setMinimumHeight(2 * Text21->sizeHint().height());
+    Text21->setMaximumWidth(40);
     TestoData = displayBox(Frame2, "TestoData", QStringLiteral("Date and time"));
     g->addWidget(Text13, 6, 0);
     g->addLayout(date, 6, 1, 1, 2);
@@ -389,6 +390,8 @@ void FrmOrva::buildPage2(QWidget *page)
     auto *g = new QGridLayout(Frame1);
     g->setColumnStretch(0, 1);
     g->setColumnStretch(4, 1);
+    g->setHorizontalSpacing(2);
+    g->setContentsMargins(3, 4, 3, 4);
 
     Text3 = captionBox(Frame1, "Text3", QStringLiteral("Lux Calibrator LOW BEAM"));
     TestoLuxAnaCampione = textBox(Frame1, "TestoLuxAnaCampione",
