@@ -81,6 +81,8 @@ QLineEdit *textBox(QWidget *parent, const char *name, const QString &accessible,
     box->setText(text);
     box->setReadOnly(true);
     box->setAccessibleName(accessible);
+    if (maxLength > 4) // wide enough for a typical value
+        box->setMinimumWidth(box->fontMetrics().averageCharWidth() * std::min(maxLength, 20) + 10);
     if (maxLength <= 4) // short numeric fields are only as wide as their digits
         box->setFixedWidth(box->fontMetrics().horizontalAdvance(QString(maxLength + 1, u'0')) + 16);
     return box;
@@ -232,8 +234,6 @@ void FrmOrva::buildPage1(QWidget *page)
     g->setHorizontalSpacing(3);
     g->setVerticalSpacing(3);
     g->setContentsMargins(4, 4, 4, 4);
-    g->setColumnStretch(1, 3);
-    g->setColumnStretch(3, 1);
 
     Label3 = new QLabel(QStringLiteral("Versione Firmware"), Frame2);
     Label3->setObjectName(QStringLiteral("Label3"));
@@ -292,6 +292,9 @@ void FrmOrva::buildPage1(QWidget *page)
     TestoIndirizzoApp = textBox(Frame2, "TestoIndirizzoApp", QStringLiteral("Equipment Address"));
     ListaTipoFaro = comboBox(Frame2, "ListaTipoFaro", QStringLiteral("Type of Lamp"),
                              QStringLiteral("Scegli la Lingua"));
+    // Sized by its shown text, not its longest item, so the model field keeps its room.
+    ListaTipoFaro->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    ListaTipoFaro->setMinimumContentsLength(14);
     g->addWidget(Text9, 5, 0);
     g->addWidget(TestoNumSerie, 5, 1);
     g->addWidget(Text14, 5, 2);
@@ -751,9 +754,10 @@ QString FrmOrva::text(const QString &name) const
 void FrmOrva::setText(const QString &name, const QString &value)
 {
     QWidget *w = control(name);
-    if (auto *edit = qobject_cast<QLineEdit *>(w))
+    if (auto *edit = qobject_cast<QLineEdit *>(w)) {
         edit->setText(value);
-    else if (auto *plain = qobject_cast<QPlainTextEdit *>(w))
+        edit->setCursorPosition(0); // a field too narrow shows its beginning
+    } else if (auto *plain = qobject_cast<QPlainTextEdit *>(w))
         plain->setPlainText(QString(value).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
 }
 
