@@ -25,6 +25,7 @@ private slots:
     void missingDefinitionEndsWithTheReport();
     void missingDefaultFileEndsWithTheReport();
     void progressAndTrace();
+    void versionFileVanishingBetweenLoads();
 };
 
 void TestLoad::showsEveryValueOfTheTester()
@@ -244,6 +245,23 @@ void TestLoad::progressAndTrace()
     QCOMPARE(sent.filter(QRegularExpression(QStringLiteral("^52 "))).size(), h.frames('R').size());
     QCOMPARE(sent.last(), QStringLiteral("52 01 51")); // the last byte of the 17th offset
     QVERIFY(lines.filter(QStringLiteral("  RX  06")).size() >= 1);
+}
+
+void TestLoad::versionFileVanishingBetweenLoads()
+{
+    Harness h;
+    h.sim.memory() = MemoryImage::forVersion(QStringLiteral("1.02"));
+    QVERIFY(h.start());
+    QCOMPARE(h.window->session().parameterFilePath, h.path("ORVA_102.ini"));
+    QFile::remove(h.path("ORVA_102.ini"));
+    h.sim.setPowered(false); // the send fails and reloads
+    h.prompts.onShown = [&] { h.sim.setPowered(true); };
+    QVERIFY(h.click("CmdInvia"));
+    QCOMPARE(h.endedWith, -1);
+    QCOMPARE(h.window->session().parameterFilePath, h.path("ORVA_100.ini"));
+    QCOMPARE(h.window->TestoFileIni->text(),
+             QStringLiteral("( rif. %1 )").arg(QDir::toNativeSeparators(h.path("ORVA_100.ini"))));
+    QVERIFY(h.window->session().parametersLoaded);
 }
 
 QTEST_MAIN(TestLoad)
