@@ -5,6 +5,7 @@
 #include "LinkWait.h"
 #include "SerialLink.h"
 #include "params/ParameterFile.h"
+#include "params/ValueCodec.h"
 
 #include <QDeadlineTimer>
 
@@ -29,16 +30,10 @@ bool isPrintableKey(const QString &key)
 // had characters; large values saturate, the caller clamps to the width.
 quint64 numberOf(QString &value)
 {
-    for (const QChar c : value) {
-        if (c < u'0' || c > u'9') {
-            value = QString(value.size(), u'0');
-            break;
-        }
-    }
-    quint64 n = 0;
-    for (const QChar c : value)
-        n = n > (~quint64(0) - 9) / 10 ? ~quint64(0) : n * 10 + quint64(c.unicode() - '0');
-    return n;
+    const auto n = ValueCodec::decimal(value);
+    if (!n)
+        value = QString(value.size(), u'0');
+    return n.value_or(0);
 }
 } // namespace
 

@@ -1,5 +1,7 @@
 #include "ParameterFile.h"
 
+#include "ValueCodec.h"
+
 #include "link/OrvaError.h"
 
 #include <QFile>
@@ -127,17 +129,11 @@ LineValue valueOf(const Definition &definition)
     const qsizetype comma = rest.indexOf(u',');
     if (comma < 0)
         return v;
-    const QString digits = rest.left(comma).trimmed();
-    if (digits.isEmpty())
+    const auto number = ValueCodec::decimal(rest.left(comma).trimmed());
+    if (!number)
         return v;
-    quint64 n = 0;
-    for (const QChar c : digits) {
-        if (c < u'0' || c > u'9')
-            return v;
-        n = n > (~quint64(0) - 9) / 10 ? ~quint64(0) : n * 10 + quint64(c.unicode() - '0');
-    }
     v.kind = LineValue::Number;
-    v.number = n;
+    v.number = *number;
     return v;
 }
 

@@ -31,6 +31,19 @@ std::optional<int> ValueCodec::digitIndex(const QByteArray &reply)
     return value;
 }
 
+std::optional<quint64> ValueCodec::decimal(const QString &digits)
+{
+    if (digits.isEmpty())
+        return std::nullopt;
+    quint64 n = 0;
+    for (const QChar c : digits) {
+        if (c < u'0' || c > u'9')
+            return std::nullopt;
+        n = n > (~quint64(0) - 9) / 10 ? ~quint64(0) : n * 10 + quint64(c.unicode() - '0');
+    }
+    return n;
+}
+
 QString ValueCodec::offsetLine(int number, int value)
 {
     return QStringLiteral("PH%1=%2").arg(number, 2, 10, QLatin1Char('0')).arg(value);

@@ -20,6 +20,10 @@ std::optional<int> number16(const QByteArray &reply);
 // A decimal list index; nullopt for an empty or non-numeric reply.
 std::optional<int> digitIndex(const QByteArray &reply);
 
+// A text of the ten basic digits as a number, saturating instead of
+// overflowing; nullopt for an empty text or any other character.
+std::optional<quint64> decimal(const QString &digits);
+
 // "PH01=117" and so on.
 QString offsetLine(int number, int value);
 
