@@ -595,9 +595,7 @@ bool FrmOrva::eventFilter(QObject *watched, QEvent *event)
         if (static_cast<QFocusEvent *>(event)->reason() == Qt::MouseFocusReason)
             QTimer::singleShot(0, field, select);
     } else if (field && event->type() == QEvent::FocusOut) {
-        const QString checked = FieldRules::checked(field->objectName(), field->text());
-        if (checked != field->text())
-            field->setText(checked);
+        applyFieldCheck(field);
     }
     return QMainWindow::eventFilter(watched, event);
 }
@@ -605,8 +603,12 @@ bool FrmOrva::eventFilter(QObject *watched, QEvent *event)
 void FrmOrva::commitFocusedField()
 {
     auto *field = qobject_cast<QLineEdit *>(QApplication::focusWidget());
-    if (!field || !FieldRules::isChecked(field->objectName()))
-        return;
+    if (field && FieldRules::isChecked(field->objectName()))
+        applyFieldCheck(field);
+}
+
+void FrmOrva::applyFieldCheck(QLineEdit *field)
+{
     const QString checked = FieldRules::checked(field->objectName(), field->text());
     if (checked != field->text())
         field->setText(checked);

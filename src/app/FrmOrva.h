@@ -137,6 +137,8 @@ private:
     void onPasswordOk();
     void onListChanged(const QString &list);
     void commitFocusedField();
+    // Replaces a rejected entry of a checked field; other fields pass as typed.
+    void applyFieldCheck(QLineEdit *field);
     // Runs a button's operation; an error it did not handle is reported and
     // leaves the window usable.
     template <typename Operation> void runTransfer(Operation operation);
