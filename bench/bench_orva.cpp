@@ -106,6 +106,35 @@ QString row(const QString &what, const QString &value, const QString &target)
     return QStringLiteral("| %1 | %2 | %3 |\n").arg(what, -58).arg(value, -22).arg(target);
 }
 
+QString lineRateRow(const QString &what, double seconds, double wire)
+{
+    return row(what + QStringLiteral(" at 2400 baud: wall / wire time"),
+               QStringLiteral("%1 (%2 s / %3 s)")
+                   .arg(seconds / wire, 0, 'f', 3)
+                   .arg(seconds, 0, 'f', 2)
+                   .arg(wire, 0, 'f', 2),
+               QStringLiteral("<= 1.05"));
+}
+
+QString cpuRow(const QString &what, double cpu, int seconds)
+{
+    return row(QStringLiteral("%1 %2 s").arg(what).arg(seconds),
+               QStringLiteral("%1 s (%2 % of a core)")
+                   .arg(cpu, 0, 'f', 3)
+                   .arg(100 * cpu / seconds, 0, 'f', 2),
+               QStringLiteral("< 1 %"));
+}
+
+// CPU spent over the next `seconds` while the window waits; then closes it.
+void measureIdle(FrmOrva &window, int seconds, double &cpu)
+{
+    const double start = cpuSeconds();
+    QTimer::singleShot(seconds * 1000, &window, [&window, &cpu, start] {
+        cpu = cpuSeconds() - start;
+        window.close();
+    });
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -137,18 +166,8 @@ int main(int argc, char *argv[])
         const double sendWire = wireSeconds(s.sim);
         out << row(QStringLiteral("start to password dialog"),
                    QStringLiteral("%1 s").arg(toDialog, 0, 'f', 3), QStringLiteral("< 1 s"));
-        out << row(QStringLiteral("full load at 2400 baud: wall / wire time"),
-                   QStringLiteral("%1 (%2 s / %3 s)")
-                       .arg(loadSeconds / loadWire, 0, 'f', 3)
-                       .arg(loadSeconds, 0, 'f', 2)
-                       .arg(loadWire, 0, 'f', 2),
-                   QStringLiteral("<= 1.05"));
-        out << row(QStringLiteral("full send at 2400 baud: wall / wire time"),
-                   QStringLiteral("%1 (%2 s / %3 s)")
-                       .arg(sendSeconds / sendWire, 0, 'f', 3)
-                       .arg(sendSeconds, 0, 'f', 2)
-                       .arg(sendWire, 0, 'f', 2),
-                   QStringLiteral("<= 1.05"));
+        out << lineRateRow(QStringLiteral("full load"), loadSeconds, loadWire);
+        out << lineRateRow(QStringLiteral("full send"), sendSeconds, sendWire);
         s.window->close();
     }
     {
@@ -168,19 +187,9 @@ int main(int argc, char *argv[])
         // Idle at the password dialog.
         BenchRun s(false);
         double cpu = 0;
-        QTimer::singleShot(0, s.window.get(), [&] {
-            const double start = cpuSeconds();
-            QTimer::singleShot(idleSeconds * 1000, s.window.get(), [&, start] {
-                cpu = cpuSeconds() - start;
-                s.window->close();
-            });
-        });
+        QTimer::singleShot(0, s.window.get(), [&] { measureIdle(*s.window, idleSeconds, cpu); });
         s.window->startUp();
-        out << row(QStringLiteral("CPU while the password dialog waits %1 s").arg(idleSeconds),
-                   QStringLiteral("%1 s (%2 % of a core)")
-                       .arg(cpu, 0, 'f', 3)
-                       .arg(100 * cpu / idleSeconds, 0, 'f', 2),
-                   QStringLiteral("< 1 %"));
+        out << cpuRow(QStringLiteral("CPU while the password dialog waits"), cpu, idleSeconds);
     }
     {
         // Idle in the load's connection loop, the tester switched off.
@@ -188,20 +197,11 @@ int main(int argc, char *argv[])
         s.sim.setPowered(false);
         double cpu = 0;
         s.start([&] {
-            QTimer::singleShot(200, s.window.get(), [&] {
-                const double start = cpuSeconds();
-                QTimer::singleShot(idleSeconds * 1000, s.window.get(), [&, start] {
-                    cpu = cpuSeconds() - start;
-                    s.window->close();
-                });
-            });
+            QTimer::singleShot(200, s.window.get(),
+                               [&] { measureIdle(*s.window, idleSeconds, cpu); });
         });
-        out << row(
-            QStringLiteral("CPU in the connection loop, silent tester, %1 s").arg(idleSeconds),
-            QStringLiteral("%1 s (%2 % of a core)")
-                .arg(cpu, 0, 'f', 3)
-                .arg(100 * cpu / idleSeconds, 0, 'f', 2),
-            QStringLiteral("< 1 %"));
+        out << cpuRow(QStringLiteral("CPU in the connection loop, silent tester,"), cpu,
+                      idleSeconds);
     }
     rusage u{};
     getrusage(RUSAGE_SELF, &u);
