@@ -10,6 +10,7 @@
 #include <sys/timerfd.h>
 #include <termios.h>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 // 10 bits per byte at 2400 baud.
@@ -154,7 +155,7 @@ void TesterSimulator::handleFrame(const QByteArray &frame)
     const auto address = [&] { return (quint8(frame.at(1)) << 8) | quint8(frame.at(2)); };
     switch (frame.at(0)) {
     case 0x01:
-        reply(QByteArray(1, 0x06));
+        reply(QByteArray(1, 0x06), std::exchange(m_checkDelayMs, 0));
         break;
     case 'R':
         reply(QByteArray(1, m_memory.at(address())));
@@ -188,10 +189,24 @@ void TesterSimulator::handleFrame(const QByteArray &frame)
     }
 }
 
-void TesterSimulator::reply(const QByteArray &bytes)
+void TesterSimulator::sendUnasked(const QByteArray &bytes)
 {
-    QByteArray out = m_stray + bytes;
+    qint64 due = now();
+    for (const char c : bytes) {
+        if (m_paced) {
+            m_outFree = std::max(m_outFree, due) + ByteTimeNs;
+            due = m_outFree;
+        }
+        m_outgoing.push_back({c, due});
+    }
+    schedule();
+}
+
+void TesterSimulator::reply(const QByteArray &bytes, int extraDelayMs)
+{
+    QByteArray out = m_stray + bytes + m_trailing;
     m_stray.clear();
+    m_trailing.clear();
     if (m_garbage) {
         out.append(char(0));
         for (char &c : out) {
@@ -201,7 +216,7 @@ void TesterSimulator::reply(const QByteArray &bytes)
     }
     // Replies leave when the request had fully arrived on the wire, not when
     // this process got round to it.
-    qint64 due = (m_paced ? m_frameDue : now()) + qint64(m_replyDelayMs) * 1'000'000;
+    qint64 due = (m_paced ? m_frameDue : now()) + qint64(m_replyDelayMs + extraDelayMs) * 1'000'000;
     for (const char c : out) {
         if (m_paced) {
             m_outFree = std::max(m_outFree, due) + ByteTimeNs;

@@ -34,6 +34,13 @@ public:
     void setPaced(bool on) { m_paced = on; }
     void stopAckAfter(int writes) { m_acksLeft = writes; }
     void injectStrayByte(char byte = char(0x55)) { m_stray.append(byte); }
+    // One byte more right after the next reply.
+    void appendToNextReply(char byte = char(0x5A)) { m_trailing.append(byte); }
+    // The acknowledge of the next connection check comes this late.
+    void delayNextCheckAnswer(int ms) { m_checkDelayMs = ms; }
+    // Bytes sent now, unasked: noise, or what was still on its way to a
+    // program that went away.
+    void sendUnasked(const QByteArray &bytes);
     void setReplyDelayMs(int ms) { m_replyDelayMs = ms; }
     void setGarbage(bool on) { m_garbage = on; }
     void setStoreWrites(bool on) { m_storeWrites = on; }
@@ -58,7 +65,7 @@ private:
     void readMaster();
     void feed(char byte, qint64 due);
     void handleFrame(const QByteArray &frame);
-    void reply(const QByteArray &bytes);
+    void reply(const QByteArray &bytes, int extraDelayMs = 0);
     void pump();
     void schedule();
     qint64 now() const { return m_clock.nsecsElapsed(); }
@@ -74,6 +81,8 @@ private:
     bool m_paced = false;
     int m_acksLeft = -1;
     QByteArray m_stray;
+    QByteArray m_trailing;
+    int m_checkDelayMs = 0;
     int m_replyDelayMs = 0;
     bool m_garbage = false;
     bool m_storeWrites = true;

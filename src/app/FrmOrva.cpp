@@ -1,23 +1,17 @@
 #include "FrmOrva.h"
 
+#include "ControlFactory.h"
+#include "FieldFocusRules.h"
 #include "FrmPassword.h"
 #include "LockableComboBox.h"
 #include "MessageBoxPrompts.h"
+#include "StatusArea.h"
+#include "WindowForm.h"
 #include "access/AccessLevel.h"
-#include "access/ControlTable.h"
-#include "access/FieldRules.h"
-#include "access/ListRules.h"
-#include "link/Frames.h"
-#include "link/OrvaError.h"
+#include "access/Interlock.h"
+#include "base/ProgramClosing.h"
 #include "ops/Backup.h"
-#include "ops/ErrorReport.h"
-#include "ops/LoadParameters.h"
-#include "ops/LuxCalibration.h"
-#include "ops/ParameterDocument.h"
-#include "ops/PhotodiodeCalibration.h"
-#include "ops/ResetParameterFields.h"
-#include "ops/SendParameters.h"
-#include "params/Catalogue.h"
+#include "params/ValueCodec.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -25,7 +19,6 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
-#include <QFocusEvent>
 #include <QFont>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -33,110 +26,18 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QStatusBar>
 #include <QTabWidget>
-#include <QTimer>
 #include <QVBoxLayout>
 #include <QVersionNumber>
 
-namespace {
+namespace Build = ControlFactory;
 
+namespace {
 const QString BaseCaption = QStringLiteral("Setting Parameters ORVA  ver. ");
-
-void greyBackground(QWidget *w)
-{
-    QPalette p = w->palette();
-    p.setColor(QPalette::Base, p.color(QPalette::Button));
-    w->setPalette(p);
-}
-
-} // namespace
-
-// Builders for the kinds of control the window is made of.
-namespace {
-
-QLineEdit *captionBox(QWidget *parent, const char *name, const QString &text)
-{
-    auto *box = new QLineEdit(text, parent);
-    box->setObjectName(QLatin1String(name));
-    box->setReadOnly(true);
-    box->setFocusPolicy(Qt::NoFocus);
-    greyBackground(box);
-    box->setAccessibleName(text);
-    box->setMinimumWidth(box->fontMetrics().horizontalAdvance(text) + 14);
-    return box;
-}
-
-QLineEdit *textBox(QWidget *parent, const char *name, const QString &accessible,
-                   const QString &text = QString())
-{
-    auto *box = new QLineEdit(parent);
-    box->setObjectName(QLatin1String(name));
-    const int maxLength = Catalogue::fieldWidth(box->objectName());
-    box->setMaxLength(maxLength);
-    box->setText(text);
-    box->setReadOnly(true);
-    box->setAccessibleName(accessible);
-    if (maxLength > 4) // wide enough for a typical value
-        box->setMinimumWidth(box->fontMetrics().averageCharWidth() * std::min(maxLength, 20) + 10);
-    if (maxLength <= 4) // short numeric fields are only as wide as their digits
-        box->setFixedWidth(box->fontMetrics().horizontalAdvance(QString(maxLength + 1, u'0')) + 16);
-    return box;
-}
-
-QLineEdit *displayBox(QWidget *parent, const char *name, const QString &accessible,
-                      const QString &text = QString())
-{
-    auto *box = new QLineEdit(text, parent);
-    box->setObjectName(QLatin1String(name));
-    box->setReadOnly(true);
-    greyBackground(box);
-    box->setAccessibleName(accessible);
-    return box;
-}
-
-LockableComboBox *comboBox(QWidget *parent, const char *name, const QString &accessible,
-                           const QString &placeholder = QString())
-{
-    auto *combo = new LockableComboBox(parent);
-    combo->setObjectName(QLatin1String(name));
-    combo->setPlaceholderText(placeholder);
-    combo->setAccessibleName(accessible);
-    combo->setMinimumContentsLength(9);
-    return combo;
-}
-
-QCheckBox *checkBox(QWidget *parent, const char *name, const QString &text, bool checked)
-{
-    auto *box = new QCheckBox(text, parent);
-    box->setObjectName(QLatin1String(name));
-    box->setChecked(checked);
-    box->setEnabled(false);
-    box->setAccessibleName(text);
-    return box;
-}
-
-QPushButton *button(QWidget *parent, const char *name, const QString &text,
-                    const QString &accessible)
-{
-    auto *b = new QPushButton(text, parent);
-    b->setObjectName(QLatin1String(name));
-    b->setAccessibleName(accessible);
-    b->setAutoDefault(false);
-    return b;
-}
-
-QLabel *exitHint(QWidget *parent, const char *name)
-{
-    auto *label = new QLabel(QStringLiteral("Exit : ALT + F4"), parent);
-    label->setObjectName(QLatin1String(name));
-    return label;
-}
-
 } // namespace
 
 FrmOrva::FrmOrva(const FrmOrvaOptions &options, UserPrompts *prompts, QWidget *parent)
@@ -145,17 +46,9 @@ FrmOrva::FrmOrva(const FrmOrvaOptions &options, UserPrompts *prompts, QWidget *p
     , m_options(options)
     , m_ownPrompts(prompts ? nullptr : std::make_unique<MessageBoxPrompts>())
     , m_prompts(prompts ? prompts : m_ownPrompts.get())
-    , m_ports(options.ports, options.systemPorts)
-    , m_equipment(
-          m_link, m_abortFlag, [this](const QString &t) { setStatus(t); },
-          [this] { return m_session.parameterFilePath; })
-    , m_ctx{*this, m_equipment, m_session}
 {
     setObjectName(QStringLiteral("FrmOrva"));
     setWindowTitle(BaseCaption);
-    m_session.programFolder = options.programFolder.isEmpty()
-                                  ? QCoreApplication::applicationDirPath()
-                                  : options.programFolder;
 
     // The window's size is fixed: a compact font, as on the original tool, fits it.
     QFont compact = font();
@@ -177,45 +70,38 @@ FrmOrva::FrmOrva(const FrmOrvaOptions &options, UserPrompts *prompts, QWidget *p
     StatusBar = new QStatusBar(this);
     StatusBar->setObjectName(QStringLiteral("StatusBar"));
     StatusBar->setSizeGripEnabled(false);
-    m_statusText = new QLabel(StatusBar);
-    m_statusText->setObjectName(QStringLiteral("StatusText"));
-    m_statusText->setAccessibleName(QStringLiteral("Status"));
-    StatusBar->addPermanentWidget(m_statusText, 1);
-    m_progress = new QProgressBar(StatusBar);
-    m_progress->setObjectName(QStringLiteral("TransferProgress"));
-    m_progress->setAccessibleName(QStringLiteral("Transfer progress"));
-    m_progress->setMaximumWidth(120);
-    m_progress->hide();
-    m_timeLeft = new QLabel(StatusBar);
-    m_timeLeft->setObjectName(QStringLiteral("TimeLeft"));
-    m_timeLeft->hide();
-    StatusBar->addPermanentWidget(m_progress);
-    StatusBar->addPermanentWidget(m_timeLeft);
+    m_statusArea = new StatusArea(StatusBar);
+    connect(m_statusArea, &StatusArea::textChanged, this, &FrmOrva::statusChanged);
+    connect(m_statusArea, &StatusArea::progressChanged, this, &FrmOrva::progressChanged);
     setStatusBar(StatusBar);
 
     // The hidden companion of the language list keeps one key per language.
-    ListaLingua1 = comboBox(this, "ListaLingua1", QStringLiteral("Language key"));
+    ListaLingua1 = Build::comboBox(this, Control::ListaLingua1, QStringLiteral("Language key"));
     ListaLingua1->hide();
 
     setTabOrderChain();
-    connectHandlers();
-
     setFixedSize(636, 571);
     if (const QScreen *screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());
 
-    // Not a child: disabling the main window would disable the dialog too.
-    m_passwordDialog = std::make_unique<FrmPassword>();
-    m_password = m_passwordDialog.get();
+    m_form = new WindowForm(*this, *m_statusArea, *m_prompts);
+    SessionOptions session;
+    session.programFolder = options.programFolder.isEmpty() ? QCoreApplication::applicationDirPath()
+                                                            : options.programFolder;
+    session.ports = options.ports;
+    session.systemPorts = options.systemPorts;
+    m_tester = std::make_unique<TesterSession>(*m_form, session);
+    m_tester->policy().present = [this](const Outcome &o) { present(o); };
+    m_tester->policy().beforeWrite = [this]() -> Result<> {
+        if (!m_tester->lastRead().isEmpty())
+            m_lastBackup = Backup::save(m_tester->lastRead());
+        return {};
+    };
+
+    m_password = new FrmPassword(this);
     connect(m_password, &FrmPassword::okPressed, this, &FrmOrva::onPasswordOk);
-    connect(m_password, &FrmPassword::abandoned, this, [this] {
-        // Nothing can confirm a password any more: end rather than wait forever.
-        if (m_ending)
-            return;
-        m_ending = true;
-        m_link.shutdown();
-        emit programEnded(0);
-    });
+    m_tester->state().accessLevel = [this] { return Access::levelFor(m_password->password()); };
+    connectHandlers();
 }
 
 FrmOrva::~FrmOrva() = default;
@@ -225,7 +111,7 @@ void FrmOrva::buildPage1(QWidget *page)
     auto *pageLayout = new QVBoxLayout(page);
     pageLayout->setContentsMargins(6, 2, 6, 4);
     pageLayout->setSpacing(3);
-    Label1 = exitHint(page, "Label1");
+    Label1 = Build::exitHint(page, "Label1");
     pageLayout->addWidget(Label1, 0, Qt::AlignRight);
 
     Frame2 = new QGroupBox(QStringLiteral("Calibration General Equipment Parameters"), page);
@@ -237,61 +123,67 @@ void FrmOrva::buildPage1(QWidget *page)
 
     Label3 = new QLabel(QStringLiteral("Versione Firmware"), Frame2);
     Label3->setObjectName(QStringLiteral("Label3"));
-    Text19 = captionBox(Frame2, "Text19", QStringLiteral("Firmware Version"));
+    Text19 = Build::captionBox(Frame2, "Text19", QStringLiteral("Firmware Version"));
     TestoVersioneScheda =
-        displayBox(Frame2, "TestoVersioneScheda", QStringLiteral("Firmware Version"));
-    TestoFileIni = displayBox(Frame2, "TestoFileIni", QStringLiteral("Parameter file"));
+        Build::displayBox(Frame2, Control::TestoVersioneScheda, QStringLiteral("Firmware Version"));
+    TestoFileIni =
+        Build::displayBox(Frame2, Control::TestoFileIni, QStringLiteral("Parameter file"));
     g->addWidget(Label3, 0, 0);
     g->addWidget(Text19, 0, 0);
     Text19->raise(); // covers Label3
     g->addWidget(TestoVersioneScheda, 0, 1);
     g->addWidget(TestoFileIni, 0, 2, 1, 3);
 
-    Text5 = captionBox(Frame2, "Text5", QStringLiteral("Language"));
-    ListaLingua = comboBox(Frame2, "ListaLingua", QStringLiteral("Language"),
-                           QStringLiteral("Scegli la Lingua"));
-    Text10 = captionBox(Frame2, "Text10", QStringLiteral("Unit of Light"));
-    ListaMisura = comboBox(Frame2, "ListaMisura", QStringLiteral("Unit of Light"));
+    Text5 = Build::captionBox(Frame2, "Text5", QStringLiteral("Language"));
+    ListaLingua = Build::comboBox(Frame2, Control::ListaLingua, QStringLiteral("Language"),
+                                  QStringLiteral("Scegli la Lingua"));
+    Text10 = Build::captionBox(Frame2, "Text10", QStringLiteral("Unit of Light"));
+    ListaMisura = Build::comboBox(Frame2, Control::ListaMisura, QStringLiteral("Unit of Light"));
     g->addWidget(Text5, 1, 0);
     g->addWidget(ListaLingua, 1, 1);
     g->addWidget(Text10, 1, 2);
     g->addWidget(ListaMisura, 1, 3);
 
-    Text6 = captionBox(Frame2, "Text6", QStringLiteral("Manufacter"));
-    TestoMarca = textBox(Frame2, "TestoMarca", QStringLiteral("Manufacter"));
-    Text11 = captionBox(Frame2, "Text11", QStringLiteral("Type of Panel"));
-    ListaPannello = comboBox(Frame2, "ListaPannello", QStringLiteral("Type of Panel"));
+    Text6 = Build::captionBox(Frame2, "Text6", QStringLiteral("Manufacter"));
+    TestoMarca = Build::textBox(Frame2, Control::TestoMarca, QStringLiteral("Manufacter"));
+    Text11 = Build::captionBox(Frame2, "Text11", QStringLiteral("Type of Panel"));
+    ListaPannello =
+        Build::comboBox(Frame2, Control::ListaPannello, QStringLiteral("Type of Panel"));
     g->addWidget(Text6, 2, 0);
     g->addWidget(TestoMarca, 2, 1);
     g->addWidget(Text11, 2, 2);
     g->addWidget(ListaPannello, 2, 3);
 
-    Text7 = captionBox(Frame2, "Text7", QStringLiteral("Model"));
-    TestoModello = textBox(Frame2, "TestoModello", QStringLiteral("Model"));
-    Text12 = captionBox(Frame2, "Text12", QStringLiteral("Protocol RS232"));
-    ListaProtocollo = comboBox(Frame2, "ListaProtocollo", QStringLiteral("Protocol RS232"));
+    Text7 = Build::captionBox(Frame2, "Text7", QStringLiteral("Model"));
+    TestoModello = Build::textBox(Frame2, Control::TestoModello, QStringLiteral("Model"));
+    Text12 = Build::captionBox(Frame2, "Text12", QStringLiteral("Protocol RS232"));
+    ListaProtocollo =
+        Build::comboBox(Frame2, Control::ListaProtocollo, QStringLiteral("Protocol RS232"));
     g->addWidget(Text7, 3, 0);
     g->addWidget(TestoModello, 3, 1);
     g->addWidget(Text12, 3, 2);
     g->addWidget(ListaProtocollo, 3, 3);
 
-    Text8 = captionBox(Frame2, "Text8", QStringLiteral("Homologation N."));
-    TestoNumOmologa = textBox(Frame2, "TestoNumOmologa", QStringLiteral("Homologation N."));
-    Text15 = captionBox(Frame2, "Text15", QStringLiteral("MCTC-NET Version"));
-    TestoVersioneMctc = textBox(Frame2, "TestoVersioneMctc", QStringLiteral("MCTC-NET Version"));
-    Text24 = captionBox(Frame2, "Text24", QStringLiteral("Type of Lamp"));
+    Text8 = Build::captionBox(Frame2, "Text8", QStringLiteral("Homologation N."));
+    TestoNumOmologa =
+        Build::textBox(Frame2, Control::TestoNumOmologa, QStringLiteral("Homologation N."));
+    Text15 = Build::captionBox(Frame2, "Text15", QStringLiteral("MCTC-NET Version"));
+    TestoVersioneMctc =
+        Build::textBox(Frame2, Control::TestoVersioneMctc, QStringLiteral("MCTC-NET Version"));
+    Text24 = Build::captionBox(Frame2, "Text24", QStringLiteral("Type of Lamp"));
     g->addWidget(Text8, 4, 0);
     g->addWidget(TestoNumOmologa, 4, 1);
     g->addWidget(Text15, 4, 2);
     g->addWidget(TestoVersioneMctc, 4, 3);
     g->addWidget(Text24, 4, 4);
 
-    Text9 = captionBox(Frame2, "Text9", QStringLiteral("Serial Number"));
-    TestoNumSerie = textBox(Frame2, "TestoNumSerie", QStringLiteral("Serial Number"));
-    Text14 = captionBox(Frame2, "Text14", QStringLiteral("Equipment Address"));
-    TestoIndirizzoApp = textBox(Frame2, "TestoIndirizzoApp", QStringLiteral("Equipment Address"));
-    ListaTipoFaro = comboBox(Frame2, "ListaTipoFaro", QStringLiteral("Type of Lamp"),
-                             QStringLiteral("Scegli la Lingua"));
+    Text9 = Build::captionBox(Frame2, "Text9", QStringLiteral("Serial Number"));
+    TestoNumSerie = Build::textBox(Frame2, Control::TestoNumSerie, QStringLiteral("Serial Number"));
+    Text14 = Build::captionBox(Frame2, "Text14", QStringLiteral("Equipment Address"));
+    TestoIndirizzoApp =
+        Build::textBox(Frame2, Control::TestoIndirizzoApp, QStringLiteral("Equipment Address"));
+    ListaTipoFaro = Build::comboBox(Frame2, Control::ListaTipoFaro, QStringLiteral("Type of Lamp"),
+                                    QStringLiteral("Scegli la Lingua"));
     // Sized by its shown text, not its longest item, so the model field keeps its room.
     ListaTipoFaro->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     ListaTipoFaro->setMinimumContentsLength(14);
@@ -301,37 +193,39 @@ void FrmOrva::buildPage1(QWidget *page)
     g->addWidget(TestoIndirizzoApp, 5, 3);
     g->addWidget(ListaTipoFaro, 5, 4);
 
-    Text13 = captionBox(Frame2, "Text13", QStringLiteral("Date of Expire"));
-    TestoGiornoScadenza = textBox(Frame2, "TestoGiornoScadenza",
-                                  QStringLiteral("Date of Expire DD"), QStringLiteral("01"));
-    Text16 = captionBox(Frame2, "Text16", QStringLiteral("DD"));
-    TestoMeseScadenza = textBox(Frame2, "TestoMeseScadenza", QStringLiteral("Date of Expire MM"),
-                                QStringLiteral("01"));
-    Text17 = captionBox(Frame2, "Text17", QStringLiteral("MM"));
-    TestoAnnoScadenza = textBox(Frame2, "TestoAnnoScadenza", QStringLiteral("Date of Expire YYYY"),
-                                QStringLiteral("2003"));
-    Text18 = captionBox(Frame2, "Text18", QStringLiteral("YYYY"));
+    Text13 = Build::captionBox(Frame2, "Text13", QStringLiteral("Date of Expire"));
+    TestoGiornoScadenza = Build::textBox(Frame2, Control::TestoGiornoScadenza,
+                                         QStringLiteral("Date of Expire DD"), QStringLiteral("01"));
+    Text16 = Build::captionBox(Frame2, "Text16", QStringLiteral("DD"));
+    TestoMeseScadenza = Build::textBox(Frame2, Control::TestoMeseScadenza,
+                                       QStringLiteral("Date of Expire MM"), QStringLiteral("01"));
+    Text17 = Build::captionBox(Frame2, "Text17", QStringLiteral("MM"));
+    TestoAnnoScadenza =
+        Build::textBox(Frame2, Control::TestoAnnoScadenza, QStringLiteral("Date of Expire YYYY"),
+                       QStringLiteral("2003"));
+    Text18 = Build::captionBox(Frame2, "Text18", QStringLiteral("YYYY"));
     auto *date = new QHBoxLayout;
     date->setSpacing(2);
     for (QLineEdit *w :
          {TestoGiornoScadenza, Text16, TestoMeseScadenza, Text17, TestoAnnoScadenza, Text18})
         date->addWidget(w);
     date->addStretch(1);
-    Text21 = captionBox(Frame2, "Text21", QString());
+    Text21 = Build::captionBox(Frame2, "Text21", QString());
     Text21->setAccessibleName(QStringLiteral("Date and time"));
     Text21->setMinimumHeight(2 * Text21->sizeHint().height());
     Text21->setMaximumWidth(40);
-    TestoData = displayBox(Frame2, "TestoData", QStringLiteral("Date and time"));
+    TestoData = Build::displayBox(Frame2, Control::TestoData, QStringLiteral("Date and time"));
     g->addWidget(Text13, 6, 0);
     g->addLayout(date, 6, 1, 1, 2);
     g->addWidget(Text21, 6, 3);
     g->addWidget(TestoData, 6, 4);
 
-    ChkEnFogReq = checkBox(Frame2, "ChkEnFogReq", QStringLiteral("enable FOG test request"), false);
-    ChkEnForzatura =
-        checkBox(Frame2, "ChkEnForzatura", QStringLiteral("enable good test forcing"), false);
-    ChkEnPrecFaro =
-        checkBox(Frame2, "ChkEnPrecFaro", QStringLiteral("enable previous headlight test"), false);
+    ChkEnFogReq = Build::checkBox(Frame2, Control::ChkEnFogReq,
+                                  QStringLiteral("enable FOG test request"), false);
+    ChkEnForzatura = Build::checkBox(Frame2, Control::ChkEnForzatura,
+                                     QStringLiteral("enable good test forcing"), false);
+    ChkEnPrecFaro = Build::checkBox(Frame2, Control::ChkEnPrecFaro,
+                                    QStringLiteral("enable previous headlight test"), false);
     auto *switches = new QHBoxLayout;
     for (QCheckBox *b : {ChkEnFogReq, ChkEnForzatura, ChkEnPrecFaro})
         switches->addWidget(b);
@@ -342,15 +236,20 @@ void FrmOrva::buildPage1(QWidget *page)
     Frame3->setObjectName(QStringLiteral("Frame3"));
     auto *p = new QGridLayout(Frame3);
     p->setVerticalSpacing(2);
-    Text25 = captionBox(Frame3, "Text25", QStringLiteral("Garage Name"));
-    TestoNomeOfficina = textBox(Frame3, "TestoNomeOfficina", QStringLiteral("Garage Name"));
-    ChkPrnHfaroIncl = checkBox(Frame3, "ChkPrnHfaroIncl",
-                               QStringLiteral("Print HEIGHT BEAM and INCLINATION"), true);
-    Text26 = captionBox(Frame3, "Text26", QStringLiteral("Garage address"));
-    TestoIndirizzo1 = textBox(Frame3, "TestoIndirizzo1", QStringLiteral("Garage address 1"));
-    TestoIndirizzo2 = textBox(Frame3, "TestoIndirizzo2", QStringLiteral("Garage address 2"));
-    TestoIndirizzo3 = textBox(Frame3, "TestoIndirizzo3", QStringLiteral("Garage address 3"));
-    TestoIndirizzo4 = textBox(Frame3, "TestoIndirizzo4", QStringLiteral("Garage address 4"));
+    Text25 = Build::captionBox(Frame3, "Text25", QStringLiteral("Garage Name"));
+    TestoNomeOfficina =
+        Build::textBox(Frame3, Control::TestoNomeOfficina, QStringLiteral("Garage Name"));
+    ChkPrnHfaroIncl = Build::checkBox(Frame3, Control::ChkPrnHfaroIncl,
+                                      QStringLiteral("Print HEIGHT BEAM and INCLINATION"), true);
+    Text26 = Build::captionBox(Frame3, "Text26", QStringLiteral("Garage address"));
+    TestoIndirizzo1 =
+        Build::textBox(Frame3, Control::TestoIndirizzo1, QStringLiteral("Garage address 1"));
+    TestoIndirizzo2 =
+        Build::textBox(Frame3, Control::TestoIndirizzo2, QStringLiteral("Garage address 2"));
+    TestoIndirizzo3 =
+        Build::textBox(Frame3, Control::TestoIndirizzo3, QStringLiteral("Garage address 3"));
+    TestoIndirizzo4 =
+        Build::textBox(Frame3, Control::TestoIndirizzo4, QStringLiteral("Garage address 4"));
     p->addWidget(Text25, 0, 0);
     p->addWidget(TestoNomeOfficina, 0, 1);
     p->addWidget(ChkPrnHfaroIncl, 0, 2);
@@ -362,16 +261,18 @@ void FrmOrva::buildPage1(QWidget *page)
     pageLayout->addWidget(Frame3);
 
     auto *bottom = new QHBoxLayout;
-    CmdInvia = button(page, "CmdInvia", QStringLiteral("Send Parameters to Equipment !"),
+    CmdInvia =
+        Build::button(page, Control::CmdInvia, QStringLiteral("Send Parameters to Equipment !"),
                       QStringLiteral("Send Parameters to Equipment"));
     CmdInvia->setEnabled(false);
     CmdInvia->hide();
-    CmdInterrompiParametri = button(page, "CmdInterrompiParametri", QStringLiteral("Abort"),
-                                    QStringLiteral("Abort sending parameters"));
+    CmdInterrompiParametri =
+        Build::button(page, Control::CmdInterrompiParametri, QStringLiteral("Abort"),
+                      QStringLiteral("Abort sending parameters"));
     CmdInterrompiParametri->hide();
-    Text20 = captionBox(page, "Text20", QStringLiteral("Port Com"));
-    ListaCom =
-        comboBox(page, "ListaCom", QStringLiteral("Port Com"), QStringLiteral("Seleziona COM"));
+    Text20 = Build::captionBox(page, "Text20", QStringLiteral("Port Com"));
+    ListaCom = Build::comboBox(page, Control::ListaCom, QStringLiteral("Port Com"),
+                               QStringLiteral("Seleziona COM"));
     bottom->addWidget(CmdInvia);
     bottom->addWidget(CmdInterrompiParametri);
     bottom->addStretch(1);
@@ -384,7 +285,7 @@ void FrmOrva::buildPage2(QWidget *page)
 {
     auto *pageLayout = new QVBoxLayout(page);
     pageLayout->setContentsMargins(6, 2, 6, 4);
-    Label2 = exitHint(page, "Label2");
+    Label2 = Build::exitHint(page, "Label2");
     pageLayout->addWidget(Label2, 0, Qt::AlignRight);
 
     Frame1 = new QGroupBox(
@@ -396,21 +297,23 @@ void FrmOrva::buildPage2(QWidget *page)
     g->setHorizontalSpacing(2);
     g->setContentsMargins(3, 4, 3, 4);
 
-    Text3 = captionBox(Frame1, "Text3", QStringLiteral("Lux Calibrator LOW BEAM"));
-    TestoLuxAnaCampione = textBox(Frame1, "TestoLuxAnaCampione",
-                                  QStringLiteral("Lux Calibrator LOW BEAM"), QStringLiteral("29"));
-    CmdCalibraAna = button(Frame1, "CmdCalibraAna", QStringLiteral("Calibrate Low Beam"),
-                           QStringLiteral("Calibrate Low Beam"));
+    Text3 = Build::captionBox(Frame1, "Text3", QStringLiteral("Lux Calibrator LOW BEAM"));
+    TestoLuxAnaCampione =
+        Build::textBox(Frame1, Control::TestoLuxAnaCampione,
+                       QStringLiteral("Lux Calibrator LOW BEAM"), QStringLiteral("29"));
+    CmdCalibraAna =
+        Build::button(Frame1, Control::CmdCalibraAna, QStringLiteral("Calibrate Low Beam"),
+                      QStringLiteral("Calibrate Low Beam"));
     CmdCalibraAna->setEnabled(false);
-    CmdInterrompiAna = button(Frame1, "CmdInterrompiAna", QStringLiteral("Abort"),
-                              QStringLiteral("Abort Low Beam calibration"));
+    CmdInterrompiAna = Build::button(Frame1, Control::CmdInterrompiAna, QStringLiteral("Abort"),
+                                     QStringLiteral("Abort Low Beam calibration"));
     CmdInterrompiAna->hide();
-    Text2 = captionBox(Frame1, "Text2", QStringLiteral("Bit Cpu LOW BEAM"));
-    TestoBitAnaScheda = displayBox(Frame1, "TestoBitAnaScheda", QStringLiteral("Bit Cpu LOW BEAM"),
-                                   QStringLiteral("0"));
-    Text22 = captionBox(Frame1, "Text22", QStringLiteral("Bit / Lux LoW BEAM"));
-    TestoAnaConv = displayBox(Frame1, "TestoAnaConv", QStringLiteral("Bit / Lux LoW BEAM"),
-                              QStringLiteral("0"));
+    Text2 = Build::captionBox(Frame1, "Text2", QStringLiteral("Bit Cpu LOW BEAM"));
+    TestoBitAnaScheda = Build::displayBox(Frame1, Control::TestoBitAnaScheda,
+                                          QStringLiteral("Bit Cpu LOW BEAM"), QStringLiteral("0"));
+    Text22 = Build::captionBox(Frame1, "Text22", QStringLiteral("Bit / Lux LoW BEAM"));
+    TestoAnaConv = Build::displayBox(Frame1, Control::TestoAnaConv,
+                                     QStringLiteral("Bit / Lux LoW BEAM"), QStringLiteral("0"));
     g->addWidget(Text3, 0, 0);
     g->addWidget(TestoLuxAnaCampione, 0, 1);
     g->addWidget(CmdCalibraAna, 0, 2);
@@ -425,21 +328,23 @@ void FrmOrva::buildPage2(QWidget *page)
     Shape1->setFrameShape(QFrame::VLine);
     g->addWidget(Shape1, 0, 3, 3, 1);
 
-    Text4 = captionBox(Frame1, "Text4", QStringLiteral("Lux Calibrator HIGH BEAM"));
-    TestoLuxAbbCampione = textBox(Frame1, "TestoLuxAbbCampione",
-                                  QStringLiteral("Lux Calibrator HIGH BEAM"), QStringLiteral("77"));
-    CmdCalibraAbb = button(Frame1, "CmdCalibraAbb", QStringLiteral("Calibrate High Beam"),
-                           QStringLiteral("Calibrate High Beam"));
+    Text4 = Build::captionBox(Frame1, "Text4", QStringLiteral("Lux Calibrator HIGH BEAM"));
+    TestoLuxAbbCampione =
+        Build::textBox(Frame1, Control::TestoLuxAbbCampione,
+                       QStringLiteral("Lux Calibrator HIGH BEAM"), QStringLiteral("77"));
+    CmdCalibraAbb =
+        Build::button(Frame1, Control::CmdCalibraAbb, QStringLiteral("Calibrate High Beam"),
+                      QStringLiteral("Calibrate High Beam"));
     CmdCalibraAbb->setEnabled(false);
-    CmdInterrompiAbb = button(Frame1, "CmdInterrompiAbb", QStringLiteral("Abort"),
-                              QStringLiteral("Abort High Beam calibration"));
+    CmdInterrompiAbb = Build::button(Frame1, Control::CmdInterrompiAbb, QStringLiteral("Abort"),
+                                     QStringLiteral("Abort High Beam calibration"));
     CmdInterrompiAbb->hide();
-    Text1 = captionBox(Frame1, "Text1", QStringLiteral("Bit Cpu HIGH BEAM"));
-    TestoBitAbbScheda = displayBox(Frame1, "TestoBitAbbScheda", QStringLiteral("Bit Cpu HIGH BEAM"),
-                                   QStringLiteral("0"));
-    Text23 = captionBox(Frame1, "Text23", QStringLiteral("Bit / Lux HIGH BEAM"));
-    TestoAbbConv = displayBox(Frame1, "TestoAbbConv", QStringLiteral("Bit / Lux HIGH BEAM"),
-                              QStringLiteral("0"));
+    Text1 = Build::captionBox(Frame1, "Text1", QStringLiteral("Bit Cpu HIGH BEAM"));
+    TestoBitAbbScheda = Build::displayBox(Frame1, Control::TestoBitAbbScheda,
+                                          QStringLiteral("Bit Cpu HIGH BEAM"), QStringLiteral("0"));
+    Text23 = Build::captionBox(Frame1, "Text23", QStringLiteral("Bit / Lux HIGH BEAM"));
+    TestoAbbConv = Build::displayBox(Frame1, Control::TestoAbbConv,
+                                     QStringLiteral("Bit / Lux HIGH BEAM"), QStringLiteral("0"));
     g->addWidget(Text4, 0, 4);
     g->addWidget(TestoLuxAbbCampione, 0, 5);
     g->addWidget(CmdCalibraAbb, 0, 6);
@@ -455,11 +360,13 @@ void FrmOrva::buildPage2(QWidget *page)
     TestoOffsetFotodiodi->setObjectName(QStringLiteral("TestoOffsetFotodiodi"));
     TestoOffsetFotodiodi->setEnabled(false);
     TestoOffsetFotodiodi->setAccessibleName(QStringLiteral("Photodiode offsets"));
-    CmdCalFoto = button(page, "CmdCalFoto", QStringLiteral("Calibrate Photodiode ..."),
-                        QStringLiteral("Calibrate Photodiode"));
+    CmdCalFoto =
+        Build::button(page, Control::CmdCalFoto, QStringLiteral("Calibrate Photodiode ..."),
+                      QStringLiteral("Calibrate Photodiode"));
     CmdCalFoto->setEnabled(false);
-    CmdInterrompiFotodiodi = button(page, "CmdInterrompiFotodiodi", QStringLiteral("Abort"),
-                                    QStringLiteral("Abort photodiode calibration"));
+    CmdInterrompiFotodiodi =
+        Build::button(page, Control::CmdInterrompiFotodiodi, QStringLiteral("Abort"),
+                      QStringLiteral("Abort photodiode calibration"));
     CmdInterrompiFotodiodi->hide();
     lower->addWidget(TestoOffsetFotodiodi, 0, 0, 2, 1);
     lower->addWidget(CmdCalFoto, 0, 1, Qt::AlignTop);
@@ -522,108 +429,68 @@ void FrmOrva::connectHandlers()
         if (index >= 0)
             choosePort();
     });
-    connect(ListaProtocollo, &QComboBox::currentIndexChanged, this,
-            [this] { onListChanged(QStringLiteral("ListaProtocollo")); });
-    connect(ListaMisura, &QComboBox::currentIndexChanged, this,
-            [this] { onListChanged(QStringLiteral("ListaMisura")); });
-    connect(ListaLingua, &QComboBox::currentIndexChanged, this,
-            [this] { onListChanged(QStringLiteral("ListaLingua")); });
-
     connect(CmdInvia, &QPushButton::clicked, this, [this] {
         m_lastBackup.clear();
-        runTransfer([this] { SendParameters(m_ctx); });
+        runTransfer([this] { return m_tester->send(); });
         if (!m_lastBackup.isEmpty() && status().isEmpty())
-            setStatus(QStringLiteral("Previous values saved in %1")
-                          .arg(QDir::toNativeSeparators(m_lastBackup)));
+            m_statusArea->setText(QStringLiteral("Previous values saved in %1")
+                                      .arg(QDir::toNativeSeparators(m_lastBackup)));
     });
     connect(CmdCalibraAna, &QPushButton::clicked, this,
-            [this] { runTransfer([this] { LuxCalibration(m_ctx, Beam::Low); }); });
+            [this] { runTransfer([this] { return m_tester->calibrate(Beam::Low); }); });
     connect(CmdCalibraAbb, &QPushButton::clicked, this,
-            [this] { runTransfer([this] { LuxCalibration(m_ctx, Beam::High); }); });
+            [this] { runTransfer([this] { return m_tester->calibrate(Beam::High); }); });
     connect(CmdCalFoto, &QPushButton::clicked, this,
-            [this] { runTransfer([this] { PhotodiodeCalibration(m_ctx); }); });
+            [this] { runTransfer([this] { return m_tester->calibratePhotodiode(); }); });
     for (QPushButton *abort :
          {CmdInterrompiParametri, CmdInterrompiAna, CmdInterrompiAbb, CmdInterrompiFotodiodi}) {
         connect(abort, &QPushButton::clicked, this, [this, abort] {
-            m_abortFlag.set();
+            m_tester->abortFlag().set();
             abort->hide();
         });
     }
-
-    for (QLineEdit *field :
-         {TestoMarca, TestoModello, TestoNumOmologa, TestoNumSerie, TestoVersioneMctc,
-          TestoIndirizzoApp, TestoGiornoScadenza, TestoMeseScadenza, TestoAnnoScadenza,
-          TestoNomeOfficina, TestoIndirizzo1, TestoIndirizzo2, TestoIndirizzo3, TestoIndirizzo4,
-          TestoLuxAnaCampione, TestoLuxAbbCampione})
-        field->installEventFilter(this);
+    m_focusRules = new FieldFocusRules(this);
+    for (const Control c : Controls::all())
+        if (Controls::selectsOnFocus(c))
+            m_focusRules->watch(qobject_cast<QLineEdit *>(m_form->widget(c)));
 }
 
-template <typename Operation> void FrmOrva::runTransfer(Operation operation)
+void FrmOrva::runTransfer(const std::function<Outcome()> &operation)
 {
-    commitFocusedField();
+    // A checked field that has the focus is checked before the action sees it.
+    if (auto *field = qobject_cast<QLineEdit *>(QApplication::focusWidget()))
+        FieldFocusRules::applyCheck(field);
     try {
-        operation();
+        present(operation());
     } catch (const ProgramClosing &) {
         // The window is closing: nothing more to do.
-    } catch (const OrvaError &e) {
-        // Unexpected trouble with the port or a file: say so and give the
-        // window back rather than ending the program under the user.
-        for (QPushButton *abort :
-             {CmdInterrompiParametri, CmdInterrompiAna, CmdInterrompiAbb, CmdInterrompiFotodiodi})
-            abort->hide();
-        for (QPushButton *b : {CmdCalibraAna, CmdCalibraAbb, CmdCalFoto})
-            b->show();
-        m_abortFlag.clear();
-        setStatus(QString());
-        critical(
-            QStringLiteral("ORVA connection ..."),
-            QStringLiteral("Error n°%1\r\nDescription : %2").arg(e.number()).arg(e.description()));
-        applyAccessLevel();
     }
 }
 
-bool FrmOrva::eventFilter(QObject *watched, QEvent *event)
+void FrmOrva::present(const Outcome &outcome)
 {
-    auto *field = qobject_cast<QLineEdit *>(watched);
-    if (field && event->type() == QEvent::FocusIn) {
-        // Select the whole width so typing replaces the padding; after a
-        // mouse click, once the click has placed the cursor.
-        const auto select = [field] {
-            field->setSelection(0, std::min<int>(field->maxLength(), int(field->text().size())));
-        };
-        select();
-        if (static_cast<QFocusEvent *>(event)->reason() == Qt::MouseFocusReason)
-            QTimer::singleShot(0, field, select);
-    } else if (field && event->type() == QEvent::FocusOut) {
-        applyFieldCheck(field);
+    if (outcome.kind == Outcome::Kind::Fatal) {
+        m_prompts->critical(this, outcome.title, outcome.text);
+        endProgram(1);
+        return;
     }
-    return QMainWindow::eventFilter(watched, event);
-}
-
-void FrmOrva::commitFocusedField()
-{
-    auto *field = qobject_cast<QLineEdit *>(QApplication::focusWidget());
-    if (field && FieldRules::isChecked(field->objectName()))
-        applyFieldCheck(field);
-}
-
-void FrmOrva::applyFieldCheck(QLineEdit *field)
-{
-    const QString checked = FieldRules::checked(field->objectName(), field->text());
-    if (checked != field->text())
-        field->setText(checked);
-}
-
-void FrmOrva::onListChanged(const QString &list)
-{
-    ListRules::listChanged(*this, m_session.parametersLoaded, list);
+    if (outcome.hasMessage()) {
+        if (outcome.critical)
+            m_prompts->critical(this, outcome.title, outcome.text);
+        else
+            m_prompts->warning(this, outcome.title, outcome.text);
+    }
+    if (!outcome.notSent.isEmpty())
+        m_prompts->warning(this, QStringLiteral("ORVA connection ..."),
+                           QStringLiteral("These lines of the parameter file were not sent:\r\n%1")
+                               .arg(outcome.notSent.join(QStringLiteral("\r\n"))));
 }
 
 void FrmOrva::onPasswordOk()
 {
     const AccessLevel level = Access::levelFor(m_password->password());
     setWindowTitle(windowTitle() + Access::captionSuffix(level));
-    applyAccessLevel();
+    Interlock::applyAccessLevel(*m_form, level);
 }
 
 void FrmOrva::startUp()
@@ -634,270 +501,74 @@ void FrmOrva::startUp()
                                          .arg(v.majorVersion())
                                          .arg(v.minorVersion())
                                          .arg(v.microVersion()));
-        m_session.parameterFilePath = m_session.defaultFile();
-        m_abortFlag.clear();
-        m_session.parametersLoaded = false;
-        ResetParameterFields(*this);
-        ListaTipoFaro->addItems(Catalogue::lampTypes());
-        ListaTipoFaro->setCurrentIndex(0);
+        m_tester->prepare();
         scanPorts();
-        if (ListaCom->count() == 0)
-            throw OrvaError(ErrorNumber::InvalidPropertyValue,
-                            QStringLiteral("Invalid property value: no serial port can be used. "
-                                           "Plug in the tester's serial adapter and check that no "
-                                           "other program holds it; on Linux, join the dialout "
-                                           "group (sudo usermod -aG dialout $USER) and log in "
-                                           "again. Then start the program again."));
-        ListaCom->setCurrentIndex(0); // the port choice opens it
-        TestoData->setText(
-            Frames::dateTimeText(QDateTime::currentDateTime(), Frames::systemDateSeparator()));
-        show();
-        QMainWindow::setEnabled(false);
-        if (!m_password->waitForConfirmation())
+        if (ListaCom->count() == 0) {
+            present(Outcome::fatal(OrvaError(
+                ErrorNumber::InvalidPropertyValue,
+                QStringLiteral("Invalid property value: no serial port can be used. Plug in the "
+                               "tester's serial adapter and check that no other program holds "
+                               "it; on Linux, join the dialout group (sudo usermod -aG dialout "
+                               "$USER) and log in again. Then start the program again."))));
             return;
-        QMainWindow::setEnabled(true);
+        }
+        ListaCom->setCurrentIndex(0); // the port choice opens it
+        TestoData->setText(ValueCodec::dateTimeText(QDateTime::currentDateTime(),
+                                                    ValueCodec::systemDateSeparator()));
+        show();
+        // Visible, but no input until a password is confirmed.
+        SSTab1->setEnabled(false);
+        if (!m_password->waitForConfirmation())
+            return endProgram(0);
+        SSTab1->setEnabled(true);
         activateWindow();
-        LoadParameters(m_ctx);
+        present(m_tester->load());
     } catch (const ProgramClosing &) {
         // Closed while starting: the end steps have run.
-    } catch (const OrvaError &e) {
-        try {
-            reportFatal(*this, e);
-        } catch (const ProgramClosing &) {
-        }
     }
 }
 
 void FrmOrva::scanPorts()
 {
-    {
-        const QSignalBlocker blocker(ListaCom);
-        for (int n = 1; n <= PortCatalogue::MaxPorts; ++n) {
-            ListaCom->addItem(PortCatalogue::entryText(n));
-            ListaCom->setItemData(ListaCom->count() - 1, m_ports.tooltip(n), Qt::ToolTipRole);
-            try {
-                m_link.open(m_ports.device(n));
-                m_link.close();
-            } catch (const OrvaError &e) {
-                if (e.number() != ErrorNumber::InvalidPortNumber &&
-                    e.number() != ErrorNumber::PortAlreadyOpen &&
-                    e.number() != ErrorNumber::DeviceNotOpen)
-                    throw;
-                ListaCom->removeItem(ListaCom->count() - 1);
-                m_link.close();
-            }
-        }
-        // Adding to an empty list selects its first entry silently; clear that
-        // so selecting it fires the port choice.
-        ListaCom->setCurrentIndex(-1);
+    const QSignalBlocker blocker(ListaCom);
+    for (const int n : m_tester->usablePorts()) {
+        ListaCom->addItem(PortCatalogue::entryText(n));
+        ListaCom->setItemData(ListaCom->count() - 1, m_tester->ports().tooltip(n), Qt::ToolTipRole);
     }
+    // Adding to an empty list selects its first entry silently; clear that
+    // so selecting it fires the port choice.
+    ListaCom->setCurrentIndex(-1);
 }
 
 void FrmOrva::choosePort()
 {
-    m_link.close();
-    const int number = PortCatalogue::numberOf(ListaCom->currentText());
-    try {
-        m_link.open(m_ports.device(number));
-    } catch (const OrvaError &e) {
-        warning(QStringLiteral("ORVA connection ..."),
-                QStringLiteral("%1\r\nChoose another port in \"Port Com\".").arg(e.description()));
-    }
+    const Result<> opened = m_tester->openPort(PortCatalogue::numberOf(ListaCom->currentText()));
+    if (!opened)
+        m_prompts->warning(this, QStringLiteral("ORVA connection ..."),
+                           QStringLiteral("%1\r\nChoose another port in \"Port Com\".")
+                               .arg(opened.error().description()));
 }
 
 void FrmOrva::closeEvent(QCloseEvent *event)
 {
     // Closes the port and ends any wait; the running operation unwinds.
-    const bool wasEnding = m_ending;
-    m_ending = true;
-    m_link.shutdown();
-    if (m_password->isVisible())
-        m_password->close(); // ends its wait too
     event->accept();
-    if (!wasEnding)
-        emit programEnded(0);
+    endProgram(0);
 }
 
-void FrmOrva::parametersLoaded()
+void FrmOrva::endProgram(int status)
 {
-    m_lastRead = ParameterDocument::fromForm(*this, m_session);
-}
-
-void FrmOrva::aboutToWrite()
-{
-    if (!m_lastRead.isEmpty())
-        m_lastBackup = Backup::save(m_lastRead);
-}
-
-void FrmOrva::endProgram()
-{
+    if (m_ending)
+        return;
     m_ending = true;
-    m_link.shutdown();
-    emit programEnded(1);
-}
-
-QWidget *FrmOrva::control(const QString &name) const
-{
-    return findChild<QWidget *>(name);
-}
-
-QString FrmOrva::text(const QString &name) const
-{
-    QWidget *w = control(name);
-    if (auto *edit = qobject_cast<QLineEdit *>(w))
-        return edit->text();
-    if (auto *plain = qobject_cast<QPlainTextEdit *>(w))
-        return plain->toPlainText().replace(u'\n', QStringLiteral("\r\n"));
-    if (auto *combo = qobject_cast<QComboBox *>(w))
-        return combo->currentText();
-    return {};
-}
-
-void FrmOrva::setText(const QString &name, const QString &value)
-{
-    QWidget *w = control(name);
-    if (auto *edit = qobject_cast<QLineEdit *>(w)) {
-        edit->setText(value);
-        edit->setCursorPosition(0); // a field too narrow shows its beginning
-    } else if (auto *plain = qobject_cast<QPlainTextEdit *>(w))
-        plain->setPlainText(QString(value).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-}
-
-int FrmOrva::maxLength(const QString &name) const
-{
-    auto *edit = qobject_cast<QLineEdit *>(control(name));
-    return edit ? edit->maxLength() : 0;
-}
-
-QStringList FrmOrva::items(const QString &list) const
-{
-    QStringList out;
-    if (auto *combo = qobject_cast<QComboBox *>(control(list)))
-        for (int i = 0; i < combo->count(); ++i)
-            out.append(combo->itemText(i));
-    return out;
-}
-
-void FrmOrva::setItems(const QString &list, const QStringList &values)
-{
-    if (auto *combo = qobject_cast<QComboBox *>(control(list))) {
-        combo->clear();
-        combo->addItems(values);
-    }
-}
-
-int FrmOrva::currentIndex(const QString &list) const
-{
-    auto *combo = qobject_cast<QComboBox *>(control(list));
-    return combo ? combo->currentIndex() : -1;
-}
-
-void FrmOrva::setCurrentIndex(const QString &list, int index)
-{
-    if (auto *combo = qobject_cast<QComboBox *>(control(list)))
-        combo->setCurrentIndex(index);
-}
-
-bool FrmOrva::isChecked(const QString &box) const
-{
-    auto *check = qobject_cast<QCheckBox *>(control(box));
-    return check && check->isChecked();
-}
-
-void FrmOrva::setChecked(const QString &box, bool checked)
-{
-    if (auto *check = qobject_cast<QCheckBox *>(control(box)))
-        check->setChecked(checked);
-}
-
-void FrmOrva::setShown(const QString &name, bool shown)
-{
-    if (QWidget *w = control(name))
-        w->setVisible(shown);
-}
-
-void FrmOrva::setEnabled(const QString &name, bool enabled)
-{
-    if (QWidget *w = control(name))
-        w->setEnabled(enabled);
-}
-
-void FrmOrva::setStatus(const QString &value)
-{
-    if (value == m_statusText->text())
-        return;
-    m_statusText->setText(value);
-    emit statusChanged(value);
-}
-
-void FrmOrva::setProgress(qint64 done, qint64 total)
-{
-    emit progressChanged(done, total);
-    if (total <= 0) {
-        m_progress->hide();
-        m_timeLeft->hide();
-        return;
-    }
-    if (done == 0 || !m_progressClock.isValid())
-        m_progressClock.start();
-    m_progress->setRange(0, int(total));
-    m_progress->setValue(int(done));
-    m_progress->show();
-    // Time left from the pace so far; the line's speed is steady.
-    if (done > 0 && m_progressClock.elapsed() > 500) {
-        const qint64 left = m_progressClock.elapsed() * (total - done) / done / 1000;
-        m_timeLeft->setText(QStringLiteral("about %1 s left").arg(left + 1));
-        m_timeLeft->show();
-    } else {
-        m_timeLeft->hide();
-    }
+    m_tester->serial().shutdown();
+    if (m_password->isVisible())
+        m_password->reject(); // ends its wait too
+    hide();
+    emit programEnded(status);
 }
 
 QString FrmOrva::status() const
 {
-    return m_statusText->text();
-}
-
-void FrmOrva::setOpen(const QString &name, bool open)
-{
-    QWidget *w = control(name);
-    if (auto *combo = qobject_cast<LockableComboBox *>(w))
-        combo->setLocked(!open);
-    else if (auto *edit = qobject_cast<QLineEdit *>(w))
-        edit->setReadOnly(!open);
-    else if (w)
-        w->setEnabled(open);
-}
-
-void FrmOrva::lockAllControls()
-{
-    for (const auto &step : ControlTable::lockSteps())
-        setOpen(step.control, false);
-}
-
-void FrmOrva::applyAccessLevel()
-{
-    const AccessLevel level = Access::levelFor(m_password->password());
-    for (const auto &step : ControlTable::levelSteps(level))
-        setOpen(step.control, step.action == ControlTable::Action::Open);
-}
-
-void FrmOrva::beep()
-{
-    m_prompts->beep();
-}
-
-bool FrmOrva::confirm(const QString &title, const QString &value)
-{
-    return m_prompts->confirm(this, title, value);
-}
-
-void FrmOrva::critical(const QString &title, const QString &value)
-{
-    m_prompts->critical(this, title, value);
-}
-
-void FrmOrva::warning(const QString &title, const QString &value)
-{
-    m_prompts->warning(this, title, value);
+    return m_statusArea->text();
 }

@@ -1,33 +1,28 @@
 #pragma once
 
-#include "link/AbortFlag.h"
-#include "link/Equipment.h"
-#include "link/PortCatalogue.h"
-#include "link/SerialLink.h"
-#include "ops/OrvaForm.h"
-#include "ops/Session.h"
+#include "ops/TesterSession.h"
 
-#include <QElapsedTimer>
-#include <QJsonObject>
 #include <QMainWindow>
 #include <QStringList>
 
 #include <memory>
 
+class FieldFocusRules;
 class FrmPassword;
 class LockableComboBox;
-class OrvaError;
 class QCheckBox;
 class QFrame;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
-class QProgressBar;
 class QPushButton;
 class QStatusBar;
 class QTabWidget;
+class StatusArea;
 class UserPrompts;
+class WindowForm;
+struct Outcome;
 
 struct FrmOrvaOptions
 {
@@ -38,8 +33,9 @@ struct FrmOrvaOptions
 };
 
 // The main window: every parameter field, the calibration controls, the
-// serial port and the status line. Implements OrvaForm for the operations.
-class FrmOrva : public QMainWindow, public OrvaForm
+// serial port and the status line, laid out; the operations run on it
+// through its form adapter.
+class FrmOrva : public QMainWindow
 {
     Q_OBJECT
 public:
@@ -50,38 +46,13 @@ public:
     // The start-up steps: state, lists, ports, password, then the load.
     void startUp();
 
-    Session &session() { return m_session; }
-    SerialLink &link() { return m_link; }
-    Equipment &equipment() { return m_equipment; }
-    AbortFlag &abortFlag() { return m_abortFlag; }
+    TesterSession &tester() { return *m_tester; }
+    Session &session() { return m_tester->state(); }
+    SerialLink &link() { return m_tester->serial(); }
+    AbortFlag &abortFlag() { return m_tester->abortFlag(); }
+    WindowForm &form() { return *m_form; }
     FrmPassword *password() const { return m_password; }
-
-    // OrvaForm
-    QString text(const QString &control) const override;
-    void setText(const QString &control, const QString &text) override;
-    int maxLength(const QString &control) const override;
-    QStringList items(const QString &list) const override;
-    void setItems(const QString &list, const QStringList &items) override;
-    int currentIndex(const QString &list) const override;
-    void setCurrentIndex(const QString &list, int index) override;
-    bool isChecked(const QString &box) const override;
-    void setChecked(const QString &box, bool checked) override;
-    void setShown(const QString &control, bool shown) override;
-    void setEnabled(const QString &control, bool enabled) override;
-    void setStatus(const QString &text) override;
-    void setProgress(qint64 done, qint64 total) override;
     QString status() const;
-    void lockAllControls() override;
-    void LockAllControls() { lockAllControls(); }
-    void applyAccessLevel() override;
-    void ApplyAccessLevel() { applyAccessLevel(); }
-    void beep() override;
-    bool confirm(const QString &title, const QString &text) override;
-    void critical(const QString &title, const QString &text) override;
-    void warning(const QString &title, const QString &text) override;
-    void endProgram() override;
-    void parametersLoaded() override;
-    void aboutToWrite() override;
     // Where the values read before the last write were saved; empty if none.
     QString lastBackup() const { return m_lastBackup; }
 
@@ -124,7 +95,6 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void buildPage1(QWidget *page);
@@ -135,35 +105,20 @@ private:
     void scanPorts();
     void choosePort();
     void onPasswordOk();
-    void onListChanged(const QString &list);
-    void commitFocusedField();
-    // Replaces a rejected entry of a checked field; other fields pass as typed.
-    void applyFieldCheck(QLineEdit *field);
-    // Runs a button's operation; an error it did not handle is reported and
-    // leaves the window usable.
-    template <typename Operation> void runTransfer(Operation operation);
-    void reportStartUpError(const OrvaError &error);
-
-    QWidget *control(const QString &name) const;
-    void setOpen(const QString &control, bool open);
+    // Runs a button's operation with the focused field checked first, and
+    // tells the user how it ended.
+    void runTransfer(const std::function<Outcome()> &operation);
+    void present(const Outcome &outcome);
+    void endProgram(int status);
 
     FrmOrvaOptions m_options;
     std::unique_ptr<UserPrompts> m_ownPrompts;
     UserPrompts *m_prompts;
-    PortCatalogue m_ports;
-    SerialLink m_link;
-    AbortFlag m_abortFlag;
-    Session m_session;
-    Equipment m_equipment;
-    OpContext m_ctx;
-    std::unique_ptr<FrmPassword> m_passwordDialog;
+    StatusArea *m_statusArea = nullptr;
+    FieldFocusRules *m_focusRules = nullptr;
+    WindowForm *m_form = nullptr;
+    std::unique_ptr<TesterSession> m_tester;
     FrmPassword *m_password = nullptr;
-    QLabel *m_statusText = nullptr;
-    QProgressBar *m_progress = nullptr;
-    QLabel *m_timeLeft = nullptr;
-    QElapsedTimer m_progressClock;
-    QString m_baseCaption;
-    QJsonObject m_lastRead;
     QString m_lastBackup;
     bool m_ending = false;
 };

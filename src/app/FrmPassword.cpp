@@ -1,7 +1,5 @@
 #include "FrmPassword.h"
 
-#include <QCloseEvent>
-#include <QEventLoop>
 #include <QFont>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,7 +13,7 @@ FrmPassword::FrmPassword(QWidget *parent)
     setObjectName(QStringLiteral("FrmPassword"));
     setWindowTitle(QStringLiteral("Enable Setting General Equipment Parameters"));
     setFixedSize(378, 107);
-    setModal(false);
+    setModal(true);
 
     lblTipText = new QLabel(QStringLiteral("Enter password :"), this);
     lblTipText->setObjectName(QStringLiteral("lblTipText"));
@@ -47,7 +45,7 @@ FrmPassword::FrmPassword(QWidget *parent)
 
     connect(CmdOk, &QPushButton::clicked, this, [this] {
         emit okPressed();
-        PasswordConfirmed = true;
+        accept();
     });
 }
 
@@ -58,34 +56,6 @@ QString FrmPassword::password() const
 
 bool FrmPassword::waitForConfirmation()
 {
-    PasswordConfirmed = false;
-    show();
-    raise();
-    activateWindow();
     TestoPassword->setFocus();
-    QEventLoop loop;
-    connect(CmdOk, &QPushButton::clicked, &loop, &QEventLoop::quit, Qt::QueuedConnection);
-    connect(this, &FrmPassword::abandoned, &loop, &QEventLoop::quit);
-    while (!PasswordConfirmed && !m_closed) {
-        if (loop.exec() == -1)
-            return false; // the application is quitting
-    }
-    if (PasswordConfirmed)
-        hide();
-    return PasswordConfirmed;
-}
-
-void FrmPassword::closeEvent(QCloseEvent *event)
-{
-    if (!PasswordConfirmed) {
-        m_closed = true;
-        emit abandoned();
-    }
-    event->accept();
-}
-
-void FrmPassword::reject()
-{
-    // Escape closes the dialog like its frame does.
-    close();
+    return exec() == QDialog::Accepted;
 }

@@ -6,13 +6,15 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-// Asks once for the password that decides the access level. The text stays
-// in TestoPassword for the whole run: the level is derived from it each time.
+// Asks once for the password that decides the access level. A modal child of
+// the main window, so it stays in front of it and has no task-bar entry of
+// its own. The text stays in TestoPassword for the whole run: the level is
+// derived from it each time.
 class FrmPassword : public QDialog
 {
     Q_OBJECT
 public:
-    explicit FrmPassword(QWidget *parent = nullptr);
+    explicit FrmPassword(QWidget *parent);
 
     QString password() const;
 
@@ -27,14 +29,4 @@ public:
 signals:
     // OK pressed: the main window applies the level before the hand-over.
     void okPressed();
-    // Closed by its frame or Escape before OK: the program ends.
-    void abandoned();
-
-protected:
-    void closeEvent(QCloseEvent *event) override;
-    void reject() override;
-
-private:
-    bool PasswordConfirmed = false;
-    bool m_closed = false;
 };

@@ -1,5 +1,6 @@
-#include "CliRunner.h"
+#include "CliCommands.h"
 #include "PasswordInput.h"
+#include "access/AccessLevel.h"
 #include "link/SerialTrace.h"
 
 #include <QCommandLineParser>
@@ -86,7 +87,7 @@ int main(int argc, char *argv[])
     if (args.size() != 1)
         return usage(QStringLiteral("name one command"));
     if (command == QLatin1String("ports"))
-        return CliRunner::listPorts();
+        return CliCommands::listPorts();
     if (command != QLatin1String("read") && command != QLatin1String("write") &&
         command != QLatin1String("calibrate"))
         return usage(QStringLiteral("unknown command %1").arg(command));
@@ -97,7 +98,7 @@ int main(int argc, char *argv[])
     if (!ok || seconds < 1)
         return usage(QStringLiteral("--timeout takes a whole number of seconds"));
 
-    CliRunner runner(QCoreApplication::applicationDirPath(), seconds, ::isatty(STDERR_FILENO));
+    CliCommands runner(QCoreApplication::applicationDirPath(), seconds, ::isatty(STDERR_FILENO));
     SerialTrace serialTrace(runner.link());
     QString traceError;
     if (parser.isSet(trace) && !serialTrace.open(parser.value(trace), &traceError))

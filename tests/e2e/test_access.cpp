@@ -1,6 +1,6 @@
 #include "FrmPassword.h"
 #include "Harness.h"
-#include "access/ControlTable.h"
+#include "WindowForm.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -14,18 +14,9 @@ namespace {
 QStringList openControls(FrmOrva &w)
 {
     QStringList open;
-    for (const auto &step : ControlTable::lockSteps()) {
-        QWidget *c = w.findChild<QWidget *>(step.control);
-        bool isOpen = false;
-        if (auto *combo = qobject_cast<LockableComboBox *>(c))
-            isOpen = !combo->isLocked();
-        else if (auto *edit = qobject_cast<QLineEdit *>(c))
-            isOpen = !edit->isReadOnly();
-        else
-            isOpen = c->isEnabled();
-        if (isOpen)
-            open.append(step.control);
-    }
+    for (const Control c : Controls::all())
+        if (Controls::info(c).interlocked && w.form().isOpen(c))
+            open.append(Controls::name(c));
     return open;
 }
 

@@ -94,7 +94,7 @@ void TestCli::readMatchesTheWindow()
     Cli cli;
     Harness h;
     QVERIFY(h.start(QStringLiteral("52917"), 20000, {cli.sim.devicePath()}));
-    const QJsonObject shown = ParameterDocument::fromForm(*h.window, h.window->session());
+    const QJsonObject shown = h.window->tester().document();
     h.window->close(); // frees the port
 
     const CliResult r = cli.run({QStringLiteral("read")});

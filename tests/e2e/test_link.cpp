@@ -1,10 +1,14 @@
+// The tester's commands over a real pseudo-terminal: frames, time limits,
+// Abort, and what the link accepts as a reply.
 #include "MemoryImage.h"
 #include "TesterSimulator.h"
+#include "form/FormValues.h"
 #include "link/AbortFlag.h"
-#include "link/Equipment.h"
 #include "link/LinkWait.h"
-#include "link/OrvaError.h"
 #include "link/SerialLink.h"
+#include "link/TesterLink.h"
+#include "ops/Session.h"
+#include "ops/Tester.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -23,20 +27,23 @@ QString def(const QString &address, int length, const QString &key)
 struct Line
 {
     TesterSimulator sim;
-    SerialLink link;
+    SerialLink serial;
     AbortFlag abort;
-    QString status;
+    TesterLink link{serial, abort};
+    FormValues form;
+    Session session;
+    Tester tester{link, form, session};
     QTemporaryDir dir;
-    Equipment eq{link, abort, [this](const QString &s) { status = s; },
-                 [this] { return dir.filePath(QStringLiteral("test.ini")); }};
 
     explicit Line(const QStringList &lines = {})
     {
         sim.start();
-        link.open(sim.devicePath());
-        QFile f(dir.filePath(QStringLiteral("test.ini")));
+        (void)serial.open(sim.devicePath());
+        session.parameterFilePath = dir.filePath(QStringLiteral("test.ini"));
+        QFile f(session.parameterFilePath);
         f.open(QIODevice::WriteOnly);
         f.write(lines.join(QStringLiteral("\r\n")).toLatin1() + "\r\n");
+        form.setStatus(QStringLiteral("unchanged"));
     }
     QByteArray writtenBytes() const
     {
@@ -46,67 +53,116 @@ struct Line
         return out;
     }
     void later(int ms, std::function<void()> action) { QTimer::singleShot(ms, &sim, action); }
+    // Waits, with a deadline, until the link has seen `count` bytes come in.
+    bool receivedAtLeast(qsizetype count, int ms = 3000)
+    {
+        QElapsedTimer t;
+        t.start();
+        while (received < count && t.elapsed() < ms)
+            LinkWait::idle(serial, nullptr, 20);
+        return received >= count;
+    }
+    qsizetype received = 0;
+    QMetaObject::Connection counter = QObject::connect(
+        &serial, &SerialLink::bytesReceived, [this](const QByteArray &b) { received += b.size(); });
 };
 
-const QByteArray Ack(1, 0x06);
 const QString Waiting =
     QStringLiteral("Wait connection to Equipment ! Reset with power supply ...");
+const QString K = QStringLiteral("parame_marcaa");
+
+template <typename F> LinkStatus lostStatus(F &&f)
+{
+    try {
+        f();
+    } catch (const TesterLost &lost) {
+        return lost.status;
+    }
+    return LinkStatus::Ok;
+}
 
 } // namespace
+
+Q_DECLARE_METATYPE(WriteMode)
 
 class TestLink : public QObject
 {
     Q_OBJECT
 private slots:
+    void portSettings();
+    void connectionCheck_data();
     void connectionCheck();
-    void acknowledgeWithAStrayByteIsNone();
-    void lateReplySpoilsTheNextCheck();
+    void lateAcknowledgeIsNotTaken();
     void abortEndsTheConnectionWait();
     void closedPortSendsNothingAndDoesNotSpin();
-    void silentTesterEndsEveryWaitWithNoReply();
+    void silentTesterEndsEveryWaitAtItsLimit();
     void readParameter_data();
     void readParameter();
-    void readParameterStrayByteIsAppended();
     void writeParameter_data();
     void writeParameter();
-    void unusableValuesAreReported_data();
-    void unusableValuesAreReported();
+    void unusableValuesAreCollected();
     void abortDuringAnAcknowledgeWait();
-    void acknowledgeWithAnotherByteIsNotTaken();
+    void extraBytesLoseStep_data();
+    void extraBytesLoseStep();
+    void bytesLeftBeforeOpeningAreDropped();
     void clockFrame();
     void photodiode();
-    void abortDuringPhotodiodeLeavesTheRestWaiting();
+    void abortDuringPhotodiodeNeedsACheck();
     void lostPortIsReported();
 };
 
+void TestLink::portSettings()
+{
+    Line l;
+    QVERIFY(l.serial.isOpen());
+    QCOMPARE(l.serial.baudRate(), QSerialPort::Baud2400);
+    QCOMPARE(l.serial.dataBits(), QSerialPort::Data8);
+    QCOMPARE(l.serial.parity(), QSerialPort::NoParity);
+    QCOMPARE(l.serial.stopBits(), QSerialPort::OneStop);
+    QCOMPARE(l.serial.flowControl(), QSerialPort::NoFlowControl);
+}
+
+void TestLink::connectionCheck_data()
+{
+    QTest::addColumn<QByteArray>("stray");    // before the acknowledge, in the same reply
+    QTest::addColumn<QByteArray>("trailing"); // after it
+    QTest::addColumn<bool>("acknowledged");
+    QTest::newRow("clean") << QByteArray() << QByteArray() << true;
+    QTest::newRow("a byte before") << QByteArray("U") << QByteArray() << false;
+    QTest::newRow("a byte after") << QByteArray() << QByteArray("Z") << false;
+}
+
 void TestLink::connectionCheck()
 {
+    QFETCH(QByteArray, stray);
+    QFETCH(QByteArray, trailing);
+    QFETCH(bool, acknowledged);
     Line l;
-    QCOMPARE(l.eq.checkConnection(), Ack);
-    QCOMPARE(l.status, QString());
+    for (const char c : stray)
+        l.sim.injectStrayByte(c);
+    for (const char c : trailing)
+        l.sim.appendToNextReply(c);
+    // The final check of a load asks for a quiet line after the acknowledge.
+    const bool ok = l.link.checkConnection(TesterLink::Tail::Quiet) == LinkStatus::Ok;
+    QCOMPARE(ok, acknowledged);
     QCOMPARE(l.sim.frames(), QList<QByteArray>{QByteArray(1, 0x01)});
+    // Whatever went wrong, the next check finds the tester in step again.
+    QVERIFY(l.tester.checkConnection());
+    QCOMPARE(l.form.status(), QString());
 }
 
-void TestLink::acknowledgeWithAStrayByteIsNone()
+void TestLink::lateAcknowledgeIsNotTaken()
 {
-    Line l;
-    l.sim.injectStrayByte();
-    QCOMPARE(l.eq.checkConnection(), QByteArray());
-    QCOMPARE(l.status, Waiting);
-    QCOMPARE(l.eq.checkConnection(), Ack);
-}
-
-void TestLink::lateReplySpoilsTheNextCheck()
-{
-    Line l;
-    l.sim.setReplyDelayMs(1150);
-    QCOMPARE(l.eq.checkConnection(), QByteArray());
-    l.sim.setReplyDelayMs(0);
-    LinkWait::idle(l.link, nullptr, 300); // the late reply lands meanwhile
-    QCOMPARE(l.link.waiting(), 1);
-    QCOMPARE(l.eq.checkConnection(), QByteArray());
-    QCOMPARE(l.link.waiting(), 0);
-    QCOMPARE(l.eq.checkConnection(), Ack);
+    Line l({"x " + def("0000", 4, QStringLiteral("parame_verorv"))});
+    l.sim.delayNextCheckAnswer(1500);
+    QVERIFY(!l.tester.checkConnection());
+    QCOMPARE(l.form.status(), Waiting);
+    // The late acknowledge lands while the next check waits for a quiet line;
+    // that check is answered by its own acknowledge, and the read after it
+    // gets the version, not a stray 06h.
+    QVERIFY(l.tester.checkConnection());
+    QCOMPARE(*l.tester.readParameter(QStringLiteral("parame_verorv")), QByteArray("1.00"));
+    QVERIFY(l.serial.step().inStep());
 }
 
 void TestLink::abortEndsTheConnectionWait()
@@ -116,35 +172,41 @@ void TestLink::abortEndsTheConnectionWait()
     l.later(100, [&] { l.abort.set(); });
     QElapsedTimer t;
     t.start();
-    QCOMPARE(l.eq.checkConnection(), QByteArray());
-    QVERIFY(t.elapsed() < 600);
+    QCOMPARE(l.link.checkConnection(), LinkStatus::Aborted);
+    QVERIFY(t.elapsed() < 900);
     QVERIFY(l.abort.isSet()); // the check leaves the flag to its caller
 }
 
 void TestLink::closedPortSendsNothingAndDoesNotSpin()
 {
     Line l;
-    l.link.close();
+    l.serial.close();
     QElapsedTimer t;
     t.start();
-    QCOMPARE(l.eq.checkConnection(), QByteArray());
+    QVERIFY(!l.tester.checkConnection());
     QVERIFY(t.elapsed() >= 900);
-    QCOMPARE(l.status, Waiting);
+    QCOMPARE(l.form.status(), Waiting);
     QVERIFY(l.sim.frames().isEmpty());
 }
 
-void TestLink::silentTesterEndsEveryWaitWithNoReply()
+void TestLink::silentTesterEndsEveryWaitAtItsLimit()
 {
-    Line l({"x " + def("0040", 2, "parame_marcaa")});
+    Line l;
     l.sim.setPowered(false);
-    const ReadReply r = l.eq.readParameter(QStringLiteral("parame_marcaa"));
-    QVERIFY(r.noReply);
-    QCOMPARE(r.address, QStringLiteral("0040"));
-    QString value = QStringLiteral("AB");
-    const WriteOutcome w = l.eq.writeParameter(value, QStringLiteral("parame_marcaa"), "1");
-    QCOMPARE(int(w.status), int(WriteOutcome::NoAck));
-    QCOMPARE(w.address, QStringLiteral("0040"));
-    QCOMPARE(int(l.eq.readPhotodiode(9).status), int(PhotodiodeReply::NoReply));
+    l.link.limits = {300, 200, 250, 350, 100, 30};
+    const auto timed = [](auto &&call, int limit) {
+        QElapsedTimer t;
+        t.start();
+        const LinkReply r = call();
+        return r.status == LinkStatus::NoReply && t.elapsed() >= limit && t.elapsed() < limit + 500
+                   ? r
+                   : LinkReply{LinkStatus::Ok, {}, 0xFFFF};
+    };
+    QCOMPARE(timed([&] { return l.link.readBytes(0x40, 2); }, 200).address, 0x40);
+    QVERIFY(l.link.checkConnection() != LinkStatus::Ok); // after a give-up, a check resyncs
+    QCOMPARE(timed([&] { return l.link.writeBytes(0x50, "AB"); }, 250).address, 0x50);
+    QVERIFY(l.link.checkConnection() != LinkStatus::Ok);
+    QCOMPARE(timed([&] { return l.link.readPhotodiode(9); }, 350).status, LinkStatus::NoReply);
 }
 
 void TestLink::readParameter_data()
@@ -155,31 +217,24 @@ void TestLink::readParameter_data()
     QTest::addColumn<QByteArray>("result");
     QTest::addColumn<QString>("status");
     QTest::newRow("rolls over 00FF")
-        << QStringList{"c " + def("00FE", 3, "parame_marcaa")} << "parame_marcaa"
-        << QList<int>{0xFE, 0xFF, 0x100} << QByteArray("FGH")
-        << "Wait reading parameters from equipment .... (addr. h00FE )";
+        << QStringList{"c " + def("00FE", 3, K)} << K << QList<int>{0xFE, 0xFF, 0x100}
+        << QByteArray("FGH") << "Wait reading parameters from equipment .... (addr. h00FE )";
     QTest::newRow("address as written")
-        << QStringList{"c " + def("00fe", 1, "parame_marcaa")} << "parame_marcaa"
-        << QList<int>{0xFE} << QByteArray("F")
+        << QStringList{"c " + def("00fe", 1, K)} << K << QList<int>{0xFE} << QByteArray("F")
         << "Wait reading parameters from equipment .... (addr. h00fe )";
     QTest::newRow("second parts made printable")
         << QStringList{"c " + def("0200", 4, "parame_model1")} << "parame_model1"
-        << QList<int>{0x200, 0x201, 0x202, 0x203} << QByteArray("}  ~")
+        << QList<int>{0x200, 0x201, 0x202, 0x203} << QByteArray("}   ")
         << QString("Wait reading parameters from equipment .... (addr. h0200 )");
     QTest::newRow("first of two definitions")
-        << QStringList{"a " + def("00FE", 1, "parame_marcaa"),
-                       "b " + def("0100", 1, "parame_marcaa")}
-        << "parame_marcaa" << QList<int>{0xFE} << QByteArray("F")
-        << "Wait reading parameters from equipment .... (addr. h00FE )";
-    QTest::newRow("absent key") << QStringList{"c " + def("00FE", 3, "parame_marcaa")}
-                                << "parame_modelo" << QList<int>{} << QByteArray()
-                                << QString("unchanged");
-    QTest::newRow("length zero") << QStringList{"c " + def("00FE", 0, "parame_marcaa")}
-                                 << "parame_marcaa" << QList<int>{} << QByteArray()
-                                 << QString("unchanged");
-    QTest::newRow("write-only line")
-        << QStringList{"//\"v\"  " + def("00FE", 1, "parame_marcaa")} << "parame_marcaa"
-        << QList<int>{} << QByteArray() << QString("unchanged");
+        << QStringList{"a " + def("00FE", 1, K), "b " + def("0100", 1, K)} << K << QList<int>{0xFE}
+        << QByteArray("F") << "Wait reading parameters from equipment .... (addr. h00FE )";
+    QTest::newRow("absent key") << QStringList{"c " + def("00FE", 3, K)} << "parame_modelo"
+                                << QList<int>{} << QByteArray() << QString("unchanged");
+    QTest::newRow("length zero") << QStringList{"c " + def("00FE", 0, K)} << K << QList<int>{}
+                                 << QByteArray() << QString("unchanged");
+    QTest::newRow("write-only line") << QStringList{"//\"v\"  " + def("00FE", 1, K)} << K
+                                     << QList<int>{} << QByteArray() << QString("unchanged");
 }
 
 void TestLink::readParameter()
@@ -192,27 +247,13 @@ void TestLink::readParameter()
     Line l(lines);
     l.sim.memory().replace(0xFE, 3, "FGH");
     l.sim.memory().replace(0x200, 4, QByteArray("}") + char(0x1F) + char(0x80) + char(0x7E));
-    l.sim.memory()[0x203] = '~';
-    l.status = QStringLiteral("unchanged");
-    const ReadReply r = l.eq.readParameter(key);
+    const auto r = l.tester.readParameter(key);
     QList<int> sent;
     for (const QByteArray &f : l.sim.framesStartingWith('R'))
         sent.append((quint8(f.at(1)) << 8) | quint8(f.at(2)));
     QCOMPARE(sent, addresses);
-    QCOMPARE(r.bytes, key == "parame_model1" ? QByteArray("}   ") : result);
-    QCOMPARE(l.status, status);
-}
-
-void TestLink::readParameterStrayByteIsAppended()
-{
-    Line l({"c " + def("00FE", 2, "parame_marcaa"), "c " + def("00FE", 2, "parame_nseri1")});
-    l.sim.memory().replace(0xFE, 2, "FG");
-    l.sim.injectStrayByte('!');
-    const QByteArray plain = l.eq.readParameter(QStringLiteral("parame_marcaa")).bytes;
-    QCOMPARE(plain.size(), 3);
-    QVERIFY(plain.endsWith('G'));
-    l.sim.injectStrayByte('!');
-    QCOMPARE(l.eq.readParameter(QStringLiteral("parame_nseri1")).bytes.size(), 2);
+    QCOMPARE(*r, result);
+    QCOMPARE(l.form.status(), status);
 }
 
 void TestLink::writeParameter_data()
@@ -220,30 +261,28 @@ void TestLink::writeParameter_data()
     QTest::addColumn<QStringList>("lines");
     QTest::addColumn<QString>("value");
     QTest::addColumn<QString>("key");
-    QTest::addColumn<QString>("mode");
+    QTest::addColumn<WriteMode>("mode");
     QTest::addColumn<QByteArray>("written");
-    const QString k = QStringLiteral("parame_marcaa");
     QTest::newRow("both definitions, in file order")
-        << QStringList{"a " + def("0050", 1, k), "b " + def("0040", 1, k)} << "Z" << k << "1"
-        << QByteArray::fromHex("00505a00405a");
+        << QStringList{"a " + def("0050", 1, K), "b " + def("0040", 1, K)} << "Z" << K
+        << WriteMode::Text << QByteArray::fromHex("00505a00405a");
     QTest::newRow("read-only line passed over")
-        << QStringList{def("0040", 1, k), "//\"v\"   " + def("0050", 1, k)} << "Z" << k << "1"
-        << QByteArray::fromHex("00505a");
+        << QStringList{def("0040", 1, K), "//\"v\"   " + def("0050", 1, K)} << "Z" << K
+        << WriteMode::Text << QByteArray::fromHex("00505a");
     QTest::newRow("length zero passed over")
-        << QStringList{"x " + def("0040", 0, k)} << "Z" << k << "1" << QByteArray();
+        << QStringList{"x " + def("0040", 0, K)} << "Z" << K << WriteMode::Text << QByteArray();
     QTest::newRow("wildcard, each line its own value")
         << QStringList{"//\"AB\"     " + def("0200", 2, "txt_en_title1"),
                        "//\"Q\"      " + def("0210", 1, "txt_it_title1"),
                        "//7,       " + def("0230", 1, "txt_en_langid")}
         << "English"
-        << "txt_en_******"
-        << "2" << QByteArray::fromHex("020041020142023007");
-    QTest::newRow("mode 2 number clamped")
+        << "txt_en_******" << WriteMode::FromFile << QByteArray::fromHex("020041020142023007");
+    QTest::newRow("file text \"\" is blanks")
+        << QStringList{"//\"\"     " + def("0200", 2, "txt_en_title1")} << ""
+        << "txt_en_title1" << WriteMode::FromFile << QByteArray::fromHex("020020020120");
+    QTest::newRow("file number clamped")
         << QStringList{"//999,  " + def("0230", 1, "txt_en_langid")} << ""
-        << "txt_en_langid"
-        << "2" << QByteArray::fromHex("0230ff");
-    QTest::newRow("other modes write nothing")
-        << QStringList{"x " + def("0040", 1, k)} << "1" << k << "3" << QByteArray();
+        << "txt_en_langid" << WriteMode::FromFile << QByteArray::fromHex("0230ff");
 }
 
 void TestLink::writeParameter()
@@ -251,79 +290,122 @@ void TestLink::writeParameter()
     QFETCH(QStringList, lines);
     QFETCH(QString, value);
     QFETCH(QString, key);
-    QFETCH(QString, mode);
+    QFETCH(WriteMode, mode);
     QFETCH(QByteArray, written);
     Line l(lines);
-    const WriteOutcome o = l.eq.writeParameter(value, key, mode);
-    QCOMPARE(int(o.status), int(WriteOutcome::Done));
+    const auto o = l.tester.writeParameter(value, key, mode);
+    QCOMPARE(*o, Tester::Written::Done);
     QCOMPARE(l.writtenBytes().toHex(), written.toHex());
     for (const QByteArray &f : l.sim.framesStartingWith('W')) // the tester stored what was sent
         QCOMPARE(l.sim.memory().at((quint8(f.at(1)) << 8) | quint8(f.at(2))), f.at(3));
 }
 
-void TestLink::unusableValuesAreReported_data()
+void TestLink::unusableValuesAreCollected()
 {
-    QTest::addColumn<QString>("line");
-    QTest::addColumn<QString>("value");
-    QTest::addColumn<QString>("mode");
-    QTest::newRow("mode 0 empty") << "x " + def("0040", 1, "txt_en_langid") << ""
-                                  << "0";
-    QTest::newRow("mode 2 without comma") << "//12     " + def("0040", 1, "txt_en_langid") << ""
-                                          << "2";
-    QTest::newRow("mode 2 not a number") << "//x1,    " + def("0040", 1, "txt_en_langid") << ""
-                                         << "2";
-}
-
-void TestLink::unusableValuesAreReported()
-{
-    QFETCH(QString, line);
-    QFETCH(QString, value);
-    QFETCH(QString, mode);
-    Line l({line});
-    l.eq.writeParameter(value, QStringLiteral("txt_en_langid"), mode);
+    Line l({"x " + def("0040", 1, "txt_en_langid"), "//12     " + def("0041", 1, "txt_en_langid"),
+            "//x1,    " + def("0042", 1, "txt_en_langid")});
+    QString empty;
+    QCOMPARE(*l.tester.writeParameter(empty, QStringLiteral("txt_en_langid"), WriteMode::Number),
+             Tester::Written::Done);
+    QCOMPARE(*l.tester.writeParameter(empty, QStringLiteral("txt_en_langid"), WriteMode::FromFile),
+             Tester::Written::Done);
     QVERIFY(l.sim.framesStartingWith('W').isEmpty());
-    QVERIFY2(l.status.contains(QStringLiteral("not sent")), qPrintable(l.status));
+    const QStringList notSent = l.tester.takeNotSent();
+    QCOMPARE(notSent.size(), 6);
+    QVERIFY(notSent[0].contains(QStringLiteral("empty value, not sent (addr. h0040 )")));
+    QVERIFY(notSent[5].contains(QStringLiteral("Line 3 of the parameter file")));
 }
 
 void TestLink::abortDuringAnAcknowledgeWait()
 {
-    Line l({"x " + def("0040", 4, "parame_marcaa"), "y " + def("0050", 4, "parame_marcaa")});
+    Line l({"x " + def("0040", 4, K), "y " + def("0050", 4, K)});
     l.sim.stopAckAfter(2);
-    l.later(300, [&] { l.abort.set(); });
+    // The abort comes once the third frame is out, which is never acknowledged.
+    QObject::connect(&l.sim, &TesterSimulator::frameReceived, &l.sim, [&] {
+        if (l.sim.framesStartingWith('W').size() == 3)
+            l.later(0, [&] { l.abort.set(); });
+    });
     QString value = QStringLiteral("ABCD");
-    QElapsedTimer t;
-    t.start();
-    QCOMPARE(int(l.eq.writeParameter(value, QStringLiteral("parame_marcaa"), "1").status),
-             int(WriteOutcome::Aborted));
-    QVERIFY(t.elapsed() < 2000);
+    QCOMPARE(*l.tester.writeParameter(value, K, WriteMode::Text), Tester::Written::Aborted);
     QCOMPARE(l.sim.memory().mid(0x40, 2), QByteArray("AB"));
     QCOMPARE(l.sim.framesStartingWith('W').size(), 3);
     QCOMPARE(l.sim.memory().mid(0x42, 2), MemoryImage::forVersion().mid(0x42, 2));
     // Once aborted, later writes send nothing.
-    QCOMPARE(int(l.eq.writeParameter(value, QStringLiteral("parame_marcaa"), "1").status),
-             int(WriteOutcome::Aborted));
+    QCOMPARE(*l.tester.writeParameter(value, K, WriteMode::Text), Tester::Written::Aborted);
     QCOMPARE(l.sim.framesStartingWith('W').size(), 3);
 }
 
-void TestLink::acknowledgeWithAnotherByteIsNotTaken()
+void TestLink::extraBytesLoseStep_data()
 {
-    Line l({"x " + def("0040", 1, "parame_marcaa")});
-    l.sim.injectStrayByte();
-    QString value = QStringLiteral("A");
-    QCOMPARE(int(l.eq.writeParameter(value, QStringLiteral("parame_marcaa"), "1").status),
-             int(WriteOutcome::NoAck));
+    QTest::addColumn<int>("command"); // 0 read, 1 write, 2 photodiode
+    QTest::addColumn<bool>("before"); // the extra byte comes before the reply, else after it
+    for (const bool before : {true, false}) {
+        const char *where = before ? "before" : "after";
+        QTest::addRow("read, byte %s", where) << 0 << before;
+        QTest::addRow("write, byte %s", where) << 1 << before;
+        QTest::addRow("photodiode, byte %s", where) << 2 << before;
+    }
+}
+
+void TestLink::extraBytesLoseStep()
+{
+    QFETCH(int, command);
+    QFETCH(bool, before);
+    Line l({"x " + def("0040", 2, K)});
+    if (before)
+        l.sim.injectStrayByte('U');
+    else
+        l.sim.appendToNextReply('Z');
+    // Two commands in a row: the extra byte is noticed in one of them, and
+    // nothing after it is taken for data.
+    const auto twice = [&] {
+        for (int k = 0; k < 2; ++k) {
+            QString value = QStringLiteral("AB");
+            if (command == 0)
+                l.tester.readParameter(K);
+            else if (command == 1)
+                l.tester.writeParameter(value, K, WriteMode::Text);
+            else
+                l.tester.readPhotodiode(9);
+        }
+    };
+    const LinkStatus status = lostStatus(twice);
+    // A write may see the stray byte alone, where an acknowledge was due.
+    if (command == 1 && before && status == LinkStatus::Refused)
+        QVERIFY(l.serial.step().inStep());
+    else
+        QCOMPARE(status, LinkStatus::LostStep);
+    // Out of step, no command but the check goes out.
+    const qsizetype frames = l.sim.frames().size();
+    if (!l.serial.step().inStep()) {
+        QCOMPARE(l.link.readBytes(0x40, 1).status, LinkStatus::LostStep);
+        QCOMPARE(l.sim.frames().size(), frames);
+    }
+    QVERIFY(l.tester.checkConnection());
+    QCOMPARE(*l.tester.readParameter(K), l.sim.memory().mid(0x40, 2));
+}
+
+void TestLink::bytesLeftBeforeOpeningAreDropped()
+{
+    Line l({"x " + def("0000", 4, QStringLiteral("parame_verorv"))});
+    l.serial.close();
+    l.sim.sendUnasked(QByteArray::fromHex("06060606"));
+    QTest::qWait(50); // let them reach the line
+    QVERIFY(l.serial.open(l.sim.devicePath()));
+    QVERIFY(l.tester.checkConnection());
+    QCOMPARE(*l.tester.readParameter(QStringLiteral("parame_verorv")), QByteArray("1.00"));
 }
 
 void TestLink::clockFrame()
 {
     Line l;
     const QDateTime t(QDate(2003, 9, 3), QTime(14, 5, 9));
-    l.eq.sendDateTime(t);
-    LinkWait::idle(l.link, nullptr, 100);
-    QCOMPARE(l.sim.lastClock().toHex(), QByteArray("4409051404030903"));
+    QCOMPARE(l.link.sendClock(t), LinkStatus::Ok);
+    QTRY_COMPARE_WITH_TIMEOUT(l.sim.lastClock().toHex(), QByteArray("4409051404030903"), 2000);
     l.abort.set();
-    l.eq.sendDateTime(t.addSecs(1));
-    LinkWait::idle(l.link, nullptr, 100);
+    QCOMPARE(l.link.sendClock(t.addSecs(1)), LinkStatus::Aborted);
+    l.abort.clear();
+    QCOMPARE(l.link.checkConnection(), LinkStatus::Ok); // a later frame is seen, the clock not
     QCOMPARE(l.sim.framesStartingWith('D').size(), 1);
 }
 
@@ -331,41 +413,40 @@ void TestLink::photodiode()
 {
     Line l;
     l.sim.setReading(11, 4660);
-    const PhotodiodeReply r = l.eq.readPhotodiode(11);
-    QCOMPARE(int(r.status), int(PhotodiodeReply::Done));
-    QCOMPARE(r.reading, quint32(4660));
+    QCOMPARE(l.tester.readPhotodiode(11), std::optional<quint32>(4660));
     QCOMPARE(l.sim.framesStartingWith('F').first().toHex(), QByteArray("460b"));
 }
 
-void TestLink::abortDuringPhotodiodeLeavesTheRestWaiting()
+void TestLink::abortDuringPhotodiodeNeedsACheck()
 {
     Line l;
-    l.sim.setPaced(true); // four reply bytes take about 17 ms on the wire
     l.sim.setReplyDelayMs(300);
-    l.later(200, [&] { l.abort.set(); });
-    QCOMPARE(int(l.eq.readPhotodiode(9).status), int(PhotodiodeReply::Aborted));
-    LinkWait::idle(l.link, nullptr, 400);
-    QCOMPARE(l.link.waiting(), 4);
+    const auto pressAbort =
+        QObject::connect(&l.sim, &TesterSimulator::frameReceived, &l.sim, [&](const QByteArray &f) {
+            if (f.at(0) == 'F')
+                l.later(0, [&] { l.abort.set(); });
+        });
+    QCOMPARE(l.tester.readPhotodiode(9), std::nullopt);
+    QObject::disconnect(pressAbort);
+    // The reading still comes; it answers nothing and puts the link out of step.
+    QVERIFY(l.receivedAtLeast(4));
+    QVERIFY(!l.serial.step().inStep());
     l.abort.clear();
-    // The next reading takes the bytes that were left.
-    QCOMPARE(int(l.eq.readPhotodiode(9).status), int(PhotodiodeReply::Done));
+    QCOMPARE(lostStatus([&] { l.tester.readPhotodiode(9); }), LinkStatus::LostStep);
+    QVERIFY(l.tester.checkConnection());
+    l.sim.setReplyDelayMs(0);
+    QCOMPARE(l.tester.readPhotodiode(9), std::optional<quint32>(16170));
 }
 
 void TestLink::lostPortIsReported()
 {
-    Line l({"x " + def("0040", 2, "parame_marcaa")});
+    Line l({"x " + def("0040", 2, K)});
     l.later(50, [&] { l.sim.hangUp(); });
     l.sim.setReplyDelayMs(500);
-    const ReadReply r = l.eq.readParameter(QStringLiteral("parame_marcaa"));
-    QVERIFY(r.noReply);
-    QVERIFY(!l.link.isOpen());
-    QVERIFY(l.link.wasLost());
-    try {
-        l.link.send("x");
-        QFAIL("sent on a lost port");
-    } catch (const OrvaError &e) {
-        QCOMPARE(e.number(), ErrorNumber::DeviceNotOpen);
-    }
+    QCOMPARE(lostStatus([&] { l.tester.readParameter(K); }), LinkStatus::PortLost);
+    QVERIFY(!l.serial.isOpen());
+    QVERIFY(l.serial.wasLost());
+    QVERIFY(!l.serial.send("x", 0));
 }
 
 QTEST_MAIN(TestLink)

@@ -280,8 +280,9 @@ void TestWindow::startUpStateBeforeThePassword()
     QTimer::singleShot(0, &w, [&] {
         title = w.windowTitle();
         visible = w.isVisible();
-        enabled = w.isEnabled();
-        dialogUp = w.password()->isVisible() && w.password()->isEnabled();
+        enabled = w.SSTab1->isEnabled();
+        dialogUp = w.password()->isVisible() && w.password()->isEnabled() &&
+                   w.password()->isModal() && w.password()->parentWidget() == &w;
         file = w.session().parameterFilePath;
         lamps = w.ListaTipoFaro->count();
         lamp = w.ListaTipoFaro->currentText();

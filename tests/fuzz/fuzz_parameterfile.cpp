@@ -1,6 +1,7 @@
 // The three parameter-file readers on arbitrary contents and keys. Input:
 // the key on the first line, the list tag on the second, then the file.
 #include "params/ParameterFile.h"
+#include "params/WriteEncoding.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -17,8 +18,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     if (const auto d = ParameterFile::findForRead(lines, key))
         (void)d->usable();
-    for (const Definition &d : ParameterFile::findForWrite(lines, key))
-        (void)ParameterFile::valueOf(d);
+    for (const Definition &d : ParameterFile::findForWrite(lines, key)) {
+        for (const WriteMode mode : {WriteMode::Number, WriteMode::Text, WriteMode::FromFile}) {
+            QString value = key;
+            const Encoded e = WriteEncoding::encode(d, value, mode);
+            if (e.sends() && e.bytes.size() != d.length)
+                __builtin_trap(); // a write fills exactly its definition's bytes
+        }
+    }
     const ListLines l = ParameterFile::listLines(lines, tag);
     if (tag == QLatin1String("lang") && l.items.size() != l.keys.size())
         __builtin_trap(); // the key list must stay index-aligned with the items

@@ -2,6 +2,7 @@
 #include "access/FieldRules.h"
 #include "link/Frames.h"
 #include "ops/LuxCalibration.h"
+#include "params/ParameterFile.h"
 #include "params/ValueCodec.h"
 
 #include <cstddef>
@@ -19,14 +20,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (form.contains(u'/') || form.contains(u'\\') || form.contains(u'.'))
         __builtin_trap(); // never a path out of the program's folder
     for (int length = 0; length <= 4; ++length) {
-        if (Frames::printable(reply, length).size() > length)
+        if (ValueCodec::printable(reply, length).size() > length)
             __builtin_trap();
     }
     (void)Frames::decodeReading(reply);
-    (void)Frames::parseAddress(text);
-    for (const char *field :
-         {"TestoGiornoScadenza", "TestoMeseScadenza", "TestoAnnoScadenza", "TestoLuxAnaCampione"})
-        (void)FieldRules::checked(QString::fromLatin1(field), text);
+    Definition d;
+    d.address = text;
+    (void)d.start();
+    for (const Control field : {Control::TestoGiornoScadenza, Control::TestoMeseScadenza,
+                                Control::TestoAnnoScadenza, Control::TestoLuxAnaCampione})
+        (void)FieldRules::checked(field, text);
     if (reply.size() >= 4) {
         const auto factor = conversionFactor(Frames::decodeReading(reply), text.mid(4));
         if (factor && (*factor < 0 || *factor > 32767))

@@ -1,8 +1,11 @@
-#include "link/Equipment.h"
 #include "link/Frames.h"
 #include "params/ParameterFile.h"
+#include "params/ValueCodec.h"
+#include "params/WriteEncoding.h"
 
 #include <QTest>
+
+Q_DECLARE_METATYPE(WriteMode)
 
 class TestFrames : public QObject
 {
@@ -28,26 +31,32 @@ static QByteArray hex(const char *text)
 
 void TestFrames::writeExamples_data()
 {
-    QTest::addColumn<int>("mode");
+    QTest::addColumn<WriteMode>("mode");
     QTest::addColumn<QString>("value");
     QTest::addColumn<int>("length");
     QTest::addColumn<QByteArray>("frames");
     QTest::addColumn<QString>("valueAfter");
-    QTest::newRow("300 in two bytes") << 0 << "300" << 2 << hex("5700402c57004101") << "300";
-    QTest::newRow("300 clamped to one byte") << 0 << "300" << 1 << hex("570040ff") << "300";
-    QTest::newRow("256 clamped") << 0 << "256" << 1 << hex("570040ff") << "256";
-    QTest::newRow("65536 clamped") << 0 << "65536" << 2 << hex("570040ff570041ff") << "65536";
-    QTest::newRow("not a number is zeros") << 0 << "12a" << 1 << hex("57004000") << "000";
-    QTest::newRow("unselected list") << 0 << "-1" << 1 << hex("57004000") << "00";
-    QTest::newRow("text padded") << 1 << "AB" << 4 << hex("57004041570041425700422057004320")
-                                 << "AB";
-    QTest::newRow("text cut") << 1 << "ABCDE" << 2 << hex("5700404157004142") << "ABCDE";
-    QTest::newRow("empty text is blanks") << 1 << "" << 2 << hex("5700402057004120") << "";
+    QTest::newRow("300 in two bytes")
+        << WriteMode::Number << "300" << 2 << hex("5700402c57004101") << "300";
+    QTest::newRow("300 clamped to one byte")
+        << WriteMode::Number << "300" << 1 << hex("570040ff") << "300";
+    QTest::newRow("256 clamped") << WriteMode::Number << "256" << 1 << hex("570040ff") << "256";
+    QTest::newRow("65536 clamped")
+        << WriteMode::Number << "65536" << 2 << hex("570040ff570041ff") << "65536";
+    QTest::newRow("not a number is zeros")
+        << WriteMode::Number << "12a" << 1 << hex("57004000") << "000";
+    QTest::newRow("unselected list") << WriteMode::Number << "-1" << 1 << hex("57004000") << "00";
+    QTest::newRow("text padded") << WriteMode::Text << "AB" << 4
+                                 << hex("57004041570041425700422057004320") << "AB";
+    QTest::newRow("text cut") << WriteMode::Text << "ABCDE" << 2 << hex("5700404157004142")
+                              << "ABCDE";
+    QTest::newRow("empty text is blanks")
+        << WriteMode::Text << "" << 2 << hex("5700402057004120") << "";
 }
 
 void TestFrames::writeExamples()
 {
-    QFETCH(int, mode);
+    QFETCH(WriteMode, mode);
     QFETCH(QString, value);
     QFETCH(int, length);
     QFETCH(QByteArray, frames);
@@ -55,11 +64,11 @@ void TestFrames::writeExamples()
     Definition d;
     d.address = QStringLiteral("0040");
     d.length = length;
-    const auto bytes = Equipment::encode(d, value, mode);
-    QVERIFY(bytes);
+    const Encoded encoded = WriteEncoding::encode(d, value, mode);
+    QVERIFY(encoded.sends());
     QByteArray sent;
-    for (int k = 0; k < bytes->size(); ++k)
-        sent += Frames::writeFrame(quint16(0x0040 + k), quint8(bytes->at(k)));
+    for (int k = 0; k < encoded.bytes.size(); ++k)
+        sent += Frames::writeFrame(quint16(0x0040 + k), quint8(encoded.bytes.at(k)));
     QCOMPARE(sent.toHex(), frames.toHex());
     QCOMPARE(value, valueAfter); // mode "0" replaces the caller's text
 }
@@ -118,7 +127,7 @@ void TestFrames::printableSecondParts()
 {
     const QByteArray raw =
         QByteArray("A}") + char(0x00) + char(0x1F) + char(0x7E) + char(0xFF) + " Z!";
-    QCOMPARE(Frames::printable(raw, 8), QByteArray("A}     Z"));
+    QCOMPARE(ValueCodec::printable(raw, 8), QByteArray("A}     Z"));
 }
 
 void TestFrames::addressColumn_data()
@@ -136,15 +145,17 @@ void TestFrames::addressColumn()
 {
     QFETCH(QString, column);
     QFETCH(int, address);
-    const auto parsed = Frames::parseAddress(column);
+    Definition d;
+    d.address = column;
+    const auto parsed = d.start();
     QCOMPARE(parsed ? int(*parsed) : -1, address);
 }
 
 void TestFrames::dateTimeText()
 {
     const QDateTime t(QDate(2003, 9, 3), QTime(14, 5, 9));
-    QCOMPARE(Frames::dateTimeText(t, u'/'), QStringLiteral("09/03/2003 14:05:09"));
-    QCOMPARE(Frames::dateTimeText(t, u'.'), QStringLiteral("09.03.2003 14:05:09"));
+    QCOMPARE(ValueCodec::dateTimeText(t, u'/'), QStringLiteral("09/03/2003 14:05:09"));
+    QCOMPARE(ValueCodec::dateTimeText(t, u'.'), QStringLiteral("09.03.2003 14:05:09"));
 }
 
 QTEST_APPLESS_MAIN(TestFrames)

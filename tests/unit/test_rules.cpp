@@ -1,6 +1,7 @@
 #include "access/AccessLevel.h"
-#include "access/ControlTable.h"
 #include "access/FieldRules.h"
+#include "access/Interlock.h"
+#include "form/FormValues.h"
 #include "ops/LuxCalibration.h"
 #include "params/ValueCodec.h"
 
@@ -88,7 +89,7 @@ void TestRules::fieldChecks()
     QFETCH(QString, field);
     QFETCH(QString, typed);
     QFETCH(QString, kept);
-    QCOMPARE(FieldRules::checked(field, typed), kept);
+    QCOMPARE(FieldRules::checked(*Controls::byName(field), typed), kept);
 }
 
 void TestRules::mctc_data()
@@ -140,13 +141,20 @@ void TestRules::passwords()
 
 void TestRules::lockClosesEverything()
 {
-    const auto steps = ControlTable::lockSteps();
-    QCOMPARE(steps.size(), 31);
-    QCOMPARE(steps.first().control, QStringLiteral("ListaLingua"));
-    QCOMPARE(steps.at(27).control, QStringLiteral("CmdCalFoto"));
-    QCOMPARE(steps.last().control, QStringLiteral("ChkEnPrecFaro"));
-    for (const auto &step : steps)
-        QCOMPARE(int(step.action), int(ControlTable::Action::Close));
+    FormValues form;
+    for (const Control c : Controls::all())
+        form.setOpen(c, true);
+    Interlock::lockAllControls(form);
+    QStringList closed;
+    for (const Control c : Controls::all())
+        if (!form.isOpen(c))
+            closed.append(Controls::name(c));
+    QCOMPARE(closed.size(), 31);
+    QCOMPARE(closed.first(), QStringLiteral("ListaLingua"));
+    QCOMPARE(closed.at(27), QStringLiteral("CmdCalFoto"));
+    QCOMPARE(closed.last(), QStringLiteral("ChkEnPrecFaro"));
+    // The Abort buttons stay usable.
+    QVERIFY(form.isOpen(Control::CmdInterrompiParametri));
 }
 
 void TestRules::replies_data()

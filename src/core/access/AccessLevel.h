@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QString>
+#include "base/AccessLevel.h"
 
-enum class AccessLevel { Administrator, Dealer, Technician, Unknown };
+#include <QString>
 
 namespace Access {
 

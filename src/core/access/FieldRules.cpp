@@ -10,40 +10,18 @@ bool allDigits(const QString &text)
 }
 } // namespace
 
-QString FieldRules::checkedNumber(const QString &text, int min, int max, const QString &replacement)
+QString FieldRules::checked(Control control, const QString &text)
 {
+    const FieldCheck &check = Controls::info(control).check;
+    if (!check.replacement)
+        return text;
+    const QString replacement = QString::fromLatin1(check.replacement);
     if (!allDigits(text))
         return replacement;
+    if (check.max < check.min)
+        return text;
     const qint64 value = text.isEmpty() ? 0 : text.toLongLong();
-    return value < min || value > max ? replacement : text;
-}
-
-QString FieldRules::checkedReference(const QString &text)
-{
-    return allDigits(text) ? text : QStringLiteral("1");
-}
-
-QString FieldRules::checked(const QString &control, const QString &text)
-{
-    if (control == QLatin1String("TestoGiornoScadenza"))
-        return checkedNumber(text, 1, 31, QStringLiteral("01"));
-    if (control == QLatin1String("TestoMeseScadenza"))
-        return checkedNumber(text, 1, 12, QStringLiteral("01"));
-    if (control == QLatin1String("TestoAnnoScadenza"))
-        return checkedNumber(text, 2003, 9999, QStringLiteral("2003"));
-    if (control == QLatin1String("TestoLuxAnaCampione") ||
-        control == QLatin1String("TestoLuxAbbCampione"))
-        return checkedReference(text);
-    return text;
-}
-
-bool FieldRules::isChecked(const QString &control)
-{
-    return control == QLatin1String("TestoGiornoScadenza") ||
-           control == QLatin1String("TestoMeseScadenza") ||
-           control == QLatin1String("TestoAnnoScadenza") ||
-           control == QLatin1String("TestoLuxAnaCampione") ||
-           control == QLatin1String("TestoLuxAbbCampione");
+    return value < check.min || value > check.max ? replacement : text;
 }
 
 bool FieldRules::isMctc(const QString &protocol)

@@ -1,16 +1,18 @@
 #include "ListRules.h"
 
 #include "FieldRules.h"
-#include "ops/OrvaForm.h"
+#include "form/OrvaForm.h"
 
-void ListRules::listChanged(OrvaForm &form, bool parametersLoaded, const QString &list)
+void ListRules::listChanged(OrvaForm &form, bool parametersLoaded, Control list)
 {
-    const QString unit = QStringLiteral("ListaMisura");
-    const QString language = QStringLiteral("ListaLingua");
-    const QString key = QStringLiteral("ListaLingua1");
+    if (list != Control::ListaProtocollo && list != Control::ListaMisura &&
+        list != Control::ListaLingua)
+        return;
+    const Control unit = Control::ListaMisura;
+    const Control language = Control::ListaLingua;
+    const Control key = Control::ListaLingua1;
     // Lists too short for the forced entries are left as they are.
-    if (parametersLoaded &&
-        FieldRules::isMctc(form.currentText(QStringLiteral("ListaProtocollo"))) &&
+    if (parametersLoaded && FieldRules::isMctc(form.currentText(Control::ListaProtocollo)) &&
         form.items(unit).size() >= 2 && !form.items(language).isEmpty() &&
         !form.items(key).isEmpty()) {
         form.setCurrentIndex(unit, 1);

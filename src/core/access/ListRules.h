@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QString>
+#include "base/Control.h"
 
 class OrvaForm;
 
@@ -9,6 +9,6 @@ class OrvaForm;
 // the hidden key list always follows the language list.
 namespace ListRules {
 
-void listChanged(OrvaForm &form, bool parametersLoaded, const QString &list);
+void listChanged(OrvaForm &form, bool parametersLoaded, Control list);
 
 } // namespace ListRules

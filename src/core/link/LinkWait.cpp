@@ -1,8 +1,8 @@
 #include "LinkWait.h"
 
 #include "AbortFlag.h"
-#include "OrvaError.h"
 #include "SerialLink.h"
+#include "base/ProgramClosing.h"
 
 #include <QDeadlineTimer>
 #include <QEventLoop>
@@ -58,4 +58,18 @@ WaitResult LinkWait::forBytes(SerialLink &link, const AbortFlag *abort, qsizetyp
 WaitResult LinkWait::idle(SerialLink &link, const AbortFlag *abort, int timeoutMs)
 {
     return wait(link, abort, 0, timeoutMs);
+}
+
+WaitResult LinkWait::quiet(SerialLink &link, const AbortFlag *abort, int quietMs, int maxMs)
+{
+    const QDeadlineTimer deadline(maxMs, Qt::PreciseTimer);
+    for (;;) {
+        link.discardInput();
+        const int left = int(std::max<qint64>(0, deadline.remainingTime()));
+        const WaitResult result = wait(link, abort, 1, std::min(quietMs, left));
+        if (result == WaitResult::TimedOut)
+            return left >= quietMs ? WaitResult::Ready : WaitResult::TimedOut;
+        if (result != WaitResult::Ready)
+            return result;
+    }
 }

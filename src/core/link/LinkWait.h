@@ -20,4 +20,8 @@ WaitResult forBytes(SerialLink &link, const AbortFlag *abort, qsizetype count, i
 // Lets time pass (the deadline, an abort or closing ends it).
 WaitResult idle(SerialLink &link, const AbortFlag *abort, int timeoutMs);
 
+// Until the line has been quiet for quietMs, dropping what arrives meanwhile;
+// TimedOut when it has not fallen quiet within maxMs.
+WaitResult quiet(SerialLink &link, const AbortFlag *abort, int quietMs, int maxMs);
+
 } // namespace LinkWait

@@ -1,7 +1,5 @@
 #include "SerialLink.h"
 
-#include "OrvaError.h"
-
 SerialLink::SerialLink(QObject *parent)
     : QObject(parent)
 {
@@ -38,14 +36,14 @@ static OrvaError openError(QSerialPort::SerialPortError error, const QString &de
     }
 }
 
-void SerialLink::open(const QString &device)
+Result<> SerialLink::open(const QString &device)
 {
     close();
     m_device = device;
     m_lost = false;
     if (device.isEmpty())
-        throw OrvaError(ErrorNumber::InvalidPortNumber,
-                        QStringLiteral("Invalid port number: no serial device has this number."));
+        return OrvaError(ErrorNumber::InvalidPortNumber,
+                         QStringLiteral("Invalid port number: no serial device has this number."));
     m_port.setPortName(device);
     m_port.setBaudRate(QSerialPort::Baud2400);
     m_port.setDataBits(QSerialPort::Data8);
@@ -56,9 +54,12 @@ void SerialLink::open(const QString &device)
         const auto error = m_port.error();
         const QString detail = m_port.errorString();
         m_port.clearError();
-        throw openError(error, device, detail);
+        return openError(error, device, detail);
     }
-    m_buffer.clear();
+    // Bytes left by an earlier program (one killed mid-send) are no reply to us.
+    discardInput();
+    m_step.reset();
+    return {};
 }
 
 void SerialLink::close()
@@ -77,30 +78,21 @@ bool SerialLink::reopenLost()
 {
     if (!m_lost || m_port.isOpen())
         return m_port.isOpen();
-    try {
-        open(m_device);
-    } catch (const OrvaError &) {
+    if (!open(m_device)) {
         m_lost = true;
         return false;
     }
     return true;
 }
 
-void SerialLink::send(const QByteArray &bytes)
+bool SerialLink::send(const QByteArray &bytes, qsizetype replyBytes)
 {
     if (!m_port.isOpen())
-        throw OrvaError(ErrorNumber::DeviceNotOpen,
-                        QStringLiteral("Device is not open: the serial port is closed. Check the "
-                                       "cable and choose the tester's port."));
+        return false;
+    m_step.sent(replyBytes);
     m_port.write(bytes);
     emit bytesSent(bytes);
-}
-
-QByteArray SerialLink::takeAll()
-{
-    QByteArray taken;
-    taken.swap(m_buffer);
-    return taken;
+    return true;
 }
 
 QByteArray SerialLink::take(qsizetype count)
@@ -108,6 +100,20 @@ QByteArray SerialLink::take(qsizetype count)
     const QByteArray taken = m_buffer.left(count);
     m_buffer.remove(0, taken.size());
     return taken;
+}
+
+void SerialLink::discardInput()
+{
+    QByteArray dropped;
+    dropped.swap(m_buffer);
+    if (m_port.isOpen()) {
+        dropped += m_port.readAll();
+        m_port.clear(QSerialPort::Input);
+    }
+    if (!dropped.isEmpty())
+        emit noted(QStringLiteral("discarded %1 byte(s) waiting on the line: %2")
+                       .arg(dropped.size())
+                       .arg(QString::fromLatin1(dropped.left(16).toHex(' ').toUpper())));
 }
 
 void SerialLink::shutdown()
@@ -123,7 +129,12 @@ void SerialLink::readAvailable()
     if (bytes.isEmpty())
         return;
     m_buffer.append(bytes);
+    const bool wasInStep = m_step.inStep();
+    m_step.arrived(bytes.size());
     emit bytesReceived(bytes);
+    if (wasInStep && !m_step.inStep())
+        emit noted(QStringLiteral("lost step: %1 byte(s) came that no command was waiting for")
+                       .arg(bytes.size()));
     emit received();
 }
 

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "base/Control.h"
+
 #include <QString>
 
 struct OpContext;
 
 // Fills one selection list from the parameter file's list lines of `tag`;
 // "lang" also fills the hidden key list and selects the tester's language.
-void FillListFromFile(OpContext &ctx, const QString &list, const QString &tag);
+// Throws LoadFailed when the file has no such lines.
+void FillListFromFile(OpContext &ctx, Control list, const QString &tag);

@@ -1,20 +1,22 @@
 #include "LoadParameters.h"
 
-#include "ErrorReport.h"
 #include "FillListFromFile.h"
 #include "LoadRead.h"
-#include "OrvaForm.h"
+#include "OpContext.h"
+#include "Outcome.h"
 #include "ResetParameterFields.h"
 #include "Session.h"
+#include "Tester.h"
 #include "TransferProgress.h"
+#include "access/Interlock.h"
+#include "form/OrvaForm.h"
 #include "link/AbortFlag.h"
-#include "link/Equipment.h"
-#include "link/Frames.h"
-#include "link/OrvaError.h"
+#include "link/SerialLink.h"
 #include "params/Catalogue.h"
 #include "params/ParameterFile.h"
 #include "params/ValueCodec.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
 
@@ -23,11 +25,11 @@ namespace {
 int decoded(OpContext &ctx, const QString &key, std::optional<int> value)
 {
     if (!value)
-        reportFatal(ctx.form, missingDefinition(ctx.session.parameterFilePath, key));
+        failMissingDefinition(ctx, key);
     return *value;
 }
 
-void selectIfOffered(OrvaForm &form, const QString &list, std::optional<int> index)
+void selectIfOffered(OrvaForm &form, Control list, std::optional<int> index)
 {
     // A value the list does not offer leaves the list as it was.
     if (index && *index >= 0 && *index < form.items(list).size())
@@ -39,7 +41,8 @@ void readEntry(OpContext &ctx, const CatalogueEntry &e)
     OrvaForm &form = ctx.form;
     if (e.kind == ParamKind::LanguageIndex)
         return; // read while the language list is filled
-    const QByteArray reply = readForLoad(ctx, e.key);
+    const QString key = e.keyText();
+    const QByteArray reply = readForLoad(ctx, key);
     switch (e.kind) {
     case ParamKind::Text:
     case ParamKind::TextHead:
@@ -50,30 +53,28 @@ void readEntry(OpContext &ctx, const CatalogueEntry &e)
         break;
     case ParamKind::Date: {
         const QString t = ValueCodec::text(reply);
-        const QStringList &fields = Catalogue::dateControls();
-        form.setText(fields[0], t.mid(0, 2));
-        form.setText(fields[1], t.mid(2, 2));
-        form.setText(fields[2], t.mid(4));
+        form.setText(Catalogue::DateFields[0], t.mid(0, 2));
+        form.setText(Catalogue::DateFields[1], t.mid(2, 2));
+        form.setText(Catalogue::DateFields[2], t.mid(4));
         break;
     }
     case ParamKind::DigitIndex:
         selectIfOffered(form, e.control, ValueCodec::digitIndex(reply));
         break;
     case ParamKind::ByteIndex:
-        selectIfOffered(form, e.control, decoded(ctx, e.key, ValueCodec::byteCode(reply)));
+        selectIfOffered(form, e.control, decoded(ctx, key, ValueCodec::byteCode(reply)));
         break;
     case ParamKind::Switches: {
-        const int bits = decoded(ctx, e.key, ValueCodec::number16(reply));
-        const QStringList &boxes = Catalogue::switchControls();
-        for (int bit = 0; bit < boxes.size(); ++bit)
-            form.setChecked(boxes[bit], bits & (1 << bit));
+        const int bits = decoded(ctx, key, ValueCodec::number16(reply));
+        for (int bit = 0; bit < int(std::size(Catalogue::Switches)); ++bit)
+            form.setChecked(Catalogue::Switches[bit], bits & (1 << bit));
         break;
     }
     case ParamKind::CheckByte:
-        form.setChecked(e.control, decoded(ctx, e.key, ValueCodec::byteCode(reply)) != 0);
+        form.setChecked(e.control, decoded(ctx, key, ValueCodec::byteCode(reply)) != 0);
         break;
     case ParamKind::Factor:
-        form.setText(e.control, QString::number(decoded(ctx, e.key, ValueCodec::number16(reply))));
+        form.setText(e.control, QString::number(decoded(ctx, key, ValueCodec::number16(reply))));
         break;
     case ParamKind::LanguageIndex:
         break;
@@ -82,11 +83,8 @@ void readEntry(OpContext &ctx, const CatalogueEntry &e)
 
 qint64 bytesIn(const QString &file, const QStringList &keys)
 {
-    try {
-        return ParameterFile::bytesToRead(ParameterFile::readLines(file), keys);
-    } catch (const OrvaError &) {
-        return 0; // the reads themselves report a missing file
-    }
+    const Result<QStringList> lines = ParameterFile::readLines(file);
+    return lines ? ParameterFile::bytesToRead(*lines, keys) : 0; // the reads report a missing file
 }
 
 QString versionFile(const Session &session, const QString &version)
@@ -98,59 +96,104 @@ QString versionFile(const Session &session, const QString &version)
     return QFileInfo::exists(path) ? path : session.defaultFile();
 }
 
-void loadOnce(OpContext &ctx)
+// The version text decides which file describes the tester's memory, so a
+// text out of its form is taken for a lost step and read again after a fresh
+// connection check. The same text twice is what the tester holds.
+void checkVersion(OpContext &ctx, const QString &version, QString &rejected)
+{
+    if (version.isEmpty() || ValueCodec::looksLikeVersion(version) || version == rejected)
+        return;
+    rejected = version;
+    ctx.tester.link().serial().loseStep();
+    throw TesterLost{LinkStatus::LostStep, std::nullopt};
+}
+
+void loadOnce(OpContext &ctx, const QDeadlineTimer &deadline, QString &rejectedVersion)
 {
     OrvaForm &form = ctx.form;
-    while (ctx.equipment.checkConnection() != QByteArray(1, Frames::Ack)) {
+    while (!ctx.tester.checkConnection()) {
         // An Abort only shortens the current wait; the load goes on.
-        ctx.equipment.abortFlag().clear();
+        ctx.tester.link().abortFlag().clear();
+        if (deadline.hasExpired())
+            throw TesterLost{LinkStatus::NoReply, std::nullopt};
     }
     form.setStatus(QStringLiteral("Wait reading parameters from equipment ...."));
     const QString version = ValueCodec::text(readForLoad(ctx, Catalogue::versionKey()));
-    form.setText(QStringLiteral("TestoVersioneScheda"), QStringLiteral("ORVA ver. ") + version);
+    checkVersion(ctx, version, rejectedVersion);
+    form.setText(Control::TestoVersioneScheda, QStringLiteral("ORVA ver. ") + version);
     ctx.session.parameterFilePath = versionFile(ctx.session, version);
     form.setText(
-        QStringLiteral("TestoFileIni"),
+        Control::TestoFileIni,
         QStringLiteral("( rif. %1 )").arg(QDir::toNativeSeparators(ctx.session.parameterFilePath)));
-    form.lockAllControls();
-    TransferProgress progress(ctx, bytesIn(ctx.session.parameterFilePath, Catalogue::loadKeys()));
-    FillListFromFile(ctx, QStringLiteral("ListaLingua"), QStringLiteral("lang"));
-    FillListFromFile(ctx, QStringLiteral("ListaMisura"), QStringLiteral("unit"));
-    FillListFromFile(ctx, QStringLiteral("ListaPannello"), QStringLiteral("pane"));
-    FillListFromFile(ctx, QStringLiteral("ListaProtocollo"), QStringLiteral("prot"));
+    Interlock::lockAllControls(form);
+    const TransferProgress progress(form, ctx.tester.link(),
+                                    bytesIn(ctx.session.parameterFilePath, Catalogue::loadKeys()));
+    FillListFromFile(ctx, Control::ListaLingua, QStringLiteral("lang"));
+    FillListFromFile(ctx, Control::ListaMisura, QStringLiteral("unit"));
+    FillListFromFile(ctx, Control::ListaPannello, QStringLiteral("pane"));
+    FillListFromFile(ctx, Control::ListaProtocollo, QStringLiteral("prot"));
     ResetParameterFields(form);
     for (const CatalogueEntry &e : Catalogue::entries())
         readEntry(ctx, e);
-    const QString offsets = QStringLiteral("TestoOffsetFotodiodi");
-    form.setText(offsets, QString());
+    form.setText(Control::TestoOffsetFotodiodi, QString());
     QString lines;
     for (int n = 1; n <= Catalogue::OffsetCount; ++n) {
         const QString key = Catalogue::offsetKey(n);
         const int value = decoded(ctx, key, ValueCodec::number16(readForLoad(ctx, key)));
         lines += ValueCodec::offsetLine(n, value) + QStringLiteral("\r\n");
-        form.setText(offsets, lines);
+        form.setText(Control::TestoOffsetFotodiodi, lines);
     }
+    // A byte shifted anywhere in the load leaves one over at its end.
+    if (!ctx.tester.confirmInStep())
+        throw TesterLost{LinkStatus::LostStep, std::nullopt};
+}
+
+Outcome noTester(LinkStatus last, int waitedMs)
+{
+    Outcome o;
+    o.kind = Outcome::Kind::NoTester;
+    if (last == LinkStatus::LostStep) {
+        o.cause = Outcome::Cause::LostStep;
+        o.text = QStringLiteral("The line to the equipment kept losing step (bytes came that no "
+                                "command was waiting for) for %1 s: check the cable and the port.")
+                     .arg(waitedMs / 1000);
+    } else {
+        o.cause = Outcome::Cause::Silent;
+        o.text = QStringLiteral("No equipment answered within %1 s: check the cable, the port and "
+                                "the equipment's power supply.")
+                     .arg(waitedMs / 1000);
+    }
+    return o;
 }
 
 } // namespace
 
-void LoadParameters(OpContext &ctx)
+Outcome LoadParameters(OpContext &ctx)
 {
     OrvaForm &form = ctx.form;
     ResetParameterFields(form);
     ctx.session.parametersLoaded = false;
+    const int limit = ctx.policy.giveUpAfterMs;
+    const QDeadlineTimer deadline =
+        limit < 0 ? QDeadlineTimer(QDeadlineTimer::Forever) : QDeadlineTimer(limit);
+    QString rejectedVersion;
     for (;;) {
         try {
-            loadOnce(ctx);
+            loadOnce(ctx, deadline, rejectedVersion);
             break;
-        } catch (const TesterSilent &) {
-            // The tester went quiet mid-load: wait for it again, then read anew.
+        } catch (const TesterLost &lost) {
+            // The tester went quiet or the line lost step: wait for it again,
+            // then read everything anew.
+            if (deadline.hasExpired())
+                return noTester(lost.status, limit);
+        } catch (const LoadFailed &failed) {
+            return Outcome::fatal(failed.error);
         }
     }
     form.setStatus(QString());
-    form.applyAccessLevel();
-    form.setShown(QStringLiteral("CmdInvia"), true);
+    Interlock::applyAccessLevel(form, ctx.session.accessLevel());
+    form.setShown(Control::CmdInvia, true);
     form.beep();
     ctx.session.parametersLoaded = true;
-    form.parametersLoaded();
+    return {};
 }

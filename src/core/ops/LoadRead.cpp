@@ -1,25 +1,27 @@
 #include "LoadRead.h"
 
-#include "ErrorReport.h"
+#include "OpContext.h"
 #include "Session.h"
-#include "link/Equipment.h"
-#include "link/OrvaError.h"
-#include "link/SerialLink.h"
+#include "Tester.h"
+
+#include <QDir>
 
 QByteArray readForLoad(OpContext &ctx, const QString &key)
 {
-    try {
-        const ReadReply reply = ctx.equipment.readParameter(key);
-        if (reply.noReply)
-            throw TesterSilent();
-        return reply.bytes;
-    } catch (const OrvaError &e) {
-        if (e.number() == ErrorNumber::DeviceNotOpen && ctx.equipment.link().wasLost())
-            throw TesterSilent();
-        if (e.number() != ErrorNumber::FileNotFound ||
-            ctx.session.parameterFilePath == ctx.session.defaultFile())
-            reportFatal(ctx.form, e);
-        ctx.session.parameterFilePath = ctx.session.defaultFile();
-        return {};
-    }
+    const Result<QByteArray> reply = ctx.tester.readParameter(key);
+    if (reply)
+        return *reply;
+    if (ctx.session.parameterFilePath == ctx.session.defaultFile())
+        throw LoadFailed{reply.error()};
+    ctx.session.parameterFilePath = ctx.session.defaultFile();
+    return {};
+}
+
+void failMissingDefinition(OpContext &ctx, const QString &key)
+{
+    throw LoadFailed{OrvaError(
+        ErrorNumber::InvalidProcedureCall,
+        QStringLiteral("Invalid procedure call or argument: the parameter file %1 has no usable "
+                       "definition of %2. Replace the file with a complete one.")
+            .arg(QDir::toNativeSeparators(ctx.session.parameterFilePath), key))};
 }

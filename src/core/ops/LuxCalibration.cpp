@@ -1,12 +1,13 @@
 #include "LuxCalibration.h"
 
 #include "LoadParameters.h"
-#include "OrvaForm.h"
+#include "OpContext.h"
 #include "Session.h"
+#include "Tester.h"
+#include "TesterMessages.h"
+#include "TransferScope.h"
+#include "form/OrvaForm.h"
 #include "link/AbortFlag.h"
-#include "link/Equipment.h"
-#include "link/Frames.h"
-#include "link/OrvaError.h"
 
 #include <cfenv>
 #include <cmath>
@@ -15,26 +16,104 @@ namespace {
 
 struct BeamControls
 {
-    QString calibrate;
+    Control calibrate;
     QString caption;
-    QString abort;
-    QString reference;
-    QString reading;
-    QString factor;
+    Control abort;
+    Control reference;
+    Control reading;
+    Control factor;
     QString key;
 };
 
 BeamControls controlsOf(Beam beam)
 {
     if (beam == Beam::Low)
-        return {"CmdCalibraAna",       "Calibrate Low Beam", "CmdInterrompiAna",
-                "TestoLuxAnaCampione", "TestoBitAnaScheda",  "TestoAnaConv",
-                "offset_convan"};
-    return {"CmdCalibraAbb",     "Calibrate High Beam", "CmdInterrompiAbb", "TestoLuxAbbCampione",
-            "TestoBitAbbScheda", "TestoAbbConv",        "offset_convab"};
+        return {Control::CmdCalibraAna,         QStringLiteral("Calibrate Low Beam"),
+                Control::CmdInterrompiAna,      Control::TestoLuxAnaCampione,
+                Control::TestoBitAnaScheda,     Control::TestoAnaConv,
+                QStringLiteral("offset_convan")};
+    return {Control::CmdCalibraAbb,         QStringLiteral("Calibrate High Beam"),
+            Control::CmdInterrompiAbb,      Control::TestoLuxAbbCampione,
+            Control::TestoBitAbbScheda,     Control::TestoAbbConv,
+            QStringLiteral("offset_convab")};
 }
 
 const QString Title = QStringLiteral("Calibrating Lux ...");
+
+Outcome warning(Outcome::Kind kind, Outcome::Cause cause, const QString &text)
+{
+    Outcome o;
+    o.kind = kind;
+    o.cause = cause;
+    o.title = Title;
+    o.text = text;
+    return o;
+}
+
+quint8 channelOf(const OrvaForm &form, Beam beam)
+{
+    if (beam == Beam::High)
+        return 9;
+    const QStringList lamps = form.items(Control::ListaTipoFaro);
+    return !lamps.isEmpty() && form.currentText(Control::ListaTipoFaro) == lamps.first() ? 11 : 7;
+}
+
+// From the reading on: the factor, the question and the write.
+Outcome measure(OpContext &ctx, Beam beam, const BeamControls &c, const QString &keptFactor)
+{
+    OrvaForm &form = ctx.form;
+    Tester &tester = ctx.tester;
+    const auto reading = tester.readPhotodiode(channelOf(form, beam));
+    if (!reading || tester.link().abortFlag().isSet())
+        return warning(Outcome::Kind::Aborted, Outcome::Cause::None, QString());
+    const QString reference = form.text(c.reference);
+    const auto factor =
+        *reading < 0x80000000u ? conversionFactor(*reading, reference) : std::nullopt;
+    form.setText(c.reading, QString::number(*reading));
+    if (!factor) {
+        form.setText(c.factor, keptFactor);
+        Outcome o = warning(
+            Outcome::Kind::Failed, Outcome::Cause::NoFactor,
+            QStringLiteral("No conversion factor for %1: the reading %2 divided by the reference "
+                           "\"%3\" lux gives no factor from 0 to 32767. Enter the reference "
+                           "illuminance (1 to 9999 lux) and calibrate again; nothing was written.")
+                .arg(c.caption)
+                .arg(*reading)
+                .arg(reference));
+        o.reading = *reading;
+        return o;
+    }
+    Outcome o;
+    o.reading = *reading;
+    o.factor = factor;
+    form.setText(c.factor, QString::number(factor.value_or(0)));
+    o.previousFactor = keptFactor;
+    if (!form.confirm(Title, QStringLiteral("Are you sure to %1?").arg(c.caption))) {
+        form.setText(c.factor, keptFactor);
+        form.setText(c.reading, QStringLiteral("0"));
+        o.kind = Outcome::Kind::Declined;
+        return o;
+    }
+    if (ctx.policy.beforeWrite) {
+        if (const Result<> record = ctx.policy.beforeWrite(); !record) {
+            o.kind = Outcome::Kind::Refused;
+            o.title = Title;
+            o.text = QStringLiteral("Nothing was written: %1").arg(record.error().description());
+            return o;
+        }
+    }
+    QString value = form.text(c.factor);
+    const auto written = tester.writeParameter(value, c.key, WriteMode::Number);
+    if (!written) {
+        o.kind = Outcome::Kind::Failed;
+        o.cause = Outcome::Cause::File;
+        o.title = Title;
+        o.text = QStringLiteral("%1 Nothing was written.").arg(written.error().description());
+    } else if (*written == Tester::Written::Aborted) {
+        o.kind = Outcome::Kind::Aborted;
+    }
+    return o;
+}
 
 } // namespace
 
@@ -53,88 +132,61 @@ std::optional<int> conversionFactor(quint32 reading, const QString &reference)
     return int(factor);
 }
 
-void LuxCalibration(OpContext &ctx, Beam beam)
+Outcome LuxCalibration(OpContext &ctx, Beam beam)
 {
     OrvaForm &form = ctx.form;
-    Equipment &eq = ctx.equipment;
     const BeamControls c = controlsOf(beam);
-
-    form.lockAllControls();
-    form.setShown(c.calibrate, false);
-    form.setShown(c.abort, true);
+    const TransferScope scope(ctx, c.calibrate, c.abort);
     form.setText(c.reading, QString());
     const QString keptFactor = form.text(c.factor);
     form.setText(c.factor, QString());
 
-    if (eq.checkConnection() != QByteArray(1, Frames::Ack)) {
+    if (!ctx.tester.checkConnection()) {
         form.setShown(c.abort, false);
         form.setShown(c.calibrate, true);
-        eq.abortFlag().clear();
-        form.setEnabled(c.calibrate, false);
+        ctx.tester.link().abortFlag().clear();
+        form.setOpen(c.calibrate, false);
         // The reload replaces what the user changed: say so rather than lose it silently.
-        form.warning(Title, QStringLiteral("%1 is not possible: ORVA equipment is not connected or "
+        Outcome o = warning(Outcome::Kind::NoTester, Outcome::Cause::Silent,
+                            QStringLiteral("%1 is not possible: ORVA equipment is not connected or "
                                            "is power off !\r\nThe parameters are read again from "
                                            "the equipment as soon as it answers; changes not yet "
                                            "sent are replaced.")
                                 .arg(c.caption));
-        LoadParameters(ctx);
-    } else {
-        form.setStatus(QStringLiteral("Wait sending parameters to Equipment ...."));
-        quint8 channel = 9;
-        if (beam == Beam::Low) {
-            const QStringList lamps = form.items(QStringLiteral("ListaTipoFaro"));
-            channel = !lamps.isEmpty() &&
-                              form.currentText(QStringLiteral("ListaTipoFaro")) == lamps.first()
-                          ? 11
-                          : 7;
-        }
-        const PhotodiodeReply reply = eq.readPhotodiode(channel);
-        if (reply.status == PhotodiodeReply::NoReply) {
-            form.warning(Title, QStringLiteral("The equipment sent no reading for %1: nothing was "
-                                               "changed. Check the connection and try again.")
-                                    .arg(c.caption));
-        } else if (reply.status == PhotodiodeReply::Done && !eq.abortFlag().isSet()) {
-            const QString reference = form.text(c.reference);
-            const auto factor = reply.reading < 0x80000000u
-                                    ? conversionFactor(reply.reading, reference)
-                                    : std::nullopt;
-            form.setText(c.reading, QString::number(reply.reading));
-            if (!factor) {
-                form.setText(c.factor, keptFactor);
-                form.warning(Title,
-                             QStringLiteral("No conversion factor for %1: the reading %2 divided "
-                                            "by the reference \"%3\" lux gives no factor from 0 to "
-                                            "32767. Enter the reference illuminance (1 to 9999 "
-                                            "lux) and calibrate again; nothing was written.")
-                                 .arg(c.caption)
-                                 .arg(reply.reading)
-                                 .arg(reference));
-            } else {
-                form.setText(c.factor, QString::number(*factor));
-                if (form.confirm(Title, QStringLiteral("Are you sure to %1?").arg(c.caption))) {
-                    QString value = form.text(c.factor);
-                    form.aboutToWrite();
-                    try {
-                        const WriteOutcome o = eq.writeParameter(value, c.key, QStringLiteral("0"));
-                        if (o.status == WriteOutcome::NoAck)
-                            form.warning(Title, QStringLiteral("The equipment did not acknowledge "
-                                                               "address %1h: the factor may not be "
-                                                               "stored. Calibrate again.")
-                                                    .arg(o.address));
-                    } catch (const OrvaError &e) {
-                        form.warning(Title, e.description());
-                    }
-                } else {
-                    form.setText(c.factor, keptFactor);
-                    form.setText(c.reading, QStringLiteral("0"));
-                }
-            }
-        }
-        form.setStatus(QString());
+        if (!ctx.policy.reloadWhenNoTester)
+            return o;
+        if (ctx.policy.present)
+            ctx.policy.present(o);
+        o.shown = true;
+        const Outcome reload = LoadParameters(ctx);
+        return reload.kind == Outcome::Kind::Fatal ? reload : o;
     }
-    form.beep();
-    form.setShown(c.abort, false);
-    form.setShown(c.calibrate, true);
-    eq.abortFlag().clear();
-    form.applyAccessLevel();
+    form.setStatus(QStringLiteral("Wait sending parameters to Equipment ...."));
+    Outcome outcome;
+    try {
+        outcome = measure(ctx, beam, c, keptFactor);
+    } catch (const TesterLost &lost) {
+        // Nothing read is trusted, so the fields stay empty as after an Abort.
+        form.setText(c.reading, QString());
+        form.setText(c.factor, QString());
+        if (lost.address) { // the write itself was cut short
+            outcome = warning(Outcome::Kind::Incomplete, TesterMessages::causeOf(lost),
+                              QStringLiteral("The factor may not be stored: %1. Check the "
+                                             "connection and calibrate again.")
+                                  .arg(TesterMessages::whatHappened(lost)));
+            outcome.address = lost.address;
+        } else if (lost.status == LinkStatus::NoReply) {
+            outcome = warning(Outcome::Kind::Failed, Outcome::Cause::Silent,
+                              QStringLiteral("The equipment sent no reading for %1: nothing was "
+                                             "changed. Check the connection and try again.")
+                                  .arg(c.caption));
+        } else {
+            outcome = warning(Outcome::Kind::Failed, TesterMessages::causeOf(lost),
+                              QStringLiteral("%1 was not possible: %2. Nothing was written; check "
+                                             "the connection and calibrate again.")
+                                  .arg(c.caption, TesterMessages::whatHappened(lost)));
+        }
+    }
+    form.setStatus(QString());
+    return outcome;
 }

@@ -5,12 +5,13 @@
 #include <optional>
 
 struct OpContext;
+struct Outcome;
 
 enum class Beam { Low, High };
 
 // Measures a beam's conversion factor against the reference illuminance,
 // asks for confirmation and writes it to the tester.
-void LuxCalibration(OpContext &ctx, Beam beam);
+Outcome LuxCalibration(OpContext &ctx, Beam beam);
 
 // Counts per lux rounded half to even; nullopt when the reference is empty
 // or zero or the factor does not fit 0 .. 32767.

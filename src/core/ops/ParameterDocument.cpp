@@ -1,9 +1,7 @@
 #include "ParameterDocument.h"
 
-#include "OrvaForm.h"
 #include "Session.h"
-#include "access/ControlTable.h"
-#include "params/Catalogue.h"
+#include "form/OrvaForm.h"
 
 #include <QDateTime>
 #include <QFileInfo>
@@ -12,58 +10,35 @@
 
 namespace {
 
-enum class Kind { Text, List, Check, Number };
-
-struct Field
-{
-    const char *name;
-    const char *control;
-    Kind kind;
-};
-
-constexpr Field Fields[] = {
-    {"language", "ListaLingua", Kind::List},
-    {"manufacturer", "TestoMarca", Kind::Text},
-    {"model", "TestoModello", Kind::Text},
-    {"homologationNumber", "TestoNumOmologa", Kind::Text},
-    {"serialNumber", "TestoNumSerie", Kind::Text},
-    {"expiryDay", "TestoGiornoScadenza", Kind::Text},
-    {"expiryMonth", "TestoMeseScadenza", Kind::Text},
-    {"expiryYear", "TestoAnnoScadenza", Kind::Text},
-    {"unitOfLight", "ListaMisura", Kind::List},
-    {"panelType", "ListaPannello", Kind::List},
-    {"protocol", "ListaProtocollo", Kind::List},
-    {"equipmentAddress", "TestoIndirizzoApp", Kind::Text},
-    {"mctcNetVersion", "TestoVersioneMctc", Kind::Text},
-    {"lampType", "ListaTipoFaro", Kind::List},
-    {"fogTestRequest", "ChkEnFogReq", Kind::Check},
-    {"goodTestForcing", "ChkEnForzatura", Kind::Check},
-    {"previousHeadlightTest", "ChkEnPrecFaro", Kind::Check},
-    {"garageName", "TestoNomeOfficina", Kind::Text},
-    {"garageAddress1", "TestoIndirizzo1", Kind::Text},
-    {"garageAddress2", "TestoIndirizzo2", Kind::Text},
-    {"garageAddress3", "TestoIndirizzo3", Kind::Text},
-    {"garageAddress4", "TestoIndirizzo4", Kind::Text},
-    {"printHeightAndInclination", "ChkPrnHfaroIncl", Kind::Check},
-    {"lowBeamFactor", "TestoAnaConv", Kind::Number},
-    {"highBeamFactor", "TestoAbbConv", Kind::Number},
-};
-
 const QString Offsets = QStringLiteral("photodiodeOffsets");
 
-QJsonValue valueOf(const OrvaForm &form, const Field &f)
+QList<Control> documentControls()
 {
-    const QString control = QString::fromLatin1(f.control);
-    switch (f.kind) {
-    case Kind::Text:
-        return form.text(control);
-    case Kind::List:
-        return QJsonObject{{"index", form.currentIndex(control)},
-                           {"item", form.currentText(control)}};
-    case Kind::Check:
-        return form.isChecked(control);
-    case Kind::Number:
-        return form.text(control).toInt();
+    QList<Control> controls;
+    for (const Control c : Controls::all())
+        if (Controls::info(c).field)
+            controls.append(c);
+    return controls;
+}
+
+QString fieldName(Control c)
+{
+    return QString::fromLatin1(Controls::info(c).field);
+}
+
+QJsonValue valueOf(const OrvaForm &form, Control c)
+{
+    switch (Controls::info(c).kind) {
+    case ControlKind::Text:
+        return form.text(c);
+    case ControlKind::List:
+        return QJsonObject{{"index", form.currentIndex(c)}, {"item", form.currentText(c)}};
+    case ControlKind::Check:
+        return form.isChecked(c);
+    case ControlKind::Display: // the factors
+        return form.text(c).toInt();
+    case ControlKind::Button:
+        break;
     }
     return {};
 }
@@ -73,7 +48,7 @@ QJsonArray offsetsOf(const OrvaForm &form)
     QJsonArray values;
     static const QRegularExpression line(QStringLiteral("^PH\\d\\d=(\\d+)$"));
     for (const QString &l :
-         form.text(QStringLiteral("TestoOffsetFotodiodi")).split(QStringLiteral("\r\n"))) {
+         form.text(Control::TestoOffsetFotodiodi).split(QStringLiteral("\r\n"))) {
         const auto m = line.match(l);
         if (m.hasMatch())
             values.append(m.captured(1).toInt());
@@ -81,32 +56,50 @@ QJsonArray offsetsOf(const OrvaForm &form)
     return values;
 }
 
-// The value a document gives for a field, in the form's terms; an error text
-// when the value does not fit the field.
-QString check(const OrvaForm &form, const Field &f, const QJsonValue &v)
+// An error text when the value does not fit the field.
+QString check(const OrvaForm &form, Control c, const QJsonValue &v)
 {
-    const QString control = QString::fromLatin1(f.control);
-    switch (f.kind) {
-    case Kind::Text:
+    const ControlInfo &row = Controls::info(c);
+    switch (row.kind) {
+    case ControlKind::Text:
         if (!v.isString())
             return QStringLiteral("must be a text");
-        if (Catalogue::fieldWidth(control) && v.toString().size() > Catalogue::fieldWidth(control))
-            return QStringLiteral("is longer than %1 characters")
-                .arg(Catalogue::fieldWidth(control));
+        if (row.maxLength && v.toString().size() > row.maxLength)
+            return QStringLiteral("is longer than %1 characters").arg(row.maxLength);
         return {};
-    case Kind::List: {
+    case ControlKind::List: {
         const int index = v.isObject() ? v.toObject().value("index").toInt(-2) : -2;
-        if (index < -1 || index >= form.items(control).size())
+        if (index < -1 || index >= form.items(c).size())
             return QStringLiteral("must be {\"index\": n} with n from 0 to %1")
-                .arg(form.items(control).size() - 1);
+                .arg(form.items(c).size() - 1);
         return {};
     }
-    case Kind::Check:
+    case ControlKind::Check:
         return v.isBool() ? QString() : QStringLiteral("must be true or false");
-    case Kind::Number:
+    case ControlKind::Display:
         return v.isDouble() ? QString() : QStringLiteral("must be a number");
+    case ControlKind::Button:
+        break;
     }
     return {};
+}
+
+void put(OrvaForm &form, Control c, const QJsonValue &v)
+{
+    switch (Controls::info(c).kind) {
+    case ControlKind::Text:
+        form.setText(c, v.toString());
+        break;
+    case ControlKind::List:
+        form.setCurrentIndex(c, v.toObject().value("index").toInt());
+        break;
+    case ControlKind::Check:
+        form.setChecked(c, v.toBool());
+        break;
+    case ControlKind::Display:
+    case ControlKind::Button:
+        break;
+    }
 }
 
 } // namespace
@@ -114,8 +107,8 @@ QString check(const OrvaForm &form, const Field &f, const QJsonValue &v)
 QStringList ParameterDocument::fieldNames()
 {
     QStringList names;
-    for (const Field &f : Fields)
-        names.append(QString::fromLatin1(f.name));
+    for (const Control c : documentControls())
+        names.append(fieldName(c));
     names.append(Offsets);
     return names;
 }
@@ -123,16 +116,16 @@ QStringList ParameterDocument::fieldNames()
 QJsonObject ParameterDocument::fromForm(const OrvaForm &form, const Session &session)
 {
     QJsonObject fields;
-    for (const Field &f : Fields)
-        fields.insert(QString::fromLatin1(f.name), valueOf(form, f));
+    for (const Control c : documentControls())
+        fields.insert(fieldName(c), valueOf(form, c));
     fields.insert(Offsets, offsetsOf(form));
-    QString version = form.text(QStringLiteral("TestoVersioneScheda"));
+    QString version = form.text(Control::TestoVersioneScheda);
     version.remove(QStringLiteral("ORVA ver. "));
     return QJsonObject{
         {"format", Format},
         {"firmwareVersion", version},
         {"parameterFile", QFileInfo(session.parameterFilePath).fileName()},
-        {"languageKey", form.currentText(QStringLiteral("ListaLingua1"))},
+        {"languageKey", form.currentText(Control::ListaLingua1)},
         {"readAt", QDateTime::currentDateTime().toString(Qt::ISODate)},
         {"fields", fields},
     };
@@ -144,59 +137,40 @@ QStringList ParameterDocument::apply(OrvaForm &form, const QJsonObject &document
     if (document.value("format").toInt() != Format)
         return {QStringLiteral("the file is not a parameter document of format %1").arg(Format)};
     const QJsonObject fields = document.value("fields").toObject();
+    const QStringList known = fieldNames();
     for (const QString &name : fields.keys())
-        if (!fieldNames().contains(name))
+        if (!known.contains(name))
             errors.append(QStringLiteral("%1: no such field").arg(name));
 
-    QStringList open;
-    for (const auto &step : ControlTable::levelSteps(level))
-        if (step.action == ControlTable::Action::Open)
-            open.append(step.control);
-
-    QList<std::pair<const Field *, QJsonValue>> changes;
-    for (const Field &f : Fields) {
-        const QString name = QString::fromLatin1(f.name);
+    QList<std::pair<Control, QJsonValue>> changes;
+    for (const Control c : documentControls()) {
+        const QString name = fieldName(c);
         if (!fields.contains(name))
             continue;
         const QJsonValue wanted = fields.value(name);
-        if (const QString problem = check(form, f, wanted); !problem.isEmpty()) {
+        if (const QString problem = check(form, c, wanted); !problem.isEmpty()) {
             errors.append(QStringLiteral("%1: %2").arg(name, problem));
             continue;
         }
-        const QJsonValue now = valueOf(form, f);
-        const bool same = f.kind == Kind::List
+        const QJsonValue now = valueOf(form, c);
+        const bool same = Controls::info(c).kind == ControlKind::List
                               ? wanted.toObject().value("index") == now.toObject().value("index")
                               : wanted == now;
         if (same)
             continue;
-        if (f.kind == Kind::Number)
+        if (Controls::info(c).kind == ControlKind::Display)
             errors.append(
                 QStringLiteral("%1: is set by the lux calibration, not by a write").arg(name));
-        else if (!open.contains(QString::fromLatin1(f.control)))
+        else if (Controls::action(c, level) != LevelAction::Open)
             errors.append(QStringLiteral("%1: this password may not change it").arg(name));
         else
-            changes.append({&f, wanted});
+            changes.append({c, wanted});
     }
     if (fields.contains(Offsets) && fields.value(Offsets).toArray() != offsetsOf(form))
         errors.append(QStringLiteral("%1: the tester sets them itself").arg(Offsets));
     if (!errors.isEmpty())
         return errors;
-
-    for (const auto &[f, v] : changes) {
-        const QString control = QString::fromLatin1(f->control);
-        switch (f->kind) {
-        case Kind::Text:
-            form.setText(control, v.toString());
-            break;
-        case Kind::List:
-            form.setCurrentIndex(control, v.toObject().value("index").toInt());
-            break;
-        case Kind::Check:
-            form.setChecked(control, v.toBool());
-            break;
-        case Kind::Number:
-            break;
-        }
-    }
+    for (const auto &[c, v] : changes)
+        put(form, c, v);
     return {};
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "access/AccessLevel.h"
+#include "base/AccessLevel.h"
 
 #include <QJsonObject>
 #include <QStringList>
@@ -9,7 +9,8 @@ class OrvaForm;
 struct Session;
 
 // The tester's parameters as a JSON document ("format": 1): what a read
-// saves, what a backup keeps and what a write takes.
+// saves, what a backup keeps and what a write takes. Its field names come
+// from the control table.
 namespace ParameterDocument {
 
 constexpr int Format = 1;
@@ -21,7 +22,7 @@ QJsonObject fromForm(const OrvaForm &form, const Session &session);
 // the form's; any error leaves the form untouched. Returns the errors.
 QStringList apply(OrvaForm &form, const QJsonObject &document, AccessLevel level);
 
-// The document's "fields" names, in order.
+// The document's "fields" names.
 QStringList fieldNames();
 
 } // namespace ParameterDocument

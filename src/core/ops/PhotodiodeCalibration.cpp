@@ -1,35 +1,35 @@
 #include "PhotodiodeCalibration.h"
 
-#include "OrvaForm.h"
-#include "Session.h"
+#include "OpContext.h"
+#include "Outcome.h"
+#include "Tester.h"
+#include "TesterMessages.h"
+#include "TransferScope.h"
+#include "form/OrvaForm.h"
 #include "link/AbortFlag.h"
-#include "link/Equipment.h"
-#include "link/Frames.h"
 
-void PhotodiodeCalibration(OpContext &ctx)
+Outcome PhotodiodeCalibration(OpContext &ctx)
 {
     OrvaForm &form = ctx.form;
-    Equipment &eq = ctx.equipment;
-    const QString button = QStringLiteral("CmdCalFoto");
-    const QString abort = QStringLiteral("CmdInterrompiFotodiodi");
-
-    form.lockAllControls();
-    form.setShown(button, false);
-    form.setShown(abort, true);
-    form.setText(QStringLiteral("TestoBitAnaScheda"), QString());
-    form.setText(QStringLiteral("TestoAnaConv"), QString());
+    const TransferScope scope(ctx, Control::CmdCalFoto, Control::CmdInterrompiFotodiodi);
+    form.setText(Control::TestoBitAnaScheda, QString());
+    form.setText(Control::TestoAnaConv, QString());
+    Outcome outcome;
     for (;;) {
-        if (eq.checkConnection() == QByteArray(1, Frames::Ack)) {
-            eq.startPhotodiodeCalibration();
+        if (ctx.tester.checkConnection()) {
+            try {
+                ctx.tester.startPhotodiodeCalibration();
+            } catch (const TesterLost &lost) {
+                outcome.kind = Outcome::Kind::Failed;
+                outcome.cause = TesterMessages::causeOf(lost);
+            }
             break;
         }
-        if (eq.abortFlag().isSet())
+        if (ctx.tester.link().abortFlag().isSet()) {
+            outcome.kind = Outcome::Kind::Aborted;
             break;
+        }
     }
     form.setStatus(QString());
-    form.beep();
-    form.setShown(abort, false);
-    form.setShown(button, true);
-    eq.abortFlag().clear();
-    form.applyAccessLevel();
+    return outcome;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 struct OpContext;
+struct Outcome;
 
 // Waits until the tester answers, then starts its own offset calibration.
-void PhotodiodeCalibration(OpContext &ctx);
+Outcome PhotodiodeCalibration(OpContext &ctx);

@@ -1,16 +1,18 @@
 #include "ResetParameterFields.h"
 
-#include "OrvaForm.h"
-#include "params/Catalogue.h"
+#include "form/OrvaForm.h"
 
 void ResetParameterFields(OrvaForm &form)
 {
-    for (const QString &field : Catalogue::paddedFields())
-        form.setText(field, QString(form.maxLength(field), u' '));
-    form.setText(QStringLiteral("TestoGiornoScadenza"), QStringLiteral("01"));
-    form.setText(QStringLiteral("TestoMeseScadenza"), QStringLiteral("01"));
-    form.setText(QStringLiteral("TestoAnnoScadenza"), QStringLiteral("2003"));
-    form.setText(QStringLiteral("TestoLuxAnaCampione"), QStringLiteral("29"));
-    form.setText(QStringLiteral("TestoLuxAbbCampione"), QStringLiteral("77"));
-    form.setChecked(QStringLiteral("ChkPrnHfaroIncl"), true);
+    for (const Control c : Controls::all()) {
+        const ControlInfo &row = Controls::info(c);
+        if (!row.reset)
+            continue;
+        if (row.kind == ControlKind::Check)
+            form.setChecked(c, qstrcmp(row.reset, "1") == 0);
+        else if (qstrcmp(row.reset, Controls::Blanks) == 0)
+            form.setText(c, QString(row.maxLength, u' '));
+        else
+            form.setText(c, QString::fromLatin1(row.reset));
+    }
 }

@@ -1,66 +1,89 @@
 #include "SendParameters.h"
 
 #include "LoadParameters.h"
-#include "OrvaForm.h"
+#include "OpContext.h"
 #include "Session.h"
+#include "Tester.h"
+#include "TesterMessages.h"
 #include "TransferProgress.h"
+#include "TransferScope.h"
+#include "form/OrvaForm.h"
 #include "link/AbortFlag.h"
-#include "link/Equipment.h"
-#include "link/Frames.h"
-#include "link/OrvaError.h"
 #include "params/Catalogue.h"
 #include "params/ParameterFile.h"
-
-#include <QDateTime>
+#include "params/ValueCodec.h"
 
 namespace {
 
-const QString AbortButton = QStringLiteral("CmdInterrompiParametri");
 const QString ConnectionTitle = QStringLiteral("ORVA connection ...");
 
-// Writes everything; stops where the tester stopped acknowledging, once the
-// user has been told.
-void writeAll(OpContext &ctx)
+Outcome incomplete(const QString &what)
+{
+    Outcome o;
+    o.kind = Outcome::Kind::Incomplete;
+    o.critical = true;
+    o.title = ConnectionTitle;
+    o.text =
+        QStringLiteral("Transmission Parameters INCOMPLETE: %1.\r\nThe equipment now holds only "
+                       "part of the new parameters: check the connection and the power "
+                       "supply, then SEND the parameters AGAIN.")
+            .arg(what);
+    return o;
+}
+
+Outcome lostDuringSend(const TesterLost &lost)
+{
+    Outcome o = incomplete(TesterMessages::whatHappened(lost));
+    o.cause = TesterMessages::causeOf(lost);
+    o.address = lost.address;
+    return o;
+}
+
+Outcome fileFailed(const OrvaError &error)
+{
+    Outcome o = incomplete(error.description());
+    o.cause = Outcome::Cause::File;
+    return o;
+}
+
+qint64 bytesToSend(const OpContext &ctx, const QString &languageKey)
+{
+    const Result<QStringList> lines = ParameterFile::readLines(ctx.session.parameterFilePath);
+    // The writes themselves report a file that cannot be read.
+    return lines ? ParameterFile::bytesToWrite(*lines,
+                                               QStringList{languageKey} + Catalogue::sendKeys())
+                 : 0;
+}
+
+// Writes everything; stops where the tester stopped acknowledging. After an
+// Abort the clock is not sent, but the date field still shows the time.
+Outcome writeAll(OpContext &ctx)
 {
     OrvaForm &form = ctx.form;
-    Equipment &eq = ctx.equipment;
-    const auto report = [&](const WriteOutcome &o) {
-        if (o.status != WriteOutcome::NoAck)
-            return true;
-        form.critical(ConnectionTitle,
-                      QStringLiteral("Transmission Parameters INCOMPLETE: ORVA equipment did not "
-                                     "acknowledge address %1h and stopped answering.\r\n"
-                                     "The equipment now holds only part of the new parameters: "
-                                     "check the connection and the power supply, then SEND the "
-                                     "parameters AGAIN.")
-                          .arg(o.address));
-        return false;
-    };
+    Tester &tester = ctx.tester;
+    QString language = form.currentText(Control::ListaLingua);
+    const QString languageKey = form.currentText(Control::ListaLingua1);
+    const TransferProgress progress(form, tester.link(), bytesToSend(ctx, languageKey));
 
-    QString language = form.currentText(QStringLiteral("ListaLingua"));
-    const QString languageKey = form.currentText(QStringLiteral("ListaLingua1"));
-    qint64 total = 0;
-    try {
-        total = ParameterFile::bytesToWrite(ParameterFile::readLines(ctx.session.parameterFilePath),
-                                            QStringList{languageKey} + Catalogue::sendKeys());
-    } catch (const OrvaError &) {
-        // the writes themselves report a missing file
-    }
-    const TransferProgress progress(ctx, total);
-    if (!report(eq.writeParameter(language, languageKey, QStringLiteral("2"))))
-        return;
+    auto written = tester.writeParameter(language, languageKey, WriteMode::FromFile);
     for (const CatalogueEntry &e : Catalogue::entries()) {
-        const QString mode = e.writeMode();
-        if (mode.isEmpty())
-            continue;
-        QString value = composeValue(form, e);
-        if (!report(eq.writeParameter(value, e.key, mode)))
-            return;
+        if (!written || *written == Tester::Written::Aborted)
+            break;
+        if (const auto mode = e.writeMode()) {
+            QString value = composeValue(form, e);
+            written = tester.writeParameter(value, e.keyText(), *mode);
+        }
     }
+    if (!written)
+        return fileFailed(written.error());
     const QDateTime now = QDateTime::currentDateTime();
-    form.setText(QStringLiteral("TestoData"),
-                 Frames::dateTimeText(now, Frames::systemDateSeparator()));
-    eq.sendDateTime(now);
+    form.setText(Control::TestoData,
+                 ValueCodec::dateTimeText(now, ValueCodec::systemDateSeparator()));
+    tester.sendDateTime(now);
+    Outcome o;
+    if (*written == Tester::Written::Aborted)
+        o.kind = Outcome::Kind::Aborted;
+    return o;
 }
 
 } // namespace
@@ -76,7 +99,7 @@ QString composeValue(const OrvaForm &form, const CatalogueEntry &e)
         return form.text(e.control).mid(e.split);
     case ParamKind::Date: {
         QString joined;
-        for (const QString &field : Catalogue::dateControls())
+        for (const Control field : Catalogue::DateFields)
             joined += form.text(field);
         return joined;
     }
@@ -86,9 +109,8 @@ QString composeValue(const OrvaForm &form, const CatalogueEntry &e)
         return QString::number(form.currentIndex(e.control));
     case ParamKind::Switches: {
         int bits = 0;
-        const QStringList &boxes = Catalogue::switchControls();
-        for (int bit = 0; bit < boxes.size(); ++bit)
-            bits |= form.isChecked(boxes[bit]) ? 1 << bit : 0;
+        for (int bit = 0; bit < int(std::size(Catalogue::Switches)); ++bit)
+            bits |= form.isChecked(Catalogue::Switches[bit]) ? 1 << bit : 0;
         return QString::number(bits);
     }
     case ParamKind::CheckByte:
@@ -99,36 +121,48 @@ QString composeValue(const OrvaForm &form, const CatalogueEntry &e)
     return {};
 }
 
-void SendParameters(OpContext &ctx)
+Outcome SendParameters(OpContext &ctx)
 {
     OrvaForm &form = ctx.form;
-    AbortFlag &abort = ctx.equipment.abortFlag();
-    form.lockAllControls();
-    form.setShown(AbortButton, true);
-    if (ctx.equipment.checkConnection() == QByteArray(1, Frames::Ack)) {
-        form.setStatus(QStringLiteral("Wait sending parameters to Equipment ...."));
-        form.aboutToWrite();
-        try {
-            writeAll(ctx);
-        } catch (const OrvaError &e) {
-            // The port went away mid-send.
-            form.critical(ConnectionTitle,
-                          QStringLiteral("Transmission Parameters INCOMPLETE: %1\r\nReconnect the "
-                                         "equipment and SEND the parameters AGAIN.")
-                              .arg(e.description()));
-        }
-        form.setStatus(QString());
-    } else {
-        form.setShown(AbortButton, false);
-        abort.clear();
-        form.critical(ConnectionTitle,
-                      QStringLiteral("Transmission Parameters FAILED because ORVA equipment is not "
-                                     "connected or is power off !\r\nWait a new connection and SET "
-                                     "new parameters AGAIN ...."));
-        LoadParameters(ctx);
+    const Control abortButton = Control::CmdInterrompiParametri;
+    const TransferScope scope(ctx, std::nullopt, abortButton);
+    if (!ctx.tester.checkConnection()) {
+        form.setShown(abortButton, false);
+        ctx.tester.link().abortFlag().clear();
+        Outcome o;
+        o.kind = Outcome::Kind::NoTester;
+        o.cause = Outcome::Cause::Silent;
+        o.critical = true;
+        o.title = ConnectionTitle;
+        o.text = QStringLiteral("Transmission Parameters FAILED because ORVA equipment is not "
+                                "connected or is power off !\r\nWait a new connection and SET new "
+                                "parameters AGAIN ....");
+        if (!ctx.policy.reloadWhenNoTester)
+            return o;
+        if (ctx.policy.present)
+            ctx.policy.present(o);
+        o.shown = true;
+        const Outcome reload = LoadParameters(ctx);
+        return reload.kind == Outcome::Kind::Fatal ? reload : o;
     }
-    form.beep();
-    form.setShown(AbortButton, false);
-    abort.clear();
-    form.applyAccessLevel();
+    form.setStatus(QStringLiteral("Wait sending parameters to Equipment ...."));
+    if (ctx.policy.beforeWrite) {
+        if (const Result<> record = ctx.policy.beforeWrite(); !record) {
+            form.setStatus(QString());
+            Outcome o;
+            o.kind = Outcome::Kind::Refused;
+            o.title = ConnectionTitle;
+            o.text = QStringLiteral("Nothing was sent: %1").arg(record.error().description());
+            return o;
+        }
+    }
+    Outcome outcome;
+    try {
+        outcome = writeAll(ctx);
+    } catch (const TesterLost &lost) {
+        outcome = lostDuringSend(lost);
+    }
+    outcome.notSent = ctx.tester.takeNotSent();
+    form.setStatus(QString());
+    return outcome;
 }

@@ -1,9 +1,10 @@
 #pragma once
 
+#include "base/AccessLevel.h"
+
 #include <QString>
 
-class Equipment;
-class OrvaForm;
+#include <functional>
 
 // Program-wide state that the operations share.
 struct Session
@@ -11,15 +12,9 @@ struct Session
     QString programFolder;
     QString parameterFilePath;
     bool parametersLoaded = false;
+    // Worked out afresh from the password whenever it is needed.
+    std::function<AccessLevel()> accessLevel = [] { return AccessLevel::Unknown; };
 
     QString fileFor(const QString &name) const { return programFolder + QLatin1Char('/') + name; }
     QString defaultFile() const { return fileFor(QStringLiteral("ORVA_100.ini")); }
-};
-
-// What every operation works with.
-struct OpContext
-{
-    OrvaForm &form;
-    Equipment &equipment;
-    Session &session;
 };

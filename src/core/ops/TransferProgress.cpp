@@ -1,22 +1,24 @@
 #include "TransferProgress.h"
 
-#include "OrvaForm.h"
-#include "Session.h"
-#include "link/Equipment.h"
+#include "form/OrvaForm.h"
+#include "link/TesterLink.h"
 
-TransferProgress::TransferProgress(OpContext &ctx, qint64 total)
-    : m_ctx(ctx)
+#include <algorithm>
+
+TransferProgress::TransferProgress(OrvaForm &form, TesterLink &link, qint64 total)
+    : m_form(form)
+    , m_link(link)
     , m_total(total)
 {
-    m_ctx.form.setProgress(0, m_total);
-    m_ctx.equipment.byteDone = [this] {
+    m_form.setProgress(0, m_total);
+    m_link.byteDone = [this] {
         m_done = std::min(m_done + 1, m_total);
-        m_ctx.form.setProgress(m_done, m_total);
+        m_form.setProgress(m_done, m_total);
     };
 }
 
 TransferProgress::~TransferProgress()
 {
-    m_ctx.equipment.byteDone = nullptr;
-    m_ctx.form.setProgress(0, 0);
+    m_link.byteDone = nullptr;
+    m_form.setProgress(0, 0);
 }

@@ -1,63 +1,51 @@
 #include "Catalogue.h"
 
-#include <QHash>
-
-QString CatalogueEntry::writeMode() const
+std::optional<WriteMode> CatalogueEntry::writeMode() const
 {
     switch (kind) {
     case ParamKind::LanguageIndex:
     case ParamKind::ByteIndex:
     case ParamKind::Switches:
     case ParamKind::CheckByte:
-        return QStringLiteral("0");
+        return WriteMode::Number;
     case ParamKind::Factor:
-        return {};
+        return std::nullopt;
     default:
-        return QStringLiteral("1");
+        return WriteMode::Text;
     }
 }
 
 const QList<CatalogueEntry> &Catalogue::entries()
 {
+    using C = Control;
+    using K = ParamKind;
     static const QList<CatalogueEntry> all = {
-        {"parame_lingua", "ListaLingua", ParamKind::LanguageIndex},
-        {"parame_marcaa", "TestoMarca", ParamKind::Text},
-        {"parame_modelo", "TestoModello", ParamKind::TextHead, 10},
-        {"parame_model1", "TestoModello", ParamKind::TextTail, 10},
-        {"parame_nomolo", "TestoNumOmologa", ParamKind::TextHead, 12},
-        {"parame_nomol1", "TestoNumOmologa", ParamKind::TextTail, 12},
-        {"parame_nserie", "TestoNumSerie", ParamKind::TextHead, 4},
-        {"parame_nseri1", "TestoNumSerie", ParamKind::TextTail, 4},
-        {"parame_scaden", "TestoGiornoScadenza", ParamKind::Date},
-        {"parame_unitam", "ListaMisura", ParamKind::DigitIndex},
-        {"parame_pannel", "ListaPannello", ParamKind::DigitIndex},
-        {"parame_protoc", "ListaProtocollo", ParamKind::DigitIndex},
-        {"parame_indapp", "TestoIndirizzoApp", ParamKind::Text},
-        {"parame_vermct", "TestoVersioneMctc", ParamKind::Text},
-        {"parame_tifaro", "ListaTipoFaro", ParamKind::ByteIndex},
-        {"param_setupsw", "ChkEnFogReq", ParamKind::Switches},
-        {"parame_offnom", "TestoNomeOfficina", ParamKind::Text},
-        {"parame_offin1", "TestoIndirizzo1", ParamKind::Text},
-        {"parame_offin2", "TestoIndirizzo2", ParamKind::Text},
-        {"parame_offin3", "TestoIndirizzo3", ParamKind::Text},
-        {"parame_offin4", "TestoIndirizzo4", ParamKind::Text},
-        {"parame_prninc", "ChkPrnHfaroIncl", ParamKind::CheckByte},
-        {"offset_convan", "TestoAnaConv", ParamKind::Factor},
-        {"offset_convab", "TestoAbbConv", ParamKind::Factor},
+        {"parame_lingua", C::ListaLingua, K::LanguageIndex},
+        {"parame_marcaa", C::TestoMarca, K::Text},
+        {"parame_modelo", C::TestoModello, K::TextHead, 10},
+        {"parame_model1", C::TestoModello, K::TextTail, 10},
+        {"parame_nomolo", C::TestoNumOmologa, K::TextHead, 12},
+        {"parame_nomol1", C::TestoNumOmologa, K::TextTail, 12},
+        {"parame_nserie", C::TestoNumSerie, K::TextHead, 4},
+        {"parame_nseri1", C::TestoNumSerie, K::TextTail, 4},
+        {"parame_scaden", C::TestoGiornoScadenza, K::Date},
+        {"parame_unitam", C::ListaMisura, K::DigitIndex},
+        {"parame_pannel", C::ListaPannello, K::DigitIndex},
+        {"parame_protoc", C::ListaProtocollo, K::DigitIndex},
+        {"parame_indapp", C::TestoIndirizzoApp, K::Text},
+        {"parame_vermct", C::TestoVersioneMctc, K::Text},
+        {"parame_tifaro", C::ListaTipoFaro, K::ByteIndex},
+        {"param_setupsw", C::ChkEnFogReq, K::Switches},
+        {"parame_offnom", C::TestoNomeOfficina, K::Text},
+        {"parame_offin1", C::TestoIndirizzo1, K::Text},
+        {"parame_offin2", C::TestoIndirizzo2, K::Text},
+        {"parame_offin3", C::TestoIndirizzo3, K::Text},
+        {"parame_offin4", C::TestoIndirizzo4, K::Text},
+        {"parame_prninc", C::ChkPrnHfaroIncl, K::CheckByte},
+        {"offset_convan", C::TestoAnaConv, K::Factor},
+        {"offset_convab", C::TestoAbbConv, K::Factor},
     };
     return all;
-}
-
-const QStringList &Catalogue::switchControls()
-{
-    static const QStringList c = {"ChkEnFogReq", "ChkEnForzatura", "ChkEnPrecFaro"};
-    return c;
-}
-
-const QStringList &Catalogue::dateControls()
-{
-    static const QStringList c = {"TestoGiornoScadenza", "TestoMeseScadenza", "TestoAnnoScadenza"};
-    return c;
 }
 
 QString Catalogue::offsetKey(int number)
@@ -70,6 +58,11 @@ QString Catalogue::versionKey()
     return QStringLiteral("parame_verorv");
 }
 
+QString Catalogue::languageKey()
+{
+    return QStringLiteral("parame_lingua");
+}
+
 QStringList Catalogue::lampTypes()
 {
     return {QStringLiteral("LEFT-HAND DRIVE"), QStringLiteral("RIGHT-HAND DRIVE")};
@@ -79,7 +72,7 @@ QStringList Catalogue::loadKeys()
 {
     QStringList keys;
     for (const CatalogueEntry &e : entries())
-        keys.append(e.key);
+        keys.append(e.keyText());
     for (int n = 1; n <= OffsetCount; ++n)
         keys.append(offsetKey(n));
     return keys;
@@ -89,28 +82,7 @@ QStringList Catalogue::sendKeys()
 {
     QStringList keys;
     for (const CatalogueEntry &e : entries())
-        if (!e.writeMode().isEmpty())
-            keys.append(e.key);
+        if (e.writeMode())
+            keys.append(e.keyText());
     return keys;
-}
-
-int Catalogue::fieldWidth(const QString &control)
-{
-    static const QHash<QString, int> widths = {
-        {"TestoMarca", 10},         {"TestoModello", 20},     {"TestoNumOmologa", 24},
-        {"TestoNumSerie", 20},      {"TestoVersioneMctc", 3}, {"TestoIndirizzoApp", 2},
-        {"TestoGiornoScadenza", 2}, {"TestoMeseScadenza", 2}, {"TestoAnnoScadenza", 4},
-        {"TestoNomeOfficina", 24},  {"TestoIndirizzo1", 24},  {"TestoIndirizzo2", 24},
-        {"TestoIndirizzo3", 24},    {"TestoIndirizzo4", 24},  {"TestoLuxAnaCampione", 4},
-        {"TestoLuxAbbCampione", 4}};
-    return widths.value(control, 0);
-}
-
-const QStringList &Catalogue::paddedFields()
-{
-    static const QStringList c = {"TestoMarca",        "TestoModello",      "TestoNumOmologa",
-                                  "TestoNumSerie",     "TestoIndirizzoApp", "TestoVersioneMctc",
-                                  "TestoNomeOfficina", "TestoIndirizzo1",   "TestoIndirizzo2",
-                                  "TestoIndirizzo3",   "TestoIndirizzo4"};
-    return c;
 }

@@ -1,8 +1,13 @@
 #pragma once
 
+#include "base/Control.h"
+#include "base/WriteMode.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 // How a parameter travels between a control and the tester.
 enum class ParamKind {
@@ -20,13 +25,14 @@ enum class ParamKind {
 
 struct CatalogueEntry
 {
-    QString key;
-    QString control;
+    const char *key;
+    Control control;
     ParamKind kind;
     int split = 0;
 
-    // "0" number or "1" text; empty when the send does not write it.
-    QString writeMode() const;
+    QString keyText() const { return QString::fromLatin1(key); }
+    // How the send writes it; none when the send does not write it.
+    std::optional<WriteMode> writeMode() const;
 };
 
 namespace Catalogue {
@@ -34,13 +40,16 @@ namespace Catalogue {
 // Every parameter in the order the load reads them and the send writes them.
 const QList<CatalogueEntry> &entries();
 
-const QStringList &switchControls();
-const QStringList &dateControls();
+constexpr Control Switches[] = {Control::ChkEnFogReq, Control::ChkEnForzatura,
+                                Control::ChkEnPrecFaro};
+constexpr Control DateFields[] = {Control::TestoGiornoScadenza, Control::TestoMeseScadenza,
+                                  Control::TestoAnnoScadenza};
 
 constexpr int OffsetCount = 17;
 QString offsetKey(int number);
 
 QString versionKey();
+QString languageKey();
 
 // The lamp types the program offers itself, "LEFT-HAND DRIVE" first.
 QStringList lampTypes();
@@ -48,11 +57,5 @@ QStringList lampTypes();
 // The keys a load reads after choosing its file, and those a send writes.
 QStringList loadKeys();
 QStringList sendKeys();
-
-// The most characters a text field takes; 0 for controls without a limit.
-int fieldWidth(const QString &control);
-
-// Text fields filled with blanks to their width before a load.
-const QStringList &paddedFields();
 
 } // namespace Catalogue

@@ -2,9 +2,7 @@
 
 #include "ValueCodec.h"
 
-#include "link/OrvaError.h"
-
-#include <QFile>
+#include "base/RegularFile.h"
 
 namespace {
 
@@ -31,6 +29,18 @@ int leadingNumber(const QString &text)
     return int(n);
 }
 
+int hexDigit(QChar c)
+{
+    const char16_t u = c.unicode();
+    if (u >= u'0' && u <= u'9')
+        return u - u'0';
+    if (u >= u'a' && u <= u'f')
+        return u - u'a' + 10;
+    if (u >= u'A' && u <= u'F')
+        return u - u'A' + 10;
+    return -1;
+}
+
 } // namespace
 
 bool Definition::usable() const
@@ -38,19 +48,33 @@ bool Definition::usable() const
     return !address.trimmed().isEmpty() && length >= 1;
 }
 
+std::optional<quint16> Definition::start() const
+{
+    quint32 value = 0;
+    int digits = 0;
+    for (const QChar c : address) {
+        const int d = hexDigit(c);
+        if (d < 0)
+            break;
+        value = (value * 16 + quint32(d)) & 0xFFFF;
+        ++digits;
+    }
+    if (digits == 0)
+        return std::nullopt;
+    return quint16(value);
+}
+
 namespace ParameterFile {
 
-QStringList readLines(const QString &path)
+Result<QStringList> readLines(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw OrvaError(ErrorNumber::FileNotFound,
-                        QStringLiteral("File not found: %1. Put the parameter file back in the "
-                                       "program's folder or reinstall the program.")
-                            .arg(path));
-    const QByteArray all = file.readAll();
-    file.close();
-    return splitLines(all);
+    const Result<QByteArray> contents = RegularFile::read(path, MaxBytes);
+    if (!contents)
+        return OrvaError(ErrorNumber::FileNotFound,
+                         QStringLiteral("%1 Put the parameter file back in the program's folder "
+                                        "or reinstall the program.")
+                             .arg(contents.error().description()));
+    return splitLines(*contents);
 }
 
 QStringList splitLines(const QByteArray &contents)

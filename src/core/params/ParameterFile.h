@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/Result.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -16,6 +18,8 @@ struct Definition
     int lineNumber = 0;
 
     bool usable() const;
+    // The address column's leading hexadecimal digits; none when it has none.
+    std::optional<quint16> start() const;
 };
 
 // What write mode "2" takes from a definition line's value column.
@@ -36,8 +40,12 @@ struct ListLines
 // closes it before it answers; nothing is cached between calls.
 namespace ParameterFile {
 
-// Throws OrvaError 53 when the file cannot be opened.
-QStringList readLines(const QString &path);
+// No parameter file is anywhere near this long.
+constexpr qint64 MaxBytes = 1 << 20;
+
+// Error 53 when the file cannot be read, or is no ordinary file of a
+// sensible size.
+Result<QStringList> readLines(const QString &path);
 // One line per CR LF (or LF) ended line, one character per byte.
 QStringList splitLines(const QByteArray &contents);
 

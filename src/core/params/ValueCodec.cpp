@@ -1,5 +1,8 @@
 #include "ValueCodec.h"
 
+#include <QLocale>
+#include <QRegularExpression>
+
 QString ValueCodec::text(const QByteArray &reply)
 {
     return QString::fromLatin1(reply);
@@ -59,4 +62,58 @@ QString ValueCodec::fileNameForm(const QString &version)
             return {};
     }
     return form;
+}
+
+quint64 ValueCodec::maxValue(int length)
+{
+    return length >= 8 ? ~quint64(0) : (quint64(1) << (8 * length)) - 1;
+}
+
+QByteArray ValueCodec::encodeNumber(quint64 value, int length)
+{
+    QByteArray bytes;
+    for (int k = 0; k < length; ++k)
+        bytes.append(char(k < 8 ? (value >> (8 * k)) & 0xFF : 0));
+    return bytes;
+}
+
+QByteArray ValueCodec::encodeText(const QByteArray &text, int length)
+{
+    QByteArray bytes = text.left(length);
+    if (bytes.size() < length)
+        bytes.append(QByteArray(length - bytes.size(), ' '));
+    return bytes;
+}
+
+QByteArray ValueCodec::printable(const QByteArray &bytes, int length)
+{
+    QByteArray out = bytes.left(length);
+    for (char &c : out) {
+        const auto u = quint8(c);
+        if (u < 0x20 || u > 0x7D)
+            c = ' ';
+    }
+    return out;
+}
+
+bool ValueCodec::looksLikeVersion(const QString &version)
+{
+    static const QRegularExpression form(
+        QStringLiteral("^[A-Za-z0-9][!-/:-@[-`{-~][A-Za-z0-9]+ *$"));
+    return form.match(version).hasMatch();
+}
+
+QString ValueCodec::dateTimeText(const QDateTime &local, QChar dateSeparator)
+{
+    const QString sep(dateSeparator);
+    return local.toString(QStringLiteral("MM'%1'dd'%1'yyyy HH:mm:ss").arg(sep));
+}
+
+QChar ValueCodec::systemDateSeparator()
+{
+    for (const QChar c : QLocale::system().dateFormat(QLocale::ShortFormat)) {
+        if (!c.isLetter() && c != u'\'' && !c.isSpace())
+            return c;
+    }
+    return u'/';
 }

@@ -1,18 +1,9 @@
 #pragma once
 
-#include "CliForm.h"
-#include "access/AccessLevel.h"
-#include "link/AbortFlag.h"
-#include "link/Equipment.h"
-#include "link/SerialLink.h"
-#include "ops/LuxCalibration.h"
-#include "ops/Session.h"
+#include "TerminalForm.h"
+#include "ops/TesterSession.h"
 
-#include <QJsonObject>
 #include <QString>
-#include <QTimer>
-
-#include <memory>
 
 // The exit status of orva-cli, one per cause a script may want to tell apart.
 enum ExitStatus {
@@ -27,16 +18,16 @@ enum ExitStatus {
 };
 
 // The command-line tool's commands on one serial port: the window's own
-// operations, run on a form without widgets.
-class CliRunner
+// operations, run by the same session on a form without widgets. Each
+// command returns its exit status and has said on stderr what went wrong.
+class CliCommands
 {
 public:
-    CliRunner(const QString &programFolder, int timeoutSeconds, bool progress);
+    CliCommands(const QString &programFolder, int timeoutSeconds, bool progress);
 
-    SerialLink &link() { return m_link; }
+    SerialLink &link() { return m_session.serial(); }
 
     static int listPorts();
-    // Each returns the exit status and has said what went wrong on stderr.
     int read(const QString &device, const QString &outFile);
     int write(const QString &device, const QString &inFile, AccessLevel level, bool verify);
     int calibrate(const QString &device, Beam beam, const QString &lux, AccessLevel level,
@@ -44,19 +35,16 @@ public:
 
 private:
     int open(const QString &device);
-    std::unique_ptr<QTimer> armDeadline();
     // Waits for the tester (at most the timeout) and loads every parameter.
     int load();
     int verifyWritten();
     int fail(int status, const QString &message);
+    // The exit status and message of an operation that did not succeed.
+    int failed(const Outcome &outcome);
 
     int m_timeoutSeconds;
-    SerialLink m_link;
-    AbortFlag m_abort;
-    Session m_session;
-    CliForm m_form;
-    Equipment m_equipment;
-    OpContext m_ctx;
+    TerminalForm m_form;
+    TesterSession m_session;
     QString m_device;
-    bool m_answered = false;
+    QString m_lastBackup;
 };

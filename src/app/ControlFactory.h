@@ -1,0 +1,34 @@
+#pragma once
+
+#include "base/Control.h"
+
+#include <QString>
+
+class LockableComboBox;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QWidget;
+
+// The kinds of control the main window is made of, each built with its
+// object name, accessible name and state at creation.
+namespace ControlFactory {
+
+// A read-only caption used as a label: grey, no focus.
+QLineEdit *captionBox(QWidget *parent, const char *name, const QString &text);
+// A field the user types into, locked until a level opens it; its maximum
+// length comes from the control table.
+QLineEdit *textBox(QWidget *parent, Control control, const QString &accessible,
+                   const QString &text = QString());
+// Filled by the program only: grey, read-only, takes focus.
+QLineEdit *displayBox(QWidget *parent, Control control, const QString &accessible,
+                      const QString &text = QString());
+LockableComboBox *comboBox(QWidget *parent, Control control, const QString &accessible,
+                           const QString &placeholder = QString());
+QCheckBox *checkBox(QWidget *parent, Control control, const QString &text, bool checked);
+QPushButton *button(QWidget *parent, Control control, const QString &text,
+                    const QString &accessible);
+QLabel *exitHint(QWidget *parent, const char *name);
+
+} // namespace ControlFactory

@@ -1,0 +1,3 @@
+#pragma once
+
+enum class AccessLevel { Administrator, Dealer, Technician, Unknown };

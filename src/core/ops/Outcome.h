@@ -1,0 +1,56 @@
+#pragma once
+
+#include "base/OrvaError.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// How an operation with the tester ended, and what the user is to read about
+// it. The window shows the message; the command-line tool maps the kind and
+// cause to its exit status.
+struct Outcome
+{
+    enum class Kind {
+        Done,       // as asked
+        Aborted,    // the user pressed Abort
+        Declined,   // the user answered No
+        NoTester,   // no tester answered the connection check
+        Incomplete, // stopped part way: the tester holds part of what was sent
+        Failed,     // could not be done; nothing was written
+        Refused,    // not started: its record could not be made
+        Fatal,      // "Error not handled": the program ends
+    };
+    // Why the tester exchange failed.
+    enum class Cause {
+        None,
+        Silent,   // a reply did not come in time
+        Answered, // the tester answered something else than its acknowledge
+        LostStep, // bytes came that no command was waiting for
+        PortLost, // the port went away
+        NoFactor, // the reading and the reference give no factor
+        File,     // the parameter file could not be read
+    };
+
+    Kind kind = Kind::Done;
+    Cause cause = Cause::None;
+    QString title;                  // the message box title; empty: nothing to show
+    QString text;                   // what the user reads
+    bool critical = false;          // the critical icon, else the warning icon
+    bool shown = false;             // already shown while the operation went on
+    std::optional<quint16> address; // where it stopped
+    std::optional<OrvaError> error; // of a Fatal outcome
+    QStringList notSent;            // parameter file lines that had no value to send
+
+    // A lux calibration's measure.
+    std::optional<quint32> reading;
+    std::optional<int> factor;
+    QString previousFactor;
+
+    bool succeeded() const { return kind == Kind::Done; }
+    bool hasMessage() const { return !text.isEmpty() && !shown; }
+
+    // "Error not handled" with the error's number and description.
+    static Outcome fatal(const OrvaError &error);
+};

@@ -1,0 +1,130 @@
+#include "Tester.h"
+
+#include "Session.h"
+#include "form/OrvaForm.h"
+#include "link/AbortFlag.h"
+#include "link/Frames.h"
+#include "params/ParameterFile.h"
+#include "params/ValueCodec.h"
+#include "params/WriteEncoding.h"
+
+namespace {
+
+const QString ConnectionText =
+    QStringLiteral("Wait connection to Equipment ! Reset with power supply ...");
+const QString ReadingText = QStringLiteral("Wait reading parameters from equipment ....");
+const QString SendingText = QStringLiteral("Wait sending parameters to Equipment ....");
+
+QString withAddress(const QString &text, const QString &address)
+{
+    return text + QStringLiteral(" (addr. h") + address + QStringLiteral(" )");
+}
+
+// Second parts of split texts come back with unprintable bytes made blanks.
+bool isPrintableKey(const QString &key)
+{
+    return key == QLatin1String("parame_nomol1") || key == QLatin1String("parame_model1") ||
+           key == QLatin1String("parame_nseri1");
+}
+
+// A reply that is neither complete nor aborted unwinds the operation.
+void unlessOk(LinkStatus status, std::optional<quint16> address)
+{
+    if (status != LinkStatus::Ok && status != LinkStatus::Aborted)
+        throw TesterLost{status, address};
+}
+
+} // namespace
+
+Tester::Tester(TesterLink &link, OrvaForm &form, Session &session)
+    : m_link(link)
+    , m_form(form)
+    , m_session(session)
+{}
+
+bool Tester::checkConnection()
+{
+    m_form.setStatus(ConnectionText);
+    if (m_link.checkConnection() != LinkStatus::Ok)
+        return false;
+    m_form.setStatus(QString());
+    return true;
+}
+
+bool Tester::confirmInStep()
+{
+    return m_link.checkConnection(TesterLink::Tail::Quiet) == LinkStatus::Ok;
+}
+
+Result<QByteArray> Tester::readParameter(const QString &key)
+{
+    const Result<QStringList> lines = ParameterFile::readLines(m_session.parameterFilePath);
+    if (!lines)
+        return lines.error();
+    const auto definition = ParameterFile::findForRead(*lines, key);
+    if (!definition || !definition->usable() || !definition->start())
+        return QByteArray();
+    m_form.setStatus(withAddress(ReadingText, definition->address));
+    const LinkReply reply = m_link.readBytes(*definition->start(), definition->length);
+    unlessOk(reply.status, reply.address);
+    if (isPrintableKey(key))
+        return ValueCodec::printable(reply.bytes, definition->length);
+    return reply.bytes;
+}
+
+Result<Tester::Written> Tester::writeParameter(QString &value, const QString &key, WriteMode mode)
+{
+    AbortFlag &abort = m_link.abortFlag();
+    if (abort.isSet())
+        return Written::Aborted;
+    const Result<QStringList> lines = ParameterFile::readLines(m_session.parameterFilePath);
+    if (!lines)
+        return lines.error();
+    for (const Definition &d : ParameterFile::findForWrite(*lines, key)) {
+        if (abort.isSet())
+            return Written::Aborted;
+        if (!d.start() || d.length <= 0)
+            continue;
+        const Encoded encoded = WriteEncoding::encode(d, value, mode);
+        if (!encoded.sends()) {
+            if (!encoded.notSent.isEmpty())
+                m_notSent.append(encoded.notSent);
+            continue;
+        }
+        m_form.setStatus(withAddress(SendingText, d.address));
+        const LinkReply reply = m_link.writeBytes(*d.start(), encoded.bytes);
+        unlessOk(reply.status, reply.address);
+        if (reply.status == LinkStatus::Aborted)
+            return Written::Aborted;
+    }
+    return Written::Done;
+}
+
+QStringList Tester::takeNotSent()
+{
+    QStringList taken;
+    taken.swap(m_notSent);
+    return taken;
+}
+
+void Tester::sendDateTime(const QDateTime &local)
+{
+    unlessOk(m_link.sendClock(local), std::nullopt);
+}
+
+std::optional<quint32> Tester::readPhotodiode(quint8 channel)
+{
+    const LinkReply reply = m_link.readPhotodiode(channel);
+    unlessOk(reply.status, std::nullopt);
+    if (reply.status == LinkStatus::Aborted)
+        return std::nullopt;
+    // The reading becomes a factor in the tester: a byte trailing it would
+    // mean it was not the reading.
+    unlessOk(m_link.settle(), std::nullopt);
+    return Frames::decodeReading(reply.bytes);
+}
+
+void Tester::startPhotodiodeCalibration()
+{
+    unlessOk(m_link.startCalibration(), std::nullopt);
+}

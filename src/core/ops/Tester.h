@@ -1,0 +1,65 @@
+#pragma once
+
+#include "base/Result.h"
+#include "base/WriteMode.h"
+#include "link/TesterLink.h"
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+class OrvaForm;
+struct Session;
+
+// Thrown inside an operation when the tester stops answering or the line
+// loses step: the operation unwinds to where it decides what that means (a
+// load starts again, a send reports where it stopped).
+struct TesterLost
+{
+    LinkStatus status;
+    std::optional<quint16> address; // the address it stopped at, when it was one
+};
+
+// The tester's parameters by key: each command finds its key's definitions in
+// the parameter file in use and shows in the status line what it waits for.
+class Tester
+{
+public:
+    Tester(TesterLink &link, OrvaForm &form, Session &session);
+
+    TesterLink &link() { return m_link; }
+
+    // The connection check with its status text; true when the tester
+    // acknowledged. Clears the status line then.
+    bool checkConnection();
+    // A final check that the line is still in step, with a quiet tail.
+    bool confirmInStep();
+
+    // The bytes of a parameter; empty when the file has no usable definition
+    // of the key. An error when the parameter file cannot be read. Throws
+    // TesterLost.
+    Result<QByteArray> readParameter(const QString &key);
+
+    enum class Written { Done, Aborted };
+    // Every definition of the key, in file order. Number mode may replace the
+    // caller's text by zeros. Lines with nothing to send are collected in
+    // notSent(). Throws TesterLost.
+    Result<Written> writeParameter(QString &value, const QString &key, WriteMode mode);
+    QStringList takeNotSent();
+
+    // Throws TesterLost when the clock cannot go out in step.
+    void sendDateTime(const QDateTime &local);
+    // The four-byte reading of a channel; nullopt when Abort was pressed.
+    // Throws TesterLost, also when the line does not stay quiet after it.
+    std::optional<quint32> readPhotodiode(quint8 channel);
+    void startPhotodiodeCalibration();
+
+private:
+    TesterLink &m_link;
+    OrvaForm &m_form;
+    Session &m_session;
+    QStringList m_notSent;
+};

@@ -1,0 +1,41 @@
+#include "WriteEncoding.h"
+
+#include "ParameterFile.h"
+#include "ValueCodec.h"
+
+#include <algorithm>
+
+Encoded WriteEncoding::encode(const Definition &d, QString &value, WriteMode mode)
+{
+    switch (mode) {
+    case WriteMode::Text:
+        return {ValueCodec::encodeText(value.toLatin1(), d.length), {}};
+    case WriteMode::Number: {
+        if (value.isEmpty())
+            return {
+                {},
+                QStringLiteral("%1: empty value, not sent (addr. h%2 )").arg(d.name, d.address)};
+        const auto n = ValueCodec::decimal(value);
+        if (!n)
+            value = QString(value.size(), u'0');
+        return {ValueCodec::encodeNumber(std::min(n.value_or(0), ValueCodec::maxValue(d.length)),
+                                         d.length),
+                {}};
+    }
+    case WriteMode::FromFile: {
+        const LineValue v = ParameterFile::valueOf(d);
+        if (v.kind == LineValue::Text) // an empty text is written as blanks, as in Text mode
+            return {ValueCodec::encodeText(v.text, d.length), {}};
+        if (v.kind == LineValue::Number)
+            return {ValueCodec::encodeNumber(std::min(v.number, ValueCodec::maxValue(d.length)),
+                                             d.length),
+                    {}};
+        return {{},
+                QStringLiteral("Line %1 of the parameter file has no usable value for %2: not sent "
+                               "(addr. h%3 )")
+                    .arg(d.lineNumber)
+                    .arg(d.name, d.address)};
+    }
+    }
+    return {};
+}
