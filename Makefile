@@ -1,7 +1,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: deps build run test test-sanitize fuzz bench package screenshots clean format
+.PHONY: deps build run test test-sanitize fuzz bench package package-check screenshots clean format
 
 deps:
 	@scripts/install-deps
@@ -27,6 +27,9 @@ bench: build
 
 package: build
 	cd $(BUILD) && cpack -G DEB
+
+package-check:
+	scripts/check-package
 
 screenshots: build
 	@scripts/install-deps docs
