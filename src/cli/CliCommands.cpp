@@ -1,5 +1,6 @@
 #include "CliCommands.h"
 
+#include "base/RegularFile.h"
 #include "link/Frames.h"
 #include "ops/Backup.h"
 #include "ops/ParameterDocument.h"
@@ -136,12 +137,15 @@ int CliCommands::read(const QString &device, const QString &outFile)
 
 int CliCommands::write(const QString &device, const QString &inFile, AccessLevel level, bool verify)
 {
-    QFile file(inFile);
-    if (!file.open(QIODevice::ReadOnly))
-        return fail(ExitBadInput,
-                    QStringLiteral("cannot read %1: %2").arg(inFile, file.errorString()));
+    // A document is a few kilobytes: a FIFO, a device or anything huge is
+    // refused before it can hang the command.
+    const Result<QByteArray> contents = RegularFile::read(inFile, 1 << 20);
+    if (!contents)
+        return fail(
+            ExitBadInput,
+            QStringLiteral("cannot read %1: %2").arg(inFile, contents.error().description()));
     QJsonParseError parseError;
-    const QJsonDocument doc = QJsonDocument::fromJson(file.readAll(), &parseError);
+    const QJsonDocument doc = QJsonDocument::fromJson(*contents, &parseError);
     if (!doc.isObject())
         return fail(ExitBadInput, QStringLiteral("%1 is not a parameter document: %2")
                                       .arg(inFile, parseError.errorString()));

@@ -82,6 +82,11 @@ int main(int argc, char *argv[])
         err << "orva-cli: " << message << " (see orva-cli --help)\n";
         return int(ExitUsage);
     };
+    const auto tooLong = [&] {
+        err << "orva-cli: the password line is longer than " << PasswordInput::MaxLength
+            << " characters: nothing was done\n";
+        return int(ExitBadInput);
+    };
     const QStringList args = parser.positionalArguments();
     const QString command = args.value(0);
     if (args.size() != 1)
@@ -110,7 +115,10 @@ int main(int argc, char *argv[])
     if (command == QLatin1String("write")) {
         if (!parser.isSet(in))
             return usage(QStringLiteral("--in FILE is needed"));
-        const AccessLevel level = Access::levelFor(PasswordInput::read());
+        const auto password = PasswordInput::read();
+        if (!password)
+            return tooLong();
+        const AccessLevel level = Access::levelFor(*password);
         return runner.write(parser.value(port), parser.value(in), level, !parser.isSet(noVerify));
     }
     const QString b = parser.value(beam);
@@ -120,7 +128,10 @@ int main(int argc, char *argv[])
     const int luxValue = n.toInt(&ok);
     if (!ok || luxValue < 1 || luxValue > 9999 || n != QString::number(luxValue))
         return usage(QStringLiteral("--lux takes a whole number from 1 to 9999"));
-    const AccessLevel level = Access::levelFor(PasswordInput::read());
+    const auto password = PasswordInput::read();
+    if (!password)
+        return tooLong();
+    const AccessLevel level = Access::levelFor(*password);
     return runner.calibrate(parser.value(port), b == QLatin1String("low") ? Beam::Low : Beam::High,
                             n, level, parser.isSet(yes));
 }

@@ -1,3 +1,4 @@
+#include "CliRun.h"
 #include "Harness.h"
 #include "ops/ParameterDocument.h"
 
@@ -10,70 +11,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-namespace {
-
-struct CliResult
-{
-    int status = -1;
-    QByteArray out;
-    QString err;
-};
-
-// orva-cli as a script runs it, against the simulator over its pty; the
-// test's event loop keeps the simulator answering meanwhile.
-class Cli
-{
-public:
-    TesterSimulator sim;
-    QTemporaryDir home; // the user's data folder, for the backups
-
-    Cli() { sim.start(); }
-
-    CliResult run(QStringList args, const QByteArray &input = {})
-    {
-        if (!args.contains(QStringLiteral("--port")) && args.value(0) != QLatin1String("ports"))
-            args << QStringLiteral("--port") << sim.devicePath();
-        QProcess p;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("XDG_DATA_HOME"), home.path());
-        p.setProcessEnvironment(env);
-        QSignalSpy finished(&p, &QProcess::finished);
-        p.start(QCoreApplication::applicationDirPath() + QStringLiteral("/orva-cli"), args);
-        p.write(input);
-        p.closeWriteChannel();
-        if (!finished.wait(30000)) {
-            p.kill();
-            p.waitForFinished();
-        }
-        return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
-                p.readAllStandardOutput(), QString::fromUtf8(p.readAllStandardError())};
-    }
-
-    QJsonObject read()
-    {
-        const CliResult r = run({QStringLiteral("read")});
-        return QJsonDocument::fromJson(r.out).object();
-    }
-
-    QString document(const QJsonObject &doc)
-    {
-        const QString path = home.filePath(QStringLiteral("edited.json"));
-        QFile f(path);
-        f.open(QIODevice::WriteOnly | QIODevice::Truncate);
-        f.write(QJsonDocument(doc).toJson());
-        return path;
-    }
-
-    static QJsonObject with(QJsonObject doc, const QString &field, const QJsonValue &value)
-    {
-        QJsonObject fields = doc.value("fields").toObject();
-        fields.insert(field, value);
-        doc.insert("fields", fields);
-        return doc;
-    }
-};
-
-} // namespace
+using Cli = CliRun;
 
 class TestCli : public QObject
 {

@@ -1,0 +1,62 @@
+#include "CliRun.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QJsonDocument>
+#include <QProcess>
+#include <QSignalSpy>
+
+CliRun::CliRun()
+{
+    sim.start();
+}
+
+QString CliRun::program()
+{
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/orva-cli");
+}
+
+CliResult CliRun::run(QStringList args, const QByteArray &input, int deadlineMs)
+{
+    if (!args.contains(QStringLiteral("--port")) && args.value(0) != QLatin1String("ports"))
+        args << QStringLiteral("--port") << sim.devicePath();
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_DATA_HOME"), home.path());
+    p.setProcessEnvironment(env);
+    QSignalSpy finished(&p, &QProcess::finished);
+    QElapsedTimer clock;
+    clock.start();
+    p.start(program(), args);
+    p.write(input);
+    p.closeWriteChannel();
+    if (!finished.wait(deadlineMs)) {
+        p.kill();
+        p.waitForFinished();
+    }
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
+            QString::fromUtf8(p.readAllStandardError()), clock.elapsed()};
+}
+
+QJsonObject CliRun::read()
+{
+    return QJsonDocument::fromJson(run({QStringLiteral("read")}).out).object();
+}
+
+QString CliRun::document(const QJsonObject &doc, const QString &name)
+{
+    const QString path = home.filePath(name);
+    QFile f(path);
+    f.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    f.write(QJsonDocument(doc).toJson());
+    return path;
+}
+
+QJsonObject CliRun::with(QJsonObject doc, const QString &field, const QJsonValue &value)
+{
+    QJsonObject fields = doc.value("fields").toObject();
+    fields.insert(field, value);
+    doc.insert("fields", fields);
+    return doc;
+}

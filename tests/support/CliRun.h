@@ -1,0 +1,37 @@
+#pragma once
+
+#include "TesterSimulator.h"
+
+#include <QByteArray>
+#include <QJsonObject>
+#include <QStringList>
+#include <QTemporaryDir>
+
+struct CliResult
+{
+    int status = -1; // -1: it crashed or had to be killed
+    QByteArray out;
+    QString err;
+    qint64 ms = 0; // how long it ran
+};
+
+// orva-cli as a script runs it, against a simulator over its pty; the test's
+// event loop keeps the simulator answering meanwhile.
+class CliRun
+{
+public:
+    TesterSimulator sim;
+    QTemporaryDir home; // the user's data folder
+
+    CliRun();
+
+    // Adds --port for the simulator unless the arguments name one. Killed
+    // after deadlineMs.
+    CliResult run(QStringList args, const QByteArray &input = {}, int deadlineMs = 30000);
+    QJsonObject read();
+    // Writes a document to a file in the home folder and returns its path.
+    QString document(const QJsonObject &doc, const QString &name = QStringLiteral("edited.json"));
+    // The document with one field set.
+    static QJsonObject with(QJsonObject doc, const QString &field, const QJsonValue &value);
+    static QString program();
+};
