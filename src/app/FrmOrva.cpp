@@ -531,7 +531,7 @@ void FrmOrva::startUp()
 void FrmOrva::scanPorts()
 {
     const QSignalBlocker blocker(ListaCom);
-    for (const int n : m_tester->usablePorts()) {
+    for (const int n : m_tester->ports().usableNumbers()) {
         ListaCom->addItem(PortCatalogue::entryText(n));
         ListaCom->setItemData(ListaCom->count() - 1, m_tester->ports().tooltip(n), Qt::ToolTipRole);
     }

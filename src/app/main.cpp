@@ -80,10 +80,8 @@ int main(int argc, char *argv[])
     FrmOrva window(options);
     SerialTrace serialTrace(window.link());
     if (parser.isSet(Trace)) {
-        QString error;
-        if (!serialTrace.open(parser.value(Trace), &error)) {
-            QTextStream(stderr) << "orvaps: cannot write the trace file " << parser.value(Trace)
-                                << ": " << error << '\n';
+        if (const Result<> opened = serialTrace.open(parser.value(Trace)); !opened) {
+            QTextStream(stderr) << "orvaps: " << opened.error().description() << '\n';
             return 2;
         }
     }

@@ -82,13 +82,8 @@ int CliCommands::failed(const Outcome &o)
 int CliCommands::listPorts()
 {
     const PortCatalogue ports;
-    SerialLink probe;
     QTextStream out(stdout);
-    for (int n = 1; n <= PortCatalogue::MaxPorts; ++n) {
-        const QString device = ports.device(n);
-        if (device.isEmpty() || !probe.open(device))
-            continue; // not usable: the window does not offer it either
-        probe.close();
+    for (const int n : ports.usableNumbers()) {
         const QString entry = PortCatalogue::entryText(n);
         out << entry.left(entry.indexOf(u' ')) << '\t' << ports.tooltip(n) << '\n';
     }
@@ -241,7 +236,7 @@ int CliCommands::calibrate(const QString &device, Beam beam, const QString &lux,
         return s;
     m_form.setText(beam == Beam::Low ? Control::TestoLuxAnaCampione : Control::TestoLuxAbbCampione,
                    lux);
-    m_form.answerYes = yes;
+    m_form.setAnswer(yes);
     const Outcome o = m_session.calibrate(beam);
     if (!o.succeeded() && o.kind != Outcome::Kind::Declined)
         return failed(o);

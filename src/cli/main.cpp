@@ -105,10 +105,10 @@ int main(int argc, char *argv[])
 
     CliCommands runner(QCoreApplication::applicationDirPath(), seconds, ::isatty(STDERR_FILENO));
     SerialTrace serialTrace(runner.link());
-    QString traceError;
-    if (parser.isSet(trace) && !serialTrace.open(parser.value(trace), &traceError))
-        return usage(QStringLiteral("cannot write the trace file %1: %2")
-                         .arg(parser.value(trace), traceError));
+    if (parser.isSet(trace)) {
+        if (const Result<> opened = serialTrace.open(parser.value(trace)); !opened)
+            return usage(opened.error().description());
+    }
 
     if (command == QLatin1String("read"))
         return runner.read(parser.value(port), parser.value(out));

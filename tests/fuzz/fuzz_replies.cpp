@@ -16,7 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (const auto n = ValueCodec::number16(reply); n && (*n < 0 || *n > 65535))
         __builtin_trap();
     (void)ValueCodec::digitIndex(reply);
-    const QString form = ValueCodec::fileNameForm(text);
+    const QString form = ValueCodec::fileNameForm(text).value_or(QString());
     if (form.contains(u'/') || form.contains(u'\\') || form.contains(u'.'))
         __builtin_trap(); // never a path out of the program's folder
     for (int length = 0; length <= 4; ++length) {

@@ -39,5 +39,5 @@ void FormValues::setCurrentIndex(Control list, int index)
 
 bool FormValues::confirm(const QString &, const QString &)
 {
-    return answerYes;
+    return m_answerYes;
 }

@@ -26,11 +26,11 @@ public:
     QString status() const { return m_status; }
     void beep() override {}
     bool confirm(const QString &title, const QString &text) override;
-
-    // The answer confirm gives.
-    bool answerYes = false;
+    // What confirm answers: Yes or No.
+    void setAnswer(bool yes) { m_answerYes = yes; }
 
 private:
+    bool m_answerYes = false;
     QHash<Control, QString> m_texts;
     QHash<Control, QStringList> m_items;
     QHash<Control, int> m_index;

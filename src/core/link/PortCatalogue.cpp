@@ -1,5 +1,7 @@
 #include "PortCatalogue.h"
 
+#include "SerialLink.h"
+
 #include <QSerialPortInfo>
 
 #include <algorithm>
@@ -31,24 +33,39 @@ PortCatalogue::PortCatalogue(const QStringList &extraDevices, bool withSystemPor
 #endif
 }
 
-QString PortCatalogue::device(int number) const
+std::optional<QString> PortCatalogue::device(int number) const
 {
     if (number < 1 || number > MaxPorts)
-        return {};
+        return std::nullopt;
 #ifdef Q_OS_WIN
     if (number > m_ports.size())
         return QStringLiteral("COM%1").arg(number);
 #endif
-    return number <= m_ports.size() ? m_ports[number - 1].device : QString();
+    if (number > m_ports.size())
+        return std::nullopt;
+    return m_ports[number - 1].device;
 }
 
 QString PortCatalogue::tooltip(int number) const
 {
-    const QString d = device(number);
+    const QString d = device(number).value_or(QString());
     if (number < 1 || number > m_ports.size())
         return d;
     const QString &description = m_ports[number - 1].description;
     return description.isEmpty() ? d : QStringLiteral("%1 (%2)").arg(d, description);
+}
+
+QList<int> PortCatalogue::usableNumbers() const
+{
+    QList<int> usable;
+    SerialLink probe;
+    for (int n = 1; n <= MaxPorts; ++n) {
+        const auto d = device(n);
+        if (d && probe.open(*d))
+            usable.append(n);
+        probe.close();
+    }
+    return usable;
 }
 
 QString PortCatalogue::entryText(int number)
@@ -56,10 +73,10 @@ QString PortCatalogue::entryText(int number)
     return QStringLiteral("Com%1 :2400,8,n,1").arg(number);
 }
 
-int PortCatalogue::numberOf(const QString &entry)
+std::optional<int> PortCatalogue::numberOf(const QString &entry)
 {
-    if (!entry.startsWith(QLatin1String("Com")))
-        return 0;
+    if (!entry.startsWith(QLatin1String("Com")) || entry.size() < 4 || !entry.at(3).isDigit())
+        return std::nullopt;
     int n = 0;
     for (qsizetype i = 3; i < entry.size() && entry.at(i).isDigit(); ++i)
         n = std::min(n * 10 + entry.at(i).digitValue(), 1000);

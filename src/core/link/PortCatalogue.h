@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 // "Com n" (1 to 16) to a device. On Windows the device COMn; elsewhere the
 // n-th of a stable list: the devices named on the command line first, then
 // the system's serial devices sorted by name.
@@ -14,12 +16,15 @@ public:
 
     explicit PortCatalogue(const QStringList &extraDevices = {}, bool withSystemPorts = true);
 
-    QString device(int number) const;
+    // The device of "Com n"; none when the list has no n-th device.
+    std::optional<QString> device(int number) const;
     QString tooltip(int number) const;
+    // The numbers whose device opens now, in order: what the port list offers.
+    QList<int> usableNumbers() const;
 
     static QString entryText(int number);
-    // The number written after "Com" in an entry, up to the blank; 0 if none.
-    static int numberOf(const QString &entry);
+    // The number written after "Com" in an entry, up to the blank.
+    static std::optional<int> numberOf(const QString &entry);
 
 private:
     struct Port

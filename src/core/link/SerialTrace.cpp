@@ -25,14 +25,14 @@ SerialTrace::SerialTrace(SerialLink &link, QObject *parent)
     });
 }
 
-bool SerialTrace::open(const QString &path, QString *error)
+Result<> SerialTrace::open(const QString &path)
 {
     m_file.setFileName(path);
     if (m_file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))
-        return true;
-    if (error)
-        *error = m_file.errorString();
-    return false;
+        return {};
+    return OrvaError(
+        ErrorNumber::FileNotFound,
+        QStringLiteral("cannot write the trace file %1: %2").arg(path, m_file.errorString()));
 }
 
 void SerialTrace::write(const QString &direction, const QString &text)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/Result.h"
+
 #include <QFile>
 #include <QObject>
 
@@ -14,8 +16,7 @@ class SerialTrace : public QObject
 public:
     explicit SerialTrace(SerialLink &link, QObject *parent = nullptr);
 
-    // False with the reason when the file cannot be written.
-    bool open(const QString &path, QString *error = nullptr);
+    Result<> open(const QString &path);
 
 private:
     void write(const QString &direction, const QString &text);

@@ -89,10 +89,10 @@ qint64 bytesIn(const QString &file, const QStringList &keys)
 
 QString versionFile(const Session &session, const QString &version)
 {
-    const QString form = ValueCodec::fileNameForm(version);
-    if (form.isEmpty())
+    const auto form = ValueCodec::fileNameForm(version);
+    if (!form)
         return session.defaultFile();
-    const QString path = session.fileFor(QStringLiteral("ORVA_%1.ini").arg(form));
+    const QString path = session.fileFor(QStringLiteral("ORVA_%1.ini").arg(*form));
     return QFileInfo::exists(path) ? path : session.defaultFile();
 }
 

@@ -33,22 +33,14 @@ void TesterSession::prepare()
     m_form.setCurrentIndex(Control::ListaTipoFaro, 0);
 }
 
-QList<int> TesterSession::usablePorts()
-{
-    QList<int> usable;
-    SerialLink probe;
-    for (int n = 1; n <= PortCatalogue::MaxPorts; ++n) {
-        if (probe.open(m_ports.device(n)))
-            usable.append(n);
-        probe.close();
-    }
-    return usable;
-}
-
-Result<> TesterSession::openPort(int number)
+Result<> TesterSession::openPort(std::optional<int> number)
 {
     m_serial.close();
-    return m_serial.open(m_ports.device(number));
+    const auto device = number ? m_ports.device(*number) : std::nullopt;
+    if (!device)
+        return OrvaError(ErrorNumber::InvalidPortNumber,
+                         QStringLiteral("Invalid port number: no serial device has this number."));
+    return m_serial.open(*device);
 }
 
 Outcome TesterSession::load()

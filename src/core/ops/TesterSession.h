@@ -43,9 +43,8 @@ public:
     // The start-up state: the default parameter file, the flags cleared, the
     // fields at their neutral values and the lamp types listed.
     void prepare();
-    // The port numbers (1 to 16) whose device opens now, in order.
-    QList<int> usablePorts();
-    Result<> openPort(int number);
+    // "Com n": closes the port in use and opens that one.
+    Result<> openPort(std::optional<int> number);
 
     Outcome load();
     Outcome send();

@@ -52,14 +52,14 @@ QString ValueCodec::offsetLine(int number, int value)
     return QStringLiteral("PH%1=%2").arg(number, 2, 10, QLatin1Char('0')).arg(value);
 }
 
-QString ValueCodec::fileNameForm(const QString &version)
+std::optional<QString> ValueCodec::fileNameForm(const QString &version)
 {
-    if (version.isEmpty())
-        return {};
     const QString form = version.left(1) + version.mid(2);
+    if (form.isEmpty())
+        return std::nullopt;
     for (const QChar c : form) {
         if (c.unicode() > 127 || !c.isLetterOrNumber())
-            return {};
+            return std::nullopt;
     }
     return form;
 }

@@ -39,10 +39,10 @@ QByteArray printable(const QByteArray &bytes, int length);
 // "PH01=117" and so on.
 QString offsetLine(int number, int value);
 
-// The name part of a versioned parameter file: "1.02" gives "102". Empty when
+// The name part of a versioned parameter file: "1.02" gives "102". None when
 // the version holds anything but letters and digits, so no tester reply can
 // point the program at a file elsewhere.
-QString fileNameForm(const QString &version);
+std::optional<QString> fileNameForm(const QString &version);
 
 // A firmware version as the tester writes it: a letter or digit, a separator,
 // then letters and digits, blank-padded. Anything else read there means the
