@@ -191,7 +191,11 @@ void TesterSimulator::handleFrame(const QByteArray &frame)
 
 void TesterSimulator::sendUnasked(const QByteArray &bytes)
 {
-    qint64 due = now();
+    queueOut(bytes, now());
+}
+
+void TesterSimulator::queueOut(const QByteArray &bytes, qint64 due)
+{
     for (const char c : bytes) {
         if (m_paced) {
             m_outFree = std::max(m_outFree, due) + ByteTimeNs;
@@ -216,15 +220,8 @@ void TesterSimulator::reply(const QByteArray &bytes, int extraDelayMs)
     }
     // Replies leave when the request had fully arrived on the wire, not when
     // this process got round to it.
-    qint64 due = (m_paced ? m_frameDue : now()) + qint64(m_replyDelayMs + extraDelayMs) * 1'000'000;
-    for (const char c : out) {
-        if (m_paced) {
-            m_outFree = std::max(m_outFree, due) + ByteTimeNs;
-            due = m_outFree;
-        }
-        m_outgoing.push_back({c, due});
-    }
-    schedule();
+    queueOut(out,
+             (m_paced ? m_frameDue : now()) + qint64(m_replyDelayMs + extraDelayMs) * 1'000'000);
 }
 
 void TesterSimulator::pump()

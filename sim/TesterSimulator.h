@@ -66,6 +66,8 @@ private:
     void feed(char byte, qint64 due);
     void handleFrame(const QByteArray &frame);
     void reply(const QByteArray &bytes, int extraDelayMs = 0);
+    // Onto the wire from `due` on, one byte time apart when paced.
+    void queueOut(const QByteArray &bytes, qint64 due);
     void pump();
     void schedule();
     qint64 now() const { return m_clock.nsecsElapsed(); }

@@ -197,3 +197,14 @@ Outcome LoadParameters(OpContext &ctx)
     ctx.session.parametersLoaded = true;
     return {};
 }
+
+Outcome reloadAfter(OpContext &ctx, Outcome noTester)
+{
+    if (!ctx.policy.reloadWhenNoTester)
+        return noTester;
+    if (ctx.policy.present)
+        ctx.policy.present(noTester);
+    noTester.shown = true;
+    const Outcome reload = LoadParameters(ctx);
+    return reload.kind == Outcome::Kind::Fatal ? reload : noTester;
+}

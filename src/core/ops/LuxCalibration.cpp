@@ -153,13 +153,7 @@ Outcome LuxCalibration(OpContext &ctx, Beam beam)
                                            "the equipment as soon as it answers; changes not yet "
                                            "sent are replaced.")
                                 .arg(c.caption));
-        if (!ctx.policy.reloadWhenNoTester)
-            return o;
-        if (ctx.policy.present)
-            ctx.policy.present(o);
-        o.shown = true;
-        const Outcome reload = LoadParameters(ctx);
-        return reload.kind == Outcome::Kind::Fatal ? reload : o;
+        return reloadAfter(ctx, o);
     }
     form.setStatus(QStringLiteral("Wait sending parameters to Equipment ...."));
     Outcome outcome;

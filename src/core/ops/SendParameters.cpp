@@ -137,13 +137,7 @@ Outcome SendParameters(OpContext &ctx)
         o.text = QStringLiteral("Transmission Parameters FAILED because ORVA equipment is not "
                                 "connected or is power off !\r\nWait a new connection and SET new "
                                 "parameters AGAIN ....");
-        if (!ctx.policy.reloadWhenNoTester)
-            return o;
-        if (ctx.policy.present)
-            ctx.policy.present(o);
-        o.shown = true;
-        const Outcome reload = LoadParameters(ctx);
-        return reload.kind == Outcome::Kind::Fatal ? reload : o;
+        return reloadAfter(ctx, o);
     }
     form.setStatus(QStringLiteral("Wait sending parameters to Equipment ...."));
     if (ctx.policy.beforeWrite) {
