@@ -32,7 +32,7 @@ QLineEdit *captionBox(QWidget *parent, const char *name, const QString &text)
     return box;
 }
 
-QLineEdit *textBox(QWidget *parent, Control control, const QString &accessible, const QString &text)
+QLineEdit *textBox(QWidget *parent, Control control, const QString &text)
 {
     auto *box = new QLineEdit(parent);
     box->setObjectName(Controls::name(control));
@@ -40,7 +40,7 @@ QLineEdit *textBox(QWidget *parent, Control control, const QString &accessible, 
     box->setMaxLength(maxLength);
     box->setText(text);
     box->setReadOnly(true);
-    box->setAccessibleName(accessible);
+    box->setAccessibleName(Controls::caption(control));
     if (maxLength > 4) // wide enough for a typical value
         box->setMinimumWidth(box->fontMetrics().averageCharWidth() * std::min(maxLength, 20) + 10);
     else // short numeric fields are only as wide as their digits
@@ -48,44 +48,41 @@ QLineEdit *textBox(QWidget *parent, Control control, const QString &accessible, 
     return box;
 }
 
-QLineEdit *displayBox(QWidget *parent, Control control, const QString &accessible,
-                      const QString &text)
+QLineEdit *displayBox(QWidget *parent, Control control, const QString &text)
 {
     auto *box = new QLineEdit(text, parent);
     box->setObjectName(Controls::name(control));
     box->setReadOnly(true);
     greyBackground(box);
-    box->setAccessibleName(accessible);
+    box->setAccessibleName(Controls::caption(control));
     return box;
 }
 
-LockableComboBox *comboBox(QWidget *parent, Control control, const QString &accessible,
-                           const QString &placeholder)
+LockableComboBox *comboBox(QWidget *parent, Control control, const QString &placeholder)
 {
     auto *combo = new LockableComboBox(parent);
     combo->setObjectName(Controls::name(control));
     combo->setPlaceholderText(placeholder);
-    combo->setAccessibleName(accessible);
+    combo->setAccessibleName(Controls::caption(control));
     combo->setMinimumContentsLength(9);
     return combo;
 }
 
-QCheckBox *checkBox(QWidget *parent, Control control, const QString &text, bool checked)
+QCheckBox *checkBox(QWidget *parent, Control control, bool checked)
 {
-    auto *box = new QCheckBox(text, parent);
+    auto *box = new QCheckBox(Controls::caption(control), parent);
     box->setObjectName(Controls::name(control));
     box->setChecked(checked);
     box->setEnabled(false);
-    box->setAccessibleName(text);
+    box->setAccessibleName(Controls::caption(control));
     return box;
 }
 
-QPushButton *button(QWidget *parent, Control control, const QString &text,
-                    const QString &accessible)
+QPushButton *button(QWidget *parent, Control control, const QString &text)
 {
     auto *b = new QPushButton(text, parent);
     b->setObjectName(Controls::name(control));
-    b->setAccessibleName(accessible);
+    b->setAccessibleName(Controls::caption(control));
     b->setAutoDefault(false);
     return b;
 }

@@ -17,18 +17,18 @@ namespace ControlFactory {
 
 // A read-only caption used as a label: grey, no focus.
 QLineEdit *captionBox(QWidget *parent, const char *name, const QString &text);
-// A field the user types into, locked until a level opens it; its maximum
-// length comes from the control table.
-QLineEdit *textBox(QWidget *parent, Control control, const QString &accessible,
-                   const QString &text = QString());
+// The controls of the table carry its name and, as accessible name, its
+// caption.
+// A field the user types into, locked until a level opens it, as long as the
+// table says.
+QLineEdit *textBox(QWidget *parent, Control control, const QString &text = QString());
 // Filled by the program only: grey, read-only, takes focus.
-QLineEdit *displayBox(QWidget *parent, Control control, const QString &accessible,
-                      const QString &text = QString());
-LockableComboBox *comboBox(QWidget *parent, Control control, const QString &accessible,
+QLineEdit *displayBox(QWidget *parent, Control control, const QString &text = QString());
+LockableComboBox *comboBox(QWidget *parent, Control control,
                            const QString &placeholder = QString());
-QCheckBox *checkBox(QWidget *parent, Control control, const QString &text, bool checked);
-QPushButton *button(QWidget *parent, Control control, const QString &text,
-                    const QString &accessible);
+// Disabled, with its caption as its text.
+QCheckBox *checkBox(QWidget *parent, Control control, bool checked);
+QPushButton *button(QWidget *parent, Control control, const QString &text);
 QLabel *exitHint(QWidget *parent, const char *name);
 
 } // namespace ControlFactory

@@ -76,7 +76,7 @@ FrmOrva::FrmOrva(const FrmOrvaOptions &options, UserPrompts *prompts, QWidget *p
     setStatusBar(StatusBar);
 
     // The hidden companion of the language list keeps one key per language.
-    ListaLingua1 = Build::comboBox(this, Control::ListaLingua1, QStringLiteral("Language key"));
+    ListaLingua1 = Build::comboBox(this, Control::ListaLingua1);
     ListaLingua1->hide();
 
     setTabOrderChain();
@@ -124,10 +124,8 @@ void FrmOrva::buildPage1(QWidget *page)
     Label3 = new QLabel(QStringLiteral("Versione Firmware"), Frame2);
     Label3->setObjectName(QStringLiteral("Label3"));
     Text19 = Build::captionBox(Frame2, "Text19", QStringLiteral("Firmware Version"));
-    TestoVersioneScheda =
-        Build::displayBox(Frame2, Control::TestoVersioneScheda, QStringLiteral("Firmware Version"));
-    TestoFileIni =
-        Build::displayBox(Frame2, Control::TestoFileIni, QStringLiteral("Parameter file"));
+    TestoVersioneScheda = Build::displayBox(Frame2, Control::TestoVersioneScheda);
+    TestoFileIni = Build::displayBox(Frame2, Control::TestoFileIni);
     g->addWidget(Label3, 0, 0);
     g->addWidget(Text19, 0, 0);
     Text19->raise(); // covers Label3
@@ -135,41 +133,36 @@ void FrmOrva::buildPage1(QWidget *page)
     g->addWidget(TestoFileIni, 0, 2, 1, 3);
 
     Text5 = Build::captionBox(Frame2, "Text5", QStringLiteral("Language"));
-    ListaLingua = Build::comboBox(Frame2, Control::ListaLingua, QStringLiteral("Language"),
-                                  QStringLiteral("Scegli la Lingua"));
+    ListaLingua = Build::comboBox(Frame2, Control::ListaLingua, QStringLiteral("Scegli la Lingua"));
     Text10 = Build::captionBox(Frame2, "Text10", QStringLiteral("Unit of Light"));
-    ListaMisura = Build::comboBox(Frame2, Control::ListaMisura, QStringLiteral("Unit of Light"));
+    ListaMisura = Build::comboBox(Frame2, Control::ListaMisura);
     g->addWidget(Text5, 1, 0);
     g->addWidget(ListaLingua, 1, 1);
     g->addWidget(Text10, 1, 2);
     g->addWidget(ListaMisura, 1, 3);
 
     Text6 = Build::captionBox(Frame2, "Text6", QStringLiteral("Manufacter"));
-    TestoMarca = Build::textBox(Frame2, Control::TestoMarca, QStringLiteral("Manufacter"));
+    TestoMarca = Build::textBox(Frame2, Control::TestoMarca);
     Text11 = Build::captionBox(Frame2, "Text11", QStringLiteral("Type of Panel"));
-    ListaPannello =
-        Build::comboBox(Frame2, Control::ListaPannello, QStringLiteral("Type of Panel"));
+    ListaPannello = Build::comboBox(Frame2, Control::ListaPannello);
     g->addWidget(Text6, 2, 0);
     g->addWidget(TestoMarca, 2, 1);
     g->addWidget(Text11, 2, 2);
     g->addWidget(ListaPannello, 2, 3);
 
     Text7 = Build::captionBox(Frame2, "Text7", QStringLiteral("Model"));
-    TestoModello = Build::textBox(Frame2, Control::TestoModello, QStringLiteral("Model"));
+    TestoModello = Build::textBox(Frame2, Control::TestoModello);
     Text12 = Build::captionBox(Frame2, "Text12", QStringLiteral("Protocol RS232"));
-    ListaProtocollo =
-        Build::comboBox(Frame2, Control::ListaProtocollo, QStringLiteral("Protocol RS232"));
+    ListaProtocollo = Build::comboBox(Frame2, Control::ListaProtocollo);
     g->addWidget(Text7, 3, 0);
     g->addWidget(TestoModello, 3, 1);
     g->addWidget(Text12, 3, 2);
     g->addWidget(ListaProtocollo, 3, 3);
 
     Text8 = Build::captionBox(Frame2, "Text8", QStringLiteral("Homologation N."));
-    TestoNumOmologa =
-        Build::textBox(Frame2, Control::TestoNumOmologa, QStringLiteral("Homologation N."));
+    TestoNumOmologa = Build::textBox(Frame2, Control::TestoNumOmologa);
     Text15 = Build::captionBox(Frame2, "Text15", QStringLiteral("MCTC-NET Version"));
-    TestoVersioneMctc =
-        Build::textBox(Frame2, Control::TestoVersioneMctc, QStringLiteral("MCTC-NET Version"));
+    TestoVersioneMctc = Build::textBox(Frame2, Control::TestoVersioneMctc);
     Text24 = Build::captionBox(Frame2, "Text24", QStringLiteral("Type of Lamp"));
     g->addWidget(Text8, 4, 0);
     g->addWidget(TestoNumOmologa, 4, 1);
@@ -178,12 +171,11 @@ void FrmOrva::buildPage1(QWidget *page)
     g->addWidget(Text24, 4, 4);
 
     Text9 = Build::captionBox(Frame2, "Text9", QStringLiteral("Serial Number"));
-    TestoNumSerie = Build::textBox(Frame2, Control::TestoNumSerie, QStringLiteral("Serial Number"));
+    TestoNumSerie = Build::textBox(Frame2, Control::TestoNumSerie);
     Text14 = Build::captionBox(Frame2, "Text14", QStringLiteral("Equipment Address"));
-    TestoIndirizzoApp =
-        Build::textBox(Frame2, Control::TestoIndirizzoApp, QStringLiteral("Equipment Address"));
-    ListaTipoFaro = Build::comboBox(Frame2, Control::ListaTipoFaro, QStringLiteral("Type of Lamp"),
-                                    QStringLiteral("Scegli la Lingua"));
+    TestoIndirizzoApp = Build::textBox(Frame2, Control::TestoIndirizzoApp);
+    ListaTipoFaro =
+        Build::comboBox(Frame2, Control::ListaTipoFaro, QStringLiteral("Scegli la Lingua"));
     // Sized by its shown text, not its longest item, so the model field keeps its room.
     ListaTipoFaro->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     ListaTipoFaro->setMinimumContentsLength(14);
@@ -194,15 +186,12 @@ void FrmOrva::buildPage1(QWidget *page)
     g->addWidget(ListaTipoFaro, 5, 4);
 
     Text13 = Build::captionBox(Frame2, "Text13", QStringLiteral("Date of Expire"));
-    TestoGiornoScadenza = Build::textBox(Frame2, Control::TestoGiornoScadenza,
-                                         QStringLiteral("Date of Expire DD"), QStringLiteral("01"));
+    TestoGiornoScadenza =
+        Build::textBox(Frame2, Control::TestoGiornoScadenza, QStringLiteral("01"));
     Text16 = Build::captionBox(Frame2, "Text16", QStringLiteral("DD"));
-    TestoMeseScadenza = Build::textBox(Frame2, Control::TestoMeseScadenza,
-                                       QStringLiteral("Date of Expire MM"), QStringLiteral("01"));
+    TestoMeseScadenza = Build::textBox(Frame2, Control::TestoMeseScadenza, QStringLiteral("01"));
     Text17 = Build::captionBox(Frame2, "Text17", QStringLiteral("MM"));
-    TestoAnnoScadenza =
-        Build::textBox(Frame2, Control::TestoAnnoScadenza, QStringLiteral("Date of Expire YYYY"),
-                       QStringLiteral("2003"));
+    TestoAnnoScadenza = Build::textBox(Frame2, Control::TestoAnnoScadenza, QStringLiteral("2003"));
     Text18 = Build::captionBox(Frame2, "Text18", QStringLiteral("YYYY"));
     auto *date = new QHBoxLayout;
     date->setSpacing(2);
@@ -211,21 +200,18 @@ void FrmOrva::buildPage1(QWidget *page)
         date->addWidget(w);
     date->addStretch(1);
     Text21 = Build::captionBox(Frame2, "Text21", QString());
-    Text21->setAccessibleName(QStringLiteral("Date and time"));
+    Text21->setAccessibleName(Controls::caption(Control::TestoData));
     Text21->setMinimumHeight(2 * Text21->sizeHint().height());
     Text21->setMaximumWidth(40);
-    TestoData = Build::displayBox(Frame2, Control::TestoData, QStringLiteral("Date and time"));
+    TestoData = Build::displayBox(Frame2, Control::TestoData);
     g->addWidget(Text13, 6, 0);
     g->addLayout(date, 6, 1, 1, 2);
     g->addWidget(Text21, 6, 3);
     g->addWidget(TestoData, 6, 4);
 
-    ChkEnFogReq = Build::checkBox(Frame2, Control::ChkEnFogReq,
-                                  QStringLiteral("enable FOG test request"), false);
-    ChkEnForzatura = Build::checkBox(Frame2, Control::ChkEnForzatura,
-                                     QStringLiteral("enable good test forcing"), false);
-    ChkEnPrecFaro = Build::checkBox(Frame2, Control::ChkEnPrecFaro,
-                                    QStringLiteral("enable previous headlight test"), false);
+    ChkEnFogReq = Build::checkBox(Frame2, Control::ChkEnFogReq, false);
+    ChkEnForzatura = Build::checkBox(Frame2, Control::ChkEnForzatura, false);
+    ChkEnPrecFaro = Build::checkBox(Frame2, Control::ChkEnPrecFaro, false);
     auto *switches = new QHBoxLayout;
     for (QCheckBox *b : {ChkEnFogReq, ChkEnForzatura, ChkEnPrecFaro})
         switches->addWidget(b);
@@ -237,19 +223,13 @@ void FrmOrva::buildPage1(QWidget *page)
     auto *p = new QGridLayout(Frame3);
     p->setVerticalSpacing(2);
     Text25 = Build::captionBox(Frame3, "Text25", QStringLiteral("Garage Name"));
-    TestoNomeOfficina =
-        Build::textBox(Frame3, Control::TestoNomeOfficina, QStringLiteral("Garage Name"));
-    ChkPrnHfaroIncl = Build::checkBox(Frame3, Control::ChkPrnHfaroIncl,
-                                      QStringLiteral("Print HEIGHT BEAM and INCLINATION"), true);
+    TestoNomeOfficina = Build::textBox(Frame3, Control::TestoNomeOfficina);
+    ChkPrnHfaroIncl = Build::checkBox(Frame3, Control::ChkPrnHfaroIncl, true);
     Text26 = Build::captionBox(Frame3, "Text26", QStringLiteral("Garage address"));
-    TestoIndirizzo1 =
-        Build::textBox(Frame3, Control::TestoIndirizzo1, QStringLiteral("Garage address 1"));
-    TestoIndirizzo2 =
-        Build::textBox(Frame3, Control::TestoIndirizzo2, QStringLiteral("Garage address 2"));
-    TestoIndirizzo3 =
-        Build::textBox(Frame3, Control::TestoIndirizzo3, QStringLiteral("Garage address 3"));
-    TestoIndirizzo4 =
-        Build::textBox(Frame3, Control::TestoIndirizzo4, QStringLiteral("Garage address 4"));
+    TestoIndirizzo1 = Build::textBox(Frame3, Control::TestoIndirizzo1);
+    TestoIndirizzo2 = Build::textBox(Frame3, Control::TestoIndirizzo2);
+    TestoIndirizzo3 = Build::textBox(Frame3, Control::TestoIndirizzo3);
+    TestoIndirizzo4 = Build::textBox(Frame3, Control::TestoIndirizzo4);
     p->addWidget(Text25, 0, 0);
     p->addWidget(TestoNomeOfficina, 0, 1);
     p->addWidget(ChkPrnHfaroIncl, 0, 2);
@@ -262,17 +242,14 @@ void FrmOrva::buildPage1(QWidget *page)
 
     auto *bottom = new QHBoxLayout;
     CmdInvia =
-        Build::button(page, Control::CmdInvia, QStringLiteral("Send Parameters to Equipment !"),
-                      QStringLiteral("Send Parameters to Equipment"));
+        Build::button(page, Control::CmdInvia, QStringLiteral("Send Parameters to Equipment !"));
     CmdInvia->setEnabled(false);
     CmdInvia->hide();
     CmdInterrompiParametri =
-        Build::button(page, Control::CmdInterrompiParametri, QStringLiteral("Abort"),
-                      QStringLiteral("Abort sending parameters"));
+        Build::button(page, Control::CmdInterrompiParametri, QStringLiteral("Abort"));
     CmdInterrompiParametri->hide();
     Text20 = Build::captionBox(page, "Text20", QStringLiteral("Port Com"));
-    ListaCom = Build::comboBox(page, Control::ListaCom, QStringLiteral("Port Com"),
-                               QStringLiteral("Seleziona COM"));
+    ListaCom = Build::comboBox(page, Control::ListaCom, QStringLiteral("Seleziona COM"));
     bottom->addWidget(CmdInvia);
     bottom->addWidget(CmdInterrompiParametri);
     bottom->addStretch(1);
@@ -299,21 +276,16 @@ void FrmOrva::buildPage2(QWidget *page)
 
     Text3 = Build::captionBox(Frame1, "Text3", QStringLiteral("Lux Calibrator LOW BEAM"));
     TestoLuxAnaCampione =
-        Build::textBox(Frame1, Control::TestoLuxAnaCampione,
-                       QStringLiteral("Lux Calibrator LOW BEAM"), QStringLiteral("29"));
+        Build::textBox(Frame1, Control::TestoLuxAnaCampione, QStringLiteral("29"));
     CmdCalibraAna =
-        Build::button(Frame1, Control::CmdCalibraAna, QStringLiteral("Calibrate Low Beam"),
-                      QStringLiteral("Calibrate Low Beam"));
+        Build::button(Frame1, Control::CmdCalibraAna, QStringLiteral("Calibrate Low Beam"));
     CmdCalibraAna->setEnabled(false);
-    CmdInterrompiAna = Build::button(Frame1, Control::CmdInterrompiAna, QStringLiteral("Abort"),
-                                     QStringLiteral("Abort Low Beam calibration"));
+    CmdInterrompiAna = Build::button(Frame1, Control::CmdInterrompiAna, QStringLiteral("Abort"));
     CmdInterrompiAna->hide();
     Text2 = Build::captionBox(Frame1, "Text2", QStringLiteral("Bit Cpu LOW BEAM"));
-    TestoBitAnaScheda = Build::displayBox(Frame1, Control::TestoBitAnaScheda,
-                                          QStringLiteral("Bit Cpu LOW BEAM"), QStringLiteral("0"));
+    TestoBitAnaScheda = Build::displayBox(Frame1, Control::TestoBitAnaScheda, QStringLiteral("0"));
     Text22 = Build::captionBox(Frame1, "Text22", QStringLiteral("Bit / Lux LoW BEAM"));
-    TestoAnaConv = Build::displayBox(Frame1, Control::TestoAnaConv,
-                                     QStringLiteral("Bit / Lux LoW BEAM"), QStringLiteral("0"));
+    TestoAnaConv = Build::displayBox(Frame1, Control::TestoAnaConv, QStringLiteral("0"));
     g->addWidget(Text3, 0, 0);
     g->addWidget(TestoLuxAnaCampione, 0, 1);
     g->addWidget(CmdCalibraAna, 0, 2);
@@ -330,21 +302,16 @@ void FrmOrva::buildPage2(QWidget *page)
 
     Text4 = Build::captionBox(Frame1, "Text4", QStringLiteral("Lux Calibrator HIGH BEAM"));
     TestoLuxAbbCampione =
-        Build::textBox(Frame1, Control::TestoLuxAbbCampione,
-                       QStringLiteral("Lux Calibrator HIGH BEAM"), QStringLiteral("77"));
+        Build::textBox(Frame1, Control::TestoLuxAbbCampione, QStringLiteral("77"));
     CmdCalibraAbb =
-        Build::button(Frame1, Control::CmdCalibraAbb, QStringLiteral("Calibrate High Beam"),
-                      QStringLiteral("Calibrate High Beam"));
+        Build::button(Frame1, Control::CmdCalibraAbb, QStringLiteral("Calibrate High Beam"));
     CmdCalibraAbb->setEnabled(false);
-    CmdInterrompiAbb = Build::button(Frame1, Control::CmdInterrompiAbb, QStringLiteral("Abort"),
-                                     QStringLiteral("Abort High Beam calibration"));
+    CmdInterrompiAbb = Build::button(Frame1, Control::CmdInterrompiAbb, QStringLiteral("Abort"));
     CmdInterrompiAbb->hide();
     Text1 = Build::captionBox(Frame1, "Text1", QStringLiteral("Bit Cpu HIGH BEAM"));
-    TestoBitAbbScheda = Build::displayBox(Frame1, Control::TestoBitAbbScheda,
-                                          QStringLiteral("Bit Cpu HIGH BEAM"), QStringLiteral("0"));
+    TestoBitAbbScheda = Build::displayBox(Frame1, Control::TestoBitAbbScheda, QStringLiteral("0"));
     Text23 = Build::captionBox(Frame1, "Text23", QStringLiteral("Bit / Lux HIGH BEAM"));
-    TestoAbbConv = Build::displayBox(Frame1, Control::TestoAbbConv,
-                                     QStringLiteral("Bit / Lux HIGH BEAM"), QStringLiteral("0"));
+    TestoAbbConv = Build::displayBox(Frame1, Control::TestoAbbConv, QStringLiteral("0"));
     g->addWidget(Text4, 0, 4);
     g->addWidget(TestoLuxAbbCampione, 0, 5);
     g->addWidget(CmdCalibraAbb, 0, 6);
@@ -357,16 +324,14 @@ void FrmOrva::buildPage2(QWidget *page)
 
     auto *lower = new QGridLayout;
     TestoOffsetFotodiodi = new QPlainTextEdit(page);
-    TestoOffsetFotodiodi->setObjectName(QStringLiteral("TestoOffsetFotodiodi"));
+    TestoOffsetFotodiodi->setObjectName(Controls::name(Control::TestoOffsetFotodiodi));
     TestoOffsetFotodiodi->setEnabled(false);
-    TestoOffsetFotodiodi->setAccessibleName(QStringLiteral("Photodiode offsets"));
+    TestoOffsetFotodiodi->setAccessibleName(Controls::caption(Control::TestoOffsetFotodiodi));
     CmdCalFoto =
-        Build::button(page, Control::CmdCalFoto, QStringLiteral("Calibrate Photodiode ..."),
-                      QStringLiteral("Calibrate Photodiode"));
+        Build::button(page, Control::CmdCalFoto, QStringLiteral("Calibrate Photodiode ..."));
     CmdCalFoto->setEnabled(false);
     CmdInterrompiFotodiodi =
-        Build::button(page, Control::CmdInterrompiFotodiodi, QStringLiteral("Abort"),
-                      QStringLiteral("Abort photodiode calibration"));
+        Build::button(page, Control::CmdInterrompiFotodiodi, QStringLiteral("Abort"));
     CmdInterrompiFotodiodi->hide();
     lower->addWidget(TestoOffsetFotodiodi, 0, 0, 2, 1);
     lower->addWidget(CmdCalFoto, 0, 1, Qt::AlignTop);

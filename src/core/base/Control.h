@@ -79,7 +79,8 @@ struct FieldCheck
 struct ControlInfo
 {
     Control control;
-    const char *name; // the control's object name in the window
+    const char *name;    // the control's object name in the window
+    const char *caption; // what it is called: the label beside it, its accessible name
     ControlKind kind;
     int maxLength;         // the most characters a text field takes; 0: no limit
     const char *field;     // its name in the parameter document; nullptr: not in it
@@ -98,6 +99,10 @@ const ControlInfo &info(Control control);
 inline QString name(Control control)
 {
     return QString::fromLatin1(info(control).name);
+}
+inline QString caption(Control control)
+{
+    return QString::fromLatin1(info(control).caption);
 }
 // Every control, in the table's order.
 const QList<Control> &all();
