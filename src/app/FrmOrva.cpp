@@ -6,6 +6,7 @@
 #include "LockableComboBox.h"
 #include "MessageBoxPrompts.h"
 #include "StatusArea.h"
+#include "StorableTextValidator.h"
 #include "WindowForm.h"
 #include "access/AccessLevel.h"
 #include "access/Interlock.h"
@@ -415,9 +416,13 @@ void FrmOrva::connectHandlers()
         });
     }
     m_focusRules = new FieldFocusRules(this);
-    for (const Control c : Controls::all())
-        if (Controls::selectsOnFocus(c))
-            m_focusRules->watch(qobject_cast<QLineEdit *>(m_form->widget(c)));
+    for (const Control c : Controls::all()) {
+        if (!Controls::selectsOnFocus(c))
+            continue;
+        auto *field = qobject_cast<QLineEdit *>(m_form->widget(c));
+        m_focusRules->watch(field);
+        new StorableTextValidator(field);
+    }
 }
 
 void FrmOrva::runTransfer(const std::function<Outcome()> &operation)

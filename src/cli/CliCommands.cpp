@@ -101,6 +101,9 @@ int CliCommands::open(const QString &device)
 int CliCommands::load()
 {
     const Outcome o = m_session.load();
+    if (o.succeeded() && o.hasMessage())
+        err() << "orva-cli: note: "
+              << QString(o.text).replace(QStringLiteral("\r\n"), QStringLiteral("\n  ")) << '\n';
     if (o.kind == Outcome::Kind::NoTester && o.cause == Outcome::Cause::Silent)
         return fail(ExitNoTester,
                     QStringLiteral("no tester answered on %1 within %2 s: check the cable, the "
@@ -152,14 +155,12 @@ int CliCommands::write(const QString &device, const QString &inFile, AccessLevel
         return s;
     if (const int s = load())
         return s;
-    const QStringList errors = ParameterDocument::apply(m_form, doc.object(), level);
-    if (!errors.isEmpty()) {
-        bool refused = false;
-        for (const QString &e : errors) {
-            err() << "orva-cli: " << inFile << ": " << e << '\n';
-            refused = refused || e.contains(QLatin1String("may not change"));
-        }
-        return fail(refused ? ExitAccessRefused : ExitBadInput,
+    const ParameterDocument::Problems problems =
+        ParameterDocument::apply(m_form, doc.object(), level);
+    if (problems.any()) {
+        for (const QString &p : problems.refused + problems.invalid)
+            err() << "orva-cli: " << inFile << ": " << p << '\n';
+        return fail(problems.refused.isEmpty() ? ExitBadInput : ExitAccessRefused,
                     QStringLiteral("nothing was written"));
     }
     const Outcome sent = m_session.send();
@@ -175,21 +176,18 @@ int CliCommands::verifyWritten()
     const Result<QStringList> lines = ParameterFile::readLines(m_session.state().parameterFilePath);
     if (!lines)
         return fail(ExitTesterFault, lines.error().description());
-    struct Write
-    {
-        QString key;
-        QString value;
-        WriteMode mode;
-    };
-    QList<Write> writes = {
-        {m_form.currentText(Control::ListaLingua1), QString(), WriteMode::FromFile}};
+    QList<std::pair<QString, SendValue>> writes = {
+        {m_form.currentText(Control::ListaLingua1),
+         {QString(), WriteMode::FromFile, std::nullopt}}};
     for (const CatalogueEntry &e : Catalogue::entries())
-        if (const auto mode = e.writeMode())
-            writes.append({e.keyText(), composeValue(m_form, e), *mode});
+        if (const auto v = sendValue(m_form, m_session.state(), e))
+            writes.append({e.keyText(), *v});
     int mismatches = 0;
-    for (Write &w : writes) {
-        for (const Definition &d : ParameterFile::findForWrite(*lines, w.key)) {
-            const Encoded expected = WriteEncoding::encode(d, w.value, w.mode);
+    for (auto &[key, v] : writes) {
+        for (const Definition &d : ParameterFile::findForWrite(*lines, key)) {
+            const Encoded expected =
+                v.raw ? (d.length == v.raw->size() ? Encoded{*v.raw, {}} : Encoded{})
+                      : WriteEncoding::encode(d, v.value, v.mode);
             if (!d.start() || d.length <= 0 || !expected.sends())
                 continue;
             const LinkReply back =

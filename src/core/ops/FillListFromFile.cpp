@@ -40,9 +40,11 @@ void FillListFromFile(OpContext &ctx, Control list, const QString &tag)
     const auto code = ValueCodec::byteCode(readForLoad(ctx, key));
     if (!code)
         failMissingDefinition(ctx, key);
-    // A language the file does not offer selects none, rather than ending
-    // the program on a value the tester holds.
+    // A language the file does not offer selects none and is kept, rather
+    // than ending the program on a value the tester holds.
     const int index = *code < found.items.size() ? *code : -1;
+    if (index < 0)
+        keepValue(ctx, key, QByteArray(1, char(*code)));
     form.setCurrentIndex(list, index);
     form.setCurrentIndex(Control::ListaLingua1, index);
 }

@@ -5,6 +5,7 @@
 #include "OpContext.h"
 #include "Outcome.h"
 #include "ResetParameterFields.h"
+#include "SendParameters.h"
 #include "Session.h"
 #include "Tester.h"
 #include "TransferProgress.h"
@@ -29,11 +30,16 @@ int decoded(OpContext &ctx, const QString &key, std::optional<int> value)
     return *value;
 }
 
-void selectIfOffered(OrvaForm &form, Control list, std::optional<int> index)
+// A value the list does not offer selects none, and is kept.
+void selectIfOffered(OpContext &ctx, const CatalogueEntry &e, std::optional<int> index,
+                     const QByteArray &reply)
 {
-    // A value the list does not offer leaves the list as it was.
-    if (index && *index >= 0 && *index < form.items(list).size())
-        form.setCurrentIndex(list, *index);
+    if (index && *index >= 0 && *index < ctx.form.items(e.control).size()) {
+        ctx.form.setCurrentIndex(e.control, *index);
+        return;
+    }
+    ctx.form.setCurrentIndex(e.control, -1);
+    keepValue(ctx, e.keyText(), reply);
 }
 
 void readEntry(OpContext &ctx, const CatalogueEntry &e)
@@ -59,20 +65,28 @@ void readEntry(OpContext &ctx, const CatalogueEntry &e)
         break;
     }
     case ParamKind::DigitIndex:
-        selectIfOffered(form, e.control, ValueCodec::digitIndex(reply));
+        // An empty reply (no definition) leaves the list as it was.
+        if (!reply.isEmpty())
+            selectIfOffered(ctx, e, ValueCodec::digitIndex(reply), reply);
         break;
     case ParamKind::ByteIndex:
-        selectIfOffered(form, e.control, decoded(ctx, key, ValueCodec::byteCode(reply)));
+        selectIfOffered(ctx, e, decoded(ctx, key, ValueCodec::byteCode(reply)), reply);
         break;
     case ParamKind::Switches: {
         const int bits = decoded(ctx, key, ValueCodec::number16(reply));
         for (int bit = 0; bit < int(std::size(Catalogue::Switches)); ++bit)
             form.setChecked(Catalogue::Switches[bit], bits & (1 << bit));
+        if (bits >> std::size(Catalogue::Switches))
+            keepValue(ctx, key, reply);
         break;
     }
-    case ParamKind::CheckByte:
-        form.setChecked(e.control, decoded(ctx, key, ValueCodec::byteCode(reply)) != 0);
+    case ParamKind::CheckByte: {
+        const int value = decoded(ctx, key, ValueCodec::byteCode(reply));
+        form.setChecked(e.control, value != 0);
+        if (value > 1)
+            keepValue(ctx, key, reply.left(1));
         break;
+    }
     case ParamKind::Factor:
         form.setText(e.control, QString::number(decoded(ctx, key, ValueCodec::number16(reply))));
         break;
@@ -146,6 +160,28 @@ void loadOnce(OpContext &ctx, const QDeadlineTimer &deadline, QString &rejectedV
     // A byte shifted anywhere in the load leaves one over at its end.
     if (!ctx.tester.confirmInStep())
         throw TesterLost{LinkStatus::LostStep, std::nullopt};
+    for (const CatalogueEntry &e : Catalogue::entries())
+        if (auto kept = ctx.session.kept.find(e.keyText()); kept != ctx.session.kept.end())
+            kept->shown = composeValue(form, e);
+}
+
+// Says which parameters hold a value the window does not offer.
+Outcome loaded(const Session &session)
+{
+    Outcome o;
+    if (session.kept.isEmpty())
+        return o;
+    QStringList lines;
+    for (const CatalogueEntry &e : Catalogue::entries())
+        if (const auto kept = session.kept.constFind(e.keyText()); kept != session.kept.cend())
+            lines.append(QStringLiteral("- %1 (%2): %3")
+                             .arg(Controls::caption(e.control), e.keyText(), kept->display));
+    o.title = QStringLiteral("ORVA parameters ...");
+    o.text = QStringLiteral("The equipment holds values this program does not offer:\r\n%1\r\n"
+                            "They are kept: a send writes them back as they are, unless you "
+                            "change them.")
+                 .arg(lines.join(QStringLiteral("\r\n")));
+    return o;
 }
 
 Outcome noTester(LinkStatus last, int waitedMs)
@@ -173,6 +209,7 @@ Outcome LoadParameters(OpContext &ctx)
     OrvaForm &form = ctx.form;
     ResetParameterFields(form);
     ctx.session.parametersLoaded = false;
+    ctx.session.kept.clear();
     const int limit = ctx.policy.giveUpAfterMs;
     const QDeadlineTimer deadline =
         limit < 0 ? QDeadlineTimer(QDeadlineTimer::Forever) : QDeadlineTimer(limit);
@@ -184,6 +221,7 @@ Outcome LoadParameters(OpContext &ctx)
         } catch (const TesterLost &lost) {
             // The tester went quiet or the line lost step: wait for it again,
             // then read everything anew.
+            ctx.session.kept.clear();
             if (deadline.hasExpired())
                 return noTester(lost.status, limit);
         } catch (const LoadFailed &failed) {
@@ -195,7 +233,7 @@ Outcome LoadParameters(OpContext &ctx)
     form.setShown(Control::CmdInvia, true);
     form.beep();
     ctx.session.parametersLoaded = true;
-    return {};
+    return loaded(ctx.session);
 }
 
 Outcome reloadAfter(OpContext &ctx, Outcome noTester)
@@ -206,5 +244,9 @@ Outcome reloadAfter(OpContext &ctx, Outcome noTester)
         ctx.policy.present(noTester);
     noTester.shown = true;
     const Outcome reload = LoadParameters(ctx);
-    return reload.kind == Outcome::Kind::Fatal ? reload : noTester;
+    if (reload.kind == Outcome::Kind::Fatal)
+        return reload;
+    if (reload.hasMessage() && ctx.policy.present)
+        ctx.policy.present(reload);
+    return noTester;
 }

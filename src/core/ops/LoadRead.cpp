@@ -17,6 +17,12 @@ QByteArray readForLoad(OpContext &ctx, const QString &key)
     return {};
 }
 
+void keepValue(OpContext &ctx, const QString &key, const QByteArray &raw)
+{
+    ctx.session.kept.insert(
+        key, {raw, QString(), QString::fromLatin1(raw.toHex(' ').toUpper()) + QLatin1Char('h')});
+}
+
 void failMissingDefinition(OpContext &ctx, const QString &key)
 {
     throw LoadFailed{OrvaError(

@@ -21,3 +21,6 @@ QByteArray readForLoad(OpContext &ctx, const QString &key);
 
 // The parameter file lacks a definition the load needs to decode a value.
 [[noreturn]] void failMissingDefinition(OpContext &ctx, const QString &key);
+
+// The tester's value for the key cannot be shown: it is kept as read.
+void keepValue(OpContext &ctx, const QString &key, const QByteArray &raw);

@@ -1,7 +1,9 @@
 #include "ParameterDocument.h"
 
 #include "Session.h"
-#include "form/OrvaForm.h"
+#include "access/EditRules.h"
+#include "access/ListRules.h"
+#include "form/FormValues.h"
 
 #include <QDateTime>
 #include <QFileInfo>
@@ -56,24 +58,16 @@ QJsonArray offsetsOf(const OrvaForm &form)
     return values;
 }
 
-// An error text when the value does not fit the field.
-QString check(const OrvaForm &form, Control c, const QJsonValue &v)
+// Why the value cannot stand in the field, whether it changes it or not.
+QString typeProblem(Control c, const QJsonValue &v)
 {
-    const ControlInfo &row = Controls::info(c);
-    switch (row.kind) {
+    switch (Controls::info(c).kind) {
     case ControlKind::Text:
-        if (!v.isString())
-            return QStringLiteral("must be a text");
-        if (row.maxLength && v.toString().size() > row.maxLength)
-            return QStringLiteral("is longer than %1 characters").arg(row.maxLength);
-        return {};
-    case ControlKind::List: {
-        const int index = v.isObject() ? v.toObject().value("index").toInt(-2) : -2;
-        if (index < -1 || index >= form.items(c).size())
-            return QStringLiteral("must be {\"index\": n} with n from 0 to %1")
-                .arg(form.items(c).size() - 1);
-        return {};
-    }
+        return v.isString() ? QString() : QStringLiteral("must be a text");
+    case ControlKind::List:
+        return v.isObject() && v.toObject().value("index").isDouble()
+                   ? QString()
+                   : QStringLiteral("must be {\"index\": n}");
     case ControlKind::Check:
         return v.isBool() ? QString() : QStringLiteral("must be true or false");
     case ControlKind::Display:
@@ -82,6 +76,61 @@ QString check(const OrvaForm &form, Control c, const QJsonValue &v)
         break;
     }
     return {};
+}
+
+// Why the window would not let the field take this new value.
+QString editProblem(const OrvaForm &form, Control c, const QJsonValue &v)
+{
+    if (Controls::info(c).kind == ControlKind::Text)
+        return EditRules::textProblem(c, v.toString()).value_or(QString());
+    if (Controls::info(c).kind == ControlKind::List) {
+        const int index = v.toObject().value("index").toInt(-1);
+        const int count = int(form.items(c).size());
+        if (index < 0 || index >= count)
+            return QStringLiteral("index %1 names no entry: the list has %2, from 0 to %3")
+                .arg(index)
+                .arg(count)
+                .arg(count - 1);
+    }
+    return {};
+}
+
+int indexOf(const QJsonValue &v)
+{
+    return v.toObject().value("index").toInt(-1);
+}
+
+// The list changes as the window's list rules leave them: a wanted index the
+// rules would move, or a list they would move that the document leaves
+// alone, is refused.
+QStringList listRuleConflicts(const OrvaForm &form, const QList<std::pair<Control, int>> &changes)
+{
+    if (changes.isEmpty())
+        return {};
+    FormValues lists;
+    for (const Control c : Controls::all()) {
+        if (Controls::info(c).kind != ControlKind::List)
+            continue;
+        lists.setItems(c, form.items(c));
+        lists.setCurrentIndex(c, form.currentIndex(c));
+    }
+    lists.listChanged = [&lists](Control c) { ListRules::listChanged(lists, true, c); };
+    for (const auto &[c, index] : changes)
+        lists.setCurrentIndex(c, index);
+    QStringList conflicts;
+    for (const Control c : documentControls()) {
+        if (Controls::info(c).kind != ControlKind::List)
+            continue;
+        int wanted = form.currentIndex(c);
+        for (const auto &[changed, index] : changes)
+            if (changed == c)
+                wanted = index;
+        if (lists.currentIndex(c) != wanted)
+            conflicts.append(QStringLiteral("%1: the protocol \"%2\" fixes it to \"%3\"")
+                                 .arg(fieldName(c), lists.currentText(Control::ListaProtocollo),
+                                      lists.currentText(c)));
+    }
+    return conflicts;
 }
 
 void put(OrvaForm &form, Control c, const QJsonValue &v)
@@ -121,7 +170,7 @@ QJsonObject ParameterDocument::fromForm(const OrvaForm &form, const Session &ses
     fields.insert(Offsets, offsetsOf(form));
     QString version = form.text(Control::TestoVersioneScheda);
     version.remove(QStringLiteral("ORVA ver. "));
-    return QJsonObject{
+    QJsonObject document{
         {"format", Format},
         {"firmwareVersion", version},
         {"parameterFile", QFileInfo(session.parameterFilePath).fileName()},
@@ -129,48 +178,67 @@ QJsonObject ParameterDocument::fromForm(const OrvaForm &form, const Session &ses
         {"readAt", QDateTime::currentDateTime().toString(Qt::ISODate)},
         {"fields", fields},
     };
+    // What the tester holds where a field shows no value of it (a list
+    // showing no entry): kept, and written back unless the field changes.
+    if (!session.kept.isEmpty()) {
+        QJsonObject kept;
+        for (auto it = session.kept.cbegin(); it != session.kept.cend(); ++it)
+            kept.insert(it.key(), it->display);
+        document.insert("notOffered", kept);
+    }
+    return document;
 }
 
-QStringList ParameterDocument::apply(OrvaForm &form, const QJsonObject &document, AccessLevel level)
+ParameterDocument::Problems ParameterDocument::apply(OrvaForm &form, const QJsonObject &document,
+                                                     AccessLevel level)
 {
-    QStringList errors;
-    if (document.value("format").toInt() != Format)
-        return {QStringLiteral("the file is not a parameter document of format %1").arg(Format)};
+    Problems problems;
+    if (document.value("format").toInt() != Format) {
+        problems.invalid.append(
+            QStringLiteral("the file is not a parameter document of format %1").arg(Format));
+        return problems;
+    }
     const QJsonObject fields = document.value("fields").toObject();
     const QStringList known = fieldNames();
     for (const QString &name : fields.keys())
         if (!known.contains(name))
-            errors.append(QStringLiteral("%1: no such field").arg(name));
+            problems.invalid.append(QStringLiteral("%1: no such field").arg(name));
 
     QList<std::pair<Control, QJsonValue>> changes;
+    QList<std::pair<Control, int>> listChanges;
     for (const Control c : documentControls()) {
         const QString name = fieldName(c);
         if (!fields.contains(name))
             continue;
         const QJsonValue wanted = fields.value(name);
-        if (const QString problem = check(form, c, wanted); !problem.isEmpty()) {
-            errors.append(QStringLiteral("%1: %2").arg(name, problem));
+        if (const QString problem = typeProblem(c, wanted); !problem.isEmpty()) {
+            problems.invalid.append(QStringLiteral("%1: %2").arg(name, problem));
             continue;
         }
         const QJsonValue now = valueOf(form, c);
-        const bool same = Controls::info(c).kind == ControlKind::List
-                              ? wanted.toObject().value("index") == now.toObject().value("index")
-                              : wanted == now;
-        if (same)
+        const bool isList = Controls::info(c).kind == ControlKind::List;
+        if (isList ? indexOf(wanted) == indexOf(now) : wanted == now)
             continue;
-        if (Controls::info(c).kind == ControlKind::Display)
-            errors.append(
+        if (Controls::info(c).kind == ControlKind::Display) {
+            problems.refused.append(
                 QStringLiteral("%1: is set by the lux calibration, not by a write").arg(name));
-        else if (Controls::action(c, level) != LevelAction::Open)
-            errors.append(QStringLiteral("%1: this password may not change it").arg(name));
-        else
+        } else if (Controls::action(c, level) != LevelAction::Open) {
+            problems.refused.append(
+                QStringLiteral("%1: this password may not change it").arg(name));
+        } else if (const QString problem = editProblem(form, c, wanted); !problem.isEmpty()) {
+            problems.invalid.append(QStringLiteral("%1: %2").arg(name, problem));
+        } else {
             changes.append({c, wanted});
+            if (isList)
+                listChanges.append({c, indexOf(wanted)});
+        }
     }
     if (fields.contains(Offsets) && fields.value(Offsets).toArray() != offsetsOf(form))
-        errors.append(QStringLiteral("%1: the tester sets them itself").arg(Offsets));
-    if (!errors.isEmpty())
-        return errors;
+        problems.refused.append(QStringLiteral("%1: the tester sets them itself").arg(Offsets));
+    problems.invalid += listRuleConflicts(form, listChanges);
+    if (problems.any())
+        return problems;
     for (const auto &[c, v] : changes)
         put(form, c, v);
-    return {};
+    return problems;
 }

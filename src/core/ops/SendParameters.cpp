@@ -69,9 +69,10 @@ Outcome writeAll(OpContext &ctx)
     for (const CatalogueEntry &e : Catalogue::entries()) {
         if (!written || *written == Tester::Written::Aborted)
             break;
-        if (const auto mode = e.writeMode()) {
-            QString value = composeValue(form, e);
-            written = tester.writeParameter(value, e.keyText(), *mode);
+        if (const auto v = sendValue(form, ctx.session, e)) {
+            QString value = v->value;
+            written = v->raw ? tester.writeKept(e.keyText(), *v->raw)
+                             : tester.writeParameter(value, e.keyText(), v->mode);
         }
     }
     if (!written)
@@ -119,6 +120,24 @@ QString composeValue(const OrvaForm &form, const CatalogueEntry &e)
         return form.text(e.control);
     }
     return {};
+}
+
+std::optional<SendValue> sendValue(const OrvaForm &form, const Session &session,
+                                   const CatalogueEntry &e)
+{
+    const auto mode = e.writeMode();
+    if (!mode)
+        return std::nullopt;
+    SendValue v{composeValue(form, e), *mode, std::nullopt};
+    const auto kept = session.kept.constFind(e.keyText());
+    if (kept == session.kept.cend())
+        return v;
+    if (v.value == kept->shown)
+        v.raw = kept->raw;
+    else if (e.kind == ParamKind::Switches)
+        v.value =
+            QString::number(v.value.toInt() | (ValueCodec::number16(kept->raw).value_or(0) & ~7));
+    return v;
 }
 
 Outcome SendParameters(OpContext &ctx)

@@ -1,15 +1,34 @@
 #pragma once
 
+#include "base/WriteMode.h"
+
+#include <QByteArray>
 #include <QString>
+
+#include <optional>
 
 struct CatalogueEntry;
 class OrvaForm;
 struct OpContext;
 struct Outcome;
+struct Session;
 
 // What "Send Parameters to Equipment !" does: the language texts, every
 // editable parameter and the clock, read from the controls as each is written.
 Outcome SendParameters(OpContext &ctx);
 
-// The value the send writes for a catalogue entry, as the controls hold it now.
+// The value the controls make for a catalogue entry now.
 QString composeValue(const OrvaForm &form, const CatalogueEntry &entry);
+
+// What the send writes for an entry: the controls' value in the entry's mode,
+// or, for a value the window could not show and the user did not change, the
+// tester's own bytes. Bits of the option switches no box stands for stay.
+struct SendValue
+{
+    QString value;
+    WriteMode mode = WriteMode::Text;
+    std::optional<QByteArray> raw;
+};
+// None for entries the send does not write.
+std::optional<SendValue> sendValue(const OrvaForm &form, const Session &session,
+                                   const CatalogueEntry &entry);

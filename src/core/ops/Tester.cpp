@@ -74,6 +74,22 @@ Result<QByteArray> Tester::readParameter(const QString &key)
 
 Result<Tester::Written> Tester::writeParameter(QString &value, const QString &key, WriteMode mode)
 {
+    return writeDefinitions(
+        key, [&](const Definition &d) { return WriteEncoding::encode(d, value, mode); });
+}
+
+Result<Tester::Written> Tester::writeKept(const QString &key, const QByteArray &raw)
+{
+    // A definition of another length would get bytes it did not hold.
+    return writeDefinitions(key, [&](const Definition &d) {
+        return d.length == raw.size() ? Encoded{raw, {}} : Encoded{};
+    });
+}
+
+Result<Tester::Written>
+Tester::writeDefinitions(const QString &key,
+                         const std::function<Encoded(const Definition &)> &encode)
+{
     AbortFlag &abort = m_link.abortFlag();
     if (abort.isSet())
         return Written::Aborted;
@@ -85,7 +101,7 @@ Result<Tester::Written> Tester::writeParameter(QString &value, const QString &ke
             return Written::Aborted;
         if (!d.start() || d.length <= 0)
             continue;
-        const Encoded encoded = WriteEncoding::encode(d, value, mode);
+        const Encoded encoded = encode(d);
         if (!encoded.sends()) {
             if (!encoded.notSent.isEmpty())
                 m_notSent.append(encoded.notSent);

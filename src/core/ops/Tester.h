@@ -3,15 +3,19 @@
 #include "base/Result.h"
 #include "base/WriteMode.h"
 #include "link/TesterLink.h"
+#include "params/WriteEncoding.h"
 
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 #include <optional>
 
 class OrvaForm;
+struct Definition;
 struct Session;
 
 // Thrown inside an operation when the tester stops answering or the line
@@ -48,6 +52,8 @@ public:
     // caller's text by zeros. Lines with nothing to send are collected in
     // notSent(). Throws TesterLost.
     Result<Written> writeParameter(QString &value, const QString &key, WriteMode mode);
+    // The tester's own bytes back to every definition of their length.
+    Result<Written> writeKept(const QString &key, const QByteArray &raw);
     QStringList takeNotSent();
 
     // Throws TesterLost when the clock cannot go out in step.
@@ -58,6 +64,9 @@ public:
     void startPhotodiodeCalibration();
 
 private:
+    Result<Written> writeDefinitions(const QString &key,
+                                     const std::function<Encoded(const Definition &)> &encode);
+
     TesterLink &m_link;
     OrvaForm &m_form;
     Session &m_session;

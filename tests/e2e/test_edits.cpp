@@ -1,0 +1,236 @@
+// One set of edit rules for the window and for documents, and values the
+// window cannot show kept as the tester holds them.
+#include "CliRun.h"
+#include "FrmPassword.h"
+#include "Harness.h"
+#include "MemoryImage.h"
+#include "WindowForm.h"
+
+#include <QCheckBox>
+#include <QJsonDocument>
+#include <QLineEdit>
+#include <QTest>
+
+namespace {
+
+const QByteArray Admin = "52917\n";
+
+// A tester holding, for every kind of value the window cannot show, one.
+QByteArray unshowableImage()
+{
+    QByteArray m = MemoryImage::forVersion();
+    m[0x0004] = char(7);    // a language beyond the file's three
+    m[0x0088] = '9';        // a unit index beyond the list
+    m[0x0089] = 'x';        // a panel type that is no number
+    m[0x008A] = '7';        // a protocol beyond the list
+    m[0x0095] = char(2);    // a lamp type beyond the two
+    m[0x0096] = char(0x0D); // option switches with bit 3 set
+    m[0x0118] = char(2);    // a print option of 2
+    m[0x00A2] = char(0x01); // a control character in the garage name
+    return m;
+}
+
+Control controlOf(const QString &field)
+{
+    for (const Control c : Controls::all())
+        if (Controls::info(c).field && field == QLatin1String(Controls::info(c).field))
+            return c;
+    qFatal("no field %s", qPrintable(field));
+}
+
+} // namespace
+
+class TestEdits : public QObject
+{
+    Q_OBJECT
+private slots:
+    void sameRulesInTheWindowAndInADocument_data();
+    void sameRulesInTheWindowAndInADocument();
+    void windowSendWithoutEditsKeepsEveryByte();
+    void cliReadThenWriteKeepsEveryByte();
+    void changedValuesReplaceKeptOnes();
+    void switchingWindowsRunsNoFieldCheck();
+};
+
+void TestEdits::sameRulesInTheWindowAndInADocument_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("value"); // a text, or a list index
+    QTest::addColumn<QString>("shows"); // what the field shows once the window took the edit
+    QTest::addColumn<bool>("takes");    // whether a document may make the edit
+    QTest::newRow("day in range") << "expiryDay"
+                                  << "15"
+                                  << "15" << true;
+    QTest::newRow("day 99") << "expiryDay"
+                            << "99"
+                            << "01" << false;
+    QTest::newRow("month not a number") << "expiryMonth"
+                                        << "ab"
+                                        << "01" << false;
+    QTest::newRow("year before 2003") << "expiryYear"
+                                      << "1999"
+                                      << "2003" << false;
+    QTest::newRow("Latin-1 letters")
+        << "garageName" << QStringLiteral("CAFÉ DU NORD") << QStringLiteral("CAFÉ DU NORD") << true;
+    QTest::newRow("euro sign") << "garageName" << QStringLiteral("€ GARAGE")
+                               << "AUTOFFICINA ROSSI       " << false;
+    QTest::newRow("L with stroke")
+        << "garageAddress1" << QStringLiteral("ŁÓDŹ") << "VIA ROMA 12             " << false;
+    QTest::newRow("line feed") << "garageAddress2" << QStringLiteral("A\nB")
+                               << "20100 MILANO            " << false;
+    QTest::newRow("NUL") << "garageAddress3" << QString(QChar(0)) + "X"
+                         << "TEL 02 1234567          " << false;
+    QTest::newRow("longer than the field") << "manufacturer"
+                                           << "ABCDEFGHIJKL"
+                                           << "ABCDEFGHIJ" << false;
+    QTest::newRow("a unit") << "unitOfLight"
+                            << "1"
+                            << "1" << true;
+    QTest::newRow("no such unit") << "unitOfLight"
+                                  << "5"
+                                  << "-1" << false;
+    // An MCTC protocol moves the unit to its second entry: a document that
+    // leaves the unit at the first is refused.
+    QTest::newRow("MCTC protocol") << "protocol"
+                                   << "1"
+                                   << "1" << false;
+}
+
+void TestEdits::sameRulesInTheWindowAndInADocument()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, value);
+    QFETCH(QString, shows);
+    QFETCH(bool, takes);
+    const Control c = controlOf(field);
+    const bool isList = Controls::info(c).kind == ControlKind::List;
+
+    // The window: the edit as typed (or picked), then the focus moves on.
+    {
+        Harness h;
+        QVERIFY(h.start());
+        FrmOrva &w = *h.window;
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QWidget *widget = w.form().widget(c);
+        if (isList) {
+            qobject_cast<QComboBox *>(widget)->setCurrentIndex(value.toInt());
+        } else {
+            auto *edit = qobject_cast<QLineEdit *>(widget);
+            edit->setFocus(Qt::TabFocusReason);
+            edit->insert(value); // as typed or pasted over the selected width
+            w.TestoIndirizzo4->setFocus(Qt::TabFocusReason);
+        }
+        const QString shown = isList ? QString::number(w.form().currentIndex(c)) : w.form().text(c);
+        QCOMPARE(shown, shows);
+    }
+
+    // A document: taken and written, or refused by name with nothing written.
+    CliRun cli;
+    const QByteArray before = cli.sim.memory();
+    const QJsonValue wanted =
+        isList ? QJsonValue(QJsonObject{{"index", value.toInt()}}) : QJsonValue(value);
+    const QString doc = cli.document(CliRun::with(cli.read(), field, wanted));
+    cli.sim.clearFrames();
+    const CliResult r = cli.run({QStringLiteral("write"), QStringLiteral("--in"), doc}, Admin);
+    if (takes) {
+        QCOMPARE(r.status, 0);
+        const QJsonValue now = cli.read().value("fields").toObject().value(field);
+        QCOMPARE(isList ? QString::number(now.toObject().value("index").toInt())
+                        : now.toString().trimmed(),
+                 value);
+    } else {
+        QCOMPARE(r.status, 7);
+        QVERIFY2(
+            r.err.contains(isList && field == "protocol" ? QStringLiteral("unitOfLight") : field),
+            qPrintable(r.err));
+        QVERIFY(cli.sim.framesStartingWith('W').isEmpty());
+        QCOMPARE(cli.sim.memory(), before);
+    }
+}
+
+void TestEdits::windowSendWithoutEditsKeepsEveryByte()
+{
+    Harness h;
+    h.sim.memory() = unshowableImage();
+    const QByteArray before = h.sim.memory();
+    QVERIFY(h.start());
+    FrmOrva &w = *h.window;
+    // Told once, in words, which values are kept.
+    QCOMPARE(h.prompts.shown.size(), 1);
+    const QString told = h.prompts.shown[0].text;
+    for (const char *key : {"parame_lingua", "parame_unitam", "parame_pannel", "parame_protoc",
+                            "parame_tifaro", "param_setupsw", "parame_prninc"})
+        QVERIFY2(told.contains(QLatin1String(key)), key);
+    QCOMPARE(w.ListaLingua->currentIndex(), -1);
+    QCOMPARE(w.ListaPannello->currentIndex(), -1);
+    QCOMPARE(w.ListaTipoFaro->currentIndex(), -1);
+    QVERIFY(h.click("CmdInvia"));
+    QCOMPARE(h.prompts.shown.size(), 1);
+    QVERIFY(!h.frames('W').isEmpty());
+    QCOMPARE(h.sim.memory(), before);
+}
+
+void TestEdits::cliReadThenWriteKeepsEveryByte()
+{
+    CliRun cli;
+    cli.sim.memory() = unshowableImage();
+    const QByteArray before = cli.sim.memory();
+    const CliResult read = cli.run({QStringLiteral("read")});
+    QCOMPARE(read.status, 0);
+    QVERIFY(read.err.contains(QStringLiteral("parame_unitam")));
+    const QJsonObject doc = QJsonDocument::fromJson(read.out).object();
+    QCOMPARE(doc.value("notOffered").toObject().value("parame_unitam").toString(),
+             QStringLiteral("39h"));
+    const CliResult write =
+        cli.run({QStringLiteral("write"), QStringLiteral("--in"), cli.document(doc)}, Admin);
+    QCOMPARE(write.status, 0);
+    QVERIFY(!cli.sim.framesStartingWith('W').isEmpty());
+    QCOMPARE(cli.sim.memory(), before);
+}
+
+void TestEdits::changedValuesReplaceKeptOnes()
+{
+    Harness h;
+    h.sim.memory() = unshowableImage();
+    QVERIFY(h.start());
+    FrmOrva &w = *h.window;
+    w.ListaMisura->setCurrentIndex(1);
+    w.ListaTipoFaro->setCurrentIndex(1);
+    w.ChkEnForzatura->setChecked(true); // bit 1; bit 3 the tester's own
+    w.ChkPrnHfaroIncl->setChecked(false);
+    QVERIFY(h.click("CmdInvia"));
+    const QByteArray &m = h.sim.memory();
+    QCOMPARE(m.at(0x0088), '1');
+    QCOMPARE(int(m.at(0x0095)), 1);
+    QCOMPARE(int(m.at(0x0096)), 0x0F);
+    QCOMPARE(int(m.at(0x0118)), 0);
+    QCOMPARE(m.at(0x0089), 'x'); // unchanged ones still kept
+    QCOMPARE(int(m.at(0x0004)), 7);
+}
+
+void TestEdits::switchingWindowsRunsNoFieldCheck()
+{
+    Harness h;
+    QVERIFY(h.start());
+    FrmOrva &w = *h.window;
+    w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    w.TestoAnnoScadenza->setFocus(Qt::TabFocusReason);
+    QTest::keyClicks(w.TestoAnnoScadenza, "20");
+    // Another program's window comes to the front, as Alt+Tab does.
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&other));
+    QCOMPARE(w.TestoAnnoScadenza->text(), QStringLiteral("20"));
+    // Back in the window the typing goes on; leaving the field checks it.
+    w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    QTest::keyClicks(w.TestoAnnoScadenza, "31");
+    w.TestoMeseScadenza->setFocus(Qt::TabFocusReason);
+    QCOMPARE(w.TestoAnnoScadenza->text(), QStringLiteral("2031"));
+}
+
+QTEST_MAIN(TestEdits)
+#include "test_edits.moc"
