@@ -28,6 +28,10 @@ public:
     bool confirm(QWidget *, const QString &, const QString &) override { return false; }
     void critical(QWidget *, const QString &, const QString &) override {}
     void warning(QWidget *, const QString &, const QString &) override {}
+    QString saveFileName(QWidget *, const QString &, const QString &, const QString &) override
+    {
+        return {};
+    }
 };
 
 double cpuSeconds()

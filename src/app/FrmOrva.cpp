@@ -3,6 +3,7 @@
 #include "ControlFactory.h"
 #include "FieldFocusRules.h"
 #include "FrmPassword.h"
+#include "HistoryPage.h"
 #include "LockableComboBox.h"
 #include "MessageBoxPrompts.h"
 #include "StatusArea.h"
@@ -11,7 +12,7 @@
 #include "access/AccessLevel.h"
 #include "access/Interlock.h"
 #include "base/ProgramClosing.h"
-#include "ops/Backup.h"
+#include "history/ServiceHistory.h"
 #include "params/ValueCodec.h"
 
 #include <QApplication>
@@ -65,6 +66,9 @@ FrmOrva::FrmOrva(const FrmOrvaOptions &options, UserPrompts *prompts, QWidget *p
     buildPage2(page2);
     SSTab1->addTab(page1, QStringLiteral("Setting Parameter ..."));
     SSTab1->addTab(page2, QStringLiteral("Setting light calibration ..."));
+    PageHistory = new HistoryPage(*m_prompts, SSTab1);
+    PageHistory->setObjectName(QStringLiteral("PageHistory"));
+    SSTab1->addTab(PageHistory, QStringLiteral("Service history"));
     SSTab1->setCurrentIndex(0);
     setCentralWidget(SSTab1);
 
@@ -93,11 +97,14 @@ FrmOrva::FrmOrva(const FrmOrvaOptions &options, UserPrompts *prompts, QWidget *p
     session.systemPorts = options.systemPorts;
     m_tester = std::make_unique<TesterSession>(*m_form, session);
     m_tester->policy().present = [this](const Outcome &o) { present(o); };
-    m_tester->policy().beforeWrite = [this]() -> Result<> {
-        if (!m_tester->lastRead().isEmpty())
-            m_lastBackup = Backup::save(m_tester->lastRead());
-        return {};
-    };
+    // Without its history the window still reads; every write is refused
+    // with the reason.
+    if (auto history = ServiceHistory::openConfigured(options.history)) {
+        m_history = std::move(history.value());
+        m_tester->setHistory(m_history.get());
+    } else {
+        m_tester->setHistoryUnavailable(history.error());
+    }
 
     m_password = new FrmPassword(this);
     connect(m_password, &FrmPassword::okPressed, this, &FrmOrva::onPasswordOk);
@@ -395,13 +402,8 @@ void FrmOrva::connectHandlers()
         if (index >= 0)
             choosePort();
     });
-    connect(CmdInvia, &QPushButton::clicked, this, [this] {
-        m_lastBackup.clear();
-        runTransfer([this] { return m_tester->send(); });
-        if (!m_lastBackup.isEmpty() && status().isEmpty())
-            m_statusArea->setText(QStringLiteral("Previous values saved in %1")
-                                      .arg(QDir::toNativeSeparators(m_lastBackup)));
-    });
+    connect(CmdInvia, &QPushButton::clicked, this,
+            [this] { runTransfer([this] { return m_tester->send(); }); });
     connect(CmdCalibraAna, &QPushButton::clicked, this,
             [this] { runTransfer([this] { return m_tester->calibrate(Beam::Low); }); });
     connect(CmdCalibraAbb, &QPushButton::clicked, this,
@@ -450,6 +452,15 @@ void FrmOrva::present(const Outcome &outcome)
         else
             m_prompts->warning(this, outcome.title, outcome.text);
     }
+    if (!outcome.historyProblem.isEmpty())
+        m_prompts->warning(this, QStringLiteral("ORVA service history ..."),
+                           outcome.historyProblem);
+    PageHistory->show(m_history.get(), m_tester->testerState()
+                                           .value("fields")
+                                           .toObject()
+                                           .value("serialNumber")
+                                           .toString()
+                                           .trimmed());
     if (!outcome.notSent.isEmpty())
         m_prompts->warning(this, QStringLiteral("ORVA connection ..."),
                            QStringLiteral("These lines of the parameter file were not sent:\r\n%1")

@@ -8,6 +8,8 @@
 #include <memory>
 
 class FieldFocusRules;
+class HistoryPage;
+class ServiceHistory;
 class FrmPassword;
 class LockableComboBox;
 class QCheckBox;
@@ -29,6 +31,7 @@ struct FrmOrvaOptions
     QStringList ports;       // devices listed first, in order
     bool systemPorts = true; // then the system's serial devices
     QString programFolder;   // where the parameter files are; empty: the program's folder
+    QString history;         // the service history's location; empty: the configured one
     QString version = QStringLiteral("2.0.3");
 };
 
@@ -53,8 +56,7 @@ public:
     WindowForm &form() { return *m_form; }
     FrmPassword *password() const { return m_password; }
     QString status() const;
-    // Where the values read before the last write were saved; empty if none.
-    QString lastBackup() const { return m_lastBackup; }
+    ServiceHistory *history() const { return m_history.get(); }
 
     // Page 1, frame "Calibration General Equipment Parameters"
     QLineEdit *Text19, *TestoVersioneScheda, *TestoFileIni;
@@ -85,6 +87,7 @@ public:
     QFrame *Shape1;
     QGroupBox *Frame1, *Frame2, *Frame3;
     QTabWidget *SSTab1;
+    HistoryPage *PageHistory;
     QStatusBar *StatusBar;
 
 signals:
@@ -119,6 +122,6 @@ private:
     WindowForm *m_form = nullptr;
     std::unique_ptr<TesterSession> m_tester;
     FrmPassword *m_password = nullptr;
-    QString m_lastBackup;
+    std::unique_ptr<ServiceHistory> m_history;
     bool m_ending = false;
 };

@@ -1,6 +1,7 @@
 #include "MessageBoxPrompts.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QMessageBox>
 
 void MessageBoxPrompts::beep()
@@ -22,4 +23,10 @@ void MessageBoxPrompts::critical(QWidget *parent, const QString &title, const QS
 void MessageBoxPrompts::warning(QWidget *parent, const QString &title, const QString &text)
 {
     QMessageBox::warning(parent, title, text, QMessageBox::Ok);
+}
+
+QString MessageBoxPrompts::saveFileName(QWidget *parent, const QString &title,
+                                        const QString &suggested, const QString &filter)
+{
+    return QFileDialog::getSaveFileName(parent, title, suggested, filter);
 }

@@ -9,4 +9,6 @@ public:
     bool confirm(QWidget *parent, const QString &title, const QString &text) override;
     void critical(QWidget *parent, const QString &title, const QString &text) override;
     void warning(QWidget *parent, const QString &title, const QString &text) override;
+    QString saveFileName(QWidget *parent, const QString &title, const QString &suggested,
+                         const QString &filter) override;
 };

@@ -17,6 +17,11 @@ const QCommandLineOption Port({QStringLiteral("port")},
                               QStringLiteral("DEVICE"));
 const QCommandLineOption Demo({QStringLiteral("demo")},
                               QStringLiteral("Start a simulated tester and list it first."));
+const QCommandLineOption History({QStringLiteral("history")},
+                                 QStringLiteral("The service history: a file, sqlite:FILE or "
+                                                "postgresql://user@host:port/database (default: "
+                                                "the settings file's, else the user's own)."),
+                                 QStringLiteral("URL"));
 const QCommandLineOption Trace({QStringLiteral("trace")},
                                QStringLiteral("Write a timestamped hex trace of the serial line "
                                               "to FILE, for a problem report."),
@@ -30,7 +35,7 @@ void describe(QCommandLineParser &parser)
         QStringLiteral("Service and set-up tool of the ORVA headlight tester."));
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addOptions({Port, Demo, Trace});
+    parser.addOptions({Port, Demo, History, Trace});
 }
 
 // --help and --version answer on the terminal, with no display needed.
@@ -76,6 +81,7 @@ int main(int argc, char *argv[])
         options.ports.append(simulator->devicePath());
     }
     options.ports.append(parser.values(Port));
+    options.history = parser.value(History);
 
     FrmOrva window(options);
     SerialTrace serialTrace(window.link());

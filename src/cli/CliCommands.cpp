@@ -1,8 +1,9 @@
 #include "CliCommands.h"
 
+#include "ServiceReport.h"
 #include "base/RegularFile.h"
+#include "history/ServiceHistory.h"
 #include "link/Frames.h"
-#include "ops/Backup.h"
 #include "ops/ParameterDocument.h"
 #include "ops/SendParameters.h"
 #include "params/Catalogue.h"
@@ -10,6 +11,8 @@
 #include "params/WriteEncoding.h"
 
 #include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QSaveFile>
 #include <QTextStream>
@@ -22,61 +25,137 @@ QTextStream &err()
     return stream;
 }
 
+int fail(int status, const QString &message)
+{
+    err() << "orva-cli: " << QString(message).replace(QStringLiteral("\r\n"), QStringLiteral(" "))
+          << '\n';
+    err().flush();
+    return status;
+}
+
 QString hexByte(char b)
 {
     return QStringLiteral("%1").arg(quint8(b), 2, 16, QLatin1Char('0')).toUpper() + u'h';
 }
 
+// To a file, or to standard output for "-" or none. A device or a pipe
+// (/dev/stdout) is written as it is; an ordinary file replaced whole.
+int writeOutput(const QString &path, const QByteArray &bytes)
+{
+    QString error;
+    if (path.isEmpty() || path == QLatin1String("-")) {
+        QFile out;
+        if (out.open(stdout, QIODevice::WriteOnly) && out.write(bytes) == bytes.size() &&
+            out.flush())
+            return ExitOk;
+        error = out.errorString();
+    } else if (QFileInfo(path).exists() && !QFileInfo(path).isFile()) {
+        QFile out(path);
+        if (out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size() && out.flush())
+            return ExitOk;
+        error = out.errorString();
+    } else {
+        QSaveFile out(path);
+        if (out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size() && out.commit())
+            return ExitOk;
+        error = out.errorString();
+    }
+    return fail(ExitOutputFailed,
+                QStringLiteral("cannot write %1: %2")
+                    .arg(path.isEmpty() ? QStringLiteral("the standard output") : path, error));
+}
+
+QJsonObject entryJson(const HistoryEntry &e, bool withDocuments)
+{
+    QJsonObject o{{"id", e.id},
+                  {"at", e.at.toString(Qt::ISODate)},
+                  {"serialNumber", e.serial},
+                  {"model", e.model},
+                  {"firmwareVersion", e.firmware},
+                  {"parameterFile", e.parameterFile},
+                  {"level", e.level},
+                  {"program", e.program},
+                  {"kind", HistoryEntry::kindName(e.kind)},
+                  {"outcome", e.outcome},
+                  {"detail", e.detail},
+                  {"changes", QJsonArray::fromStringList(e.changes())}};
+    if (e.calibration)
+        o.insert("calibration", QJsonObject{{"beam", e.calibration->beam},
+                                            {"referenceLux", e.calibration->referenceLux},
+                                            {"reading", e.calibration->reading},
+                                            {"oldFactor", e.calibration->oldFactor},
+                                            {"newFactor", e.calibration->newFactor},
+                                            {"confirmed", e.calibration->confirmed}});
+    if (withDocuments) {
+        o.insert("before", e.before.isEmpty() ? QJsonValue() : QJsonValue(e.before));
+        o.insert("after", e.after.isEmpty() ? QJsonValue() : QJsonValue(e.after));
+    }
+    return o;
+}
+
+QString summary(const HistoryEntry &e)
+{
+    if (e.calibration)
+        return QStringLiteral("%1 beam: %2 lux, reading %3, factor %4 -> %5%6")
+            .arg(e.calibration->beam, e.calibration->referenceLux)
+            .arg(e.calibration->reading)
+            .arg(e.calibration->oldFactor)
+            .arg(e.calibration->newFactor)
+            .arg(e.calibration->confirmed ? QString() : QStringLiteral(" (not written)"));
+    return e.changes().join(QStringLiteral("; "));
+}
+
 } // namespace
 
-CliCommands::CliCommands(const QString &programFolder, int timeoutSeconds, bool progress)
-    : m_timeoutSeconds(timeoutSeconds)
+CliCommands::CliCommands(const QString &programFolder, const CliOptions &options, bool progress)
+    : m_options(options)
     , m_form(progress)
     , m_session(m_form, SessionOptions{programFolder, {}, false})
 {
     OpPolicy &policy = m_session.policy();
-    policy.giveUpAfterMs = timeoutSeconds * 1000;
+    policy.giveUpAfterMs = options.timeoutSeconds * 1000;
     policy.reloadWhenNoTester = false;
-    policy.beforeWrite = [this]() -> Result<> {
-        if (!m_session.lastRead().isEmpty())
-            m_lastBackup = Backup::save(m_session.lastRead());
-        return {};
-    };
     m_session.prepare();
 }
 
-int CliCommands::fail(int status, const QString &message)
-{
-    err() << "orva-cli: " << message << '\n';
-    err().flush();
-    return status;
-}
+CliCommands::~CliCommands() = default;
 
 int CliCommands::failed(const Outcome &o)
 {
-    QString message = o.text;
-    message.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
     switch (o.kind) {
     case Outcome::Kind::Done:
     case Outcome::Kind::Declined:
         return ExitOk;
     case Outcome::Kind::Fatal:
-        return fail(ExitTesterFault, o.error ? o.error->description() : message);
+        return fail(ExitTesterFault, o.error ? o.error->description() : o.text);
+    case Outcome::Kind::Refused:
+        return fail(ExitHistory, o.text);
     case Outcome::Kind::NoTester:
         if (o.cause == Outcome::Cause::LostStep)
-            return fail(ExitTesterFault, message);
+            return fail(ExitTesterFault, o.text);
         return fail(ExitNoTester, QStringLiteral("no tester answered on %1: check the cable, the "
                                                  "port and the tester's power supply")
                                       .arg(m_device));
     case Outcome::Kind::Aborted:
-    case Outcome::Kind::Refused:
-        return fail(ExitTesterFault, message);
     case Outcome::Kind::Incomplete:
     case Outcome::Kind::Failed:
         break;
     }
     const bool silent = o.cause == Outcome::Cause::Silent || o.cause == Outcome::Cause::PortLost;
-    return fail(silent ? ExitNoTester : ExitTesterFault, message);
+    return fail(silent ? ExitNoTester : ExitTesterFault, o.text);
+}
+
+// The operation's own status, or the history's when its record failed.
+int CliCommands::finished(const Outcome &o)
+{
+    const int status = failed(o);
+    if (!o.historyProblem.isEmpty()) {
+        fail(ExitHistory, o.historyProblem);
+        return status == ExitOk ? int(ExitHistory) : status;
+    }
+    if (o.historyEntry)
+        err() << "orva-cli: recorded as history entry " << *o.historyEntry << '\n';
+    return status;
 }
 
 int CliCommands::listPorts()
@@ -90,6 +169,86 @@ int CliCommands::listPorts()
     return ExitOk;
 }
 
+int CliCommands::listHistory(const CliOptions &options, const QString &serial, bool json,
+                             qint64 entry)
+{
+    const auto history = ServiceHistory::openConfigured(options.history);
+    if (!history)
+        return fail(ExitHistory, history.error().description());
+    if (entry > 0) {
+        const Result<HistoryEntry> e = history.value()->entry(entry);
+        if (!e)
+            return fail(ExitBadInput, e.error().description());
+        return writeOutput({}, QJsonDocument(entryJson(*e, true)).toJson());
+    }
+    const Result<QList<HistoryEntry>> entries = history.value()->entries(serial);
+    if (!entries)
+        return fail(ExitHistory, entries.error().description());
+    if (json) {
+        QJsonArray list;
+        for (const HistoryEntry &e : *entries)
+            list.append(entryJson(e, false));
+        return writeOutput({}, QJsonDocument(list).toJson());
+    }
+    QByteArray table;
+    for (const HistoryEntry &e : *entries)
+        table += QStringLiteral("%1\t%2\t%3\t%4\t%5\t%6\n")
+                     .arg(e.id)
+                     .arg(e.at.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")), e.serial,
+                          HistoryEntry::kindName(e.kind),
+                          e.detail.isEmpty() ? e.outcome : e.outcome + u' ' + e.detail, summary(e))
+                     .toUtf8();
+    return writeOutput({}, table);
+}
+
+int CliCommands::writeReport(const CliOptions &options, const QString &serial, const QDate &day,
+                             qint64 entry, const QString &outFile)
+{
+    const auto history = ServiceHistory::openConfigured(options.history);
+    if (!history)
+        return fail(ExitHistory, history.error().description());
+    QList<HistoryEntry> visit;
+    if (entry > 0) {
+        const Result<HistoryEntry> e = history.value()->entry(entry);
+        if (!e)
+            return fail(ExitBadInput, e.error().description());
+        visit = {*e};
+    } else {
+        const Result<QList<HistoryEntry>> entries = history.value()->entries(serial);
+        if (!entries)
+            return fail(ExitHistory, entries.error().description());
+        visit = ServiceReport::visit(*entries, serial, day);
+        if (visit.isEmpty())
+            return fail(ExitBadInput, QStringLiteral("the service history has no entry of the "
+                                                     "tester %1 on %2")
+                                          .arg(serial, day.toString(Qt::ISODate)));
+    }
+    const Result<QByteArray> pdf = ServiceReport::pdf(visit);
+    if (!pdf)
+        return fail(ExitOutputFailed, pdf.error().description());
+    return writeOutput(outFile, *pdf);
+}
+
+int CliCommands::openHistory(bool forWriting)
+{
+    if (!m_options.record)
+        return ExitOk;
+    auto history = ServiceHistory::openConfigured(m_options.history);
+    if (history) {
+        m_history = std::move(history.value());
+        m_session.setHistory(m_history.get());
+        return ExitOk;
+    }
+    if (!forWriting) {
+        err() << "orva-cli: warning: this read is not recorded: " << history.error().description()
+              << '\n';
+        return ExitOk;
+    }
+    return fail(ExitHistory, QStringLiteral("%1 Nothing was written. On a machine with no writable "
+                                            "home, --no-history writes without a record.")
+                                 .arg(history.error().description()));
+}
+
 int CliCommands::open(const QString &device)
 {
     m_device = device;
@@ -101,36 +260,43 @@ int CliCommands::open(const QString &device)
 int CliCommands::load()
 {
     const Outcome o = m_session.load();
-    if (o.succeeded() && o.hasMessage())
-        err() << "orva-cli: note: "
-              << QString(o.text).replace(QStringLiteral("\r\n"), QStringLiteral("\n  ")) << '\n';
     if (o.kind == Outcome::Kind::NoTester && o.cause == Outcome::Cause::Silent)
         return fail(ExitNoTester,
                     QStringLiteral("no tester answered on %1 within %2 s: check the cable, the "
                                    "port and the tester's power supply")
                         .arg(m_device)
-                        .arg(m_timeoutSeconds));
+                        .arg(m_options.timeoutSeconds));
+    if (o.succeeded() && o.hasMessage())
+        err() << "orva-cli: note: "
+              << QString(o.text).replace(QStringLiteral("\r\n"), QStringLiteral("\n  ")) << '\n';
+    if (!o.historyProblem.isEmpty())
+        err() << "orva-cli: warning: " << o.historyProblem << '\n';
     return failed(o);
 }
 
 int CliCommands::read(const QString &device, const QString &outFile)
 {
+    if (const int s = openHistory(false))
+        return s;
     if (const int s = open(device))
         return s;
     if (const int s = load())
         return s;
-    const QByteArray json = QJsonDocument(m_session.document()).toJson(QJsonDocument::Indented);
-    if (outFile.isEmpty()) {
-        QFile out;
-        (void)out.open(stdout, QIODevice::WriteOnly);
-        out.write(json);
+    return writeOutput(outFile,
+                       QJsonDocument(m_session.document()).toJson(QJsonDocument::Indented));
+}
+
+int CliCommands::apply(const QJsonObject &document, const QString &source, AccessLevel level,
+                       bool factors)
+{
+    const ParameterDocument::Problems problems =
+        ParameterDocument::apply(m_form, document, level, factors);
+    if (!problems.any())
         return ExitOk;
-    }
-    QSaveFile file(outFile);
-    if (!file.open(QIODevice::WriteOnly) || file.write(json) < 0 || !file.commit())
-        return fail(ExitBadInput,
-                    QStringLiteral("cannot write %1: %2").arg(outFile, file.errorString()));
-    return ExitOk;
+    for (const QString &p : problems.refused + problems.invalid)
+        err() << "orva-cli: " << source << ": " << p << '\n';
+    return fail(problems.refused.isEmpty() ? ExitBadInput : ExitAccessRefused,
+                QStringLiteral("nothing was written"));
 }
 
 int CliCommands::write(const QString &device, const QString &inFile, AccessLevel level, bool verify)
@@ -151,27 +317,75 @@ int CliCommands::write(const QString &device, const QString &inFile, AccessLevel
         return fail(ExitAccessRefused,
                     QStringLiteral("this password may not change any parameter"));
     m_session.state().accessLevel = [level] { return level; };
+    if (const int s = openHistory(true))
+        return s;
     if (const int s = open(device))
         return s;
     if (const int s = load())
         return s;
-    const ParameterDocument::Problems problems =
-        ParameterDocument::apply(m_form, doc.object(), level);
-    if (problems.any()) {
-        for (const QString &p : problems.refused + problems.invalid)
-            err() << "orva-cli: " << inFile << ": " << p << '\n';
-        return fail(problems.refused.isEmpty() ? ExitBadInput : ExitAccessRefused,
-                    QStringLiteral("nothing was written"));
-    }
+    if (const int s = apply(doc.object(), inFile, level, false))
+        return s;
     const Outcome sent = m_session.send();
-    if (!m_lastBackup.isEmpty())
-        err() << "orva-cli: previous values saved in " << m_lastBackup << '\n';
-    if (!sent.succeeded())
-        return failed(sent);
-    return verify ? verifyWritten() : ExitOk;
+    if (const int s = finished(sent))
+        return s;
+    return verify ? verifyWritten({}) : ExitOk;
 }
 
-int CliCommands::verifyWritten()
+int CliCommands::restore(const QString &device, qint64 entry, AccessLevel level, bool otherTester,
+                         bool verify)
+{
+    if (level == AccessLevel::Unknown)
+        return fail(ExitAccessRefused,
+                    QStringLiteral("this password may not change any parameter"));
+    m_session.state().accessLevel = [level] { return level; };
+    if (!m_options.record)
+        return fail(ExitUsage, QStringLiteral("restore needs the service history"));
+    if (const int s = openHistory(true))
+        return s;
+    const Result<HistoryEntry> found = m_history->entry(entry);
+    if (!found)
+        return fail(ExitBadInput, found.error().description());
+    const QJsonObject target = found->before;
+    if (target.isEmpty())
+        return fail(ExitBadInput, QStringLiteral("entry %1 is a %2 and holds no state before it: "
+                                                 "restore an entry of a send, a calibration or a "
+                                                 "restore")
+                                      .arg(entry)
+                                      .arg(HistoryEntry::kindName(found->kind)));
+    if (const int s = open(device))
+        return s;
+    if (const int s = load())
+        return s;
+    const QString serial = m_session.testerState()
+                               .value("fields")
+                               .toObject()
+                               .value("serialNumber")
+                               .toString()
+                               .trimmed();
+    const QString wanted =
+        target.value("fields").toObject().value("serialNumber").toString().trimmed();
+    if (serial != wanted && !otherTester)
+        return fail(ExitBadInput, QStringLiteral("entry %1 is of the tester %2, not of %3 on %4: "
+                                                 "nothing was written (--other-tester restores it "
+                                                 "anyway)")
+                                      .arg(entry)
+                                      .arg(wanted, serial, device));
+    const QJsonObject now = m_session.testerState().value("fields").toObject();
+    QList<Control> factors;
+    for (const Control c : {Control::TestoAnaConv, Control::TestoAbbConv}) {
+        const QString field = QString::fromLatin1(Controls::info(c).field);
+        if (target.value("fields").toObject().value(field) != now.value(field))
+            factors.append(c);
+    }
+    if (const int s = apply(target, QStringLiteral("entry %1").arg(entry), level, true))
+        return s;
+    const Outcome restored = m_session.restore(entry, factors);
+    if (const int s = finished(restored))
+        return s;
+    return verify ? verifyWritten(factors) : ExitOk;
+}
+
+int CliCommands::verifyWritten(const QList<Control> &factors)
 {
     const Result<QStringList> lines = ParameterFile::readLines(m_session.state().parameterFilePath);
     if (!lines)
@@ -179,9 +393,12 @@ int CliCommands::verifyWritten()
     QList<std::pair<QString, SendValue>> writes = {
         {m_form.currentText(Control::ListaLingua1),
          {QString(), WriteMode::FromFile, std::nullopt}}};
-    for (const CatalogueEntry &e : Catalogue::entries())
+    for (const CatalogueEntry &e : Catalogue::entries()) {
         if (const auto v = sendValue(m_form, m_session.state(), e))
             writes.append({e.keyText(), *v});
+        else if (factors.contains(e.control))
+            writes.append({e.keyText(), {m_form.text(e.control), WriteMode::Number, std::nullopt}});
+    }
     int mismatches = 0;
     for (auto &[key, v] : writes) {
         for (const Definition &d : ParameterFile::findForWrite(*lines, key)) {
@@ -228,6 +445,8 @@ int CliCommands::calibrate(const QString &device, Beam beam, const QString &lux,
     if (Controls::action(button, level) != LevelAction::Open)
         return fail(ExitAccessRefused, QStringLiteral("this password may not calibrate"));
     m_session.state().accessLevel = [level] { return level; };
+    if (const int s = openHistory(yes))
+        return s;
     if (const int s = open(device))
         return s;
     if (const int s = load())
@@ -236,13 +455,10 @@ int CliCommands::calibrate(const QString &device, Beam beam, const QString &lux,
                    lux);
     m_form.setAnswer(yes);
     const Outcome o = m_session.calibrate(beam);
-    if (!o.succeeded() && o.kind != Outcome::Kind::Declined)
-        return failed(o);
-    QTextStream out(stdout);
-    out << "reading " << *o.reading << ", factor " << *o.factor
-        << (yes ? ", written to the tester\n" : ", not written (add --yes to write it)\n");
-    out.flush();
-    if (yes && !m_lastBackup.isEmpty())
-        err() << "orva-cli: previous values saved in " << m_lastBackup << '\n';
-    return ExitOk;
+    if (o.succeeded() || o.kind == Outcome::Kind::Declined) {
+        QTextStream out(stdout);
+        out << "reading " << o.measure->reading << ", factor " << o.measure->factor.value_or(0)
+            << (yes ? ", written to the tester\n" : ", not written (add --yes to write it)\n");
+    }
+    return finished(o);
 }

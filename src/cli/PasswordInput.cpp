@@ -3,10 +3,30 @@
 #include <QByteArray>
 #include <QTextStream>
 
+#include <csignal>
+#include <cstdlib>
 #include <termios.h>
 #include <unistd.h>
 
 namespace {
+
+termios saved{};
+volatile std::sig_atomic_t echoOff = 0;
+
+void restoreEcho()
+{
+    if (echoOff) {
+        ::tcsetattr(STDIN_FILENO, TCSANOW, &saved);
+        echoOff = 0;
+    }
+}
+
+void onSignal(int signal)
+{
+    restoreEcho(); // tcsetattr is async-signal-safe
+    std::signal(signal, SIG_DFL);
+    std::raise(signal);
+}
 
 std::optional<QByteArray> readLine(int fd)
 {
@@ -24,20 +44,27 @@ std::optional<QByteArray> readLine(int fd)
 
 } // namespace
 
+void PasswordInput::restoreTerminalOnExit()
+{
+    std::atexit(restoreEcho);
+    for (const int s : {SIGINT, SIGTERM, SIGHUP, SIGQUIT})
+        std::signal(s, onSignal);
+}
+
 std::optional<QString> PasswordInput::read()
 {
     const bool terminal = ::isatty(STDIN_FILENO);
-    termios saved{};
     if (terminal) {
         QTextStream(stderr) << "Password: " << Qt::flush;
         ::tcgetattr(STDIN_FILENO, &saved);
         termios quiet = saved;
         quiet.c_lflag &= ~tcflag_t(ECHO);
+        echoOff = 1;
         ::tcsetattr(STDIN_FILENO, TCSANOW, &quiet);
     }
     auto line = readLine(STDIN_FILENO);
     if (terminal) {
-        ::tcsetattr(STDIN_FILENO, TCSANOW, &saved);
+        restoreEcho();
         QTextStream(stderr) << '\n';
     }
     if (!line)

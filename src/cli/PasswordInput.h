@@ -16,4 +16,8 @@ constexpr int MaxLength = 256;
 // bytes (input that simply ends counts as the end of the line).
 std::optional<QString> read();
 
+// However the program ends, Ctrl+C at the prompt included, the terminal's
+// echo comes back.
+void restoreTerminalOnExit();
+
 } // namespace PasswordInput

@@ -5,133 +5,322 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDate>
+#include <QFileInfo>
+#include <QGuiApplication>
 #include <QTextStream>
 
+#include <csignal>
+#include <functional>
+#include <memory>
 #include <unistd.h>
 
 namespace {
 
-const char *Examples = R"(
-Commands:
-  ports                                   list the serial ports the window would offer
-  read --port DEVICE [--out FILE]         read every parameter into a JSON document
-  write --port DEVICE --in FILE           write a JSON document's changes, then verify
-  calibrate --port DEVICE --beam low|high --lux N [--yes]
-                                          measure a beam's factor; --yes writes it
+QTextStream &err()
+{
+    static QTextStream stream(stderr);
+    return stream;
+}
 
-The password of write and calibrate is asked for on the terminal, or read from
-the first line of standard input.
+const QCommandLineOption Port({QStringLiteral("port")},
+                              QStringLiteral("The tester's serial device."),
+                              QStringLiteral("DEVICE"));
+const QCommandLineOption
+    Out({QStringLiteral("out")},
+        QStringLiteral("Write the document to FILE (default: standard output)."),
+        QStringLiteral("FILE"));
+const QCommandLineOption In({QStringLiteral("in")}, QStringLiteral("The document to write."),
+                            QStringLiteral("FILE"));
+const QCommandLineOption NoVerify({QStringLiteral("no-verify")},
+                                  QStringLiteral("Do not read back what was written."));
+const QCommandLineOption BeamOption({QStringLiteral("beam")}, QStringLiteral("low or high."),
+                                    QStringLiteral("BEAM"));
+const QCommandLineOption Lux({QStringLiteral("lux")},
+                             QStringLiteral("The reference illuminance, 1 to 9999."),
+                             QStringLiteral("N"));
+const QCommandLineOption Yes({QStringLiteral("yes")}, QStringLiteral("Write the factor."));
+const QCommandLineOption
+    Timeout({QStringLiteral("timeout")},
+            QStringLiteral("Wait at most S seconds for the tester (default 30)."),
+            QStringLiteral("S"), QStringLiteral("30"));
+const QCommandLineOption Trace({QStringLiteral("trace")},
+                               QStringLiteral("Write a timestamped hex trace of the line to FILE."),
+                               QStringLiteral("FILE"));
+const QCommandLineOption History({QStringLiteral("history")},
+                                 QStringLiteral("The service history: a file, sqlite:FILE or "
+                                                "postgresql://user@host:port/database."),
+                                 QStringLiteral("URL"));
+const QCommandLineOption NoHistory({QStringLiteral("no-history")},
+                                   QStringLiteral("Record nothing (a machine without a writable "
+                                                  "home)."));
+const QCommandLineOption Serial({QStringLiteral("serial")},
+                                QStringLiteral("Only the entries of the tester with this serial "
+                                               "number."),
+                                QStringLiteral("SN"));
+const QCommandLineOption Json({QStringLiteral("json")}, QStringLiteral("Print JSON."));
+const QCommandLineOption Show({QStringLiteral("show")},
+                              QStringLiteral("Print an entry's documents."),
+                              QStringLiteral("ENTRY"));
+const QCommandLineOption Date({QStringLiteral("date")},
+                              QStringLiteral("The day of the visit (default: today)."),
+                              QStringLiteral("YYYY-MM-DD"));
+const QCommandLineOption Entry({QStringLiteral("entry")},
+                               QStringLiteral("One entry instead of a day's."),
+                               QStringLiteral("ENTRY"));
+const QCommandLineOption ReportOut({QStringLiteral("out")},
+                                   QStringLiteral("The PDF file to write."),
+                                   QStringLiteral("FILE.pdf"));
+const QCommandLineOption OtherTester({QStringLiteral("other-tester")},
+                                     QStringLiteral("Restore an entry of another tester."));
 
-Examples:
-  orva-cli read --port /dev/ttyUSB0 --out tester.json
-  orva-cli write --port /dev/ttyUSB0 --in tester.json < password.txt
-  orva-cli calibrate --port /dev/ttyUSB0 --beam low --lux 29 --yes
+struct Command
+{
+    const char *name;
+    const char *synopsis;
+    const char *summary;
+    QList<QCommandLineOption> options;
+    QStringList positional; // names of required positional arguments
+    bool tester;            // talks to a tester on --port
+};
 
-Exit status: 0 done, 2 usage, 3 no tester, 4 port cannot be opened, 5 access
-refused, 6 verify mismatch, 7 bad input file, 8 the tester or the parameter
-file failed the operation.
-)";
+const QList<Command> &commands()
+{
+    static const QList<Command> all = {
+        {"ports", "ports", "List the serial ports the window would offer.", {}, {}, false},
+        {"read",
+         "read --port DEVICE [--out FILE]",
+         "Read every parameter into a JSON document.",
+         {Port, Out, Timeout, Trace, History, NoHistory},
+         {},
+         true},
+        {"write",
+         "write --port DEVICE --in FILE [--no-verify]",
+         "Write a document's changes, then read them back.",
+         {Port, In, NoVerify, Timeout, Trace, History, NoHistory},
+         {},
+         true},
+        {"calibrate",
+         "calibrate --port DEVICE --beam low|high --lux N [--yes]",
+         "Measure a beam's factor; --yes writes it.",
+         {Port, BeamOption, Lux, Yes, Timeout, Trace, History, NoHistory},
+         {},
+         true},
+        {"restore",
+         "restore ENTRY --port DEVICE [--other-tester]",
+         "Put the tester back to a history entry's state before it.",
+         {Port, OtherTester, NoVerify, Timeout, Trace, History},
+         {QStringLiteral("ENTRY")},
+         true},
+        {"history",
+         "history [--serial SN] [--json] [--show ENTRY]",
+         "List the service history, or print one entry.",
+         {Serial, Json, Show, History},
+         {},
+         false},
+        {"report",
+         "report --serial SN [--date YYYY-MM-DD] --out FILE.pdf",
+         "Print a visit's service report: a tester's entries of one day, or --entry ENTRY.",
+         {Serial, Date, Entry, ReportOut, History},
+         {},
+         false},
+    };
+    return all;
+}
+
+bool offers(const Command &command, const QCommandLineOption &option)
+{
+    return std::any_of(command.options.cbegin(), command.options.cend(),
+                       [&](const QCommandLineOption &o) { return o.names() == option.names(); });
+}
+
+const Command *find(const QString &name)
+{
+    for (const Command &c : commands())
+        if (name == QLatin1String(c.name))
+            return &c;
+    return nullptr;
+}
+
+QString overview()
+{
+    QString text = QStringLiteral("Usage: orva-cli COMMAND [OPTIONS]\n"
+                                  "Reads and writes an ORVA headlight tester from scripts.\n\n"
+                                  "Commands:\n");
+    for (const Command &c : commands())
+        text += QStringLiteral("  %1\n      %2\n")
+                    .arg(QLatin1String(c.synopsis), QLatin1String(c.summary));
+    text += QStringLiteral(
+        "\n'orva-cli COMMAND --help' describes a command's options. The password of write,\n"
+        "calibrate and restore is asked for on the terminal, or read from the first line of\n"
+        "standard input.\n\n"
+        "Exit status: 0 done, 2 usage, 3 no tester, 4 port cannot be opened, 5 access refused,\n"
+        "6 verify mismatch, 7 bad input, 8 the tester or the parameter file failed, 9 the\n"
+        "service history cannot be written, 10 an output file cannot be written.\n");
+    return text;
+}
+
+int usage(const QString &command, const QString &message)
+{
+    err() << "orva-cli: " << message << " (see orva-cli "
+          << (command.isEmpty() ? QString() : command + u' ') << "--help)\n";
+    return ExitUsage;
+}
+
+// The same file: a trace must not write over the document it reads.
+bool sameFile(const QString &a, const QString &b)
+{
+    const QFileInfo x(a), y(b);
+    return x.exists() && y.exists() && x.canonicalFilePath() == y.canonicalFilePath();
+}
 
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
+    // Only the report needs fonts; it renders with no display.
+    const bool report = argc > 1 && qstrcmp(argv[1], "report") == 0;
+    if (report && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    const std::unique_ptr<QCoreApplication> app(report ? new QGuiApplication(argc, argv)
+                                                       : new QCoreApplication(argc, argv));
     QCoreApplication::setApplicationName(QStringLiteral("orva-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(ORVAPS_VERSION));
+    PasswordInput::restoreTerminalOnExit();
+    // A full disk (or a file size limit) is an error to report, not a reason to die.
+    std::signal(SIGXFSZ, SIG_IGN);
+    QStringList args = QCoreApplication::arguments();
+    const QString name = args.value(1);
+    if (name.isEmpty() || name == QLatin1String("--help") || name == QLatin1String("-h")) {
+        QTextStream(stdout) << overview();
+        return name.isEmpty() ? ExitUsage : ExitOk;
+    }
+    if (name == QLatin1String("--version") || name == QLatin1String("-v")) {
+        QTextStream(stdout) << "orva-cli " << ORVAPS_VERSION << '\n';
+        return ExitOk;
+    }
+    const Command *command = find(name);
+    if (!command)
+        return usage(QString(), name.startsWith(u'-')
+                                    ? QStringLiteral("name a command before the options")
+                                    : QStringLiteral("unknown command %1").arg(name));
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Reads and writes an ORVA headlight tester from scripts.") +
-        QString::fromLatin1(Examples));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("command"),
-                                 QStringLiteral("ports, read, write or calibrate"));
-    const QCommandLineOption port({QStringLiteral("port")},
-                                  QStringLiteral("The tester's serial device."),
-                                  QStringLiteral("DEVICE"));
-    const QCommandLineOption out({QStringLiteral("out")},
-                                 QStringLiteral("read: write the document to FILE."),
-                                 QStringLiteral("FILE"));
-    const QCommandLineOption in({QStringLiteral("in")},
-                                QStringLiteral("write: the document to write."),
-                                QStringLiteral("FILE"));
-    const QCommandLineOption noVerify({QStringLiteral("no-verify")},
-                                      QStringLiteral("write: do not read back what was written."));
-    const QCommandLineOption beam({QStringLiteral("beam")},
-                                  QStringLiteral("calibrate: low or high."),
-                                  QStringLiteral("BEAM"));
-    const QCommandLineOption lux({QStringLiteral("lux")},
-                                 QStringLiteral("calibrate: the reference illuminance, 1 to 9999."),
-                                 QStringLiteral("N"));
-    const QCommandLineOption yes({QStringLiteral("yes")},
-                                 QStringLiteral("calibrate: write the factor."));
-    const QCommandLineOption timeout(
-        {QStringLiteral("timeout")},
-        QStringLiteral("Wait at most S seconds for the tester (default 30)."), QStringLiteral("S"),
-        QStringLiteral("30"));
-    const QCommandLineOption trace(
-        {QStringLiteral("trace")},
-        QStringLiteral("Write a timestamped hex trace of the line to FILE."),
-        QStringLiteral("FILE"));
-    parser.addOptions({port, out, in, noVerify, beam, lux, yes, timeout, trace});
-    parser.process(app);
-
-    QTextStream err(stderr);
-    const auto usage = [&](const QString &message) {
-        err << "orva-cli: " << message << " (see orva-cli --help)\n";
-        return int(ExitUsage);
-    };
-    const auto tooLong = [&] {
-        err << "orva-cli: the password line is longer than " << PasswordInput::MaxLength
-            << " characters: nothing was done\n";
-        return int(ExitBadInput);
-    };
-    const QStringList args = parser.positionalArguments();
-    const QString command = args.value(0);
-    if (args.size() != 1)
-        return usage(QStringLiteral("name one command"));
-    if (command == QLatin1String("ports"))
+    parser.setApplicationDescription(QLatin1String(command->summary));
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("This help."));
+    parser.addOption(help);
+    parser.addOptions(command->options);
+    for (const QString &p : command->positional)
+        parser.addPositionalArgument(p, QString());
+    args.removeAt(1);
+    if (!parser.parse(args))
+        return usage(name, parser.errorText());
+    if (parser.isSet(help)) {
+        QTextStream(stdout) << "Usage: orva-cli " << command->synopsis << "\n"
+                            << parser.helpText().section(u'\n', 1);
+        return ExitOk;
+    }
+    const QStringList positional = parser.positionalArguments();
+    if (positional.size() != command->positional.size())
+        return usage(name,
+                     command->positional.isEmpty()
+                         ? QStringLiteral("%1 takes no argument %2").arg(name, positional.value(0))
+                         : QStringLiteral("%1 needs %2").arg(name, command->positional.join(u' ')));
+    if (name == QLatin1String("ports"))
         return CliCommands::listPorts();
-    if (command != QLatin1String("read") && command != QLatin1String("write") &&
-        command != QLatin1String("calibrate"))
-        return usage(QStringLiteral("unknown command %1").arg(command));
-    if (!parser.isSet(port))
-        return usage(QStringLiteral("--port DEVICE is needed"));
+
+    CliOptions options;
+    options.history = parser.isSet(History) ? parser.value(History) : QString();
+    options.record = !offers(*command, NoHistory) || !parser.isSet(NoHistory);
+    if (name == QLatin1String("history")) {
+        bool ok = true;
+        const qint64 entry = parser.isSet(Show) ? parser.value(Show).toLongLong(&ok) : 0;
+        if (!ok || entry < 0)
+            return usage(name, QStringLiteral("--show takes an entry number"));
+        return CliCommands::listHistory(options, parser.value(Serial), parser.isSet(Json), entry);
+    }
+    if (report) {
+        bool entryOk = true;
+        const qint64 entry = parser.isSet(Entry) ? parser.value(Entry).toLongLong(&entryOk) : 0;
+        const QDate day = parser.isSet(Date) ? QDate::fromString(parser.value(Date), Qt::ISODate)
+                                             : QDate::currentDate();
+        if (!entryOk || entry < 0)
+            return usage(name, QStringLiteral("--entry takes an entry number"));
+        if (!day.isValid())
+            return usage(name, QStringLiteral("--date takes a day as YYYY-MM-DD"));
+        if (entry == 0 && !parser.isSet(Serial))
+            return usage(name, QStringLiteral("--serial SN or --entry ENTRY is needed"));
+        if (!parser.isSet(ReportOut))
+            return usage(name, QStringLiteral("--out FILE.pdf is needed"));
+        return CliCommands::writeReport(options, parser.value(Serial), day, entry,
+                                        parser.value(ReportOut));
+    }
+
+    if (!parser.isSet(Port))
+        return usage(name, QStringLiteral("--port DEVICE is needed"));
     bool ok = false;
-    const int seconds = parser.value(timeout).toInt(&ok);
-    if (!ok || seconds < 1)
-        return usage(QStringLiteral("--timeout takes a whole number of seconds"));
-
-    CliCommands runner(QCoreApplication::applicationDirPath(), seconds, ::isatty(STDERR_FILENO));
-    SerialTrace serialTrace(runner.link());
-    if (parser.isSet(trace)) {
-        if (const Result<> opened = serialTrace.open(parser.value(trace)); !opened)
-            return usage(opened.error().description());
+    options.timeoutSeconds = parser.value(Timeout).toInt(&ok);
+    if (!ok || options.timeoutSeconds < 1)
+        return usage(name, QStringLiteral("--timeout takes a whole number of seconds"));
+    if (offers(*command, In) && !parser.isSet(In))
+        return usage(name, QStringLiteral("--in FILE is needed"));
+    if (parser.isSet(Trace) && parser.isSet(In) && sameFile(parser.value(Trace), parser.value(In)))
+        return usage(name, QStringLiteral("--trace names the file --in reads"));
+    std::optional<Beam> beam;
+    QString lux;
+    if (name == QLatin1String("calibrate")) {
+        const QString b = parser.value(BeamOption);
+        if (b != QLatin1String("low") && b != QLatin1String("high"))
+            return usage(name, QStringLiteral("--beam takes low or high"));
+        beam = b == QLatin1String("low") ? Beam::Low : Beam::High;
+        lux = parser.value(Lux);
+        const int luxValue = lux.toInt(&ok);
+        if (!ok || luxValue < 1 || luxValue > 9999 || lux != QString::number(luxValue))
+            return usage(name, QStringLiteral("--lux takes a whole number from 1 to 9999"));
+    }
+    qint64 entry = 0;
+    if (name == QLatin1String("restore")) {
+        entry = positional.value(0).toLongLong(&ok);
+        if (!ok || entry < 1)
+            return usage(name, QStringLiteral("ENTRY is an entry number of orva-cli history"));
     }
 
-    if (command == QLatin1String("read"))
-        return runner.read(parser.value(port), parser.value(out));
-    if (command == QLatin1String("write")) {
-        if (!parser.isSet(in))
-            return usage(QStringLiteral("--in FILE is needed"));
+    CliCommands cli(QCoreApplication::applicationDirPath(), options, ::isatty(STDERR_FILENO));
+    SerialTrace serialTrace(cli.link());
+    if (parser.isSet(Trace)) {
+        if (const Result<> opened = serialTrace.open(parser.value(Trace)); !opened)
+            return usage(name, opened.error().description());
+    }
+    const auto withPassword = [&](const std::function<int(AccessLevel)> &run) {
         const auto password = PasswordInput::read();
-        if (!password)
-            return tooLong();
-        const AccessLevel level = Access::levelFor(*password);
-        return runner.write(parser.value(port), parser.value(in), level, !parser.isSet(noVerify));
+        if (!password) {
+            err() << "orva-cli: the password line is longer than " << PasswordInput::MaxLength
+                  << " characters: nothing was done\n";
+            return int(ExitBadInput);
+        }
+        return run(Access::levelFor(*password));
+    };
+    int status = ExitOk;
+    const QString device = parser.value(Port);
+    if (name == QLatin1String("read"))
+        status = cli.read(device, parser.value(Out));
+    else if (name == QLatin1String("write"))
+        status = withPassword([&](AccessLevel level) {
+            return cli.write(device, parser.value(In), level, !parser.isSet(NoVerify));
+        });
+    else if (name == QLatin1String("calibrate"))
+        status = withPassword([&](AccessLevel level) {
+            return cli.calibrate(device, *beam, lux, level, parser.isSet(Yes));
+        });
+    else
+        status = withPassword([&](AccessLevel level) {
+            return cli.restore(device, entry, level, parser.isSet(OtherTester),
+                               !parser.isSet(NoVerify));
+        });
+    if (!serialTrace.failure().isEmpty()) {
+        err() << "orva-cli: " << serialTrace.failure() << '\n';
+        if (status == ExitOk)
+            status = ExitOutputFailed;
     }
-    const QString b = parser.value(beam);
-    if (b != QLatin1String("low") && b != QLatin1String("high"))
-        return usage(QStringLiteral("--beam takes low or high"));
-    const QString n = parser.value(lux);
-    const int luxValue = n.toInt(&ok);
-    if (!ok || luxValue < 1 || luxValue > 9999 || n != QString::number(luxValue))
-        return usage(QStringLiteral("--lux takes a whole number from 1 to 9999"));
-    const auto password = PasswordInput::read();
-    if (!password)
-        return tooLong();
-    const AccessLevel level = Access::levelFor(*password);
-    return runner.calibrate(parser.value(port), b == QLatin1String("low") ? Beam::Low : Beam::High,
-                            n, level, parser.isSet(yes));
+    return status;
 }

@@ -21,7 +21,7 @@ private slots:
     void writeUnderEachPassword_data();
     void writeUnderEachPassword();
     void verifyCatchesAByteNotStored();
-    void backupRestoresTheTester();
+    void historyRestoresTheTester();
     void calibrate();
     void failuresHaveTheirOwnStatus_data();
     void failuresHaveTheirOwnStatus();
@@ -114,7 +114,7 @@ void TestCli::verifyCatchesAByteNotStored()
     QCOMPARE(unchecked.status, 0);
 }
 
-void TestCli::backupRestoresTheTester()
+void TestCli::historyRestoresTheTester()
 {
     Cli cli;
     const QByteArray original = cli.sim.memory();
@@ -124,15 +124,18 @@ void TestCli::backupRestoresTheTester()
         cli.run({QStringLiteral("write"), QStringLiteral("--in"), cli.document(edited)}, "52917\n");
     QCOMPARE(w.status, 0);
     QVERIFY(cli.sim.memory() != original);
-    const QDir backups(cli.home.filePath(QStringLiteral("orvaps/backups")));
-    const QStringList saved = backups.entryList({QStringLiteral("*.json")});
-    QCOMPARE(saved.size(), 1);
-    QVERIFY(saved.first().startsWith(QStringLiteral("SN24-001187_")));
-    QVERIFY(w.err.contains(backups.filePath(saved.first())));
+    const QJsonArray entries =
+        QJsonDocument::fromJson(cli.run({QStringLiteral("history"), QStringLiteral("--json")}).out)
+            .array();
+    QCOMPARE(entries.size(), 3); // the read, the write's read and the write
+    const QJsonObject sent = entries.first().toObject();
+    QCOMPARE(sent.value("kind").toString(), QStringLiteral("send"));
+    QCOMPARE(sent.value("serialNumber").toString(), QStringLiteral("SN24-001187"));
+    QVERIFY(w.err.contains(QStringLiteral("history entry %1").arg(sent.value("id").toInteger())));
+    QCOMPARE(sent.value("changes").toArray().size(), 2);
 
-    const CliResult restore =
-        cli.run({QStringLiteral("write"), QStringLiteral("--in"), backups.filePath(saved.first())},
-                "52917\n");
+    const CliResult restore = cli.run(
+        {QStringLiteral("restore"), QString::number(sent.value("id").toInteger())}, "52917\n");
     QCOMPARE(restore.status, 0);
     QCOMPARE(cli.sim.memory(), original);
 }
@@ -172,7 +175,7 @@ void TestCli::failuresHaveTheirOwnStatus_data()
         << QStringList{"write", "--in", "/nonexistent.json"} << true << 7 << "cannot read";
     QTest::newRow("not a document") << QStringList{"write", "--in", ORVA_DATA_DIR "/ORVA_100.ini"}
                                     << true << 7 << "not a parameter document";
-    QTest::newRow("no command") << QStringList{} << true << 2 << "name one command";
+    QTest::newRow("no command") << QStringList{} << true << 2 << "name a command";
     QTest::newRow("lux out of range")
         << QStringList{"calibrate", "--beam", "low", "--lux", "0"} << true << 2 << "--lux";
 }

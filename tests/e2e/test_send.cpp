@@ -1,4 +1,5 @@
 #include "Harness.h"
+#include "history/ServiceHistory.h"
 
 #include <QCheckBox>
 #include <QJsonDocument>
@@ -116,15 +117,17 @@ void TestSend::writesEveryParameterInOrder()
     const QByteArray clock = h.frames('D').first();
     QCOMPARE(w.TestoData->text().mid(11, 2).toInt(nullptr, 16),
              int(quint8(clock.at(3)))); // hours, BCD
-    // The values read before the send were kept, and the status line says where.
-    QVERIFY(QFile::exists(w.lastBackup()));
-    QCOMPARE(w.status(), QStringLiteral("Previous values saved in %1")
-                             .arg(QDir::toNativeSeparators(w.lastBackup())));
-    QFile backup(w.lastBackup());
-    QVERIFY(backup.open(QIODevice::ReadOnly));
-    const QJsonObject saved = QJsonDocument::fromJson(backup.readAll()).object();
-    QCOMPARE(saved.value("fields").toObject().value("manufacturer").toString(),
+    // The send is in the service history, with the values before and after it.
+    QCOMPARE(w.status(), QString());
+    const auto entries = w.history()->entries();
+    QVERIFY(entries);
+    const HistoryEntry &sent = entries->first();
+    QCOMPARE(sent.kind, HistoryEntry::Kind::Send);
+    QCOMPARE(sent.outcome, QStringLiteral("done"));
+    QCOMPARE(sent.before.value("fields").toObject().value("manufacturer").toString(),
              QStringLiteral("ORVA      "));
+    QCOMPARE(sent.after.value("fields").toObject().value("manufacturer").toString(),
+             QStringLiteral("ACME      "));
     QCOMPARE(h.prompts.beeps, beeps + 1);
     QVERIFY(h.prompts.shown.isEmpty());
     QVERIFY(!w.CmdInterrompiParametri->isVisible());

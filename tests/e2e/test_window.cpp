@@ -251,9 +251,10 @@ void TestWindow::windowsAndCaptions()
     FrmOrva &w = h.create();
     QCOMPARE(w.windowTitle(), QStringLiteral("Setting Parameters ORVA  ver. "));
     QCOMPARE(w.size(), QSize(636, 571));
-    QCOMPARE(w.SSTab1->count(), 2);
+    QCOMPARE(w.SSTab1->count(), 3);
     QCOMPARE(w.SSTab1->tabText(0), QStringLiteral("Setting Parameter ..."));
     QCOMPARE(w.SSTab1->tabText(1), QStringLiteral("Setting light calibration ..."));
+    QCOMPARE(w.SSTab1->tabText(2), QStringLiteral("Service history"));
     QCOMPARE(w.SSTab1->currentIndex(), 0);
     QCOMPARE(w.Frame2->title(), QStringLiteral("Calibration General Equipment Parameters"));
     QCOMPARE(w.Frame3->title(), QStringLiteral("Printing Options"));

@@ -7,6 +7,8 @@
 #include <QProcess>
 #include <QSignalSpy>
 
+#include <sys/resource.h>
+
 CliRun::CliRun()
 {
     sim.start();
@@ -19,12 +21,22 @@ QString CliRun::program()
 
 CliResult CliRun::run(QStringList args, const QByteArray &input, int deadlineMs)
 {
-    if (!args.contains(QStringLiteral("--port")) && args.value(0) != QLatin1String("ports"))
+    static const QStringList testerCommands = {"read", "write", "calibrate", "restore"};
+    if (!args.contains(QStringLiteral("--port")) &&
+        (args.isEmpty() || testerCommands.contains(args.first())))
         args << QStringLiteral("--port") << sim.devicePath();
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("XDG_DATA_HOME"), home.path());
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
     p.setProcessEnvironment(env);
+    if (fileSizeLimit > 0) {
+        const rlim_t limit = rlim_t(fileSizeLimit);
+        p.setChildProcessModifier([limit] {
+            const rlimit l{limit, limit};
+            ::setrlimit(RLIMIT_FSIZE, &l);
+        });
+    }
     QSignalSpy finished(&p, &QProcess::finished);
     QElapsedTimer clock;
     clock.start();

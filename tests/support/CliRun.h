@@ -22,11 +22,13 @@ class CliRun
 public:
     TesterSimulator sim;
     QTemporaryDir home; // the user's data folder
+    // Largest file the command may write, in bytes; 0: no limit.
+    qint64 fileSizeLimit = 0;
 
     CliRun();
 
-    // Adds --port for the simulator unless the arguments name one. Killed
-    // after deadlineMs.
+    // Adds --port for the simulator to the commands that talk to a tester,
+    // unless the arguments name one. Killed after deadlineMs.
     CliResult run(QStringList args, const QByteArray &input = {}, int deadlineMs = 30000);
     QJsonObject read();
     // Writes a document to a file in the home folder and returns its path.

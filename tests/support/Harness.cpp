@@ -52,6 +52,7 @@ FrmOrva &Harness::create(const QStringList &ports)
     options.ports = ports.isEmpty() ? QStringList{sim.devicePath()} : ports;
     options.systemPorts = false;
     options.programFolder = folder.path();
+    options.history = folder.filePath(QStringLiteral("history.sqlite"));
     window = std::make_unique<FrmOrva>(options, &prompts);
     QObject::connect(window.get(), &FrmOrva::programEnded, [this](int s) { endedWith = s; });
     return *window;

@@ -39,7 +39,13 @@ public:
             onShown();
     }
 
+    QString saveFileName(QWidget *, const QString &, const QString &, const QString &) override
+    {
+        return fileToSave;
+    }
+
     int beeps = 0;
+    QString fileToSave; // what the file dialog answers
     bool confirmAnswer = false;
     QList<Shown> shown;
     // Runs while a box is "open", as the user would act before dismissing it.

@@ -38,3 +38,18 @@ QString Access::captionSuffix(AccessLevel level)
     }
     return QStringLiteral("  (PW = sconosciuta)");
 }
+
+QString Access::levelName(AccessLevel level)
+{
+    switch (level) {
+    case AccessLevel::Administrator:
+        return QStringLiteral("Administrator");
+    case AccessLevel::Dealer:
+        return QStringLiteral("dealer");
+    case AccessLevel::Technician:
+        return QStringLiteral("technician");
+    case AccessLevel::Unknown:
+        break;
+    }
+    return QStringLiteral("unknown");
+}

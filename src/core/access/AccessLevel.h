@@ -12,4 +12,7 @@ AccessLevel levelFor(const QString &password);
 // Appended once to the main window's caption.
 QString captionSuffix(AccessLevel level);
 
+// "Administrator", "dealer", "technician" or "unknown".
+QString levelName(AccessLevel level);
+
 } // namespace Access

@@ -111,6 +111,14 @@ std::optional<Control> byName(const QString &name)
     return *it;
 }
 
+std::optional<Control> byField(const QString &field)
+{
+    for (const ControlInfo &row : Table)
+        if (row.field && field == QLatin1String(row.field))
+            return row.control;
+    return std::nullopt;
+}
+
 LevelAction action(Control control, AccessLevel level)
 {
     if (level == AccessLevel::Unknown)

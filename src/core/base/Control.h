@@ -108,6 +108,8 @@ inline QString caption(Control control)
 const QList<Control> &all();
 // The control an object name stands for; none for names the core does not use.
 std::optional<Control> byName(const QString &name);
+// The control a parameter document's field stands for.
+std::optional<Control> byField(const QString &field);
 
 // What a level does to a control (Unknown: leaves every control alone).
 LevelAction action(Control control, AccessLevel level);

@@ -42,6 +42,8 @@ void SerialTrace::write(const QString &direction, const QString &text)
     const QString line =
         QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz")) +
         QStringLiteral("  ") + direction + QStringLiteral("  ") + text + QLatin1Char('\n');
-    m_file.write(line.toUtf8());
-    m_file.flush(); // a crash or an unplugged PC must not lose the last lines
+    // Flushed line by line: a crash or an unplugged PC must not lose the last lines.
+    if ((m_file.write(line.toUtf8()) < 0 || !m_file.flush()) && m_failure.isEmpty())
+        m_failure = QStringLiteral("the trace file %1 could not be written: %2")
+                        .arg(m_file.fileName(), m_file.errorString());
 }

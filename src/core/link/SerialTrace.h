@@ -17,9 +17,12 @@ public:
     explicit SerialTrace(SerialLink &link, QObject *parent = nullptr);
 
     Result<> open(const QString &path);
+    // Why lines were lost, when some were; empty while every line was kept.
+    QString failure() const { return m_failure; }
 
 private:
     void write(const QString &direction, const QString &text);
 
     QFile m_file;
+    QString m_failure;
 };

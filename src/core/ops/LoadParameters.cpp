@@ -233,6 +233,8 @@ Outcome LoadParameters(OpContext &ctx)
     form.setShown(Control::CmdInvia, true);
     form.beep();
     ctx.session.parametersLoaded = true;
+    if (ctx.policy.loaded)
+        ctx.policy.loaded();
     return loaded(ctx.session);
 }
 

@@ -59,7 +59,7 @@ quint8 channelOf(const OrvaForm &form, Beam beam)
 }
 
 // From the reading on: the factor, the question and the write.
-Outcome measure(OpContext &ctx, Beam beam, const BeamControls &c, const QString &keptFactor)
+Outcome measureBeam(OpContext &ctx, Beam beam, const BeamControls &c, const QString &keptFactor)
 {
     OrvaForm &form = ctx.form;
     Tester &tester = ctx.tester;
@@ -69,6 +69,9 @@ Outcome measure(OpContext &ctx, Beam beam, const BeamControls &c, const QString 
     const QString reference = form.text(c.reference);
     const auto factor =
         *reading < 0x80000000u ? conversionFactor(*reading, reference) : std::nullopt;
+    const CalibrationMeasure measure{beam == Beam::Low ? QStringLiteral("low")
+                                                       : QStringLiteral("high"),
+                                     reference, *reading, factor, keptFactor};
     form.setText(c.reading, QString::number(*reading));
     if (!factor) {
         form.setText(c.factor, keptFactor);
@@ -80,14 +83,12 @@ Outcome measure(OpContext &ctx, Beam beam, const BeamControls &c, const QString 
                 .arg(c.caption)
                 .arg(*reading)
                 .arg(reference));
-        o.reading = *reading;
+        o.measure = measure;
         return o;
     }
     Outcome o;
-    o.reading = *reading;
-    o.factor = factor;
+    o.measure = measure;
     form.setText(c.factor, QString::number(factor.value_or(0)));
-    o.previousFactor = keptFactor;
     if (!form.confirm(Title, QStringLiteral("Are you sure to %1?").arg(c.caption))) {
         form.setText(c.factor, keptFactor);
         form.setText(c.reading, QStringLiteral("0"));
@@ -95,7 +96,7 @@ Outcome measure(OpContext &ctx, Beam beam, const BeamControls &c, const QString 
         return o;
     }
     if (ctx.policy.beforeWrite) {
-        if (const Result<> record = ctx.policy.beforeWrite(); !record) {
+        if (const Result<> record = ctx.policy.beforeWrite(WriteIntent{measure}); !record) {
             o.kind = Outcome::Kind::Refused;
             o.title = Title;
             o.text = QStringLiteral("Nothing was written: %1").arg(record.error().description());
@@ -158,7 +159,7 @@ Outcome LuxCalibration(OpContext &ctx, Beam beam)
     form.setStatus(QStringLiteral("Wait sending parameters to Equipment ...."));
     Outcome outcome;
     try {
-        outcome = measure(ctx, beam, c, keptFactor);
+        outcome = measureBeam(ctx, beam, c, keptFactor);
     } catch (const TesterLost &lost) {
         // Nothing read is trusted, so the fields stay empty as after an Abort.
         form.setText(c.reading, QString());

@@ -3,11 +3,20 @@
 #include "Outcome.h"
 #include "base/Result.h"
 
+#include <QString>
+
 #include <functional>
+#include <optional>
 
 class OrvaForm;
 class Tester;
 struct Session;
+
+// What a write is about to do, for its record.
+struct WriteIntent
+{
+    std::optional<CalibrationMeasure> calibration; // a confirmed lux calibration
+};
 
 // How a front end wants the operations to behave.
 struct OpPolicy
@@ -21,7 +30,10 @@ struct OpPolicy
     std::function<void(const Outcome &)> present;
     // Called before the first byte of a write goes out; an error stops the
     // write before anything is sent.
-    std::function<Result<>()> beforeWrite;
+    std::function<Result<>(const WriteIntent &)> beforeWrite;
+    // Called when a load has completed (also one within a send or
+    // calibration that found no tester).
+    std::function<void()> loaded;
 };
 
 // What every operation works with.

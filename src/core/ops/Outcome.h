@@ -7,6 +7,16 @@
 
 #include <optional>
 
+// What a lux calibration measured.
+struct CalibrationMeasure
+{
+    QString beam; // "low" or "high"
+    QString referenceLux;
+    quint32 reading = 0;
+    std::optional<int> factor; // none when the reading and the reference give none
+    QString previousFactor;    // as the window showed it
+};
+
 // How an operation with the tester ended, and what the user is to read about
 // it. The window shows the message; the command-line tool maps the kind and
 // cause to its exit status.
@@ -43,10 +53,12 @@ struct Outcome
     std::optional<OrvaError> error; // of a Fatal outcome
     QStringList notSent;            // parameter file lines that had no value to send
 
-    // A lux calibration's measure.
-    std::optional<quint32> reading;
-    std::optional<int> factor;
-    QString previousFactor;
+    // The service history's entry of the operation, and what went wrong
+    // recording it.
+    std::optional<qint64> historyEntry;
+    QString historyProblem;
+
+    std::optional<CalibrationMeasure> measure;
 
     bool succeeded() const { return kind == Kind::Done; }
     bool hasMessage() const { return !text.isEmpty() && !shown; }

@@ -4,6 +4,7 @@
 #include "access/EditRules.h"
 #include "access/ListRules.h"
 #include "form/FormValues.h"
+#include "params/Catalogue.h"
 
 #include <QDateTime>
 #include <QFileInfo>
@@ -145,7 +146,9 @@ void put(OrvaForm &form, Control c, const QJsonValue &v)
     case ControlKind::Check:
         form.setChecked(c, v.toBool());
         break;
-    case ControlKind::Display:
+    case ControlKind::Display: // the factors, as a restore puts them back
+        form.setText(c, QString::number(v.toInt()));
+        break;
     case ControlKind::Button:
         break;
     }
@@ -190,8 +193,9 @@ QJsonObject ParameterDocument::fromForm(const OrvaForm &form, const Session &ses
 }
 
 ParameterDocument::Problems ParameterDocument::apply(OrvaForm &form, const QJsonObject &document,
-                                                     AccessLevel level)
+                                                     AccessLevel level, bool factors)
 {
+    const bool mayCalibrate = Controls::action(Control::CmdCalibraAna, level) == LevelAction::Open;
     Problems problems;
     if (document.value("format").toInt() != Format) {
         problems.invalid.append(
@@ -220,8 +224,16 @@ ParameterDocument::Problems ParameterDocument::apply(OrvaForm &form, const QJson
         if (isList ? indexOf(wanted) == indexOf(now) : wanted == now)
             continue;
         if (Controls::info(c).kind == ControlKind::Display) {
-            problems.refused.append(
-                QStringLiteral("%1: is set by the lux calibration, not by a write").arg(name));
+            if (!factors)
+                problems.refused.append(
+                    QStringLiteral("%1: is set by the lux calibration, not by a write").arg(name));
+            else if (!mayCalibrate)
+                problems.refused.append(
+                    QStringLiteral("%1: this password may not calibrate").arg(name));
+            else if (wanted.toInt(-1) < 0 || wanted.toInt(-1) > 32767)
+                problems.invalid.append(QStringLiteral("%1: a factor is 0 to 32767").arg(name));
+            else
+                changes.append({c, wanted});
         } else if (Controls::action(c, level) != LevelAction::Open) {
             problems.refused.append(
                 QStringLiteral("%1: this password may not change it").arg(name));
@@ -241,4 +253,44 @@ ParameterDocument::Problems ParameterDocument::apply(OrvaForm &form, const QJson
     for (const auto &[c, v] : changes)
         put(form, c, v);
     return problems;
+}
+
+QJsonObject ParameterDocument::merged(const QJsonObject &before, const QJsonObject &written,
+                                      const QSet<QString> &acknowledgedKeys)
+{
+    QJsonObject result = written;
+    QJsonObject fields = written.value("fields").toObject();
+    const QJsonObject was = before.value("fields").toObject();
+    QJsonArray partial;
+    for (const Control c : documentControls()) {
+        const QStringList keys = Catalogue::keysOf(c);
+        const bool whole = std::all_of(keys.cbegin(), keys.cend(), [&](const QString &key) {
+            return acknowledgedKeys.contains(key);
+        });
+        const QString name = fieldName(c);
+        if (whole || fields.value(name) == was.value(name))
+            continue;
+        fields.insert(name, was.value(name));
+        if (std::any_of(keys.cbegin(), keys.cend(),
+                        [&](const QString &key) { return acknowledgedKeys.contains(key); }))
+            partial.append(name);
+    }
+    result.insert("fields", fields);
+    if (!partial.isEmpty())
+        result.insert("partial", partial);
+    return result;
+}
+
+QJsonObject ParameterDocument::asStored(const QJsonObject &document)
+{
+    QJsonObject result = document;
+    QJsonObject fields = document.value("fields").toObject();
+    for (const Control c : documentControls()) {
+        const ControlInfo &row = Controls::info(c);
+        if (row.reset && qstrcmp(row.reset, Controls::Blanks) == 0)
+            fields.insert(fieldName(c),
+                          fields.value(fieldName(c)).toString().leftJustified(row.maxLength, u' '));
+    }
+    result.insert("fields", fields);
+    return result;
 }

@@ -3,6 +3,7 @@
 #include "base/AccessLevel.h"
 
 #include <QJsonObject>
+#include <QSet>
 #include <QStringList>
 
 class OrvaForm;
@@ -31,7 +32,19 @@ struct Problems
 // would undo is refused). A field the level may not change, or that no one
 // may write, is refused when it differs from the form's. Any problem leaves
 // the form untouched.
-Problems apply(OrvaForm &form, const QJsonObject &document, AccessLevel level);
+// With `factors`, a level that may calibrate may also set the two factors,
+// as a restore does.
+Problems apply(OrvaForm &form, const QJsonObject &document, AccessLevel level,
+               bool factors = false);
+
+// The document as the tester stores it: blank-padded texts to their width.
+QJsonObject asStored(const QJsonObject &document);
+
+// The document after a write that may have stopped part way: `written`'s
+// values for the fields whose parameters the tester acknowledged whole,
+// `before`'s for the others, which are named under "partial".
+QJsonObject merged(const QJsonObject &before, const QJsonObject &written,
+                   const QSet<QString> &acknowledgedKeys);
 
 // The document's "fields" names.
 QStringList fieldNames();

@@ -46,24 +46,26 @@ Outcome fileFailed(const OrvaError &error)
     return o;
 }
 
-qint64 bytesToSend(const OpContext &ctx, const QString &languageKey)
+qint64 bytesToSend(const OpContext &ctx, const QString &languageKey, const QList<Control> &factors)
 {
+    QStringList keys = QStringList{languageKey} + Catalogue::sendKeys();
+    for (const CatalogueEntry &e : Catalogue::entries())
+        if (factors.contains(e.control))
+            keys.append(e.keyText());
     const Result<QStringList> lines = ParameterFile::readLines(ctx.session.parameterFilePath);
     // The writes themselves report a file that cannot be read.
-    return lines ? ParameterFile::bytesToWrite(*lines,
-                                               QStringList{languageKey} + Catalogue::sendKeys())
-                 : 0;
+    return lines ? ParameterFile::bytesToWrite(*lines, keys) : 0;
 }
 
 // Writes everything; stops where the tester stopped acknowledging. After an
 // Abort the clock is not sent, but the date field still shows the time.
-Outcome writeAll(OpContext &ctx)
+Outcome writeAll(OpContext &ctx, const QList<Control> &factors)
 {
     OrvaForm &form = ctx.form;
     Tester &tester = ctx.tester;
     QString language = form.currentText(Control::ListaLingua);
     const QString languageKey = form.currentText(Control::ListaLingua1);
-    const TransferProgress progress(form, tester.link(), bytesToSend(ctx, languageKey));
+    const TransferProgress progress(form, tester.link(), bytesToSend(ctx, languageKey, factors));
 
     auto written = tester.writeParameter(language, languageKey, WriteMode::FromFile);
     for (const CatalogueEntry &e : Catalogue::entries()) {
@@ -73,6 +75,14 @@ Outcome writeAll(OpContext &ctx)
             QString value = v->value;
             written = v->raw ? tester.writeKept(e.keyText(), *v->raw)
                              : tester.writeParameter(value, e.keyText(), v->mode);
+        }
+    }
+    for (const CatalogueEntry &e : Catalogue::entries()) {
+        if (!written || *written == Tester::Written::Aborted)
+            break;
+        if (factors.contains(e.control)) {
+            QString value = form.text(e.control);
+            written = tester.writeParameter(value, e.keyText(), WriteMode::Number);
         }
     }
     if (!written)
@@ -140,7 +150,7 @@ std::optional<SendValue> sendValue(const OrvaForm &form, const Session &session,
     return v;
 }
 
-Outcome SendParameters(OpContext &ctx)
+Outcome SendParameters(OpContext &ctx, const QList<Control> &factors)
 {
     OrvaForm &form = ctx.form;
     const Control abortButton = Control::CmdInterrompiParametri;
@@ -160,7 +170,7 @@ Outcome SendParameters(OpContext &ctx)
     }
     form.setStatus(QStringLiteral("Wait sending parameters to Equipment ...."));
     if (ctx.policy.beforeWrite) {
-        if (const Result<> record = ctx.policy.beforeWrite(); !record) {
+        if (const Result<> record = ctx.policy.beforeWrite(WriteIntent{}); !record) {
             form.setStatus(QString());
             Outcome o;
             o.kind = Outcome::Kind::Refused;
@@ -171,7 +181,7 @@ Outcome SendParameters(OpContext &ctx)
     }
     Outcome outcome;
     try {
-        outcome = writeAll(ctx);
+        outcome = writeAll(ctx, factors);
     } catch (const TesterLost &lost) {
         outcome = lostDuringSend(lost);
     }

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "base/Control.h"
 #include "base/WriteMode.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 
 #include <optional>
@@ -15,7 +17,8 @@ struct Session;
 
 // What "Send Parameters to Equipment !" does: the language texts, every
 // editable parameter and the clock, read from the controls as each is written.
-Outcome SendParameters(OpContext &ctx);
+// A restore also writes the factors shown in the given controls.
+Outcome SendParameters(OpContext &ctx, const QList<Control> &factors = {});
 
 // The value the controls make for a catalogue entry now.
 QString composeValue(const OrvaForm &form, const CatalogueEntry &entry);

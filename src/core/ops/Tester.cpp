@@ -113,6 +113,7 @@ Tester::writeDefinitions(const QString &key,
         if (reply.status == LinkStatus::Aborted)
             return Written::Aborted;
     }
+    m_written.insert(key);
     return Written::Done;
 }
 

@@ -7,6 +7,7 @@
 
 #include <QByteArray>
 #include <QDateTime>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -55,6 +56,10 @@ public:
     // The tester's own bytes back to every definition of their length.
     Result<Written> writeKept(const QString &key, const QByteArray &raw);
     QStringList takeNotSent();
+    // The keys every definition of which the tester acknowledged, since the
+    // last clear.
+    const QSet<QString> &written() const { return m_written; }
+    void clearWritten() { m_written.clear(); }
 
     // Throws TesterLost when the clock cannot go out in step.
     void sendDateTime(const QDateTime &local);
@@ -71,4 +76,5 @@ private:
     OrvaForm &m_form;
     Session &m_session;
     QStringList m_notSent;
+    QSet<QString> m_written;
 };

@@ -5,6 +5,8 @@
 #include "Outcome.h"
 #include "Session.h"
 #include "Tester.h"
+#include "base/Control.h"
+#include "history/HistoryEntry.h"
 #include "link/AbortFlag.h"
 #include "link/PortCatalogue.h"
 #include "link/SerialLink.h"
@@ -14,6 +16,7 @@
 #include <QStringList>
 
 class OrvaForm;
+class ServiceHistory;
 
 struct SessionOptions
 {
@@ -23,12 +26,13 @@ struct SessionOptions
 };
 
 // One tester session, wired once for both front ends: the port and its
-// probe, the abort flag, the program-wide state, the tester's commands and
-// the operations, acting on a form.
+// probe, the abort flag, the program-wide state, the tester's commands, the
+// operations acting on a form, and their record in the service history.
 class TesterSession
 {
 public:
     TesterSession(OrvaForm &form, const SessionOptions &options);
+    ~TesterSession();
     TesterSession(const TesterSession &) = delete;
     TesterSession &operator=(const TesterSession &) = delete;
 
@@ -40,6 +44,11 @@ public:
     OpPolicy &policy() { return m_policy; }
     const PortCatalogue &ports() const { return m_ports; }
 
+    // Every operation is recorded there; without one, nothing is.
+    void setHistory(ServiceHistory *history) { m_history = history; }
+    // The history could not be opened: every write is refused with this.
+    void setHistoryUnavailable(const OrvaError &why) { m_historyProblem = why; }
+
     // The start-up state: the default parameter file, the flags cleared, the
     // fields at their neutral values and the lamp types listed.
     void prepare();
@@ -50,13 +59,25 @@ public:
     Outcome send();
     Outcome calibrate(Beam beam);
     Outcome calibratePhotodiode();
+    // Sends what the form holds, and the factors of these controls, as the
+    // restore of the history entry `entry`.
+    Outcome restore(qint64 entry, const QList<Control> &factors);
 
     // The form's values as a parameter document.
     QJsonObject document() const;
-    // The document of the last completed load; empty before one.
-    QJsonObject lastRead() const { return m_lastRead; }
+    // What the tester holds, as far as this session knows: the last load,
+    // and what every write since was acknowledged.
+    QJsonObject testerState() const { return m_testerState; }
 
 private:
+    Outcome recorded(HistoryEntry::Kind kind, const std::function<Outcome()> &operation,
+                     const QString &note = {});
+    HistoryEntry entryFor(HistoryEntry::Kind kind) const;
+    Result<> beginRecord(const WriteIntent &intent);
+    void afterLoad();
+    // Takes what the operations could not record into the outcome.
+    Outcome withHistoryProblems(Outcome outcome);
+
     OrvaForm &m_form;
     PortCatalogue m_ports;
     SerialLink m_serial;
@@ -66,5 +87,10 @@ private:
     Tester m_tester;
     OpPolicy m_policy;
     OpContext m_ctx;
-    QJsonObject m_lastRead;
+    ServiceHistory *m_history = nullptr;
+    std::optional<OrvaError> m_historyProblem;
+    QStringList m_unrecorded;
+    QJsonObject m_testerState;
+    HistoryEntry m_record;
+    std::optional<qint64> m_recordId;
 };

@@ -86,3 +86,19 @@ QStringList Catalogue::sendKeys()
             keys.append(e.keyText());
     return keys;
 }
+
+QStringList Catalogue::keysOf(Control control)
+{
+    QStringList keys;
+    for (const CatalogueEntry &e : entries()) {
+        const bool date = e.kind == ParamKind::Date &&
+                          std::find(std::begin(DateFields), std::end(DateFields), control) !=
+                              std::end(DateFields);
+        const bool switches =
+            e.kind == ParamKind::Switches &&
+            std::find(std::begin(Switches), std::end(Switches), control) != std::end(Switches);
+        if (e.control == control || date || switches)
+            keys.append(e.keyText());
+    }
+    return keys;
+}

@@ -54,6 +54,9 @@ QString languageKey();
 // The lamp types the program offers itself, "LEFT-HAND DRIVE" first.
 QStringList lampTypes();
 
+// The keys whose bytes a control's value depends on.
+QStringList keysOf(Control control);
+
 // The keys a load reads after choosing its file, and those a send writes.
 QStringList loadKeys();
 QStringList sendKeys();

@@ -1,0 +1,114 @@
+#include "HistoryPage.h"
+
+#include "ServiceReport.h"
+#include "UserPrompts.h"
+#include "history/ServiceHistory.h"
+
+#include <QDir>
+#include <QFile>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace {
+const QString Title = QStringLiteral("ORVA service history ...");
+
+QString summary(const HistoryEntry &e)
+{
+    if (e.calibration)
+        return QStringLiteral("%1 beam: %2 lux, reading %3, factor %4 -> %5")
+            .arg(e.calibration->beam, e.calibration->referenceLux)
+            .arg(e.calibration->reading)
+            .arg(e.calibration->oldFactor)
+            .arg(e.calibration->newFactor);
+    return e.changes().join(QStringLiteral("; "));
+}
+} // namespace
+
+HistoryPage::HistoryPage(UserPrompts &prompts, QWidget *parent)
+    : QWidget(parent)
+    , HistoryTable(new QTableWidget(0, 4, this))
+    , CmdSaveReport(new QPushButton(QStringLiteral("Save report..."), this))
+    , m_prompts(prompts)
+    , m_where(new QLabel(this))
+{
+    HistoryTable->setObjectName(QStringLiteral("HistoryTable"));
+    HistoryTable->setAccessibleName(QStringLiteral("Service history"));
+    HistoryTable->setHorizontalHeaderLabels({QStringLiteral("Time"), QStringLiteral("Operation"),
+                                             QStringLiteral("Outcome"),
+                                             QStringLiteral("What changed")});
+    HistoryTable->horizontalHeader()->setStretchLastSection(true);
+    HistoryTable->verticalHeader()->hide();
+    HistoryTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    HistoryTable->setSelectionBehavior(QAbstractItemView::SelectRows);
+    HistoryTable->setSelectionMode(QAbstractItemView::SingleSelection);
+    CmdSaveReport->setObjectName(QStringLiteral("CmdSaveReport"));
+    CmdSaveReport->setAccessibleName(QStringLiteral("Save report"));
+    CmdSaveReport->setAutoDefault(false);
+    CmdSaveReport->setEnabled(false);
+    m_where->setObjectName(QStringLiteral("HistoryLocation"));
+    m_where->setWordWrap(true);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 4, 6, 4);
+    layout->addWidget(m_where);
+    layout->addWidget(HistoryTable, 1);
+    layout->addWidget(CmdSaveReport, 0, Qt::AlignRight);
+    connect(CmdSaveReport, &QPushButton::clicked, this, &HistoryPage::saveReport);
+}
+
+void HistoryPage::show(ServiceHistory *history, const QString &serial)
+{
+    m_serial = serial;
+    m_entries.clear();
+    HistoryTable->setRowCount(0);
+    if (!history) {
+        m_where->setText(QStringLiteral("No service history: nothing is recorded, and no write "
+                                        "is possible."));
+        CmdSaveReport->setEnabled(false);
+        return;
+    }
+    m_where->setText(QStringLiteral("Tester %1 in %2")
+                         .arg(serial, QDir::toNativeSeparators(history->location().describe())));
+    if (const auto entries = history->entries(serial))
+        m_entries = *entries;
+    for (const HistoryEntry &e : m_entries) {
+        const int row = HistoryTable->rowCount();
+        HistoryTable->insertRow(row);
+        const QStringList cells = {e.at.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")),
+                                   HistoryEntry::kindName(e.kind),
+                                   e.detail.isEmpty() ? e.outcome : e.outcome + u' ' + e.detail,
+                                   summary(e)};
+        for (int column = 0; column < cells.size(); ++column)
+            HistoryTable->setItem(row, column, new QTableWidgetItem(cells[column]));
+    }
+    HistoryTable->resizeColumnsToContents();
+    CmdSaveReport->setEnabled(!m_entries.isEmpty());
+}
+
+void HistoryPage::saveReport()
+{
+    if (m_entries.isEmpty())
+        return;
+    const int row = HistoryTable->currentRow();
+    const HistoryEntry &chosen = m_entries.at(row >= 0 ? row : 0);
+    const QDate day = chosen.at.toLocalTime().date();
+    const QString path = m_prompts.saveFileName(
+        this, QStringLiteral("Save report..."),
+        QDir::home().filePath(
+            QStringLiteral("service-%1-%2.pdf").arg(m_serial, day.toString(Qt::ISODate))),
+        QStringLiteral("PDF (*.pdf)"));
+    if (path.isEmpty())
+        return;
+    const Result<QByteArray> pdf =
+        ServiceReport::pdf(ServiceReport::visit(m_entries, m_serial, day));
+    QSaveFile file(path);
+    if (!pdf || !file.open(QIODevice::WriteOnly) || file.write(*pdf) != pdf->size() ||
+        !file.commit())
+        m_prompts.warning(this, Title,
+                          QStringLiteral("The report could not be saved in %1: %2")
+                              .arg(QDir::toNativeSeparators(path),
+                                   pdf ? file.errorString() : pdf.error().description()));
+}

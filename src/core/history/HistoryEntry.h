@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QDateTime>
+#include <QJsonObject>
+#include <QString>
+
+#include <optional>
+
+// One visit's operation on a tester, as the service history keeps it.
+struct HistoryEntry
+{
+    enum class Kind { Read, Send, Calibration, Restore };
+
+    struct Calibration
+    {
+        QString beam;         // "low" or "high"
+        QString referenceLux; // as entered
+        qint64 reading = 0;
+        QString oldFactor; // as the window showed it
+        int newFactor = 0;
+        bool confirmed = false; // the user's answer
+    };
+
+    qint64 id = 0;
+    QDateTime at; // UTC
+    QString serial;
+    QString model;
+    QString firmware;
+    QString parameterFile;
+    QString level;   // the access level's name, never the password
+    QString program; // "orvaps" or "orva-cli"
+    Kind kind = Kind::Read;
+    QString outcome;    // done, aborted, declined, incomplete, failed, imported
+    QString detail;     // where it stopped, or what the user was told
+    QJsonObject before; // the tester's parameters before; empty for a read
+    QJsonObject after;  // what the tester acknowledged (a read: what it holds)
+    std::optional<Calibration> calibration;
+
+    static QString kindName(Kind kind);
+    static std::optional<Kind> kindFrom(const QString &name);
+    // "manufacturer: ORVA -> ACME", one line a field, from before and after.
+    QStringList changes() const;
+};

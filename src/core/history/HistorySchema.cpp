@@ -1,0 +1,34 @@
+#include "HistorySchema.h"
+
+QStringList HistorySchema::migration(int version, bool postgres)
+{
+    const QString key = postgres ? QStringLiteral("BIGSERIAL PRIMARY KEY")
+                                 : QStringLiteral("INTEGER PRIMARY KEY AUTOINCREMENT");
+    switch (version) {
+    case 1:
+        return {
+            QStringLiteral("CREATE TABLE schema_version (version INTEGER NOT NULL)"),
+            QStringLiteral("INSERT INTO schema_version (version) VALUES (0)"),
+            QStringLiteral("CREATE TABLE history_meta (name VARCHAR(64) PRIMARY KEY, "
+                           "value TEXT NOT NULL)"),
+            QStringLiteral("CREATE TABLE entries (id %1, at TEXT NOT NULL, serial TEXT NOT NULL, "
+                           "model TEXT NOT NULL, firmware TEXT NOT NULL, parameter_file TEXT NOT "
+                           "NULL, level TEXT NOT NULL, kind TEXT NOT NULL, outcome TEXT NOT NULL, "
+                           "detail TEXT NOT NULL, before_doc TEXT, after_doc TEXT)")
+                .arg(key),
+        };
+    case 2:
+        // Calibrations in a table of their own, which program made an
+        // entry, and entries found by tester.
+        return {
+            QStringLiteral("CREATE TABLE calibrations (entry_id BIGINT PRIMARY KEY REFERENCES "
+                           "entries(id), beam TEXT NOT NULL, reference_lux TEXT NOT NULL, "
+                           "reading BIGINT NOT NULL, old_factor TEXT NOT NULL, new_factor "
+                           "INTEGER NOT NULL, confirmed INTEGER NOT NULL)"),
+            QStringLiteral("ALTER TABLE entries ADD COLUMN program TEXT NOT NULL DEFAULT ''"),
+            QStringLiteral("CREATE INDEX entries_by_serial ON entries (serial, at)"),
+        };
+    default:
+        return {};
+    }
+}

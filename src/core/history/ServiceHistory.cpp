@@ -1,0 +1,386 @@
+#include "ServiceHistory.h"
+
+#include "HistorySchema.h"
+#include "base/RegularFile.h"
+
+#include <QAtomicInt>
+#include <QDir>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QStandardPaths>
+#include <QVariant>
+
+namespace {
+
+constexpr int HistoryError = 70; // our own error number for the history
+
+QString json(const QJsonObject &document)
+{
+    return document.isEmpty()
+               ? QString()
+               : QString::fromUtf8(QJsonDocument(document).toJson(QJsonDocument::Compact));
+}
+
+QJsonObject document(const QVariant &text)
+{
+    return text.isNull() ? QJsonObject()
+                         : QJsonDocument::fromJson(text.toString().toUtf8()).object();
+}
+
+// A query that runs or says why not.
+struct Statement
+{
+    QSqlQuery query;
+    QString error;
+
+    Statement(const QSqlDatabase &db, const QString &sql, const QVariantList &values = {})
+        : query(db)
+    {
+        // PostgreSQL cannot prepare a table's definition: statements without
+        // values run as they are.
+        if (values.isEmpty()) {
+            if (!query.exec(sql))
+                error = query.lastError().text();
+            return;
+        }
+        if (!query.prepare(sql)) {
+            error = query.lastError().text();
+            return;
+        }
+        for (const QVariant &v : values)
+            query.addBindValue(v);
+        if (!query.exec())
+            error = query.lastError().text();
+    }
+    bool ok() const { return error.isEmpty(); }
+};
+
+const QString EntryColumns = QStringLiteral(
+    "e.id, e.at, e.serial, e.model, e.firmware, e.parameter_file, e.level, e.program, e.kind, "
+    "e.outcome, e.detail, e.before_doc, e.after_doc, c.beam, c.reference_lux, c.reading, "
+    "c.old_factor, c.new_factor, c.confirmed");
+
+HistoryEntry entryFrom(const QSqlQuery &q)
+{
+    HistoryEntry e;
+    e.id = q.value(0).toLongLong();
+    e.at = QDateTime::fromString(q.value(1).toString(), Qt::ISODateWithMs);
+    e.serial = q.value(2).toString();
+    e.model = q.value(3).toString();
+    e.firmware = q.value(4).toString();
+    e.parameterFile = q.value(5).toString();
+    e.level = q.value(6).toString();
+    e.program = q.value(7).toString();
+    e.kind = HistoryEntry::kindFrom(q.value(8).toString()).value_or(HistoryEntry::Kind::Read);
+    e.outcome = q.value(9).toString();
+    e.detail = q.value(10).toString();
+    e.before = document(q.value(11));
+    e.after = document(q.value(12));
+    if (!q.value(13).isNull())
+        e.calibration = HistoryEntry::Calibration{
+            q.value(13).toString(), q.value(14).toString(), q.value(15).toLongLong(),
+            q.value(16).toString(), q.value(17).toInt(),    q.value(18).toInt() != 0};
+    return e;
+}
+
+QVariant nullable(const QString &text)
+{
+    return text.isEmpty() ? QVariant(QMetaType::fromType<QString>()) : QVariant(text);
+}
+
+// A null QString binds as SQL NULL; the text columns want an empty text.
+QString text(const QString &value)
+{
+    return value.isNull() ? QStringLiteral("") : value;
+}
+
+} // namespace
+
+ServiceHistory::ServiceHistory(const HistoryLocation &location, QString connection)
+    : m_location(location)
+    , m_connection(std::move(connection))
+{}
+
+ServiceHistory::~ServiceHistory()
+{
+    {
+        QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(m_connection);
+}
+
+OrvaError ServiceHistory::failure(const QString &what, const QString &detail) const
+{
+    return OrvaError(HistoryError, QStringLiteral("The service history %1 %2: %3")
+                                       .arg(m_location.describe(), what, detail.trimmed()));
+}
+
+Result<std::unique_ptr<ServiceHistory>> ServiceHistory::open(const HistoryLocation &location)
+{
+    static QAtomicInt serial;
+    const QString connection =
+        QStringLiteral("orvaps-history-%1").arg(serial.fetchAndAddRelaxed(1));
+    std::unique_ptr<ServiceHistory> history(new ServiceHistory(location, connection));
+    const bool postgres = location.kind == HistoryLocation::Kind::PostgreSQL;
+    const QString driver = postgres ? QStringLiteral("QPSQL") : QStringLiteral("QSQLITE");
+    if (!QSqlDatabase::isDriverAvailable(driver))
+        return history->failure(
+            QStringLiteral("cannot be opened"),
+            QStringLiteral("Qt's %1 driver is not installed (Debian package %2)")
+                .arg(driver, postgres ? QStringLiteral("libqt6sql6-psql")
+                                      : QStringLiteral("libqt6sql6-sqlite")));
+    QSqlDatabase db = QSqlDatabase::addDatabase(driver, connection);
+    if (postgres) {
+        db.setHostName(location.host);
+        db.setPort(location.port);
+        db.setUserName(location.user);
+        db.setDatabaseName(location.database);
+        if (!location.password.isEmpty())
+            db.setPassword(location.password);
+        db.setConnectOptions(QStringLiteral("connect_timeout=5"));
+    } else {
+        const QFileInfo file(location.path);
+        if (!QDir().mkpath(file.absolutePath()))
+            return history->failure(
+                QStringLiteral("cannot be created"),
+                QStringLiteral("the folder %1 cannot be made").arg(file.absolutePath()));
+        db.setDatabaseName(location.path);
+        // Another program holding the file: wait a little, then fail, never hang.
+        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=2000"));
+    }
+    if (!db.open())
+        return history->failure(QStringLiteral("cannot be opened"), db.lastError().text());
+    if (const Result<> migrated = history->migrate(); !migrated)
+        return migrated.error();
+    return history;
+}
+
+Result<std::unique_ptr<ServiceHistory>> ServiceHistory::openConfigured(const QString &url)
+{
+    const Result<HistoryLocation> location = HistoryLocation::configured(url);
+    if (!location)
+        return location.error();
+    Result<std::unique_ptr<ServiceHistory>> history = open(*location);
+    if (history && location->kind == HistoryLocation::Kind::SQLite) {
+        if (const Result<int> imported = history.value()->importBackups(backupFolder()); !imported)
+            return imported.error();
+    }
+    return history;
+}
+
+QString ServiceHistory::backupFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+           QStringLiteral("/orvaps/backups");
+}
+
+Result<int> ServiceHistory::schemaVersion() const
+{
+    const QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+    if (!db.tables().contains(QStringLiteral("schema_version")))
+        return 0;
+    Statement s(db, QStringLiteral("SELECT version FROM schema_version"));
+    if (!s.ok() || !s.query.next())
+        return failure(QStringLiteral("cannot be read"), s.error);
+    return s.query.value(0).toInt();
+}
+
+Result<> ServiceHistory::migrate()
+{
+    QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+    const Result<int> version = schemaVersion();
+    if (!version)
+        return version.error();
+    if (*version > HistorySchema::Current)
+        return failure(QStringLiteral("cannot be used"),
+                       QStringLiteral("it was written by a newer version of OrvaPS (schema %1)")
+                           .arg(*version));
+    const bool postgres = m_location.kind == HistoryLocation::Kind::PostgreSQL;
+    for (int v = *version + 1; v <= HistorySchema::Current; ++v) {
+        if (!db.transaction())
+            return failure(QStringLiteral("cannot be written"), db.lastError().text());
+        QStringList statements = HistorySchema::migration(v, postgres);
+        statements.append(QStringLiteral("UPDATE schema_version SET version = %1").arg(v));
+        for (const QString &sql : statements) {
+            Statement s(db, sql);
+            if (!s.ok()) {
+                db.rollback();
+                return failure(QStringLiteral("cannot be brought to schema %1").arg(v), s.error);
+            }
+        }
+        if (!db.commit())
+            return failure(QStringLiteral("cannot be written"), db.lastError().text());
+    }
+    return {};
+}
+
+Result<> ServiceHistory::insertCalibration(qint64 id, const HistoryEntry &entry)
+{
+    QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+    Statement remove(db, QStringLiteral("DELETE FROM calibrations WHERE entry_id = ?"), {id});
+    if (!remove.ok())
+        return failure(QStringLiteral("cannot be written"), remove.error);
+    if (!entry.calibration)
+        return {};
+    const HistoryEntry::Calibration &c = *entry.calibration;
+    Statement insert(db,
+                     QStringLiteral("INSERT INTO calibrations (entry_id, beam, reference_lux, "
+                                    "reading, old_factor, new_factor, confirmed) VALUES "
+                                    "(?, ?, ?, ?, ?, ?, ?)"),
+                     {id, text(c.beam), text(c.referenceLux), c.reading, text(c.oldFactor),
+                      c.newFactor, c.confirmed ? 1 : 0});
+    if (!insert.ok())
+        return failure(QStringLiteral("cannot be written"), insert.error);
+    return {};
+}
+
+Result<qint64> ServiceHistory::begin(const HistoryEntry &entry)
+{
+    QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+    if (!db.transaction())
+        return failure(QStringLiteral("cannot be written"), db.lastError().text());
+    const QDateTime at = entry.at.isValid() ? entry.at : QDateTime::currentDateTimeUtc();
+    Statement insert(
+        db,
+        QStringLiteral("INSERT INTO entries (at, serial, model, firmware, parameter_file, level, "
+                       "program, kind, outcome, detail, before_doc, after_doc) VALUES "
+                       "(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) RETURNING id"),
+        {at.toUTC().toString(Qt::ISODateWithMs), text(entry.serial), text(entry.model),
+         text(entry.firmware), text(entry.parameterFile), text(entry.level), text(entry.program),
+         HistoryEntry::kindName(entry.kind),
+         entry.outcome.isEmpty() ? QStringLiteral("started") : entry.outcome, text(entry.detail),
+         nullable(json(entry.before)), nullable(json(entry.after))});
+    if (!insert.ok() || !insert.query.next()) {
+        db.rollback();
+        return failure(QStringLiteral("cannot be written"), insert.error);
+    }
+    const qint64 id = insert.query.value(0).toLongLong();
+    insert.query.finish();
+    if (const Result<> c = insertCalibration(id, entry); !c) {
+        db.rollback();
+        return c.error();
+    }
+    if (!db.commit()) {
+        const QString error = db.lastError().text();
+        db.rollback();
+        return failure(QStringLiteral("cannot be written"), error);
+    }
+    return id;
+}
+
+Result<> ServiceHistory::finish(qint64 id, const HistoryEntry &entry)
+{
+    QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+    if (!db.transaction())
+        return failure(QStringLiteral("cannot be written"), db.lastError().text());
+    Statement update(db,
+                     QStringLiteral("UPDATE entries SET outcome = ?, detail = ?, after_doc = ? "
+                                    "WHERE id = ?"),
+                     {text(entry.outcome), text(entry.detail), nullable(json(entry.after)), id});
+    if (!update.ok()) {
+        db.rollback();
+        return failure(QStringLiteral("cannot be written"), update.error);
+    }
+    if (const Result<> c = insertCalibration(id, entry); !c) {
+        db.rollback();
+        return c;
+    }
+    if (!db.commit()) {
+        const QString error = db.lastError().text();
+        db.rollback();
+        return failure(QStringLiteral("cannot be written"), error);
+    }
+    return {};
+}
+
+Result<QList<HistoryEntry>> ServiceHistory::entries(const QString &serial) const
+{
+    const QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+    const QString sql =
+        QStringLiteral("SELECT %1 FROM entries e LEFT JOIN calibrations c ON c.entry_id = e.id %2 "
+                       "ORDER BY e.id DESC")
+            .arg(EntryColumns, serial.isEmpty() ? QString() : QStringLiteral("WHERE e.serial = ?"));
+    Statement s(db, sql, serial.isEmpty() ? QVariantList() : QVariantList{serial});
+    if (!s.ok())
+        return failure(QStringLiteral("cannot be read"), s.error);
+    QList<HistoryEntry> found;
+    while (s.query.next())
+        found.append(entryFrom(s.query));
+    return found;
+}
+
+Result<HistoryEntry> ServiceHistory::entry(qint64 id) const
+{
+    const QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+    Statement s(db,
+                QStringLiteral("SELECT %1 FROM entries e LEFT JOIN calibrations c ON c.entry_id "
+                               "= e.id WHERE e.id = ?")
+                    .arg(EntryColumns),
+                {id});
+    if (!s.ok())
+        return failure(QStringLiteral("cannot be read"), s.error);
+    if (!s.query.next())
+        return OrvaError(HistoryError,
+                         QStringLiteral("The service history has no entry %1.").arg(id));
+    return entryFrom(s.query);
+}
+
+Result<int> ServiceHistory::importBackups(const QString &folder)
+{
+    QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+    Statement done(db, QStringLiteral("SELECT value FROM history_meta WHERE name = 'backups'"));
+    if (!done.ok())
+        return failure(QStringLiteral("cannot be read"), done.error);
+    if (done.query.next())
+        return 0;
+    done.query.finish();
+    int imported = 0;
+    if (!db.transaction())
+        return failure(QStringLiteral("cannot be written"), db.lastError().text());
+    const QFileInfoList files =
+        QDir(folder).entryInfoList({QStringLiteral("*.json")}, QDir::Files, QDir::Name);
+    for (const QFileInfo &file : files) {
+        const Result<QByteArray> contents = RegularFile::read(file.filePath(), 1 << 20);
+        const QJsonObject doc =
+            contents ? QJsonDocument::fromJson(*contents).object() : QJsonObject();
+        if (doc.value("format").toInt() != 1 || !doc.value("fields").isObject())
+            continue; // not a document this program wrote
+        const QJsonObject fields = doc.value("fields").toObject();
+        HistoryEntry e;
+        e.at = QDateTime::fromString(doc.value("readAt").toString(), Qt::ISODate);
+        if (!e.at.isValid())
+            e.at = file.lastModified();
+        e.serial = fields.value("serialNumber").toString().trimmed();
+        e.model = fields.value("model").toString().trimmed();
+        e.firmware = doc.value("firmwareVersion").toString().trimmed();
+        e.parameterFile = doc.value("parameterFile").toString();
+        e.kind = HistoryEntry::Kind::Send;
+        e.outcome = QStringLiteral("imported");
+        e.detail = QStringLiteral("backup %1").arg(file.fileName());
+        e.before = doc;
+        Statement insert(db,
+                         QStringLiteral("INSERT INTO entries (at, serial, model, firmware, "
+                                        "parameter_file, level, program, kind, outcome, detail, "
+                                        "before_doc) VALUES (?, ?, ?, ?, ?, '', '', ?, ?, ?, ?)"),
+                         {e.at.toUTC().toString(Qt::ISODateWithMs), text(e.serial), text(e.model),
+                          text(e.firmware), text(e.parameterFile), HistoryEntry::kindName(e.kind),
+                          e.outcome, e.detail, json(e.before)});
+        if (!insert.ok()) {
+            db.rollback();
+            return failure(QStringLiteral("cannot be written"), insert.error);
+        }
+        ++imported;
+    }
+    Statement mark(db,
+                   QStringLiteral("INSERT INTO history_meta (name, value) VALUES ('backups', ?)"),
+                   {QString::number(imported)});
+    if (!mark.ok() || !db.commit()) {
+        db.rollback();
+        return failure(QStringLiteral("cannot be written"), mark.error);
+    }
+    return imported;
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "HistoryEntry.h"
+#include "HistoryLocation.h"
+#include "base/Result.h"
+
+#include <QList>
+#include <QString>
+
+#include <memory>
+
+// The service history: one entry per operation on a tester, in an SQLite file
+// or on a PostgreSQL server, with its schema brought up to date when opened.
+// Every change is one transaction, committed before the call returns.
+class ServiceHistory
+{
+public:
+    ~ServiceHistory();
+    ServiceHistory(const ServiceHistory &) = delete;
+    ServiceHistory &operator=(const ServiceHistory &) = delete;
+
+    // Opens, creating and migrating as needed. A history that cannot be
+    // opened says where and why.
+    static Result<std::unique_ptr<ServiceHistory>> open(const HistoryLocation &location);
+    // The history at `url`, or the settings file's, or the user's own; a
+    // local one takes in the backups an earlier version left, once.
+    static Result<std::unique_ptr<ServiceHistory>> openConfigured(const QString &url = {});
+    // Where earlier versions kept their backups.
+    static QString backupFolder();
+
+    const HistoryLocation &location() const { return m_location; }
+    Result<int> schemaVersion() const;
+
+    // The entry of an operation about to write, committed before it starts
+    // (outcome "started"); its id.
+    Result<qint64> begin(const HistoryEntry &entry);
+    // The outcome, what the tester acknowledged and a calibration's answer.
+    Result<> finish(qint64 id, const HistoryEntry &entry);
+    // An operation that wrote nothing, recorded whole.
+    Result<qint64> add(const HistoryEntry &entry) { return begin(entry); }
+
+    // Newest first; of one tester when a serial number is given.
+    Result<QList<HistoryEntry>> entries(const QString &serial = {}) const;
+    Result<HistoryEntry> entry(qint64 id) const;
+
+    // The parameter documents an earlier version kept in `folder`, taken in
+    // once: later calls import nothing, and the folder is left as it is.
+    Result<int> importBackups(const QString &folder);
+
+private:
+    ServiceHistory(const HistoryLocation &location, QString connection);
+    Result<> migrate();
+    Result<> insertCalibration(qint64 id, const HistoryEntry &entry);
+    OrvaError failure(const QString &what, const QString &detail) const;
+
+    HistoryLocation m_location;
+    QString m_connection;
+};

@@ -1,0 +1,153 @@
+#include "ServiceReport.h"
+
+#include "base/Control.h"
+
+#include <QBuffer>
+#include <QJsonObject>
+#include <QPageSize>
+#include <QPdfWriter>
+#include <QTextDocument>
+
+namespace {
+
+QString escaped(const QString &text)
+{
+    return text.toHtmlEscaped();
+}
+
+QString field(const QJsonObject &document, const char *name)
+{
+    const QJsonValue v = document.value("fields").toObject().value(QLatin1String(name));
+    return v.isObject() ? v.toObject().value("item").toString().trimmed() : v.toString().trimmed();
+}
+
+// The tester's state after the visit: the last document known.
+QJsonObject lastState(const QList<HistoryEntry> &entries)
+{
+    for (auto it = entries.crbegin(); it != entries.crend(); ++it) {
+        if (!it->after.isEmpty())
+            return it->after;
+        if (!it->before.isEmpty())
+            return it->before;
+    }
+    return {};
+}
+
+QString calibrationRow(const HistoryEntry &e)
+{
+    const HistoryEntry::Calibration &c = *e.calibration;
+    return QStringLiteral("<tr><td>%1 beam</td><td>%2 lux</td><td>%3</td><td>%4 &rarr; %5</td>"
+                          "<td>%6</td></tr>")
+        .arg(c.beam == QLatin1String("low") ? QStringLiteral("Low") : QStringLiteral("High"),
+             escaped(c.referenceLux))
+        .arg(c.reading)
+        .arg(escaped(c.oldFactor))
+        .arg(c.newFactor)
+        .arg(c.confirmed && e.outcome == QLatin1String("done") ? QStringLiteral("written")
+                                                               : escaped(e.outcome));
+}
+
+} // namespace
+
+QList<HistoryEntry> ServiceReport::visit(const QList<HistoryEntry> &entries, const QString &serial,
+                                         const QDate &day)
+{
+    QList<HistoryEntry> found;
+    for (const HistoryEntry &e : entries)
+        if (e.serial == serial && e.at.toLocalTime().date() == day)
+            found.append(e);
+    std::sort(found.begin(), found.end(),
+              [](const HistoryEntry &a, const HistoryEntry &b) { return a.id < b.id; });
+    return found;
+}
+
+QString ServiceReport::html(const QList<HistoryEntry> &entries)
+{
+    if (entries.isEmpty())
+        return {};
+    const HistoryEntry &first = entries.first();
+    const QJsonObject state = lastState(entries);
+    QStringList levels;
+    QString changes, calibrations;
+    for (const HistoryEntry &e : entries) {
+        // A read asks no password: the levels are those of the writes.
+        if (e.kind != HistoryEntry::Kind::Read && !levels.contains(e.level) && !e.level.isEmpty())
+            levels.append(e.level);
+        if (e.calibration) {
+            calibrations += calibrationRow(e);
+            continue;
+        }
+        if (e.kind == HistoryEntry::Kind::Read)
+            continue;
+        for (const QString &change : e.changes()) {
+            // The field by the caption the window gives it.
+            const QString name = change.section(u':', 0, 0);
+            const auto control = Controls::byField(name);
+            const QString shown =
+                (control ? Controls::caption(*control) : name) + change.mid(name.size());
+            changes += QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td></tr>")
+                           .arg(e.at.toLocalTime().toString(QStringLiteral("HH:mm")),
+                                escaped(shown).replace(QStringLiteral(" -&gt; "),
+                                                       QStringLiteral(" &rarr; ")),
+                                escaped(e.outcome));
+        }
+    }
+    QString workshop = escaped(field(state, "garageName"));
+    for (const char *line :
+         {"garageAddress1", "garageAddress2", "garageAddress3", "garageAddress4"})
+        if (const QString text = field(state, line); !text.isEmpty())
+            workshop += QStringLiteral("<br>") + escaped(text);
+    const QString expiry = QStringLiteral("%1/%2/%3")
+                               .arg(field(state, "expiryDay"), field(state, "expiryMonth"),
+                                    field(state, "expiryYear"));
+    const QString none = QStringLiteral("<p><i>none</i></p>");
+    return QStringLiteral(
+               "<h2>ORVA headlight tester: service report</h2>"
+               "<p><b>Date:</b> %1</p>"
+               "<table cellpadding=3><tr><td><b>Tester</b></td><td>%2, serial number %3<br>"
+               "firmware %4, parameter file %5</td></tr>"
+               "<tr><td><b>Workshop</b></td><td>%6</td></tr></table>"
+               "<h3>Parameters changed</h3>%7"
+               "<h3>Calibrations</h3>%8"
+               "<p><b>Expiry date:</b> %9</p>"
+               "<p><b>Access level:</b> %10</p>"
+               "<p><br><br>Name: ______________________________ &nbsp; "
+               "Signature: ______________________________</p>")
+        .arg(first.at.toLocalTime().toString(QStringLiteral("yyyy-MM-dd")), escaped(first.model),
+             escaped(first.serial), escaped(first.firmware), escaped(first.parameterFile), workshop,
+             changes.isEmpty() ? none
+                               : QStringLiteral("<table border=1 cellspacing=0 cellpadding=3>"
+                                                "<tr><th>Time</th><th>Parameter: old &rarr; "
+                                                "new</th><th>Outcome</th></tr>%1</table>")
+                                     .arg(changes),
+             calibrations.isEmpty()
+                 ? none
+                 : QStringLiteral("<table border=1 cellspacing=0 cellpadding=3><tr><th>Beam</th>"
+                                  "<th>Reference</th><th>Reading</th><th>Factor old &rarr; "
+                                  "new</th><th></th></tr>%1</table>")
+                       .arg(calibrations),
+             escaped(expiry), escaped(levels.join(QStringLiteral(", "))));
+}
+
+Result<QByteArray> ServiceReport::pdf(const QList<HistoryEntry> &entries)
+{
+    if (entries.isEmpty())
+        return OrvaError(70, QStringLiteral("The service history has no entry for this report."));
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        writer.setPageMargins(QMarginsF(18, 18, 18, 18), QPageLayout::Millimeter);
+        writer.setTitle(QStringLiteral("Service report %1").arg(entries.first().serial));
+        writer.setCreator(QStringLiteral("OrvaPS"));
+        QTextDocument document;
+        QFont font = document.defaultFont();
+        font.setPointSizeF(9);
+        document.setDefaultFont(font);
+        document.setHtml(html(entries));
+        document.print(&writer);
+    }
+    return bytes;
+}

@@ -1,0 +1,452 @@
+// The service history on both back ends: every write recorded before its
+// first byte, restores, and a history that cannot be written stopping writes.
+// ORVA_PG_DIR names the folder of a server tests/support/pg-server started:
+// then the history is on it, otherwise in an SQLite file.
+#include "CliRun.h"
+#include "Harness.h"
+#include "HistoryPage.h"
+#include "history/HistorySchema.h"
+#include "history/ServiceHistory.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QTableWidget>
+#include <QTest>
+
+namespace {
+
+bool postgres = false;
+QString pgUrl;      // the server's maintenance database
+QString pgPassword; // its password
+
+QString pdfText(const QString &path)
+{
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+    p.waitForFinished(20000);
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+QString readFile(const QString &path)
+{
+    QFile f(path);
+    f.open(QIODevice::ReadOnly);
+    return QString::fromUtf8(f.readAll()).trimmed();
+}
+
+// A fresh, empty history for one test case.
+class Store
+{
+public:
+    explicit Store(QTemporaryDir &dir)
+    {
+        static int count = 0;
+        if (!postgres) {
+            m_url = dir.filePath(QStringLiteral("history.sqlite"));
+            return;
+        }
+        const QString name =
+            QStringLiteral("history_%1_%2").arg(QCoreApplication::applicationPid()).arg(++count);
+        {
+            QSqlDatabase admin = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name);
+            const QUrl url(pgUrl);
+            admin.setHostName(url.host());
+            admin.setPort(url.port());
+            admin.setUserName(url.userName());
+            admin.setPassword(pgPassword);
+            admin.setDatabaseName(QStringLiteral("postgres"));
+            if (!admin.open())
+                qFatal("cannot reach the test server: %s", qPrintable(admin.lastError().text()));
+            QSqlQuery(admin).exec(QStringLiteral("CREATE DATABASE %1").arg(name));
+        }
+        QSqlDatabase::removeDatabase(name);
+        m_url = QString(pgUrl).replace(QStringLiteral("/postgres"), u'/' + name);
+    }
+    QString url() const { return m_url; }
+    std::unique_ptr<ServiceHistory> open() const
+    {
+        auto location = HistoryLocation::fromUrl(m_url, pgPassword);
+        auto h = ServiceHistory::open(*location);
+        if (!h)
+            qFatal("%s", qPrintable(h.error().description()));
+        return std::move(h.value());
+    }
+
+private:
+    QString m_url;
+};
+
+// The command-line tool with its settings file naming the history (and the
+// server's password).
+struct Cli : CliRun
+{
+    Store store{home};
+    Cli()
+    {
+        QDir(home.path()).mkpath(QStringLiteral("config/orvaps"));
+        QFile settings(home.filePath(QStringLiteral("config/orvaps/orvaps.ini")));
+        settings.open(QIODevice::WriteOnly);
+        settings.write(QStringLiteral("[history]\nurl=%1\npassword=%2\n")
+                           .arg(store.url(), pgPassword)
+                           .toUtf8());
+    }
+    QJsonArray history()
+    {
+        return QJsonDocument::fromJson(
+                   run({QStringLiteral("history"), QStringLiteral("--json")}).out)
+            .array();
+    }
+};
+
+const QByteArray Admin = "52917\n";
+
+qint64 idOf(const QJsonValue &entry)
+{
+    return entry.toObject().value("id").toInteger();
+}
+
+} // namespace
+
+class TestHistory : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void restoreUndoesTheSecondOfTwoSends();
+    void restoredCalibrationBringsTheOldFactorBack();
+    void historyThatCannotBeWrittenStopsEveryWrite_data();
+    void historyThatCannotBeWrittenStopsEveryWrite();
+    void lockedOrFullHistoryFailsCleanly_data();
+    void lockedOrFullHistoryFailsCleanly();
+    void anotherTestersEntryIsRefused();
+    void migratesFromTheFirstSchema();
+    void reportOfAVisit();
+    void oldBackupsAreImportedOnce();
+};
+
+void TestHistory::initTestCase()
+{
+    const QString dir = qEnvironmentVariable("ORVA_PG_DIR");
+    postgres = !dir.isEmpty();
+    if (!postgres)
+        return;
+    pgUrl = readFile(dir + QStringLiteral("/url"));
+    pgPassword = readFile(dir + QStringLiteral("/password"));
+    QVERIFY2(!pgUrl.isEmpty(), "no test server: start tests/support/pg-server");
+}
+
+void TestHistory::restoreUndoesTheSecondOfTwoSends()
+{
+    Cli cli;
+    Harness h;
+    h.sim.memory() = cli.sim.memory();
+    h.create({cli.sim.devicePath()});
+    // The window's history is the command-line tool's.
+    h.window.reset();
+    FrmOrvaOptions options;
+    options.ports = {cli.sim.devicePath()};
+    options.systemPorts = false;
+    options.programFolder = h.folder.path();
+    options.history = cli.store.url();
+    if (postgres)
+        qputenv("PGPASSWORD", pgPassword.toUtf8());
+    h.window = std::make_unique<FrmOrva>(options, &h.prompts);
+    QVERIFY(h.start());
+    FrmOrva &w = *h.window;
+    w.TestoMarca->setText(QStringLiteral("FIRST"));
+    QVERIFY(h.click(QStringLiteral("CmdInvia")));
+    const QByteArray between = cli.sim.memory();
+    w.TestoNomeOfficina->setText(QStringLiteral("SECOND GARAGE"));
+    QVERIFY(h.click(QStringLiteral("CmdInvia")));
+    QVERIFY(h.prompts.shown.isEmpty());
+    QVERIFY(cli.sim.memory() != between);
+    w.close(); // frees the port
+
+    const QJsonArray entries = cli.history();
+    const QJsonObject second = entries.at(0).toObject();
+    QCOMPARE(second.value("kind").toString(), QStringLiteral("send"));
+    QCOMPARE(second.value("changes").toArray(),
+             QJsonArray{QStringLiteral("garageName: AUTOFFICINA ROSSI -> SECOND GARAGE")});
+    const CliResult restore =
+        cli.run({QStringLiteral("restore"), QString::number(idOf(second))}, Admin);
+    QCOMPARE(restore.status, 0);
+    QCOMPARE(cli.sim.memory(), between);
+    QCOMPARE(cli.history().at(0).toObject().value("kind").toString(), QStringLiteral("restore"));
+}
+
+void TestHistory::restoredCalibrationBringsTheOldFactorBack()
+{
+    Cli cli;
+    cli.sim.setReading(9, 7700);
+    const QByteArray before = cli.sim.memory();
+    const CliResult calibrated =
+        cli.run({QStringLiteral("calibrate"), QStringLiteral("--beam"), QStringLiteral("high"),
+                 QStringLiteral("--lux"), QStringLiteral("35"), QStringLiteral("--yes")},
+                "27754\n");
+    QCOMPARE(calibrated.status, 0);
+    QCOMPARE(cli.sim.memory().mid(0x122, 2), QByteArray::fromHex("dc00"));
+    const QJsonObject entry = cli.history().at(0).toObject();
+    const QJsonObject calibration = entry.value("calibration").toObject();
+    QCOMPARE(calibration.value("reading").toInteger(), 7700);
+    QCOMPARE(calibration.value("oldFactor").toString(), QStringLiteral("210"));
+    QCOMPARE(calibration.value("newFactor").toInteger(), 220);
+    QCOMPARE(calibration.value("referenceLux").toString(), QStringLiteral("35"));
+    QVERIFY(calibration.value("confirmed").toBool());
+    // A technician may calibrate, so may put a factor back.
+    const CliResult restore =
+        cli.run({QStringLiteral("restore"), QString::number(idOf(entry))}, "27754\n");
+    QCOMPARE(restore.status, 0);
+    QCOMPARE(cli.sim.memory(), before);
+}
+
+void TestHistory::historyThatCannotBeWrittenStopsEveryWrite_data()
+{
+    QTest::addColumn<bool>("window");
+    QTest::newRow("window") << true;
+    QTest::newRow("command line") << false;
+}
+
+void TestHistory::historyThatCannotBeWrittenStopsEveryWrite()
+{
+    QFETCH(bool, window);
+    CliRun cli;
+    // No folder can be made under a file; no server listens on port 1.
+    QFile blocker(cli.home.filePath(QStringLiteral("file")));
+    blocker.open(QIODevice::WriteOnly);
+    const QString unusable = postgres ? QStringLiteral("postgresql://orva@127.0.0.1:1/none")
+                                      : blocker.fileName() + QStringLiteral("/history.sqlite");
+    const QByteArray before = cli.sim.memory();
+    if (window) {
+        Harness h;
+        FrmOrvaOptions options;
+        options.ports = {cli.sim.devicePath()};
+        options.systemPorts = false;
+        options.programFolder = h.folder.path();
+        options.history = unusable;
+        h.window = std::make_unique<FrmOrva>(options, &h.prompts);
+        QVERIFY(h.start());
+        h.window->TestoMarca->setText(QStringLiteral("EDITED"));
+        cli.sim.clearFrames();
+        QVERIFY(h.click(QStringLiteral("CmdInvia")));
+        QCOMPARE(h.prompts.shown.size(), 1);
+        QVERIFY2(h.prompts.shown[0].text.startsWith(QStringLiteral("Nothing was sent")),
+                 qPrintable(h.prompts.shown[0].text));
+        QVERIFY(h.prompts.shown[0].text.contains(postgres ? QStringLiteral("127.0.0.1:1")
+                                                          : blocker.fileName()));
+        QCOMPARE(h.window->TestoMarca->text(), QStringLiteral("EDITED")); // the edit is kept
+    } else {
+        const QString doc =
+            cli.document(CliRun::with(cli.read(), QStringLiteral("manufacturer"), "EDITED"));
+        cli.sim.clearFrames();
+        const CliResult r = cli.run({QStringLiteral("write"), QStringLiteral("--in"), doc,
+                                     QStringLiteral("--history"), unusable},
+                                    Admin);
+        QCOMPARE(r.status, 9);
+        QVERIFY(r.err.contains(QStringLiteral("--no-history")));
+        QVERIFY(cli.sim.frames().isEmpty()); // not even the port was used
+        // Without a record, on purpose.
+        const CliResult unrecorded = cli.run(
+            {QStringLiteral("write"), QStringLiteral("--in"), doc, QStringLiteral("--no-history")},
+            Admin);
+        QCOMPARE(unrecorded.status, 0);
+        QCOMPARE(cli.sim.memory().mid(0x10, 6), QByteArray("EDITED"));
+        return;
+    }
+    QVERIFY(cli.sim.framesStartingWith('W').isEmpty());
+    QCOMPARE(cli.sim.memory(), before);
+}
+
+void TestHistory::lockedOrFullHistoryFailsCleanly_data()
+{
+    QTest::addColumn<bool>("full");
+    QTest::newRow("locked by another program") << false;
+    QTest::newRow("no room left") << true;
+}
+
+void TestHistory::lockedOrFullHistoryFailsCleanly()
+{
+    if (postgres)
+        QSKIP("a server that cannot be reached is the case above");
+    QFETCH(bool, full);
+    Cli cli;
+    const QString doc =
+        cli.document(CliRun::with(cli.read(), QStringLiteral("manufacturer"), "EDITED"));
+    const QByteArray before = cli.sim.memory();
+    CliResult r;
+    {
+        QSqlDatabase other =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other"));
+        other.setDatabaseName(cli.store.url());
+        QVERIFY(other.open());
+        QSqlQuery lock(other);
+        if (!full)
+            QVERIFY(lock.exec(QStringLiteral("BEGIN EXCLUSIVE")));
+        else
+            cli.fileSizeLimit = 4096; // no file may grow past a page: the disk is full
+        r = cli.run({QStringLiteral("write"), QStringLiteral("--in"), doc}, Admin);
+        lock.exec(QStringLiteral("ROLLBACK"));
+        other.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("other"));
+    QCOMPARE(r.status, 9);
+    QVERIFY2(r.err.contains(QStringLiteral("Nothing was sent")) ||
+                 r.err.contains(QStringLiteral("Nothing was written")),
+             qPrintable(r.err));
+    QVERIFY(r.ms < 15000);
+    QVERIFY(cli.sim.framesStartingWith('W').isEmpty());
+    QCOMPARE(cli.sim.memory(), before);
+}
+
+void TestHistory::anotherTestersEntryIsRefused()
+{
+    Cli cli;
+    const QString doc =
+        cli.document(CliRun::with(cli.read(), QStringLiteral("manufacturer"), "EDITED"));
+    QCOMPARE(cli.run({QStringLiteral("write"), QStringLiteral("--in"), doc}, Admin).status, 0);
+    const qint64 entry = idOf(cli.history().at(0));
+    // Another tester on the same port.
+    cli.sim.memory().replace(0x64, 7, "-999999");
+    const QByteArray other = cli.sim.memory();
+    const CliResult refused = cli.run({QStringLiteral("restore"), QString::number(entry)}, Admin);
+    QCOMPARE(refused.status, 7);
+    QVERIFY(refused.err.contains(QStringLiteral("--other-tester")));
+    QCOMPARE(cli.sim.memory(), other);
+    const CliResult anyway = cli.run(
+        {QStringLiteral("restore"), QString::number(entry), QStringLiteral("--other-tester")},
+        Admin);
+    QCOMPARE(anyway.status, 0);
+    QCOMPARE(cli.sim.memory().mid(0x10, 10), QByteArray("ORVA      "));
+    QCOMPARE(cli.sim.memory().mid(0x64, 7), QByteArray("-001187"));
+}
+
+void TestHistory::migratesFromTheFirstSchema()
+{
+    QTemporaryDir dir;
+    const Store store(dir);
+    // A history written by the first version of the schema.
+    {
+        auto location = HistoryLocation::fromUrl(store.url(), pgPassword);
+        QSqlDatabase db = QSqlDatabase::addDatabase(
+            postgres ? QStringLiteral("QPSQL") : QStringLiteral("QSQLITE"), QStringLiteral("v1"));
+        if (postgres) {
+            db.setHostName(location->host);
+            db.setPort(location->port);
+            db.setUserName(location->user);
+            db.setPassword(pgPassword);
+            db.setDatabaseName(location->database);
+        } else {
+            db.setDatabaseName(location->path);
+        }
+        QVERIFY(db.open());
+        QSqlQuery q(db);
+        for (const QString &sql : HistorySchema::migration(1, postgres))
+            QVERIFY2(q.exec(sql), qPrintable(q.lastError().text()));
+        QVERIFY(q.exec(QStringLiteral("UPDATE schema_version SET version = 1")));
+        QVERIFY(q.exec(QStringLiteral(
+            "INSERT INTO entries (at, serial, model, firmware, parameter_file, level, kind, "
+            "outcome, detail, before_doc, after_doc) VALUES ('2026-01-02T03:04:05.000Z', 'SN1', "
+            "'HT', '1.00', 'ORVA_100.ini', 'dealer', 'send', 'done', '', '{}', '{}')")));
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("v1"));
+    const auto history = store.open();
+    QCOMPARE(*history->schemaVersion(), HistorySchema::Current);
+    const auto entries = history->entries(QStringLiteral("SN1"));
+    QVERIFY(entries);
+    QCOMPARE(entries->size(), 1);
+    QCOMPARE(entries->first().level, QStringLiteral("dealer"));
+    QCOMPARE(entries->first().at, QDateTime(QDate(2026, 1, 2), QTime(3, 4, 5), Qt::UTC));
+    HistoryEntry calibration;
+    calibration.serial = QStringLiteral("SN1");
+    calibration.kind = HistoryEntry::Kind::Calibration;
+    calibration.calibration = HistoryEntry::Calibration{"low", "29", 10000, "300", 345, true};
+    const auto id = history->add(calibration);
+    QVERIFY(id);
+    QCOMPARE(history->entry(*id)->calibration->newFactor, 345);
+}
+
+void TestHistory::reportOfAVisit()
+{
+    Cli cli;
+    cli.sim.setReading(9, 7700);
+    QJsonObject edited = CliRun::with(cli.read(), QStringLiteral("manufacturer"), "ACME");
+    edited = CliRun::with(edited, QStringLiteral("expiryYear"), "2029");
+    QCOMPARE(cli.run({QStringLiteral("write"), QStringLiteral("--in"), cli.document(edited)}, Admin)
+                 .status,
+             0);
+    QCOMPARE(cli.run({QStringLiteral("calibrate"), QStringLiteral("--beam"), QStringLiteral("high"),
+                      QStringLiteral("--lux"), QStringLiteral("35"), QStringLiteral("--yes")},
+                     "27754\n")
+                 .status,
+             0);
+    const QString pdf = cli.home.filePath(QStringLiteral("visit.pdf"));
+    const CliResult r = cli.run({QStringLiteral("report"), QStringLiteral("--serial"),
+                                 QStringLiteral("SN24-001187"), QStringLiteral("--out"), pdf});
+    QCOMPARE(r.status, 0);
+    const QString text = pdfText(pdf).simplified();
+    for (const QString &expected :
+         {QStringLiteral("SN24-001187"), QStringLiteral("AUTOFFICINA ROSSI"),
+          QStringLiteral("Manufacter: ORVA → ACME"),
+          QStringLiteral("Date of Expire YYYY: 2027 → 2029"),
+          QStringLiteral("35 lux 7700 210 → 220"), QStringLiteral("Expiry date: 31/12/2029"),
+          QStringLiteral("Administrator, technician"), QStringLiteral("Signature")})
+        QVERIFY2(text.contains(expected), qPrintable(expected + QStringLiteral(" in ") + text));
+    // Nothing in the history on that day: said, no file.
+    const CliResult none = cli.run({QStringLiteral("report"), QStringLiteral("--serial"),
+                                    QStringLiteral("SN24-001187"), QStringLiteral("--date"),
+                                    QStringLiteral("2001-01-01"), QStringLiteral("--out"),
+                                    cli.home.filePath(QStringLiteral("none.pdf"))});
+    QCOMPARE(none.status, 7);
+    QVERIFY(!QFile::exists(cli.home.filePath(QStringLiteral("none.pdf"))));
+
+    // The window lists the tester's entries and saves the same report.
+    Harness h;
+    FrmOrvaOptions options;
+    options.ports = {cli.sim.devicePath()};
+    options.systemPorts = false;
+    options.programFolder = h.folder.path();
+    options.history = cli.store.url();
+    if (postgres)
+        qputenv("PGPASSWORD", pgPassword.toUtf8());
+    h.window = std::make_unique<FrmOrva>(options, &h.prompts);
+    QVERIFY(h.start());
+    QCOMPARE(h.window->PageHistory->HistoryTable->rowCount(), 6); // with this load
+    h.prompts.fileToSave = h.path(QStringLiteral("window.pdf"));
+    h.window->PageHistory->CmdSaveReport->click();
+    QVERIFY(pdfText(h.prompts.fileToSave)
+                .simplified()
+                .contains(QStringLiteral("Manufacter: ORVA → ACME")));
+}
+
+void TestHistory::oldBackupsAreImportedOnce()
+{
+    if (postgres)
+        QSKIP("backups are taken into the user's own history only");
+    Cli cli;
+    const QJsonObject doc = cli.read();
+    const QString folder = cli.home.filePath(QStringLiteral("orvaps/backups"));
+    QDir().mkpath(folder);
+    cli.document(doc, QStringLiteral("orvaps/backups/SN24-001187_20261201-101010-000.json"));
+    cli.document(QJsonObject{{"not", "a document"}}, QStringLiteral("orvaps/backups/other.json"));
+    // The settings file names the default location, the user's data folder.
+    QFile::remove(cli.home.filePath(QStringLiteral("config/orvaps/orvaps.ini")));
+    const auto imported = [&] {
+        int n = 0;
+        for (const QJsonValue &e : cli.history())
+            n += e.toObject().value("outcome").toString() == QLatin1String("imported");
+        return n;
+    };
+    QCOMPARE(imported(), 1);
+    QCOMPARE(imported(), 1);
+    QCOMPARE(QDir(folder).entryList(QDir::Files).size(), 2);
+}
+
+QTEST_MAIN(TestHistory)
+#include "test_history.moc"
