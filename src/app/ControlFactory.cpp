@@ -6,6 +6,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionFrame>
 
 namespace {
 
@@ -28,7 +30,7 @@ QLineEdit *captionBox(QWidget *parent, const char *name, const QString &text)
     box->setFocusPolicy(Qt::NoFocus);
     greyBackground(box);
     box->setAccessibleName(text);
-    box->setMinimumWidth(box->fontMetrics().horizontalAdvance(text) + 14);
+    box->setMinimumWidth(widthFor(box, text));
     return box;
 }
 
@@ -41,20 +43,21 @@ QLineEdit *textBox(QWidget *parent, Control control, const QString &text)
     box->setText(text);
     box->setReadOnly(true);
     box->setAccessibleName(Controls::caption(control));
-    if (maxLength > 4) // wide enough for a typical value
-        box->setMinimumWidth(box->fontMetrics().averageCharWidth() * std::min(maxLength, 20) + 10);
-    else // short numeric fields are only as wide as their digits
-        box->setFixedWidth(box->fontMetrics().horizontalAdvance(QString(maxLength + 1, u'0')) + 16);
+    box->setMinimumWidth(widthFor(box, longestValue(control)));
+    if (maxLength <= 4) // short fields are no wider than their value
+        box->setMaximumWidth(box->minimumWidth());
     return box;
 }
 
-QLineEdit *displayBox(QWidget *parent, Control control, const QString &text)
+QLineEdit *displayBox(QWidget *parent, Control control, const QString &text, const QString &longest)
 {
     auto *box = new QLineEdit(text, parent);
     box->setObjectName(Controls::name(control));
     box->setReadOnly(true);
     greyBackground(box);
     box->setAccessibleName(Controls::caption(control));
+    if (!longest.isEmpty())
+        box->setMinimumWidth(widthFor(box, longest));
     return box;
 }
 
@@ -64,7 +67,8 @@ LockableComboBox *comboBox(QWidget *parent, Control control, const QString &plac
     combo->setObjectName(Controls::name(control));
     combo->setPlaceholderText(placeholder);
     combo->setAccessibleName(Controls::caption(control));
-    combo->setMinimumContentsLength(9);
+    // Items come after the window is shown: the width follows them.
+    combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     return combo;
 }
 
@@ -92,6 +96,24 @@ QLabel *exitHint(QWidget *parent, const char *name)
     auto *label = new QLabel(QStringLiteral("Exit : ALT + F4"), parent);
     label->setObjectName(QLatin1String(name));
     return label;
+}
+
+int widthFor(const QLineEdit *edit, const QString &text)
+{
+    QStyleOptionFrame option;
+    option.initFrom(edit);
+    option.lineWidth = edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit);
+    const QMargins margins = edit->textMargins();
+    // 2 pixels either side are the line edit's own, inside its frame.
+    const QSize content(edit->fontMetrics().horizontalAdvance(text) + 4 + margins.left() +
+                            margins.right(),
+                        edit->fontMetrics().height());
+    return edit->style()->sizeFromContents(QStyle::CT_LineEdit, &option, content, edit).width() + 1;
+}
+
+QString longestValue(Control field)
+{
+    return QString(Controls::info(field).maxLength, u'N');
 }
 
 } // namespace ControlFactory

@@ -22,13 +22,21 @@ QLineEdit *captionBox(QWidget *parent, const char *name, const QString &text);
 // A field the user types into, locked until a level opens it, as long as the
 // table says.
 QLineEdit *textBox(QWidget *parent, Control control, const QString &text = QString());
-// Filled by the program only: grey, read-only, takes focus.
-QLineEdit *displayBox(QWidget *parent, Control control, const QString &text = QString());
+// Filled by the program only: grey, read-only, takes focus; at least as wide
+// as `longest`.
+QLineEdit *displayBox(QWidget *parent, Control control, const QString &text = QString(),
+                      const QString &longest = QString());
 LockableComboBox *comboBox(QWidget *parent, Control control,
                            const QString &placeholder = QString());
 // Disabled, with its caption as its text.
 QCheckBox *checkBox(QWidget *parent, Control control, bool checked);
 QPushButton *button(QWidget *parent, Control control, const QString &text);
 QLabel *exitHint(QWidget *parent, const char *name);
+
+// How wide a line edit must be to show `text` whole, in its own font.
+int widthFor(const QLineEdit *edit, const QString &text);
+// The value of the field's greatest length the width is measured with: as
+// wide a letter as most capitals.
+QString longestValue(Control field);
 
 } // namespace ControlFactory

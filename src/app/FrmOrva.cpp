@@ -6,6 +6,7 @@
 #include "HistoryPage.h"
 #include "LockableComboBox.h"
 #include "MessageBoxPrompts.h"
+#include "PendingChanges.h"
 #include "StatusArea.h"
 #include "StorableTextValidator.h"
 #include "WindowForm.h"
@@ -13,6 +14,7 @@
 #include "access/Interlock.h"
 #include "base/ProgramClosing.h"
 #include "history/ServiceHistory.h"
+#include "link/Frames.h"
 #include "params/ValueCodec.h"
 
 #include <QApplication>
@@ -30,16 +32,29 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QSignalBlocker>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTime>
 #include <QVBoxLayout>
 #include <QVersionNumber>
 
 namespace Build = ControlFactory;
 
 namespace {
+
 const QString BaseCaption = QStringLiteral("Setting Parameters ORVA  ver. ");
+
+QScrollArea *scrolled(QWidget *page)
+{
+    auto *area = new QScrollArea;
+    area->setWidget(page);
+    area->setWidgetResizable(true);
+    area->setFrameShape(QFrame::NoFrame);
+    return area;
+}
+
 } // namespace
 
 FrmOrva::FrmOrva(const FrmOrvaOptions &options, UserPrompts *prompts, QWidget *parent)
@@ -52,9 +67,11 @@ FrmOrva::FrmOrva(const FrmOrvaOptions &options, UserPrompts *prompts, QWidget *p
     setObjectName(QStringLiteral("FrmOrva"));
     setWindowTitle(BaseCaption);
 
-    // The window's size is fixed: a compact font, as on the original tool, fits it.
-    QFont compact = font();
-    compact.setPointSizeF(8);
+    // The window's size is fixed: a compact font, as on the original tool,
+    // fits it; it follows the desktop's, and a page scrolls where a larger
+    // one no longer fits.
+    QFont compact = QApplication::font();
+    compact.setPointSizeF(std::max(7.0, compact.pointSizeF() - 1));
     setFont(compact);
 
     SSTab1 = new QTabWidget(this);
@@ -64,11 +81,11 @@ FrmOrva::FrmOrva(const FrmOrvaOptions &options, UserPrompts *prompts, QWidget *p
     auto *page2 = new QWidget(SSTab1);
     buildPage1(page1);
     buildPage2(page2);
-    SSTab1->addTab(page1, QStringLiteral("Setting Parameter ..."));
-    SSTab1->addTab(page2, QStringLiteral("Setting light calibration ..."));
-    PageHistory = new HistoryPage(*m_prompts, SSTab1);
+    SSTab1->addTab(scrolled(page1), QStringLiteral("Setting Parameter ..."));
+    SSTab1->addTab(scrolled(page2), QStringLiteral("Setting light calibration ..."));
+    PageHistory = new HistoryPage(*m_prompts);
     PageHistory->setObjectName(QStringLiteral("PageHistory"));
-    SSTab1->addTab(PageHistory, QStringLiteral("Service history"));
+    SSTab1->addTab(scrolled(PageHistory), QStringLiteral("Service history"));
     SSTab1->setCurrentIndex(0);
     setCentralWidget(SSTab1);
 
@@ -109,292 +126,14 @@ FrmOrva::FrmOrva(const FrmOrvaOptions &options, UserPrompts *prompts, QWidget *p
     m_password = new FrmPassword(this);
     connect(m_password, &FrmPassword::okPressed, this, &FrmOrva::onPasswordOk);
     m_tester->state().accessLevel = [this] { return Access::levelFor(m_password->password()); };
+    m_pending = new PendingChanges(*m_form, *m_tester, this);
+    connect(m_pending, &PendingChanges::countChanged, m_statusArea, &StatusArea::setPendingCount);
+    CmdCalFoto->setToolTip(QStringLiteral("The equipment calibrates its photodiodes by itself: no "
+                                          "password starts it from this program."));
     connectHandlers();
 }
 
 FrmOrva::~FrmOrva() = default;
-
-void FrmOrva::buildPage1(QWidget *page)
-{
-    auto *pageLayout = new QVBoxLayout(page);
-    pageLayout->setContentsMargins(6, 2, 6, 4);
-    pageLayout->setSpacing(3);
-    Label1 = Build::exitHint(page, "Label1");
-    pageLayout->addWidget(Label1, 0, Qt::AlignRight);
-
-    Frame2 = new QGroupBox(QStringLiteral("Calibration General Equipment Parameters"), page);
-    Frame2->setObjectName(QStringLiteral("Frame2"));
-    auto *g = new QGridLayout(Frame2);
-    g->setHorizontalSpacing(3);
-    g->setVerticalSpacing(3);
-    g->setContentsMargins(4, 4, 4, 4);
-
-    Label3 = new QLabel(QStringLiteral("Versione Firmware"), Frame2);
-    Label3->setObjectName(QStringLiteral("Label3"));
-    Text19 = Build::captionBox(Frame2, "Text19", QStringLiteral("Firmware Version"));
-    TestoVersioneScheda = Build::displayBox(Frame2, Control::TestoVersioneScheda);
-    TestoFileIni = Build::displayBox(Frame2, Control::TestoFileIni);
-    g->addWidget(Label3, 0, 0);
-    g->addWidget(Text19, 0, 0);
-    Text19->raise(); // covers Label3
-    g->addWidget(TestoVersioneScheda, 0, 1);
-    g->addWidget(TestoFileIni, 0, 2, 1, 3);
-
-    Text5 = Build::captionBox(Frame2, "Text5", QStringLiteral("Language"));
-    ListaLingua = Build::comboBox(Frame2, Control::ListaLingua, QStringLiteral("Scegli la Lingua"));
-    Text10 = Build::captionBox(Frame2, "Text10", QStringLiteral("Unit of Light"));
-    ListaMisura = Build::comboBox(Frame2, Control::ListaMisura);
-    g->addWidget(Text5, 1, 0);
-    g->addWidget(ListaLingua, 1, 1);
-    g->addWidget(Text10, 1, 2);
-    g->addWidget(ListaMisura, 1, 3);
-
-    Text6 = Build::captionBox(Frame2, "Text6", QStringLiteral("Manufacter"));
-    TestoMarca = Build::textBox(Frame2, Control::TestoMarca);
-    Text11 = Build::captionBox(Frame2, "Text11", QStringLiteral("Type of Panel"));
-    ListaPannello = Build::comboBox(Frame2, Control::ListaPannello);
-    g->addWidget(Text6, 2, 0);
-    g->addWidget(TestoMarca, 2, 1);
-    g->addWidget(Text11, 2, 2);
-    g->addWidget(ListaPannello, 2, 3);
-
-    Text7 = Build::captionBox(Frame2, "Text7", QStringLiteral("Model"));
-    TestoModello = Build::textBox(Frame2, Control::TestoModello);
-    Text12 = Build::captionBox(Frame2, "Text12", QStringLiteral("Protocol RS232"));
-    ListaProtocollo = Build::comboBox(Frame2, Control::ListaProtocollo);
-    g->addWidget(Text7, 3, 0);
-    g->addWidget(TestoModello, 3, 1);
-    g->addWidget(Text12, 3, 2);
-    g->addWidget(ListaProtocollo, 3, 3);
-
-    Text8 = Build::captionBox(Frame2, "Text8", QStringLiteral("Homologation N."));
-    TestoNumOmologa = Build::textBox(Frame2, Control::TestoNumOmologa);
-    Text15 = Build::captionBox(Frame2, "Text15", QStringLiteral("MCTC-NET Version"));
-    TestoVersioneMctc = Build::textBox(Frame2, Control::TestoVersioneMctc);
-    Text24 = Build::captionBox(Frame2, "Text24", QStringLiteral("Type of Lamp"));
-    g->addWidget(Text8, 4, 0);
-    g->addWidget(TestoNumOmologa, 4, 1);
-    g->addWidget(Text15, 4, 2);
-    g->addWidget(TestoVersioneMctc, 4, 3);
-    g->addWidget(Text24, 4, 4);
-
-    Text9 = Build::captionBox(Frame2, "Text9", QStringLiteral("Serial Number"));
-    TestoNumSerie = Build::textBox(Frame2, Control::TestoNumSerie);
-    Text14 = Build::captionBox(Frame2, "Text14", QStringLiteral("Equipment Address"));
-    TestoIndirizzoApp = Build::textBox(Frame2, Control::TestoIndirizzoApp);
-    ListaTipoFaro =
-        Build::comboBox(Frame2, Control::ListaTipoFaro, QStringLiteral("Scegli la Lingua"));
-    // Sized by its shown text, not its longest item, so the model field keeps its room.
-    ListaTipoFaro->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    ListaTipoFaro->setMinimumContentsLength(14);
-    g->addWidget(Text9, 5, 0);
-    g->addWidget(TestoNumSerie, 5, 1);
-    g->addWidget(Text14, 5, 2);
-    g->addWidget(TestoIndirizzoApp, 5, 3);
-    g->addWidget(ListaTipoFaro, 5, 4);
-
-    Text13 = Build::captionBox(Frame2, "Text13", QStringLiteral("Date of Expire"));
-    TestoGiornoScadenza =
-        Build::textBox(Frame2, Control::TestoGiornoScadenza, QStringLiteral("01"));
-    Text16 = Build::captionBox(Frame2, "Text16", QStringLiteral("DD"));
-    TestoMeseScadenza = Build::textBox(Frame2, Control::TestoMeseScadenza, QStringLiteral("01"));
-    Text17 = Build::captionBox(Frame2, "Text17", QStringLiteral("MM"));
-    TestoAnnoScadenza = Build::textBox(Frame2, Control::TestoAnnoScadenza, QStringLiteral("2003"));
-    Text18 = Build::captionBox(Frame2, "Text18", QStringLiteral("YYYY"));
-    auto *date = new QHBoxLayout;
-    date->setSpacing(2);
-    for (QLineEdit *w :
-         {TestoGiornoScadenza, Text16, TestoMeseScadenza, Text17, TestoAnnoScadenza, Text18})
-        date->addWidget(w);
-    date->addStretch(1);
-    Text21 = Build::captionBox(Frame2, "Text21", QString());
-    Text21->setAccessibleName(Controls::caption(Control::TestoData));
-    Text21->setMinimumHeight(2 * Text21->sizeHint().height());
-    Text21->setMaximumWidth(40);
-    TestoData = Build::displayBox(Frame2, Control::TestoData);
-    g->addWidget(Text13, 6, 0);
-    g->addLayout(date, 6, 1, 1, 2);
-    g->addWidget(Text21, 6, 3);
-    g->addWidget(TestoData, 6, 4);
-
-    ChkEnFogReq = Build::checkBox(Frame2, Control::ChkEnFogReq, false);
-    ChkEnForzatura = Build::checkBox(Frame2, Control::ChkEnForzatura, false);
-    ChkEnPrecFaro = Build::checkBox(Frame2, Control::ChkEnPrecFaro, false);
-    auto *switches = new QHBoxLayout;
-    for (QCheckBox *b : {ChkEnFogReq, ChkEnForzatura, ChkEnPrecFaro})
-        switches->addWidget(b);
-    g->addLayout(switches, 7, 0, 1, 5);
-    pageLayout->addWidget(Frame2, 1);
-
-    Frame3 = new QGroupBox(QStringLiteral("Printing Options"), page);
-    Frame3->setObjectName(QStringLiteral("Frame3"));
-    auto *p = new QGridLayout(Frame3);
-    p->setVerticalSpacing(2);
-    Text25 = Build::captionBox(Frame3, "Text25", QStringLiteral("Garage Name"));
-    TestoNomeOfficina = Build::textBox(Frame3, Control::TestoNomeOfficina);
-    ChkPrnHfaroIncl = Build::checkBox(Frame3, Control::ChkPrnHfaroIncl, true);
-    Text26 = Build::captionBox(Frame3, "Text26", QStringLiteral("Garage address"));
-    TestoIndirizzo1 = Build::textBox(Frame3, Control::TestoIndirizzo1);
-    TestoIndirizzo2 = Build::textBox(Frame3, Control::TestoIndirizzo2);
-    TestoIndirizzo3 = Build::textBox(Frame3, Control::TestoIndirizzo3);
-    TestoIndirizzo4 = Build::textBox(Frame3, Control::TestoIndirizzo4);
-    p->addWidget(Text25, 0, 0);
-    p->addWidget(TestoNomeOfficina, 0, 1);
-    p->addWidget(ChkPrnHfaroIncl, 0, 2);
-    p->addWidget(Text26, 1, 0);
-    p->addWidget(TestoIndirizzo1, 1, 1);
-    p->addWidget(TestoIndirizzo2, 2, 1);
-    p->addWidget(TestoIndirizzo3, 3, 1);
-    p->addWidget(TestoIndirizzo4, 4, 1);
-    pageLayout->addWidget(Frame3);
-
-    auto *bottom = new QHBoxLayout;
-    CmdInvia =
-        Build::button(page, Control::CmdInvia, QStringLiteral("Send Parameters to Equipment !"));
-    CmdInvia->setEnabled(false);
-    CmdInvia->hide();
-    CmdInterrompiParametri =
-        Build::button(page, Control::CmdInterrompiParametri, QStringLiteral("Abort"));
-    CmdInterrompiParametri->hide();
-    Text20 = Build::captionBox(page, "Text20", QStringLiteral("Port Com"));
-    ListaCom = Build::comboBox(page, Control::ListaCom, QStringLiteral("Seleziona COM"));
-    bottom->addWidget(CmdInvia);
-    bottom->addWidget(CmdInterrompiParametri);
-    bottom->addStretch(1);
-    bottom->addWidget(Text20);
-    bottom->addWidget(ListaCom);
-    pageLayout->addLayout(bottom);
-}
-
-void FrmOrva::buildPage2(QWidget *page)
-{
-    auto *pageLayout = new QVBoxLayout(page);
-    pageLayout->setContentsMargins(6, 2, 6, 4);
-    Label2 = Build::exitHint(page, "Label2");
-    pageLayout->addWidget(Label2, 0, Qt::AlignRight);
-
-    Frame1 = new QGroupBox(
-        QStringLiteral("Calibrate Photodiode Light at battery voltage of 13,8 V :"), page);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    auto *g = new QGridLayout(Frame1);
-    g->setColumnStretch(0, 1);
-    g->setColumnStretch(4, 1);
-    g->setHorizontalSpacing(2);
-    g->setContentsMargins(3, 4, 3, 4);
-
-    Text3 = Build::captionBox(Frame1, "Text3", QStringLiteral("Lux Calibrator LOW BEAM"));
-    TestoLuxAnaCampione =
-        Build::textBox(Frame1, Control::TestoLuxAnaCampione, QStringLiteral("29"));
-    CmdCalibraAna =
-        Build::button(Frame1, Control::CmdCalibraAna, QStringLiteral("Calibrate Low Beam"));
-    CmdCalibraAna->setEnabled(false);
-    CmdInterrompiAna = Build::button(Frame1, Control::CmdInterrompiAna, QStringLiteral("Abort"));
-    CmdInterrompiAna->hide();
-    Text2 = Build::captionBox(Frame1, "Text2", QStringLiteral("Bit Cpu LOW BEAM"));
-    TestoBitAnaScheda = Build::displayBox(Frame1, Control::TestoBitAnaScheda, QStringLiteral("0"));
-    Text22 = Build::captionBox(Frame1, "Text22", QStringLiteral("Bit / Lux LoW BEAM"));
-    TestoAnaConv = Build::displayBox(Frame1, Control::TestoAnaConv, QStringLiteral("0"));
-    g->addWidget(Text3, 0, 0);
-    g->addWidget(TestoLuxAnaCampione, 0, 1);
-    g->addWidget(CmdCalibraAna, 0, 2);
-    g->addWidget(CmdInterrompiAna, 0, 2);
-    g->addWidget(Text2, 1, 0);
-    g->addWidget(TestoBitAnaScheda, 1, 1);
-    g->addWidget(Text22, 2, 0);
-    g->addWidget(TestoAnaConv, 2, 1);
-
-    Shape1 = new QFrame(Frame1);
-    Shape1->setObjectName(QStringLiteral("Shape1"));
-    Shape1->setFrameShape(QFrame::VLine);
-    g->addWidget(Shape1, 0, 3, 3, 1);
-
-    Text4 = Build::captionBox(Frame1, "Text4", QStringLiteral("Lux Calibrator HIGH BEAM"));
-    TestoLuxAbbCampione =
-        Build::textBox(Frame1, Control::TestoLuxAbbCampione, QStringLiteral("77"));
-    CmdCalibraAbb =
-        Build::button(Frame1, Control::CmdCalibraAbb, QStringLiteral("Calibrate High Beam"));
-    CmdCalibraAbb->setEnabled(false);
-    CmdInterrompiAbb = Build::button(Frame1, Control::CmdInterrompiAbb, QStringLiteral("Abort"));
-    CmdInterrompiAbb->hide();
-    Text1 = Build::captionBox(Frame1, "Text1", QStringLiteral("Bit Cpu HIGH BEAM"));
-    TestoBitAbbScheda = Build::displayBox(Frame1, Control::TestoBitAbbScheda, QStringLiteral("0"));
-    Text23 = Build::captionBox(Frame1, "Text23", QStringLiteral("Bit / Lux HIGH BEAM"));
-    TestoAbbConv = Build::displayBox(Frame1, Control::TestoAbbConv, QStringLiteral("0"));
-    g->addWidget(Text4, 0, 4);
-    g->addWidget(TestoLuxAbbCampione, 0, 5);
-    g->addWidget(CmdCalibraAbb, 0, 6);
-    g->addWidget(CmdInterrompiAbb, 0, 6);
-    g->addWidget(Text1, 1, 4);
-    g->addWidget(TestoBitAbbScheda, 1, 5);
-    g->addWidget(Text23, 2, 4);
-    g->addWidget(TestoAbbConv, 2, 5);
-    pageLayout->addWidget(Frame1);
-
-    auto *lower = new QGridLayout;
-    TestoOffsetFotodiodi = new QPlainTextEdit(page);
-    TestoOffsetFotodiodi->setObjectName(Controls::name(Control::TestoOffsetFotodiodi));
-    TestoOffsetFotodiodi->setEnabled(false);
-    TestoOffsetFotodiodi->setAccessibleName(Controls::caption(Control::TestoOffsetFotodiodi));
-    CmdCalFoto =
-        Build::button(page, Control::CmdCalFoto, QStringLiteral("Calibrate Photodiode ..."));
-    CmdCalFoto->setEnabled(false);
-    CmdInterrompiFotodiodi =
-        Build::button(page, Control::CmdInterrompiFotodiodi, QStringLiteral("Abort"));
-    CmdInterrompiFotodiodi->hide();
-    lower->addWidget(TestoOffsetFotodiodi, 0, 0, 2, 1);
-    lower->addWidget(CmdCalFoto, 0, 1, Qt::AlignTop);
-    lower->addWidget(CmdInterrompiFotodiodi, 0, 1, Qt::AlignTop);
-    lower->setColumnStretch(0, 1);
-    pageLayout->addLayout(lower, 1);
-}
-
-void FrmOrva::setTabOrderChain()
-{
-    const QList<QWidget *> order = {ListaLingua,
-                                    TestoMarca,
-                                    TestoModello,
-                                    TestoNumOmologa,
-                                    TestoNumSerie,
-                                    TestoGiornoScadenza,
-                                    TestoMeseScadenza,
-                                    TestoAnnoScadenza,
-                                    ListaMisura,
-                                    ListaPannello,
-                                    ListaProtocollo,
-                                    TestoVersioneMctc,
-                                    TestoIndirizzoApp,
-                                    ListaTipoFaro,
-                                    TestoNomeOfficina,
-                                    TestoIndirizzo1,
-                                    TestoIndirizzo2,
-                                    TestoIndirizzo3,
-                                    TestoIndirizzo4,
-                                    ListaCom,
-                                    ChkPrnHfaroIncl,
-                                    TestoLuxAnaCampione,
-                                    TestoLuxAbbCampione,
-                                    CmdCalibraAbb,
-                                    CmdCalibraAna,
-                                    CmdInterrompiAbb,
-                                    TestoAbbConv,
-                                    TestoAnaConv,
-                                    CmdInterrompiAna,
-                                    TestoBitAbbScheda,
-                                    TestoBitAnaScheda,
-                                    CmdCalFoto,
-                                    CmdInterrompiFotodiodi,
-                                    CmdInvia,
-                                    TestoData,
-                                    TestoFileIni,
-                                    TestoVersioneScheda,
-                                    CmdInterrompiParametri,
-                                    TestoOffsetFotodiodi,
-                                    ChkEnFogReq,
-                                    ChkEnForzatura,
-                                    ChkEnPrecFaro};
-    for (qsizetype i = 1; i < order.size(); ++i)
-        setTabOrder(order[i - 1], order[i]);
-}
 
 void FrmOrva::connectHandlers()
 {
@@ -403,13 +142,19 @@ void FrmOrva::connectHandlers()
             choosePort();
     });
     connect(CmdInvia, &QPushButton::clicked, this,
-            [this] { runTransfer([this] { return m_tester->send(); }); });
-    connect(CmdCalibraAna, &QPushButton::clicked, this,
-            [this] { runTransfer([this] { return m_tester->calibrate(Beam::Low); }); });
-    connect(CmdCalibraAbb, &QPushButton::clicked, this,
-            [this] { runTransfer([this] { return m_tester->calibrate(Beam::High); }); });
-    connect(CmdCalFoto, &QPushButton::clicked, this,
-            [this] { runTransfer([this] { return m_tester->calibratePhotodiode(); }); });
+            [this] { runTransfer(QStringLiteral("Send"), [this] { return m_tester->send(); }); });
+    connect(CmdCalibraAna, &QPushButton::clicked, this, [this] {
+        runTransfer(QStringLiteral("Low beam calibration"),
+                    [this] { return m_tester->calibrate(Beam::Low); });
+    });
+    connect(CmdCalibraAbb, &QPushButton::clicked, this, [this] {
+        runTransfer(QStringLiteral("High beam calibration"),
+                    [this] { return m_tester->calibrate(Beam::High); });
+    });
+    connect(CmdCalFoto, &QPushButton::clicked, this, [this] {
+        runTransfer(QStringLiteral("Photodiode calibration"),
+                    [this] { return m_tester->calibratePhotodiode(); });
+    });
     for (QPushButton *abort :
          {CmdInterrompiParametri, CmdInterrompiAna, CmdInterrompiAbb, CmdInterrompiFotodiodi}) {
         connect(abort, &QPushButton::clicked, this, [this, abort] {
@@ -427,16 +172,71 @@ void FrmOrva::connectHandlers()
     }
 }
 
-void FrmOrva::runTransfer(const std::function<Outcome()> &operation)
+void FrmOrva::runTransfer(const QString &name, const std::function<Outcome()> &operation)
 {
     // A checked field that has the focus is checked before the action sees it.
     if (auto *field = qobject_cast<QLineEdit *>(QApplication::focusWidget()))
         FieldFocusRules::applyCheck(field);
+    m_busy = true;
     try {
-        present(operation());
+        const Outcome outcome = operation();
+        m_busy = false;
+        m_statusArea->setOutcome(describe(name, outcome));
+        present(outcome);
     } catch (const ProgramClosing &) {
         // The window is closing: nothing more to do.
     }
+    m_busy = false;
+}
+
+QString FrmOrva::describe(const QString &operation, const Outcome &o) const
+{
+    const QString at = QTime::currentTime().toString(QStringLiteral("HH:mm"));
+    QString words;
+    switch (o.kind) {
+    case Outcome::Kind::Done:
+        if (operation == QLatin1String("Read"))
+            words = QStringLiteral("Read from tester %1 at %2")
+                        .arg(m_tester->testerState()
+                                 .value("fields")
+                                 .toObject()
+                                 .value("serialNumber")
+                                 .toString()
+                                 .trimmed(),
+                             at);
+        else if (operation == QLatin1String("Send"))
+            words = QStringLiteral("Sent at %1").arg(at);
+        else if (o.measure)
+            words = QStringLiteral("%1: factor %2 written at %3")
+                        .arg(operation)
+                        .arg(o.measure->factor.value_or(0))
+                        .arg(at);
+        else
+            words = QStringLiteral("%1 started at %2").arg(operation, at);
+        break;
+    case Outcome::Kind::Aborted:
+        words = QStringLiteral("%1 aborted at %2").arg(operation, at);
+        break;
+    case Outcome::Kind::Declined:
+        words = QStringLiteral("%1: not written").arg(operation);
+        break;
+    case Outcome::Kind::NoTester:
+        words = QStringLiteral("%1 failed at %2: no equipment answered").arg(operation, at);
+        break;
+    case Outcome::Kind::Incomplete:
+        words = o.address ? QStringLiteral("%1 stopped at address %2h")
+                                .arg(operation, Frames::formatAddress(*o.address))
+                          : QStringLiteral("%1 stopped at %2").arg(operation, at);
+        break;
+    case Outcome::Kind::Failed:
+    case Outcome::Kind::Refused:
+    case Outcome::Kind::Fatal:
+        words = QStringLiteral("%1 failed at %2: nothing written").arg(operation, at);
+        break;
+    }
+    if (o.historyEntry)
+        words += QStringLiteral(" (history entry %1)").arg(*o.historyEntry);
+    return words;
 }
 
 void FrmOrva::present(const Outcome &outcome)
@@ -455,6 +255,7 @@ void FrmOrva::present(const Outcome &outcome)
     if (!outcome.historyProblem.isEmpty())
         m_prompts->warning(this, QStringLiteral("ORVA service history ..."),
                            outcome.historyProblem);
+    m_pending->refresh();
     PageHistory->show(m_history.get(), m_tester->testerState()
                                            .value("fields")
                                            .toObject()
@@ -472,6 +273,12 @@ void FrmOrva::onPasswordOk()
     const AccessLevel level = Access::levelFor(m_password->password());
     setWindowTitle(windowTitle() + Access::captionSuffix(level));
     Interlock::applyAccessLevel(*m_form, level);
+    m_form->setLevel(level);
+    if (level == AccessLevel::Unknown)
+        m_statusArea->setLevel(QStringLiteral("Password not recognised: values can only be read"),
+                               false);
+    else
+        m_statusArea->setLevel(QStringLiteral("Access: %1").arg(Access::levelName(level)), true);
 }
 
 void FrmOrva::startUp()
@@ -503,7 +310,9 @@ void FrmOrva::startUp()
             return endProgram(0);
         SSTab1->setEnabled(true);
         activateWindow();
-        present(m_tester->load());
+        const Outcome loaded = m_tester->load();
+        m_statusArea->setOutcome(describe(QStringLiteral("Read"), loaded));
+        present(loaded);
     } catch (const ProgramClosing &) {
         // Closed while starting: the end steps have run.
     }
@@ -532,7 +341,18 @@ void FrmOrva::choosePort()
 
 void FrmOrva::closeEvent(QCloseEvent *event)
 {
-    // Closes the port and ends any wait; the running operation unwinds.
+    // Unsent changes are asked about once; during a transfer closing always
+    // ends the program (the running operation unwinds).
+    if (!m_ending && !m_busy && m_pending->count() > 0 &&
+        !m_prompts->confirm(
+            this, QStringLiteral("ORVA parameters ..."),
+            QStringLiteral("%1 not sent to the equipment. Close anyway?")
+                .arg(m_pending->count() == 1
+                         ? QStringLiteral("1 change is")
+                         : QStringLiteral("%1 changes are").arg(m_pending->count())))) {
+        event->ignore();
+        return;
+    }
     event->accept();
     endProgram(0);
 }

@@ -9,6 +9,7 @@
 
 class FieldFocusRules;
 class HistoryPage;
+class PendingChanges;
 class ServiceHistory;
 class FrmPassword;
 class LockableComboBox;
@@ -110,8 +111,10 @@ private:
     void onPasswordOk();
     // Runs a button's operation with the focused field checked first, and
     // tells the user how it ended.
-    void runTransfer(const std::function<Outcome()> &operation);
+    void runTransfer(const QString &name, const std::function<Outcome()> &operation);
     void present(const Outcome &outcome);
+    // How an operation ended, in words, for the status bar.
+    QString describe(const QString &operation, const Outcome &outcome) const;
     void endProgram(int status);
 
     FrmOrvaOptions m_options;
@@ -120,8 +123,10 @@ private:
     StatusArea *m_statusArea = nullptr;
     FieldFocusRules *m_focusRules = nullptr;
     WindowForm *m_form = nullptr;
+    PendingChanges *m_pending = nullptr;
     std::unique_ptr<TesterSession> m_tester;
     FrmPassword *m_password = nullptr;
     std::unique_ptr<ServiceHistory> m_history;
     bool m_ending = false;
+    bool m_busy = false; // a transfer is running
 };

@@ -1,26 +1,47 @@
 #include "StatusArea.h"
 
+#include <QGridLayout>
 #include <QLabel>
 #include <QProgressBar>
 #include <QStatusBar>
 
+namespace {
+QLabel *label(QWidget *parent, const char *name, const QString &accessible)
+{
+    auto *l = new QLabel(parent);
+    l->setObjectName(QLatin1String(name));
+    l->setAccessibleName(accessible);
+    return l;
+}
+} // namespace
+
 StatusArea::StatusArea(QStatusBar *bar)
     : QObject(bar)
-    , m_text(new QLabel(bar))
-    , m_progress(new QProgressBar(bar))
-    , m_timeLeft(new QLabel(bar))
 {
-    m_text->setObjectName(QStringLiteral("StatusText"));
-    m_text->setAccessibleName(QStringLiteral("Status"));
-    bar->addPermanentWidget(m_text, 1);
+    auto *area = new QWidget(bar);
+    m_text = label(area, "StatusText", QStringLiteral("Status"));
+    m_progress = new QProgressBar(area);
     m_progress->setObjectName(QStringLiteral("TransferProgress"));
     m_progress->setAccessibleName(QStringLiteral("Transfer progress"));
     m_progress->setMaximumWidth(120);
+    m_progress->setMaximumHeight(m_text->sizeHint().height());
     m_progress->hide();
-    m_timeLeft->setObjectName(QStringLiteral("TimeLeft"));
+    m_timeLeft = label(area, "TimeLeft", QStringLiteral("Time left"));
     m_timeLeft->hide();
-    bar->addPermanentWidget(m_progress);
-    bar->addPermanentWidget(m_timeLeft);
+    m_outcome = label(area, "OutcomeText", QStringLiteral("Last operation"));
+    m_pending = label(area, "PendingCount", QStringLiteral("Changes not sent"));
+    m_level = label(area, "AccessLevel", QStringLiteral("Access level"));
+    auto *grid = new QGridLayout(area);
+    grid->setContentsMargins(2, 0, 2, 0);
+    grid->setVerticalSpacing(0);
+    grid->addWidget(m_text, 0, 0);
+    grid->addWidget(m_progress, 0, 1);
+    grid->addWidget(m_timeLeft, 0, 2);
+    grid->addWidget(m_outcome, 1, 0);
+    grid->addWidget(m_pending, 1, 1);
+    grid->addWidget(m_level, 1, 2, Qt::AlignRight);
+    grid->setColumnStretch(0, 1);
+    bar->addPermanentWidget(area, 1);
 }
 
 QString StatusArea::text() const
@@ -34,6 +55,31 @@ void StatusArea::setText(const QString &text)
         return;
     m_text->setText(text);
     emit textChanged(text);
+}
+
+QString StatusArea::outcome() const
+{
+    return m_outcome->text();
+}
+
+void StatusArea::setOutcome(const QString &text)
+{
+    m_outcome->setText(text);
+}
+
+void StatusArea::setPendingCount(int count)
+{
+    m_pending->setText(count == 0   ? QString()
+                       : count == 1 ? QStringLiteral("1 change not sent")
+                                    : QStringLiteral("%1 changes not sent").arg(count));
+}
+
+void StatusArea::setLevel(const QString &text, bool known)
+{
+    m_level->setText(text);
+    QFont font = m_level->font();
+    font.setBold(!known);
+    m_level->setFont(font);
 }
 
 void StatusArea::setProgress(qint64 done, qint64 total)

@@ -23,6 +23,8 @@ WindowForm::WindowForm(QWidget &window, StatusArea &status, UserPrompts &prompts
             connect(combo, &QComboBox::currentIndexChanged, this,
                     [this, c] { notifyListChanged(c); });
     }
+    for (const Control c : Controls::all())
+        updateLook(c);
 }
 
 QString WindowForm::text(Control control) const
@@ -42,7 +44,9 @@ void WindowForm::setText(Control control, const QString &value)
     QWidget *w = widget(control);
     if (auto *edit = qobject_cast<QLineEdit *>(w)) {
         edit->setText(value);
-        edit->setCursorPosition(0); // a field too narrow shows its beginning
+        edit->setCursorPosition(0);           // a field too narrow shows its beginning
+        if (control == Control::TestoFileIni) // a path as long as the folder it lies in
+            edit->setToolTip(value);
     } else if (auto *plain = qobject_cast<QPlainTextEdit *>(w)) {
         plain->setPlainText(QString(value).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     }
@@ -62,6 +66,8 @@ void WindowForm::setItems(Control list, const QStringList &values)
     if (auto *combo = qobject_cast<QComboBox *>(widget(list))) {
         combo->clear();
         combo->addItems(values);
+        // Never narrower than its longest item, wherever the page puts it.
+        combo->setMinimumWidth(combo->sizeHint().width());
     }
 }
 
@@ -98,6 +104,54 @@ void WindowForm::setOpen(Control control, bool open)
         edit->setReadOnly(!open);
     else
         w->setEnabled(open);
+    updateLook(control);
+}
+
+void WindowForm::setLevel(AccessLevel level)
+{
+    m_level = level;
+    for (const Control c : Controls::all())
+        if (Controls::info(c).interlocked)
+            updateLook(c);
+}
+
+void WindowForm::setPending(Control control, bool pending)
+{
+    if (m_pending.value(control) == pending)
+        return;
+    m_pending[control] = pending;
+    updateLook(control);
+}
+
+void WindowForm::updateLook(Control control)
+{
+    QWidget *w = widget(control);
+    const ControlInfo &row = Controls::info(control);
+    if (row.kind != ControlKind::Text && row.kind != ControlKind::List &&
+        row.kind != ControlKind::Check)
+        return;
+    const bool pending = m_pending.value(control);
+    const bool closedToLevel =
+        row.interlocked && m_level && Controls::action(control, *m_level) != LevelAction::Open;
+    // The platform's colours, the read-only field taking the window's; a
+    // change not sent yet is tinted and bold, so not told by colour alone.
+    const QPalette plain = m_window.palette();
+    QPalette palette = plain;
+    const QPalette::ColorRole role = row.kind == ControlKind::Check  ? QPalette::WindowText
+                                     : row.kind == ControlKind::List ? QPalette::Button
+                                                                     : QPalette::Base;
+    if (pending)
+        palette.setColor(role, row.kind == ControlKind::Check ? QColor(0x8a, 0x4b, 0x00)
+                                                              : QColor(0xff, 0xe8, 0x9c));
+    else if (!isOpen(control) && row.kind != ControlKind::Check)
+        palette.setColor(role, plain.color(QPalette::Window).darker(104));
+    w->setPalette(palette);
+    QFont font = w->font();
+    font.setBold(pending);
+    w->setFont(font);
+    w->setToolTip(pending         ? QStringLiteral("Changed: not sent to the equipment yet")
+                  : closedToLevel ? QStringLiteral("Not changeable with this password")
+                                  : QString());
 }
 
 bool WindowForm::isOpen(Control control) const

@@ -2,6 +2,7 @@
 
 #include "form/OrvaForm.h"
 
+#include <QHash>
 #include <QObject>
 
 #include <array>
@@ -37,9 +38,19 @@ public:
     void beep() override;
     bool confirm(const QString &title, const QString &text) override;
 
+    // How a control looks: read-only when closed, marked when its value is
+    // not sent yet, and a tooltip saying why it is closed to this level.
+    void setLevel(AccessLevel level);
+    void setPending(Control control, bool pending);
+    bool isPending(Control control) const { return m_pending.value(control); }
+
 private:
+    void updateLook(Control control);
+
     QWidget &m_window;
     StatusArea &m_status;
     UserPrompts &m_prompts;
     std::array<QWidget *, std::size_t(Control::CmdInterrompiFotodiodi) + 1> m_widgets{};
+    QHash<Control, bool> m_pending;
+    std::optional<AccessLevel> m_level;
 };

@@ -55,7 +55,10 @@ void TestCalibration::lowBeamWorkedExample()
     QCOMPARE(h.prompts.shown.size(), 1);
     QCOMPARE(h.prompts.shown[0].kind, QStringLiteral("question"));
     QCOMPARE(h.prompts.shown[0].title, QStringLiteral("Calibrating Lux ..."));
-    QCOMPARE(h.prompts.shown[0].text, QStringLiteral("Are you sure to Calibrate Low Beam?"));
+    // The question, then the reading, the new factor and the one it replaces.
+    QCOMPARE(h.prompts.shown[0].text,
+             QStringLiteral("Are you sure to Calibrate Low Beam?\r\n\r\nReading: 10000\r\n"
+                            "New factor: 345, replacing 345"));
     QCOMPARE(h.frames('F').size(), 1);
     QCOMPARE(h.frames('F').first().toHex(), QByteArray("460b"));
     QCOMPARE(h.frames('W'),
@@ -136,7 +139,9 @@ void TestCalibration::highBeamWritesOnlyItsFactor()
     QCOMPARE(writesAt(h, 0x122).size(), 2);
     QCOMPARE(w.TestoAnaConv->text(), QStringLiteral("345"));
     QCOMPARE(h.sim.memory().mid(0x120, 2), QByteArray::fromHex("5901"));
-    QCOMPARE(h.prompts.shown[0].text, QStringLiteral("Are you sure to Calibrate High Beam?"));
+    QCOMPARE(h.prompts.shown[0].text,
+             QStringLiteral("Are you sure to Calibrate High Beam?\r\n\r\nReading: 7700\r\n"
+                            "New factor: 100, replacing 210"));
 }
 
 void TestCalibration::answeringNoSendsNothing()

@@ -89,7 +89,13 @@ Outcome measureBeam(OpContext &ctx, Beam beam, const BeamControls &c, const QStr
     Outcome o;
     o.measure = measure;
     form.setText(c.factor, QString::number(factor.value_or(0)));
-    if (!form.confirm(Title, QStringLiteral("Are you sure to %1?").arg(c.caption))) {
+    // The question, then what answering Yes changes.
+    const QString question = QStringLiteral("Are you sure to %1?").arg(c.caption) +
+                             QStringLiteral("\r\n\r\nReading: %1\r\nNew factor: %2, replacing %3")
+                                 .arg(*reading)
+                                 .arg(factor.value_or(0))
+                                 .arg(keptFactor.isEmpty() ? QStringLiteral("none") : keptFactor);
+    if (!form.confirm(Title, question)) {
         form.setText(c.factor, keptFactor);
         form.setText(c.reading, QStringLiteral("0"));
         o.kind = Outcome::Kind::Declined;

@@ -1,0 +1,240 @@
+// The window read at a glance: nothing cut off at the desktop's font or one a
+// quarter larger, states and changes not sent visible, every outcome in words.
+#include "ControlFactory.h"
+#include "FrmPassword.h"
+#include "Harness.h"
+#include "StatusArea.h"
+#include "WindowForm.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyleOptionComboBox>
+#include <QStyleOptionFrame>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
+
+namespace {
+
+// The room a line edit gives its text, from its own style.
+int textRoom(const QLineEdit *edit)
+{
+    QStyleOptionFrame option;
+    option.initFrom(edit);
+    option.rect = edit->rect();
+    option.lineWidth = edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit);
+    const QRect contents =
+        edit->style()->subElementRect(QStyle::SE_LineEditContents, &option, edit);
+    const QMargins margins = edit->textMargins();
+    return contents.width() - margins.left() - margins.right() - 4;
+}
+
+int textRoom(const QComboBox *combo)
+{
+    QStyleOptionComboBox option;
+    option.initFrom(combo);
+    option.rect = combo->rect();
+    return combo->style()
+               ->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo)
+               .width() -
+           4;
+}
+
+// What each text-bearing control must show whole, and where it is cut.
+QStringList cutOff(QWidget &window)
+{
+    QStringList cut;
+    const auto check = [&](const QWidget *w, const QString &text, int room) {
+        if (!text.isEmpty() && w->fontMetrics().horizontalAdvance(text) > room)
+            cut.append(QStringLiteral("%1: \"%2\" needs %3 px, has %4")
+                           .arg(w->objectName(), text)
+                           .arg(w->fontMetrics().horizontalAdvance(text))
+                           .arg(room));
+    };
+    for (QLineEdit *e : window.findChildren<QLineEdit *>()) {
+        const auto control = Controls::byName(e->objectName());
+        if (control == Control::TestoFileIni)
+            continue; // the program's folder: any length; its tooltip holds it whole
+        const bool field = control && Controls::info(*control).maxLength > 0;
+        check(e, field ? ControlFactory::longestValue(*control) : e->text(), textRoom(e));
+    }
+    for (QComboBox *c : window.findChildren<QComboBox *>()) {
+        if (c->isHidden())
+            continue;
+        for (int i = 0; i < c->count(); ++i)
+            check(c, c->itemText(i), textRoom(c));
+        check(c, c->placeholderText(), textRoom(c));
+    }
+    for (QAbstractButton *b : window.findChildren<QAbstractButton *>())
+        if (b->parentWidget() && !qobject_cast<QTabBar *>(b->parentWidget()) &&
+            b->sizeHint().width() > std::max(b->width(), b->minimumWidth()))
+            cut.append(QStringLiteral("%1: \"%2\"").arg(b->objectName(), b->text()));
+    for (QGroupBox *g : window.findChildren<QGroupBox *>())
+        check(g, g->title(), g->width() - 8);
+    for (QLabel *l : window.findChildren<QLabel *>())
+        if (!l->wordWrap() && l->isVisible() && l->sizeHint().width() > l->width())
+            cut.append(QStringLiteral("%1: \"%2\"").arg(l->objectName(), l->text()));
+    for (QTabBar *bar : window.findChildren<QTabBar *>())
+        for (int i = 0; i < bar->count(); ++i)
+            check(bar, bar->tabText(i), bar->tabRect(i).width() - 8);
+    return cut;
+}
+
+} // namespace
+
+class TestReadability : public QObject
+{
+    Q_OBJECT
+private slots:
+    void nothingIsCutOff_data();
+    void nothingIsCutOff();
+    void statesAreSaid_data();
+    void statesAreSaid();
+    void changesNotSentAreMarked();
+    void closingAsksOnlyWithChangesNotSent();
+    void outcomesInWords();
+};
+
+void TestReadability::nothingIsCutOff_data()
+{
+    QTest::addColumn<double>("scale");
+    QTest::newRow("desktop font") << 1.0;
+    QTest::newRow("font a quarter larger") << 1.25;
+}
+
+void TestReadability::nothingIsCutOff()
+{
+    QFETCH(double, scale);
+    const QFont desktop = QApplication::font();
+    QFont font = desktop;
+    font.setPointSizeF(desktop.pointSizeF() * scale);
+    QApplication::setFont(font);
+    {
+        Harness h;
+        QVERIFY(h.start());
+        FrmOrva &w = *h.window;
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        for (int page = 0; page < w.SSTab1->count(); ++page) {
+            w.SSTab1->setCurrentIndex(page);
+            QTest::qWait(50); // laid out
+            const QStringList cut = cutOff(w);
+            QVERIFY2(cut.isEmpty(), qPrintable(cut.join(u'\n')));
+        }
+        QCOMPARE(w.size(), QSize(636, 571)); // the window stays its size
+        const QStringList cut = cutOff(*w.password());
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(u'\n')));
+    }
+    QApplication::setFont(desktop);
+}
+
+void TestReadability::statesAreSaid_data()
+{
+    QTest::addColumn<QString>("password");
+    QTest::addColumn<QString>("level");
+    QTest::addColumn<bool>("marcaClosed");
+    QTest::newRow("technician") << "27754"
+                                << "Access: technician" << true;
+    QTest::newRow("Administrator") << "52917"
+                                   << "Access: Administrator" << false;
+    QTest::newRow("no level") << "12345"
+                              << "Password not recognised: values can only be read" << true;
+}
+
+void TestReadability::statesAreSaid()
+{
+    QFETCH(QString, password);
+    QFETCH(QString, level);
+    QFETCH(bool, marcaClosed);
+    Harness h;
+    QVERIFY(h.start(password));
+    FrmOrva &w = *h.window;
+    QCOMPARE(w.findChild<QLabel *>(QStringLiteral("AccessLevel"))->text(), level);
+    QCOMPARE(w.TestoMarca->isReadOnly(), marcaClosed);
+    QCOMPARE(w.TestoMarca->toolTip(),
+             marcaClosed ? QStringLiteral("Not changeable with this password") : QString());
+    // Read-only fields take the window's colour, open ones the platform's field colour.
+    QCOMPARE(w.TestoMarca->palette().color(QPalette::Base) != w.palette().color(QPalette::Base),
+             marcaClosed);
+    QVERIFY(!w.CmdCalFoto->isEnabled());
+    QVERIFY(!w.CmdCalFoto->toolTip().isEmpty());
+}
+
+void TestReadability::changesNotSentAreMarked()
+{
+    Harness h;
+    QVERIFY(h.start());
+    FrmOrva &w = *h.window;
+    auto *pending = w.findChild<QLabel *>(QStringLiteral("PendingCount"));
+    QCOMPARE(pending->text(), QString());
+    w.TestoMarca->setText(QStringLiteral("ACME"));
+    w.ListaMisura->setCurrentIndex(1);
+    w.ChkEnForzatura->setChecked(true);
+    QCOMPARE(pending->text(), QStringLiteral("3 changes not sent"));
+    for (const Control c : {Control::TestoMarca, Control::ListaMisura, Control::ChkEnForzatura})
+        QVERIFY(w.form().isPending(c));
+    QVERIFY(!w.form().isPending(Control::TestoModello));
+    QVERIFY(w.TestoMarca->font().bold()); // marked by more than colour
+    w.ListaMisura->setCurrentIndex(0);    // back to the tester's value
+    QCOMPARE(pending->text(), QStringLiteral("2 changes not sent"));
+    QVERIFY(h.click(QStringLiteral("CmdInvia")));
+    QCOMPARE(pending->text(), QString());
+    QVERIFY(!w.form().isPending(Control::TestoMarca));
+    QVERIFY(!w.TestoMarca->font().bold());
+    // A reload (a send that finds no tester) clears the marks too.
+    w.TestoNomeOfficina->setText(QStringLiteral("LOST EDIT"));
+    QCOMPARE(pending->text(), QStringLiteral("1 change not sent"));
+    h.sim.setPowered(false);
+    h.prompts.onShown = [&] { h.sim.setPowered(true); };
+    QVERIFY(h.click(QStringLiteral("CmdInvia")));
+    QCOMPARE(pending->text(), QString());
+    QVERIFY(!w.form().isPending(Control::TestoNomeOfficina));
+}
+
+void TestReadability::closingAsksOnlyWithChangesNotSent()
+{
+    Harness h;
+    QVERIFY(h.start());
+    FrmOrva &w = *h.window;
+    w.TestoMarca->setText(QStringLiteral("ACME"));
+    h.prompts.confirmAnswer = false;
+    w.close();
+    QCOMPARE(h.prompts.shown.size(), 1);
+    QCOMPARE(h.prompts.shown[0].text,
+             QStringLiteral("1 change is not sent to the equipment. Close anyway?"));
+    QVERIFY(w.isVisible());
+    QCOMPARE(h.endedWith, -1);
+    h.prompts.confirmAnswer = true;
+    w.close();
+    QCOMPARE(h.prompts.shown.size(), 2);
+    QCOMPARE(h.endedWith, 0);
+
+    Harness unchanged;
+    QVERIFY(unchanged.start());
+    unchanged.window->close();
+    QVERIFY(unchanged.prompts.shown.isEmpty());
+    QCOMPARE(unchanged.endedWith, 0);
+}
+
+void TestReadability::outcomesInWords()
+{
+    Harness h;
+    QVERIFY(h.start());
+    FrmOrva &w = *h.window;
+    auto *outcome = w.findChild<QLabel *>(QStringLiteral("OutcomeText"));
+    QVERIFY2(outcome->text().startsWith(QStringLiteral("Read from tester SN24-001187 at ")),
+             qPrintable(outcome->text()));
+    QVERIFY(h.click(QStringLiteral("CmdInvia")));
+    QVERIFY2(outcome->text().startsWith(QStringLiteral("Sent at ")), qPrintable(outcome->text()));
+    QVERIFY(outcome->text().contains(QStringLiteral("history entry")));
+    QCOMPARE(w.status(), QString()); // the status line itself ends empty
+    h.sim.stopAckAfter(60);
+    QVERIFY(h.click(QStringLiteral("CmdInvia")));
+    QVERIFY2(outcome->text().startsWith(QStringLiteral("Send stopped at address 00")),
+             qPrintable(outcome->text()));
+}
+
+QTEST_MAIN(TestReadability)
+#include "test_readability.moc"
