@@ -1,7 +1,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: deps build run test test-sanitize fuzz bench package package-check screenshots clean format
+.PHONY: deps build run test test-sanitize fuzz bench package package-check screenshots translations clean format
 
 deps:
 	@scripts/install-deps
@@ -30,6 +30,9 @@ package: build
 
 package-check:
 	scripts/check-package
+
+translations: build
+	cmake --build $(BUILD) --target update_translations
 
 screenshots: build
 	@scripts/install-deps docs

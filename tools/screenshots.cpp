@@ -6,12 +6,14 @@
 #include "FrmOrva.h"
 #include "FrmPassword.h"
 #include "TesterSimulator.h"
+#include "base/Translations.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -106,6 +108,11 @@ int main(int argc, char *argv[])
     });
     run(QStringLiteral("27754"), folder, history,
         [&](FrmOrva &window) { save(&window, QStringLiteral("technician.png")); });
+    // The window as an Italian desktop shows it.
+    Translations::install(app, QLocale(QLocale::Italian, QLocale::Italy));
+    run(QStringLiteral("52917"), folder, history,
+        [&](FrmOrva &window) { save(&window, QStringLiteral("page1-it.png")); });
+    Translations::install(app, QLocale::c());
     {
         TesterSimulator sim;
         sim.start();

@@ -3,11 +3,19 @@
 #include "LockableComboBox.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionFrame>
+
+namespace {
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(ControlFactory)
+};
+} // namespace
 
 namespace {
 
@@ -93,7 +101,7 @@ QPushButton *button(QWidget *parent, Control control, const QString &text)
 
 QLabel *exitHint(QWidget *parent, const char *name)
 {
-    auto *label = new QLabel(QStringLiteral("Exit : ALT + F4"), parent);
+    auto *label = new QLabel(Texts::tr("Exit : ALT + F4"), parent);
     label->setObjectName(QLatin1String(name));
     return label;
 }

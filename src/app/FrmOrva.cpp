@@ -44,7 +44,10 @@ namespace Build = ControlFactory;
 
 namespace {
 
-const QString BaseCaption = QStringLiteral("Setting Parameters ORVA  ver. ");
+QString baseCaption()
+{
+    return FrmOrva::tr("Setting Parameters ORVA  ver. ");
+}
 
 QScrollArea *scrolled(QWidget *page)
 {
@@ -65,7 +68,7 @@ FrmOrva::FrmOrva(const FrmOrvaOptions &options, UserPrompts *prompts, QWidget *p
     , m_prompts(prompts ? prompts : m_ownPrompts.get())
 {
     setObjectName(QStringLiteral("FrmOrva"));
-    setWindowTitle(BaseCaption);
+    setWindowTitle(baseCaption());
 
     // The window's size is fixed: a compact font, as on the original tool,
     // fits it; it follows the desktop's, and a page scrolls where a larger
@@ -81,11 +84,11 @@ FrmOrva::FrmOrva(const FrmOrvaOptions &options, UserPrompts *prompts, QWidget *p
     auto *page2 = new QWidget(SSTab1);
     buildPage1(page1);
     buildPage2(page2);
-    SSTab1->addTab(scrolled(page1), QStringLiteral("Setting Parameter ..."));
-    SSTab1->addTab(scrolled(page2), QStringLiteral("Setting light calibration ..."));
+    SSTab1->addTab(scrolled(page1), tr("Setting Parameter ..."));
+    SSTab1->addTab(scrolled(page2), tr("Setting light calibration ..."));
     PageHistory = new HistoryPage(*m_prompts);
     PageHistory->setObjectName(QStringLiteral("PageHistory"));
-    SSTab1->addTab(scrolled(PageHistory), QStringLiteral("Service history"));
+    SSTab1->addTab(scrolled(PageHistory), tr("Service history"));
     SSTab1->setCurrentIndex(0);
     setCentralWidget(SSTab1);
 
@@ -128,8 +131,8 @@ FrmOrva::FrmOrva(const FrmOrvaOptions &options, UserPrompts *prompts, QWidget *p
     m_tester->state().accessLevel = [this] { return Access::levelFor(m_password->password()); };
     m_pending = new PendingChanges(*m_form, *m_tester, this);
     connect(m_pending, &PendingChanges::countChanged, m_statusArea, &StatusArea::setPendingCount);
-    CmdCalFoto->setToolTip(QStringLiteral("The equipment calibrates its photodiodes by itself: no "
-                                          "password starts it from this program."));
+    CmdCalFoto->setToolTip(tr("The equipment calibrates its photodiodes by itself: no "
+                              "password starts it from this program."));
     connectHandlers();
 }
 
@@ -142,17 +145,16 @@ void FrmOrva::connectHandlers()
             choosePort();
     });
     connect(CmdInvia, &QPushButton::clicked, this,
-            [this] { runTransfer(QStringLiteral("Send"), [this] { return m_tester->send(); }); });
+            [this] { runTransfer(tr("Send"), [this] { return m_tester->send(); }); });
     connect(CmdCalibraAna, &QPushButton::clicked, this, [this] {
-        runTransfer(QStringLiteral("Low beam calibration"),
-                    [this] { return m_tester->calibrate(Beam::Low); });
+        runTransfer(tr("Low beam calibration"), [this] { return m_tester->calibrate(Beam::Low); });
     });
     connect(CmdCalibraAbb, &QPushButton::clicked, this, [this] {
-        runTransfer(QStringLiteral("High beam calibration"),
+        runTransfer(tr("High beam calibration"),
                     [this] { return m_tester->calibrate(Beam::High); });
     });
     connect(CmdCalFoto, &QPushButton::clicked, this, [this] {
-        runTransfer(QStringLiteral("Photodiode calibration"),
+        runTransfer(tr("Photodiode calibration"),
                     [this] { return m_tester->calibratePhotodiode(); });
     });
     for (QPushButton *abort :
@@ -195,8 +197,8 @@ QString FrmOrva::describe(const QString &operation, const Outcome &o) const
     QString words;
     switch (o.kind) {
     case Outcome::Kind::Done:
-        if (operation == QLatin1String("Read"))
-            words = QStringLiteral("Read from tester %1 at %2")
+        if (operation == tr("Read"))
+            words = tr("Read from tester %1 at %2")
                         .arg(m_tester->testerState()
                                  .value("fields")
                                  .toObject()
@@ -204,38 +206,39 @@ QString FrmOrva::describe(const QString &operation, const Outcome &o) const
                                  .toString()
                                  .trimmed(),
                              at);
-        else if (operation == QLatin1String("Send"))
-            words = QStringLiteral("Sent at %1").arg(at);
+        else if (operation == tr("Send"))
+            words = tr("Sent at %1").arg(at);
         else if (o.measure)
-            words = QStringLiteral("%1: factor %2 written at %3")
+            words = tr("%1: factor %2 written at %3")
                         .arg(operation)
                         .arg(o.measure->factor.value_or(0))
                         .arg(at);
         else
-            words = QStringLiteral("%1 started at %2").arg(operation, at);
+            words = tr("%1 started at %2").arg(operation, at);
         break;
     case Outcome::Kind::Aborted:
-        words = QStringLiteral("%1 aborted at %2").arg(operation, at);
+        words = tr("%1 aborted at %2").arg(operation, at);
         break;
     case Outcome::Kind::Declined:
-        words = QStringLiteral("%1: not written").arg(operation);
+        words = tr("%1: not written").arg(operation);
         break;
     case Outcome::Kind::NoTester:
-        words = QStringLiteral("%1 failed at %2: no equipment answered").arg(operation, at);
+        words = tr("%1 failed at %2: no equipment answered").arg(operation, at);
         break;
     case Outcome::Kind::Incomplete:
-        words = o.address ? QStringLiteral("%1 stopped at address %2h")
-                                .arg(operation, Frames::formatAddress(*o.address))
-                          : QStringLiteral("%1 stopped at %2").arg(operation, at);
+        words =
+            o.address
+                ? tr("%1 stopped at address %2h").arg(operation, Frames::formatAddress(*o.address))
+                : tr("%1 stopped at %2").arg(operation, at);
         break;
     case Outcome::Kind::Failed:
     case Outcome::Kind::Refused:
     case Outcome::Kind::Fatal:
-        words = QStringLiteral("%1 failed at %2: nothing written").arg(operation, at);
+        words = tr("%1 failed at %2: nothing written").arg(operation, at);
         break;
     }
     if (o.historyEntry)
-        words += QStringLiteral(" (history entry %1)").arg(*o.historyEntry);
+        words += tr(" (history entry %1)").arg(*o.historyEntry);
     return words;
 }
 
@@ -253,8 +256,7 @@ void FrmOrva::present(const Outcome &outcome)
             m_prompts->warning(this, outcome.title, outcome.text);
     }
     if (!outcome.historyProblem.isEmpty())
-        m_prompts->warning(this, QStringLiteral("ORVA service history ..."),
-                           outcome.historyProblem);
+        m_prompts->warning(this, tr("ORVA service history ..."), outcome.historyProblem);
     m_pending->refresh();
     PageHistory->show(m_history.get(), m_tester->testerState()
                                            .value("fields")
@@ -263,8 +265,8 @@ void FrmOrva::present(const Outcome &outcome)
                                            .toString()
                                            .trimmed());
     if (!outcome.notSent.isEmpty())
-        m_prompts->warning(this, QStringLiteral("ORVA connection ..."),
-                           QStringLiteral("These lines of the parameter file were not sent:\r\n%1")
+        m_prompts->warning(this, tr("ORVA connection ..."),
+                           tr("These lines of the parameter file were not sent:\r\n%1")
                                .arg(outcome.notSent.join(QStringLiteral("\r\n"))));
 }
 
@@ -275,29 +277,28 @@ void FrmOrva::onPasswordOk()
     Interlock::applyAccessLevel(*m_form, level);
     m_form->setLevel(level);
     if (level == AccessLevel::Unknown)
-        m_statusArea->setLevel(QStringLiteral("Password not recognised: values can only be read"),
-                               false);
+        m_statusArea->setLevel(tr("Password not recognised: values can only be read"), false);
     else
-        m_statusArea->setLevel(QStringLiteral("Access: %1").arg(Access::levelName(level)), true);
+        m_statusArea->setLevel(tr("Access: %1").arg(Access::levelShown(level)), true);
 }
 
 void FrmOrva::startUp()
 {
     try {
         const QVersionNumber v = QVersionNumber::fromString(m_options.version);
-        setWindowTitle(BaseCaption + QStringLiteral("%1.%2%3")
-                                         .arg(v.majorVersion())
-                                         .arg(v.minorVersion())
-                                         .arg(v.microVersion()));
+        setWindowTitle(baseCaption() + QStringLiteral("%1.%2%3")
+                                           .arg(v.majorVersion())
+                                           .arg(v.minorVersion())
+                                           .arg(v.microVersion()));
         m_tester->prepare();
         scanPorts();
         if (ListaCom->count() == 0) {
-            present(Outcome::fatal(OrvaError(
-                ErrorNumber::InvalidPropertyValue,
-                QStringLiteral("Invalid property value: no serial port can be used. Plug in the "
-                               "tester's serial adapter and check that no other program holds "
-                               "it; on Linux, join the dialout group (sudo usermod -aG dialout "
-                               "$USER) and log in again. Then start the program again."))));
+            present(Outcome::fatal(
+                OrvaError(ErrorNumber::InvalidPropertyValue,
+                          tr("Invalid property value: no serial port can be used. Plug in the "
+                             "tester's serial adapter and check that no other program holds "
+                             "it; on Linux, join the dialout group (sudo usermod -aG dialout "
+                             "$USER) and log in again. Then start the program again."))));
             return;
         }
         ListaCom->setCurrentIndex(0); // the port choice opens it
@@ -311,7 +312,7 @@ void FrmOrva::startUp()
         SSTab1->setEnabled(true);
         activateWindow();
         const Outcome loaded = m_tester->load();
-        m_statusArea->setOutcome(describe(QStringLiteral("Read"), loaded));
+        m_statusArea->setOutcome(describe(tr("Read"), loaded));
         present(loaded);
     } catch (const ProgramClosing &) {
         // Closed while starting: the end steps have run.
@@ -334,9 +335,9 @@ void FrmOrva::choosePort()
 {
     const Result<> opened = m_tester->openPort(PortCatalogue::numberOf(ListaCom->currentText()));
     if (!opened)
-        m_prompts->warning(this, QStringLiteral("ORVA connection ..."),
-                           QStringLiteral("%1\r\nChoose another port in \"Port Com\".")
-                               .arg(opened.error().description()));
+        m_prompts->warning(
+            this, tr("ORVA connection ..."),
+            tr("%1\r\nChoose another port in \"Port Com\".").arg(opened.error().description()));
 }
 
 void FrmOrva::closeEvent(QCloseEvent *event)
@@ -344,12 +345,11 @@ void FrmOrva::closeEvent(QCloseEvent *event)
     // Unsent changes are asked about once; during a transfer closing always
     // ends the program (the running operation unwinds).
     if (!m_ending && !m_busy && m_pending->count() > 0 &&
-        !m_prompts->confirm(
-            this, QStringLiteral("ORVA parameters ..."),
-            QStringLiteral("%1 not sent to the equipment. Close anyway?")
-                .arg(m_pending->count() == 1
-                         ? QStringLiteral("1 change is")
-                         : QStringLiteral("%1 changes are").arg(m_pending->count())))) {
+        !m_prompts->confirm(this, tr("ORVA parameters ..."),
+                            tr("%1 not sent to the equipment. Close anyway?")
+                                .arg(m_pending->count() == 1
+                                         ? tr("1 change is")
+                                         : tr("%1 changes are").arg(m_pending->count())))) {
         event->ignore();
         return;
     }

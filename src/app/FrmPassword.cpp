@@ -11,11 +11,11 @@ FrmPassword::FrmPassword(QWidget *parent)
                           Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("FrmPassword"));
-    setWindowTitle(QStringLiteral("Enable Setting General Equipment Parameters"));
+    setWindowTitle(tr("Enable Setting General Equipment Parameters"));
     setFixedSize(378, 107);
     setModal(true);
 
-    lblTipText = new QLabel(QStringLiteral("Enter password :"), this);
+    lblTipText = new QLabel(tr("Enter password :"), this);
     lblTipText->setObjectName(QStringLiteral("lblTipText"));
     QFont labelFont = lblTipText->font();
     labelFont.setPointSizeF(9.75);
@@ -25,7 +25,7 @@ FrmPassword::FrmPassword(QWidget *parent)
     TestoPassword->setObjectName(QStringLiteral("TestoPassword"));
     TestoPassword->setEchoMode(QLineEdit::Password);
     TestoPassword->setStyleSheet(QStringLiteral("lineedit-password-character: 42"));
-    TestoPassword->setAccessibleName(QStringLiteral("Enter password"));
+    TestoPassword->setAccessibleName(tr("Enter password"));
     QFont boxFont = TestoPassword->font();
     boxFont.setPointSize(12);
     TestoPassword->setFont(boxFont);

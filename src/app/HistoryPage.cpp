@@ -14,12 +14,34 @@
 #include <QVBoxLayout>
 
 namespace {
-const QString Title = QStringLiteral("ORVA service history ...");
+QString title()
+{
+    return HistoryPage::tr("ORVA service history ...");
+}
+
+// Kinds and outcomes are stored in English, the same for every user of a shared history.
+QString shown(const QString &word)
+{
+    static const char *const words[] = {QT_TRANSLATE_NOOP("HistoryPage", "read"),
+                                        QT_TRANSLATE_NOOP("HistoryPage", "send"),
+                                        QT_TRANSLATE_NOOP("HistoryPage", "calibration"),
+                                        QT_TRANSLATE_NOOP("HistoryPage", "restore"),
+                                        QT_TRANSLATE_NOOP("HistoryPage", "done"),
+                                        QT_TRANSLATE_NOOP("HistoryPage", "aborted"),
+                                        QT_TRANSLATE_NOOP("HistoryPage", "declined"),
+                                        QT_TRANSLATE_NOOP("HistoryPage", "incomplete"),
+                                        QT_TRANSLATE_NOOP("HistoryPage", "failed"),
+                                        QT_TRANSLATE_NOOP("HistoryPage", "imported")};
+    for (const char *w : words)
+        if (word == QLatin1String(w))
+            return HistoryPage::tr(w);
+    return word;
+}
 
 QString summary(const HistoryEntry &e)
 {
     if (e.calibration)
-        return QStringLiteral("%1 beam: %2 lux, reading %3, factor %4 -> %5")
+        return HistoryPage::tr("%1 beam: %2 lux, reading %3, factor %4 -> %5")
             .arg(e.calibration->beam, e.calibration->referenceLux)
             .arg(e.calibration->reading)
             .arg(e.calibration->oldFactor)
@@ -31,22 +53,21 @@ QString summary(const HistoryEntry &e)
 HistoryPage::HistoryPage(UserPrompts &prompts, QWidget *parent)
     : QWidget(parent)
     , HistoryTable(new QTableWidget(0, 4, this))
-    , CmdSaveReport(new QPushButton(QStringLiteral("Save report..."), this))
+    , CmdSaveReport(new QPushButton(tr("Save report..."), this))
     , m_prompts(prompts)
     , m_where(new QLabel(this))
 {
     HistoryTable->setObjectName(QStringLiteral("HistoryTable"));
-    HistoryTable->setAccessibleName(QStringLiteral("Service history"));
-    HistoryTable->setHorizontalHeaderLabels({QStringLiteral("Time"), QStringLiteral("Operation"),
-                                             QStringLiteral("Outcome"),
-                                             QStringLiteral("What changed")});
+    HistoryTable->setAccessibleName(tr("Service history"));
+    HistoryTable->setHorizontalHeaderLabels(
+        {tr("Time"), tr("Operation"), tr("Outcome"), tr("What changed")});
     HistoryTable->horizontalHeader()->setStretchLastSection(true);
     HistoryTable->verticalHeader()->hide();
     HistoryTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
     HistoryTable->setSelectionBehavior(QAbstractItemView::SelectRows);
     HistoryTable->setSelectionMode(QAbstractItemView::SingleSelection);
     CmdSaveReport->setObjectName(QStringLiteral("CmdSaveReport"));
-    CmdSaveReport->setAccessibleName(QStringLiteral("Save report"));
+    CmdSaveReport->setAccessibleName(tr("Save report"));
     CmdSaveReport->setAutoDefault(false);
     CmdSaveReport->setEnabled(false);
     m_where->setObjectName(QStringLiteral("HistoryLocation"));
@@ -65,22 +86,22 @@ void HistoryPage::show(ServiceHistory *history, const QString &serial)
     m_entries.clear();
     HistoryTable->setRowCount(0);
     if (!history) {
-        m_where->setText(QStringLiteral("No service history: nothing is recorded, and no write "
-                                        "is possible."));
+        m_where->setText(tr("No service history: nothing is recorded, and no write "
+                            "is possible."));
         CmdSaveReport->setEnabled(false);
         return;
     }
-    m_where->setText(QStringLiteral("Tester %1 in %2")
+    m_where->setText(tr("Tester %1 in %2")
                          .arg(serial, QDir::toNativeSeparators(history->location().describe())));
     if (const auto entries = history->entries(serial))
         m_entries = *entries;
     for (const HistoryEntry &e : m_entries) {
         const int row = HistoryTable->rowCount();
         HistoryTable->insertRow(row);
-        const QStringList cells = {e.at.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")),
-                                   HistoryEntry::kindName(e.kind),
-                                   e.detail.isEmpty() ? e.outcome : e.outcome + u' ' + e.detail,
-                                   summary(e)};
+        const QStringList cells = {
+            e.at.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")),
+            shown(HistoryEntry::kindName(e.kind)),
+            e.detail.isEmpty() ? shown(e.outcome) : shown(e.outcome) + u' ' + e.detail, summary(e)};
         for (int column = 0; column < cells.size(); ++column)
             HistoryTable->setItem(row, column, new QTableWidgetItem(cells[column]));
     }
@@ -96,10 +117,10 @@ void HistoryPage::saveReport()
     const HistoryEntry &chosen = m_entries.at(row >= 0 ? row : 0);
     const QDate day = chosen.at.toLocalTime().date();
     const QString path = m_prompts.saveFileName(
-        this, QStringLiteral("Save report..."),
+        this, tr("Save report..."),
         QDir::home().filePath(
             QStringLiteral("service-%1-%2.pdf").arg(m_serial, day.toString(Qt::ISODate))),
-        QStringLiteral("PDF (*.pdf)"));
+        tr("PDF (*.pdf)"));
     if (path.isEmpty())
         return;
     const Result<QByteArray> pdf =
@@ -107,8 +128,8 @@ void HistoryPage::saveReport()
     QSaveFile file(path);
     if (!pdf || !file.open(QIODevice::WriteOnly) || file.write(*pdf) != pdf->size() ||
         !file.commit())
-        m_prompts.warning(this, Title,
-                          QStringLiteral("The report could not be saved in %1: %2")
+        m_prompts.warning(this, title(),
+                          tr("The report could not be saved in %1: %2")
                               .arg(QDir::toNativeSeparators(path),
                                    pdf ? file.errorString() : pdf.error().description()));
 }

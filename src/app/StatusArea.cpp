@@ -19,18 +19,18 @@ StatusArea::StatusArea(QStatusBar *bar)
     : QObject(bar)
 {
     auto *area = new QWidget(bar);
-    m_text = label(area, "StatusText", QStringLiteral("Status"));
+    m_text = label(area, "StatusText", tr("Status"));
     m_progress = new QProgressBar(area);
     m_progress->setObjectName(QStringLiteral("TransferProgress"));
-    m_progress->setAccessibleName(QStringLiteral("Transfer progress"));
+    m_progress->setAccessibleName(tr("Transfer progress"));
     m_progress->setMaximumWidth(120);
     m_progress->setMaximumHeight(m_text->sizeHint().height());
     m_progress->hide();
-    m_timeLeft = label(area, "TimeLeft", QStringLiteral("Time left"));
+    m_timeLeft = label(area, "TimeLeft", tr("Time left"));
     m_timeLeft->hide();
-    m_outcome = label(area, "OutcomeText", QStringLiteral("Last operation"));
-    m_pending = label(area, "PendingCount", QStringLiteral("Changes not sent"));
-    m_level = label(area, "AccessLevel", QStringLiteral("Access level"));
+    m_outcome = label(area, "OutcomeText", tr("Last operation"));
+    m_pending = label(area, "PendingCount", tr("Changes not sent"));
+    m_level = label(area, "AccessLevel", tr("Access level"));
     auto *grid = new QGridLayout(area);
     grid->setContentsMargins(2, 0, 2, 0);
     grid->setVerticalSpacing(0);
@@ -70,8 +70,8 @@ void StatusArea::setOutcome(const QString &text)
 void StatusArea::setPendingCount(int count)
 {
     m_pending->setText(count == 0   ? QString()
-                       : count == 1 ? QStringLiteral("1 change not sent")
-                                    : QStringLiteral("%1 changes not sent").arg(count));
+                       : count == 1 ? tr("1 change not sent")
+                                    : tr("%1 changes not sent").arg(count));
 }
 
 void StatusArea::setLevel(const QString &text, bool known)
@@ -98,7 +98,7 @@ void StatusArea::setProgress(qint64 done, qint64 total)
     // Time left from the pace so far; the line's speed is steady.
     if (done > 0 && m_clock.elapsed() > 500) {
         const qint64 left = m_clock.elapsed() * (total - done) / done / 1000;
-        m_timeLeft->setText(QStringLiteral("about %1 s left").arg(left + 1));
+        m_timeLeft->setText(tr("about %1 s left").arg(left + 1));
         m_timeLeft->show();
     } else {
         m_timeLeft->hide();

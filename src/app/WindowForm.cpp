@@ -149,8 +149,8 @@ void WindowForm::updateLook(Control control)
     QFont font = w->font();
     font.setBold(pending);
     w->setFont(font);
-    w->setToolTip(pending         ? QStringLiteral("Changed: not sent to the equipment yet")
-                  : closedToLevel ? QStringLiteral("Not changeable with this password")
+    w->setToolTip(pending         ? tr("Changed: not sent to the equipment yet")
+                  : closedToLevel ? tr("Not changeable with this password")
                                   : QString());
 }
 

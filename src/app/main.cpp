@@ -1,5 +1,6 @@
 #include "FrmOrva.h"
 #include "TesterSimulator.h"
+#include "base/Translations.h"
 #include "link/SerialTrace.h"
 
 #include <QApplication>
@@ -7,24 +8,36 @@
 #include <QMessageBox>
 #include <QTextStream>
 
+#include <QCoreApplication>
 #include <memory>
 
 namespace {
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(AppMain)
+};
+} // namespace
 
-const QCommandLineOption Port({QStringLiteral("port")},
-                              QStringLiteral("Offer DEVICE as a serial port, before the system's "
-                                             "ports (repeatable)."),
-                              QStringLiteral("DEVICE"));
+namespace {
+
+const QCommandLineOption
+    Port({QStringLiteral("port")},
+         QT_TRANSLATE_NOOP("AppMain", "Offer DEVICE as a serial port, before the system's "
+                                      "ports (repeatable)."),
+         QStringLiteral("DEVICE"));
 const QCommandLineOption Demo({QStringLiteral("demo")},
-                              QStringLiteral("Start a simulated tester and list it first."));
+                              QT_TRANSLATE_NOOP("AppMain",
+                                                "Start a simulated tester and list it first."));
 const QCommandLineOption History({QStringLiteral("history")},
-                                 QStringLiteral("The service history: a file, sqlite:FILE or "
-                                                "postgresql://user@host:port/database (default: "
-                                                "the settings file's, else the user's own)."),
+                                 QT_TRANSLATE_NOOP("AppMain",
+                                                   "The service history: a file, sqlite:FILE or "
+                                                   "postgresql://user@host:port/database (default: "
+                                                   "the settings file's, else the user's own)."),
                                  QStringLiteral("URL"));
 const QCommandLineOption Trace({QStringLiteral("trace")},
-                               QStringLiteral("Write a timestamped hex trace of the serial line "
-                                              "to FILE, for a problem report."),
+                               QT_TRANSLATE_NOOP("AppMain",
+                                                 "Write a timestamped hex trace of the serial line "
+                                                 "to FILE, for a problem report."),
                                QStringLiteral("FILE"));
 
 void describe(QCommandLineParser &parser)
@@ -32,10 +45,11 @@ void describe(QCommandLineParser &parser)
     QCoreApplication::setApplicationName(QStringLiteral("orvaps"));
     QCoreApplication::setApplicationVersion(QStringLiteral(ORVAPS_VERSION));
     parser.setApplicationDescription(
-        QStringLiteral("Service and set-up tool of the ORVA headlight tester."));
+        Texts::tr("Service and set-up tool of the ORVA headlight tester."));
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addOptions({Port, Demo, History, Trace});
+    for (const QCommandLineOption &option : {Port, Demo, History, Trace})
+        parser.addOption(Translations::translated(option, "AppMain"));
 }
 
 // --help and --version answer on the terminal, with no display needed.
@@ -55,12 +69,14 @@ int main(int argc, char *argv[])
 {
     if (onlyText(argc, argv)) {
         QCoreApplication app(argc, argv);
+        Translations::install(app);
         QCommandLineParser parser;
         describe(parser);
         parser.process(app);
         return 0;
     }
     QApplication app(argc, argv);
+    Translations::install(app);
     QApplication::setQuitOnLastWindowClosed(false);
     QCommandLineParser parser;
     describe(parser);
@@ -73,9 +89,8 @@ int main(int argc, char *argv[])
         simulator = std::make_unique<TesterSimulator>();
         QString error;
         if (!simulator->start(&error)) {
-            QMessageBox::critical(
-                nullptr, QStringLiteral("ORVA demo"),
-                QStringLiteral("The simulated tester could not start: %1").arg(error));
+            QMessageBox::critical(nullptr, Texts::tr("ORVA demo"),
+                                  Texts::tr("The simulated tester could not start: %1").arg(error));
             return 1;
         }
         options.ports.append(simulator->devicePath());

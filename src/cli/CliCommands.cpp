@@ -10,12 +10,20 @@
 #include "params/ParameterFile.h"
 #include "params/WriteEncoding.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QSaveFile>
 #include <QTextStream>
+
+namespace {
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(CliCommands)
+};
+} // namespace
 
 namespace {
 
@@ -61,8 +69,8 @@ int writeOutput(const QString &path, const QByteArray &bytes)
         error = out.errorString();
     }
     return fail(ExitOutputFailed,
-                QStringLiteral("cannot write %1: %2")
-                    .arg(path.isEmpty() ? QStringLiteral("the standard output") : path, error));
+                Texts::tr("cannot write %1: %2")
+                    .arg(path.isEmpty() ? Texts::tr("the standard output") : path, error));
 }
 
 QJsonObject entryJson(const HistoryEntry &e, bool withDocuments)
@@ -96,12 +104,12 @@ QJsonObject entryJson(const HistoryEntry &e, bool withDocuments)
 QString summary(const HistoryEntry &e)
 {
     if (e.calibration)
-        return QStringLiteral("%1 beam: %2 lux, reading %3, factor %4 -> %5%6")
+        return Texts::tr("%1 beam: %2 lux, reading %3, factor %4 -> %5%6")
             .arg(e.calibration->beam, e.calibration->referenceLux)
             .arg(e.calibration->reading)
             .arg(e.calibration->oldFactor)
             .arg(e.calibration->newFactor)
-            .arg(e.calibration->confirmed ? QString() : QStringLiteral(" (not written)"));
+            .arg(e.calibration->confirmed ? QString() : Texts::tr(" (not written)"));
     return e.changes().join(QStringLiteral("; "));
 }
 
@@ -133,8 +141,8 @@ int CliCommands::failed(const Outcome &o)
     case Outcome::Kind::NoTester:
         if (o.cause == Outcome::Cause::LostStep)
             return fail(ExitTesterFault, o.text);
-        return fail(ExitNoTester, QStringLiteral("no tester answered on %1: check the cable, the "
-                                                 "port and the tester's power supply")
+        return fail(ExitNoTester, Texts::tr("no tester answered on %1: check the cable, the "
+                                            "port and the tester's power supply")
                                       .arg(m_device));
     case Outcome::Kind::Aborted:
     case Outcome::Kind::Incomplete:
@@ -154,7 +162,8 @@ int CliCommands::finished(const Outcome &o)
         return status == ExitOk ? int(ExitHistory) : status;
     }
     if (o.historyEntry)
-        err() << "orva-cli: recorded as history entry " << *o.historyEntry << '\n';
+        err() << "orva-cli: " << Texts::tr("recorded as history entry %1").arg(*o.historyEntry)
+              << '\n';
     return status;
 }
 
@@ -219,8 +228,8 @@ int CliCommands::writeReport(const CliOptions &options, const QString &serial, c
             return fail(ExitHistory, entries.error().description());
         visit = ServiceReport::visit(*entries, serial, day);
         if (visit.isEmpty())
-            return fail(ExitBadInput, QStringLiteral("the service history has no entry of the "
-                                                     "tester %1 on %2")
+            return fail(ExitBadInput, Texts::tr("the service history has no entry of the "
+                                                "tester %1 on %2")
                                           .arg(serial, day.toString(Qt::ISODate)));
     }
     const Result<QByteArray> pdf = ServiceReport::pdf(visit);
@@ -240,12 +249,14 @@ int CliCommands::openHistory(bool forWriting)
         return ExitOk;
     }
     if (!forWriting) {
-        err() << "orva-cli: warning: this read is not recorded: " << history.error().description()
+        err() << "orva-cli: "
+              << Texts::tr("warning: this read is not recorded: %1")
+                     .arg(history.error().description())
               << '\n';
         return ExitOk;
     }
-    return fail(ExitHistory, QStringLiteral("%1 Nothing was written. On a machine with no writable "
-                                            "home, --no-history writes without a record.")
+    return fail(ExitHistory, Texts::tr("%1 Nothing was written. On a machine with no writable "
+                                       "home, --no-history writes without a record.")
                                  .arg(history.error().description()));
 }
 
@@ -262,15 +273,15 @@ int CliCommands::load()
     const Outcome o = m_session.load();
     if (o.kind == Outcome::Kind::NoTester && o.cause == Outcome::Cause::Silent)
         return fail(ExitNoTester,
-                    QStringLiteral("no tester answered on %1 within %2 s: check the cable, the "
-                                   "port and the tester's power supply")
+                    Texts::tr("no tester answered on %1 within %2 s: check the cable, the "
+                              "port and the tester's power supply")
                         .arg(m_device)
                         .arg(m_options.timeoutSeconds));
     if (o.succeeded() && o.hasMessage())
-        err() << "orva-cli: note: "
+        err() << "orva-cli: " << Texts::tr("note: ")
               << QString(o.text).replace(QStringLiteral("\r\n"), QStringLiteral("\n  ")) << '\n';
     if (!o.historyProblem.isEmpty())
-        err() << "orva-cli: warning: " << o.historyProblem << '\n';
+        err() << "orva-cli: " << Texts::tr("warning: %1").arg(o.historyProblem) << '\n';
     return failed(o);
 }
 
@@ -296,7 +307,7 @@ int CliCommands::apply(const QJsonObject &document, const QString &source, Acces
     for (const QString &p : problems.refused + problems.invalid)
         err() << "orva-cli: " << source << ": " << p << '\n';
     return fail(problems.refused.isEmpty() ? ExitBadInput : ExitAccessRefused,
-                QStringLiteral("nothing was written"));
+                Texts::tr("nothing was written"));
 }
 
 int CliCommands::write(const QString &device, const QString &inFile, AccessLevel level, bool verify)
@@ -305,17 +316,16 @@ int CliCommands::write(const QString &device, const QString &inFile, AccessLevel
     // refused before it can hang the command.
     const Result<QByteArray> contents = RegularFile::read(inFile, 1 << 20);
     if (!contents)
-        return fail(
-            ExitBadInput,
-            QStringLiteral("cannot read %1: %2").arg(inFile, contents.error().description()));
+        return fail(ExitBadInput,
+                    Texts::tr("cannot read %1: %2").arg(inFile, contents.error().description()));
     QJsonParseError parseError;
     const QJsonDocument doc = QJsonDocument::fromJson(*contents, &parseError);
     if (!doc.isObject())
-        return fail(ExitBadInput, QStringLiteral("%1 is not a parameter document: %2")
-                                      .arg(inFile, parseError.errorString()));
+        return fail(
+            ExitBadInput,
+            Texts::tr("%1 is not a parameter document: %2").arg(inFile, parseError.errorString()));
     if (level == AccessLevel::Unknown)
-        return fail(ExitAccessRefused,
-                    QStringLiteral("this password may not change any parameter"));
+        return fail(ExitAccessRefused, Texts::tr("this password may not change any parameter"));
     m_session.state().accessLevel = [level] { return level; };
     if (const int s = openHistory(true))
         return s;
@@ -335,11 +345,10 @@ int CliCommands::restore(const QString &device, qint64 entry, AccessLevel level,
                          bool verify)
 {
     if (level == AccessLevel::Unknown)
-        return fail(ExitAccessRefused,
-                    QStringLiteral("this password may not change any parameter"));
+        return fail(ExitAccessRefused, Texts::tr("this password may not change any parameter"));
     m_session.state().accessLevel = [level] { return level; };
     if (!m_options.record)
-        return fail(ExitUsage, QStringLiteral("restore needs the service history"));
+        return fail(ExitUsage, Texts::tr("restore needs the service history"));
     if (const int s = openHistory(true))
         return s;
     const Result<HistoryEntry> found = m_history->entry(entry);
@@ -347,9 +356,9 @@ int CliCommands::restore(const QString &device, qint64 entry, AccessLevel level,
         return fail(ExitBadInput, found.error().description());
     const QJsonObject target = found->before;
     if (target.isEmpty())
-        return fail(ExitBadInput, QStringLiteral("entry %1 is a %2 and holds no state before it: "
-                                                 "restore an entry of a send, a calibration or a "
-                                                 "restore")
+        return fail(ExitBadInput, Texts::tr("entry %1 is a %2 and holds no state before it: "
+                                            "restore an entry of a send, a calibration or a "
+                                            "restore")
                                       .arg(entry)
                                       .arg(HistoryEntry::kindName(found->kind)));
     if (const int s = open(device))
@@ -365,9 +374,9 @@ int CliCommands::restore(const QString &device, qint64 entry, AccessLevel level,
     const QString wanted =
         target.value("fields").toObject().value("serialNumber").toString().trimmed();
     if (serial != wanted && !otherTester)
-        return fail(ExitBadInput, QStringLiteral("entry %1 is of the tester %2, not of %3 on %4: "
-                                                 "nothing was written (--other-tester restores it "
-                                                 "anyway)")
+        return fail(ExitBadInput, Texts::tr("entry %1 is of the tester %2, not of %3 on %4: "
+                                            "nothing was written (--other-tester restores it "
+                                            "anyway)")
                                       .arg(entry)
                                       .arg(wanted, serial, device));
     const QJsonObject now = m_session.testerState().value("fields").toObject();
@@ -377,7 +386,7 @@ int CliCommands::restore(const QString &device, qint64 entry, AccessLevel level,
         if (target.value("fields").toObject().value(field) != now.value(field))
             factors.append(c);
     }
-    if (const int s = apply(target, QStringLiteral("entry %1").arg(entry), level, true))
+    if (const int s = apply(target, Texts::tr("entry %1").arg(entry), level, true))
         return s;
     const Outcome restored = m_session.restore(entry, factors);
     if (const int s = finished(restored))
@@ -414,27 +423,27 @@ int CliCommands::verifyWritten(const QList<Control> &factors)
                                     back.status == LinkStatus::PortLost
                                 ? ExitNoTester
                                 : ExitTesterFault,
-                            QStringLiteral("the tester did not answer in step while the write "
-                                           "was verified (address %1h): read it again")
+                            Texts::tr("the tester did not answer in step while the write "
+                                      "was verified (address %1h): read it again")
                                 .arg(Frames::formatAddress(back.address)));
             for (qsizetype k = 0; k < expected.bytes.size(); ++k) {
                 if (back.bytes.at(k) == expected.bytes.at(k))
                     continue;
                 ++mismatches;
-                err() << "orva-cli: verify: " << d.name << " at address "
-                      << Frames::formatAddress(quint16(*d.start() + k)) << "h: sent "
-                      << hexByte(expected.bytes.at(k)) << ", the tester holds "
-                      << hexByte(back.bytes.at(k)) << '\n';
+                err() << "orva-cli: "
+                      << Texts::tr("verify: %1 at address %2h: sent %3, the tester holds %4")
+                             .arg(d.name, Frames::formatAddress(quint16(*d.start() + k)),
+                                  hexByte(expected.bytes.at(k)), hexByte(back.bytes.at(k)))
+                      << '\n';
             }
         }
     }
     if (m_session.link().settle() != LinkStatus::Ok)
-        return fail(ExitTesterFault, QStringLiteral("the line lost step while the write was "
-                                                    "verified: read it again"));
+        return fail(ExitTesterFault, Texts::tr("the line lost step while the write was "
+                                               "verified: read it again"));
     if (mismatches)
-        return fail(
-            ExitVerifyMismatch,
-            QStringLiteral("%1 byte(s) differ after the write: send again").arg(mismatches));
+        return fail(ExitVerifyMismatch,
+                    Texts::tr("%1 byte(s) differ after the write: send again").arg(mismatches));
     return ExitOk;
 }
 
@@ -443,7 +452,7 @@ int CliCommands::calibrate(const QString &device, Beam beam, const QString &lux,
 {
     const Control button = beam == Beam::Low ? Control::CmdCalibraAna : Control::CmdCalibraAbb;
     if (Controls::action(button, level) != LevelAction::Open)
-        return fail(ExitAccessRefused, QStringLiteral("this password may not calibrate"));
+        return fail(ExitAccessRefused, Texts::tr("this password may not calibrate"));
     m_session.state().accessLevel = [level] { return level; };
     if (const int s = openHistory(yes))
         return s;
@@ -457,8 +466,12 @@ int CliCommands::calibrate(const QString &device, Beam beam, const QString &lux,
     const Outcome o = m_session.calibrate(beam);
     if (o.succeeded() || o.kind == Outcome::Kind::Declined) {
         QTextStream out(stdout);
-        out << "reading " << o.measure->reading << ", factor " << o.measure->factor.value_or(0)
-            << (yes ? ", written to the tester\n" : ", not written (add --yes to write it)\n");
+        const QString measured = Texts::tr("reading %1, factor %2")
+                                     .arg(o.measure->reading)
+                                     .arg(o.measure->factor.value_or(0));
+        out << (yes ? Texts::tr("%1, written to the tester").arg(measured)
+                    : Texts::tr("%1, not written (add --yes to write it)").arg(measured))
+            << '\n';
     }
     return finished(o);
 }

@@ -1,6 +1,7 @@
 #include "PasswordInput.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QTextStream>
 
 #include <csignal>
@@ -55,7 +56,8 @@ std::optional<QString> PasswordInput::read()
 {
     const bool terminal = ::isatty(STDIN_FILENO);
     if (terminal) {
-        QTextStream(stderr) << "Password: " << Qt::flush;
+        QTextStream(stderr) << QCoreApplication::translate("PasswordInput", "Password: ")
+                            << Qt::flush;
         ::tcgetattr(STDIN_FILENO, &saved);
         termios quiet = saved;
         quiet.c_lflag &= ~tcflag_t(ECHO);

@@ -1,6 +1,14 @@
 #include "TerminalForm.h"
 
+#include <QCoreApplication>
 #include <QTextStream>
+
+namespace {
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(TerminalForm)
+};
+} // namespace
 
 void TerminalForm::setProgress(qint64 done, qint64 total)
 {
@@ -13,6 +21,6 @@ void TerminalForm::setProgress(qint64 done, qint64 total)
         m_shown = false;
         return;
     }
-    err << QStringLiteral("\r%1 of %2 bytes (%3 %)").arg(done).arg(total).arg(done * 100 / total);
+    err << Texts::tr("\r%1 of %2 bytes (%3 %)").arg(done).arg(total).arg(done * 100 / total);
     m_shown = true;
 }

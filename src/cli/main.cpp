@@ -1,6 +1,7 @@
 #include "CliCommands.h"
 #include "PasswordInput.h"
 #include "access/AccessLevel.h"
+#include "base/Translations.h"
 #include "link/SerialTrace.h"
 
 #include <QCommandLineParser>
@@ -16,6 +17,13 @@
 #include <unistd.h>
 
 namespace {
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(CliMain)
+};
+} // namespace
+
+namespace {
 
 QTextStream &err()
 {
@@ -24,55 +32,66 @@ QTextStream &err()
 }
 
 const QCommandLineOption Port({QStringLiteral("port")},
-                              QStringLiteral("The tester's serial device."),
+                              QT_TRANSLATE_NOOP("CliMain", "The tester's serial device."),
                               QStringLiteral("DEVICE"));
 const QCommandLineOption
     Out({QStringLiteral("out")},
-        QStringLiteral("Write the document to FILE (default: standard output)."),
+        QT_TRANSLATE_NOOP("CliMain", "Write the document to FILE (default: standard output)."),
         QStringLiteral("FILE"));
-const QCommandLineOption In({QStringLiteral("in")}, QStringLiteral("The document to write."),
+const QCommandLineOption In({QStringLiteral("in")},
+                            QT_TRANSLATE_NOOP("CliMain", "The document to write."),
                             QStringLiteral("FILE"));
 const QCommandLineOption NoVerify({QStringLiteral("no-verify")},
-                                  QStringLiteral("Do not read back what was written."));
-const QCommandLineOption BeamOption({QStringLiteral("beam")}, QStringLiteral("low or high."),
+                                  QT_TRANSLATE_NOOP("CliMain",
+                                                    "Do not read back what was written."));
+const QCommandLineOption BeamOption({QStringLiteral("beam")},
+                                    QT_TRANSLATE_NOOP("CliMain", "low or high."),
                                     QStringLiteral("BEAM"));
 const QCommandLineOption Lux({QStringLiteral("lux")},
-                             QStringLiteral("The reference illuminance, 1 to 9999."),
+                             QT_TRANSLATE_NOOP("CliMain", "The reference illuminance, 1 to 9999."),
                              QStringLiteral("N"));
-const QCommandLineOption Yes({QStringLiteral("yes")}, QStringLiteral("Write the factor."));
+const QCommandLineOption Yes({QStringLiteral("yes")},
+                             QT_TRANSLATE_NOOP("CliMain", "Write the factor."));
 const QCommandLineOption
     Timeout({QStringLiteral("timeout")},
-            QStringLiteral("Wait at most S seconds for the tester (default 30)."),
+            QT_TRANSLATE_NOOP("CliMain", "Wait at most S seconds for the tester (default 30)."),
             QStringLiteral("S"), QStringLiteral("30"));
-const QCommandLineOption Trace({QStringLiteral("trace")},
-                               QStringLiteral("Write a timestamped hex trace of the line to FILE."),
-                               QStringLiteral("FILE"));
+const QCommandLineOption
+    Trace({QStringLiteral("trace")},
+          QT_TRANSLATE_NOOP("CliMain", "Write a timestamped hex trace of the line to FILE."),
+          QStringLiteral("FILE"));
 const QCommandLineOption History({QStringLiteral("history")},
-                                 QStringLiteral("The service history: a file, sqlite:FILE or "
-                                                "postgresql://user@host:port/database."),
+                                 QT_TRANSLATE_NOOP("CliMain",
+                                                   "The service history: a file, sqlite:FILE or "
+                                                   "postgresql://user@host:port/database."),
                                  QStringLiteral("URL"));
 const QCommandLineOption NoHistory({QStringLiteral("no-history")},
-                                   QStringLiteral("Record nothing (a machine without a writable "
-                                                  "home)."));
+                                   QT_TRANSLATE_NOOP("CliMain",
+                                                     "Record nothing (a machine without a writable "
+                                                     "home)."));
 const QCommandLineOption Serial({QStringLiteral("serial")},
-                                QStringLiteral("Only the entries of the tester with this serial "
-                                               "number."),
+                                QT_TRANSLATE_NOOP("CliMain",
+                                                  "Only the entries of the tester with this serial "
+                                                  "number."),
                                 QStringLiteral("SN"));
-const QCommandLineOption Json({QStringLiteral("json")}, QStringLiteral("Print JSON."));
+const QCommandLineOption Json({QStringLiteral("json")},
+                              QT_TRANSLATE_NOOP("CliMain", "Print JSON."));
 const QCommandLineOption Show({QStringLiteral("show")},
-                              QStringLiteral("Print an entry's documents."),
+                              QT_TRANSLATE_NOOP("CliMain", "Print an entry's documents."),
                               QStringLiteral("ENTRY"));
 const QCommandLineOption Date({QStringLiteral("date")},
-                              QStringLiteral("The day of the visit (default: today)."),
+                              QT_TRANSLATE_NOOP("CliMain",
+                                                "The day of the visit (default: today)."),
                               QStringLiteral("YYYY-MM-DD"));
 const QCommandLineOption Entry({QStringLiteral("entry")},
-                               QStringLiteral("One entry instead of a day's."),
+                               QT_TRANSLATE_NOOP("CliMain", "One entry instead of a day's."),
                                QStringLiteral("ENTRY"));
 const QCommandLineOption ReportOut({QStringLiteral("out")},
-                                   QStringLiteral("The PDF file to write."),
+                                   QT_TRANSLATE_NOOP("CliMain", "The PDF file to write."),
                                    QStringLiteral("FILE.pdf"));
 const QCommandLineOption OtherTester({QStringLiteral("other-tester")},
-                                     QStringLiteral("Restore an entry of another tester."));
+                                     QT_TRANSLATE_NOOP("CliMain",
+                                                       "Restore an entry of another tester."));
 
 struct Command
 {
@@ -87,40 +106,47 @@ struct Command
 const QList<Command> &commands()
 {
     static const QList<Command> all = {
-        {"ports", "ports", "List the serial ports the window would offer.", {}, {}, false},
+        {"ports",
+         "ports",
+         QT_TRANSLATE_NOOP("CliMain", "List the serial ports the window would offer."),
+         {},
+         {},
+         false},
         {"read",
          "read --port DEVICE [--out FILE]",
-         "Read every parameter into a JSON document.",
+         QT_TRANSLATE_NOOP("CliMain", "Read every parameter into a JSON document."),
          {Port, Out, Timeout, Trace, History, NoHistory},
          {},
          true},
         {"write",
          "write --port DEVICE --in FILE [--no-verify]",
-         "Write a document's changes, then read them back.",
+         QT_TRANSLATE_NOOP("CliMain", "Write a document's changes, then read them back."),
          {Port, In, NoVerify, Timeout, Trace, History, NoHistory},
          {},
          true},
         {"calibrate",
          "calibrate --port DEVICE --beam low|high --lux N [--yes]",
-         "Measure a beam's factor; --yes writes it.",
+         QT_TRANSLATE_NOOP("CliMain", "Measure a beam's factor; --yes writes it."),
          {Port, BeamOption, Lux, Yes, Timeout, Trace, History, NoHistory},
          {},
          true},
         {"restore",
          "restore ENTRY --port DEVICE [--other-tester]",
-         "Put the tester back to a history entry's state before it.",
+         QT_TRANSLATE_NOOP("CliMain", "Put the tester back to a history entry's state before it."),
          {Port, OtherTester, NoVerify, Timeout, Trace, History},
          {QStringLiteral("ENTRY")},
          true},
         {"history",
          "history [--serial SN] [--json] [--show ENTRY]",
-         "List the service history, or print one entry.",
+         QT_TRANSLATE_NOOP("CliMain", "List the service history, or print one entry."),
          {Serial, Json, Show, History},
          {},
          false},
         {"report",
          "report --serial SN [--date YYYY-MM-DD] --out FILE.pdf",
-         "Print a visit's service report: a tester's entries of one day, or --entry ENTRY.",
+         QT_TRANSLATE_NOOP(
+             "CliMain",
+             "Print a visit's service report: a tester's entries of one day, or --entry ENTRY."),
          {Serial, Date, Entry, ReportOut, History},
          {},
          false},
@@ -144,13 +170,14 @@ const Command *find(const QString &name)
 
 QString overview()
 {
-    QString text = QStringLiteral("Usage: orva-cli COMMAND [OPTIONS]\n"
-                                  "Reads and writes an ORVA headlight tester from scripts.\n\n"
-                                  "Commands:\n");
+    QString text = Texts::tr("Usage: orva-cli COMMAND [OPTIONS]\n"
+                             "Reads and writes an ORVA headlight tester from scripts.\n\n"
+                             "Commands:\n");
     for (const Command &c : commands())
-        text += QStringLiteral("  %1\n      %2\n")
-                    .arg(QLatin1String(c.synopsis), QLatin1String(c.summary));
-    text += QStringLiteral(
+        text +=
+            QStringLiteral("  %1\n      %2\n")
+                .arg(QLatin1String(c.synopsis), QCoreApplication::translate("CliMain", c.summary));
+    text += Texts::tr(
         "\n'orva-cli COMMAND --help' describes a command's options. The password of write,\n"
         "calibrate and restore is asked for on the terminal, or read from the first line of\n"
         "standard input.\n\n"
@@ -162,8 +189,10 @@ QString overview()
 
 int usage(const QString &command, const QString &message)
 {
-    err() << "orva-cli: " << message << " (see orva-cli "
-          << (command.isEmpty() ? QString() : command + u' ') << "--help)\n";
+    err() << "orva-cli: "
+          << Texts::tr("%1 (see orva-cli %2--help)")
+                 .arg(message, command.isEmpty() ? QString() : command + u' ')
+          << '\n';
     return ExitUsage;
 }
 
@@ -184,6 +213,7 @@ int main(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     const std::unique_ptr<QCoreApplication> app(report ? new QGuiApplication(argc, argv)
                                                        : new QCoreApplication(argc, argv));
+    Translations::install(*app);
     QCoreApplication::setApplicationName(QStringLiteral("orva-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(ORVAPS_VERSION));
     PasswordInput::restoreTerminalOnExit();
@@ -202,21 +232,23 @@ int main(int argc, char *argv[])
     const Command *command = find(name);
     if (!command)
         return usage(QString(), name.startsWith(u'-')
-                                    ? QStringLiteral("name a command before the options")
-                                    : QStringLiteral("unknown command %1").arg(name));
+                                    ? Texts::tr("name a command before the options")
+                                    : Texts::tr("unknown command %1").arg(name));
     QCommandLineParser parser;
-    parser.setApplicationDescription(QLatin1String(command->summary));
+    parser.setApplicationDescription(QCoreApplication::translate("CliMain", command->summary));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("This help."));
+                                  Texts::tr("This help."));
     parser.addOption(help);
-    parser.addOptions(command->options);
+    for (const QCommandLineOption &option : command->options)
+        parser.addOption(Translations::translated(option, "CliMain"));
     for (const QString &p : command->positional)
         parser.addPositionalArgument(p, QString());
     args.removeAt(1);
     if (!parser.parse(args))
         return usage(name, parser.errorText());
     if (parser.isSet(help)) {
-        QTextStream(stdout) << "Usage: orva-cli " << command->synopsis << "\n"
+        QTextStream(stdout) << Texts::tr("Usage: orva-cli %1").arg(QLatin1String(command->synopsis))
+                            << '\n'
                             << parser.helpText().section(u'\n', 1);
         return ExitOk;
     }
@@ -224,8 +256,8 @@ int main(int argc, char *argv[])
     if (positional.size() != command->positional.size())
         return usage(name,
                      command->positional.isEmpty()
-                         ? QStringLiteral("%1 takes no argument %2").arg(name, positional.value(0))
-                         : QStringLiteral("%1 needs %2").arg(name, command->positional.join(u' ')));
+                         ? Texts::tr("%1 takes no argument %2").arg(name, positional.value(0))
+                         : Texts::tr("%1 needs %2").arg(name, command->positional.join(u' ')));
     if (name == QLatin1String("ports"))
         return CliCommands::listPorts();
 
@@ -236,7 +268,7 @@ int main(int argc, char *argv[])
         bool ok = true;
         const qint64 entry = parser.isSet(Show) ? parser.value(Show).toLongLong(&ok) : 0;
         if (!ok || entry < 0)
-            return usage(name, QStringLiteral("--show takes an entry number"));
+            return usage(name, Texts::tr("--show takes an entry number"));
         return CliCommands::listHistory(options, parser.value(Serial), parser.isSet(Json), entry);
     }
     if (report) {
@@ -245,44 +277,44 @@ int main(int argc, char *argv[])
         const QDate day = parser.isSet(Date) ? QDate::fromString(parser.value(Date), Qt::ISODate)
                                              : QDate::currentDate();
         if (!entryOk || entry < 0)
-            return usage(name, QStringLiteral("--entry takes an entry number"));
+            return usage(name, Texts::tr("--entry takes an entry number"));
         if (!day.isValid())
-            return usage(name, QStringLiteral("--date takes a day as YYYY-MM-DD"));
+            return usage(name, Texts::tr("--date takes a day as YYYY-MM-DD"));
         if (entry == 0 && !parser.isSet(Serial))
-            return usage(name, QStringLiteral("--serial SN or --entry ENTRY is needed"));
+            return usage(name, Texts::tr("--serial SN or --entry ENTRY is needed"));
         if (!parser.isSet(ReportOut))
-            return usage(name, QStringLiteral("--out FILE.pdf is needed"));
+            return usage(name, Texts::tr("--out FILE.pdf is needed"));
         return CliCommands::writeReport(options, parser.value(Serial), day, entry,
                                         parser.value(ReportOut));
     }
 
     if (!parser.isSet(Port))
-        return usage(name, QStringLiteral("--port DEVICE is needed"));
+        return usage(name, Texts::tr("--port DEVICE is needed"));
     bool ok = false;
     options.timeoutSeconds = parser.value(Timeout).toInt(&ok);
     if (!ok || options.timeoutSeconds < 1)
-        return usage(name, QStringLiteral("--timeout takes a whole number of seconds"));
+        return usage(name, Texts::tr("--timeout takes a whole number of seconds"));
     if (offers(*command, In) && !parser.isSet(In))
-        return usage(name, QStringLiteral("--in FILE is needed"));
+        return usage(name, Texts::tr("--in FILE is needed"));
     if (parser.isSet(Trace) && parser.isSet(In) && sameFile(parser.value(Trace), parser.value(In)))
-        return usage(name, QStringLiteral("--trace names the file --in reads"));
+        return usage(name, Texts::tr("--trace names the file --in reads"));
     std::optional<Beam> beam;
     QString lux;
     if (name == QLatin1String("calibrate")) {
         const QString b = parser.value(BeamOption);
         if (b != QLatin1String("low") && b != QLatin1String("high"))
-            return usage(name, QStringLiteral("--beam takes low or high"));
+            return usage(name, Texts::tr("--beam takes low or high"));
         beam = b == QLatin1String("low") ? Beam::Low : Beam::High;
         lux = parser.value(Lux);
         const int luxValue = lux.toInt(&ok);
         if (!ok || luxValue < 1 || luxValue > 9999 || lux != QString::number(luxValue))
-            return usage(name, QStringLiteral("--lux takes a whole number from 1 to 9999"));
+            return usage(name, Texts::tr("--lux takes a whole number from 1 to 9999"));
     }
     qint64 entry = 0;
     if (name == QLatin1String("restore")) {
         entry = positional.value(0).toLongLong(&ok);
         if (!ok || entry < 1)
-            return usage(name, QStringLiteral("ENTRY is an entry number of orva-cli history"));
+            return usage(name, Texts::tr("ENTRY is an entry number of orva-cli history"));
     }
 
     CliCommands cli(QCoreApplication::applicationDirPath(), options, ::isatty(STDERR_FILENO));
@@ -294,8 +326,10 @@ int main(int argc, char *argv[])
     const auto withPassword = [&](const std::function<int(AccessLevel)> &run) {
         const auto password = PasswordInput::read();
         if (!password) {
-            err() << "orva-cli: the password line is longer than " << PasswordInput::MaxLength
-                  << " characters: nothing was done\n";
+            err() << "orva-cli: "
+                  << Texts::tr("the password line is longer than %1 characters: nothing was done")
+                         .arg(PasswordInput::MaxLength)
+                  << '\n';
             return int(ExitBadInput);
         }
         return run(Access::levelFor(*password));

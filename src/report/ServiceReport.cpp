@@ -3,10 +3,18 @@
 #include "base/Control.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QJsonObject>
 #include <QPageSize>
 #include <QPdfWriter>
 #include <QTextDocument>
+
+namespace {
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(ServiceReport)
+};
+} // namespace
 
 namespace {
 
@@ -36,14 +44,14 @@ QJsonObject lastState(const QList<HistoryEntry> &entries)
 QString calibrationRow(const HistoryEntry &e)
 {
     const HistoryEntry::Calibration &c = *e.calibration;
-    return QStringLiteral("<tr><td>%1 beam</td><td>%2 lux</td><td>%3</td><td>%4 &rarr; %5</td>"
-                          "<td>%6</td></tr>")
-        .arg(c.beam == QLatin1String("low") ? QStringLiteral("Low") : QStringLiteral("High"),
+    return Texts::tr("<tr><td>%1 beam</td><td>%2 lux</td><td>%3</td><td>%4 &rarr; %5</td>"
+                     "<td>%6</td></tr>")
+        .arg(c.beam == QLatin1String("low") ? Texts::tr("Low") : Texts::tr("High"),
              escaped(c.referenceLux))
         .arg(c.reading)
         .arg(escaped(c.oldFactor))
         .arg(c.newFactor)
-        .arg(c.confirmed && e.outcome == QLatin1String("done") ? QStringLiteral("written")
+        .arg(c.confirmed && e.outcome == QLatin1String("done") ? Texts::tr("written")
                                                                : escaped(e.outcome));
 }
 
@@ -101,30 +109,29 @@ QString ServiceReport::html(const QList<HistoryEntry> &entries)
                                .arg(field(state, "expiryDay"), field(state, "expiryMonth"),
                                     field(state, "expiryYear"));
     const QString none = QStringLiteral("<p><i>none</i></p>");
-    return QStringLiteral(
-               "<h2>ORVA headlight tester: service report</h2>"
-               "<p><b>Date:</b> %1</p>"
-               "<table cellpadding=3><tr><td><b>Tester</b></td><td>%2, serial number %3<br>"
-               "firmware %4, parameter file %5</td></tr>"
-               "<tr><td><b>Workshop</b></td><td>%6</td></tr></table>"
-               "<h3>Parameters changed</h3>%7"
-               "<h3>Calibrations</h3>%8"
-               "<p><b>Expiry date:</b> %9</p>"
-               "<p><b>Access level:</b> %10</p>"
-               "<p><br><br>Name: ______________________________ &nbsp; "
-               "Signature: ______________________________</p>")
+    return Texts::tr("<h2>ORVA headlight tester: service report</h2>"
+                     "<p><b>Date:</b> %1</p>"
+                     "<table cellpadding=3><tr><td><b>Tester</b></td><td>%2, serial number %3<br>"
+                     "firmware %4, parameter file %5</td></tr>"
+                     "<tr><td><b>Workshop</b></td><td>%6</td></tr></table>"
+                     "<h3>Parameters changed</h3>%7"
+                     "<h3>Calibrations</h3>%8"
+                     "<p><b>Expiry date:</b> %9</p>"
+                     "<p><b>Access level:</b> %10</p>"
+                     "<p><br><br>Name: ______________________________ &nbsp; "
+                     "Signature: ______________________________</p>")
         .arg(first.at.toLocalTime().toString(QStringLiteral("yyyy-MM-dd")), escaped(first.model),
              escaped(first.serial), escaped(first.firmware), escaped(first.parameterFile), workshop,
              changes.isEmpty() ? none
-                               : QStringLiteral("<table border=1 cellspacing=0 cellpadding=3>"
-                                                "<tr><th>Time</th><th>Parameter: old &rarr; "
-                                                "new</th><th>Outcome</th></tr>%1</table>")
+                               : Texts::tr("<table border=1 cellspacing=0 cellpadding=3>"
+                                           "<tr><th>Time</th><th>Parameter: old &rarr; "
+                                           "new</th><th>Outcome</th></tr>%1</table>")
                                      .arg(changes),
              calibrations.isEmpty()
                  ? none
-                 : QStringLiteral("<table border=1 cellspacing=0 cellpadding=3><tr><th>Beam</th>"
-                                  "<th>Reference</th><th>Reading</th><th>Factor old &rarr; "
-                                  "new</th><th></th></tr>%1</table>")
+                 : Texts::tr("<table border=1 cellspacing=0 cellpadding=3><tr><th>Beam</th>"
+                             "<th>Reference</th><th>Reading</th><th>Factor old &rarr; "
+                             "new</th><th></th></tr>%1</table>")
                        .arg(calibrations),
              escaped(expiry), escaped(levels.join(QStringLiteral(", "))));
 }
@@ -132,7 +139,7 @@ QString ServiceReport::html(const QList<HistoryEntry> &entries)
 Result<QByteArray> ServiceReport::pdf(const QList<HistoryEntry> &entries)
 {
     if (entries.isEmpty())
-        return OrvaError(70, QStringLiteral("The service history has no entry for this report."));
+        return OrvaError(70, Texts::tr("The service history has no entry for this report."));
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -140,7 +147,7 @@ Result<QByteArray> ServiceReport::pdf(const QList<HistoryEntry> &entries)
         QPdfWriter writer(&buffer);
         writer.setPageSize(QPageSize(QPageSize::A4));
         writer.setPageMargins(QMarginsF(18, 18, 18, 18), QPageLayout::Millimeter);
-        writer.setTitle(QStringLiteral("Service report %1").arg(entries.first().serial));
+        writer.setTitle(Texts::tr("Service report %1").arg(entries.first().serial));
         writer.setCreator(QStringLiteral("OrvaPS"));
         QTextDocument document;
         QFont font = document.defaultFont();

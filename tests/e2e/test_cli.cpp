@@ -7,9 +7,15 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <csignal>
+#include <fcntl.h>
+#include <termios.h>
+#include <unistd.h>
 
 using Cli = CliRun;
 
@@ -25,6 +31,10 @@ private slots:
     void calibrate();
     void failuresHaveTheirOwnStatus_data();
     void failuresHaveTheirOwnStatus();
+    void conventions_data();
+    void conventions();
+    void passwordPromptGivesEchoBack_data();
+    void passwordPromptGivesEchoBack();
 };
 
 void TestCli::readMatchesTheWindow()
@@ -191,6 +201,120 @@ void TestCli::failuresHaveTheirOwnStatus()
     const CliResult r = cli.run(args, "52917\n");
     QCOMPARE(r.status, status);
     QVERIFY2(r.err.contains(says), qPrintable(r.err));
+}
+
+void TestCli::conventions_data()
+{
+    QTest::addColumn<QStringList>("args"); // %IN%: a document read from the tester
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("out");
+    QTest::addColumn<QString>("says");
+    QTest::newRow("unknown option") << QStringList{"read", "--bogus"} << 2 << ""
+                                    << "bogus";
+    QTest::newRow("missing value") << QStringList{"read", "--port"} << 2 << ""
+                                   << "--help";
+    QTest::newRow("unknown command") << QStringList{"frobnicate"} << 2 << ""
+                                     << "unknown command frobnicate";
+    QTest::newRow("option before the command") << QStringList{"--yes"} << 2 << ""
+                                               << "name a command";
+    QTest::newRow("no seconds") << QStringList{"read", "--timeout", "0"} << 2 << ""
+                                << "--timeout";
+    QTest::newRow("help") << QStringList{"--help"} << 0 << "Exit status:"
+                          << "";
+    for (const char *command :
+         {"ports", "read", "write", "calibrate", "restore", "history", "report"})
+        QTest::addRow("%s --help", command) << QStringList{command, "--help"} << 0
+                                            << QStringLiteral("Usage: orva-cli ") + command << "";
+    QTest::newRow("document on /dev/stdout")
+        << QStringList{"read", "--out", "/dev/stdout"} << 0 << "\"fields\""
+        << "";
+    QTest::newRow("disk full") << QStringList{"read", "--out", "/dev/full"} << 10 << ""
+                               << "cannot write /dev/full";
+    QTest::newRow("folder not writable")
+        << QStringList{"read", "--out", "/proc/orva.json"} << 10 << ""
+        << "cannot write /proc/orva.json";
+    QTest::newRow("trace over its input")
+        << QStringList{"write", "--in", "%IN%", "--trace", "%IN%"} << 2 << ""
+        << "--trace names the file --in reads";
+    QTest::newRow("trace on a full disk")
+        << QStringList{"read", "--trace", "/dev/full"} << 10 << "\"fields\""
+        << "/dev/full could not be written";
+}
+
+// Usage errors exit 2 with a hint, each command has its help, documents go
+// where --out says and a failed output has its own status.
+void TestCli::conventions()
+{
+    QFETCH(QStringList, args);
+    QFETCH(int, status);
+    QFETCH(QString, out);
+    QFETCH(QString, says);
+    Cli cli;
+    QByteArray input;
+    if (args.contains(QStringLiteral("%IN%"))) {
+        const QString in = cli.document(cli.read());
+        QFile f(in);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        input = f.readAll();
+        args.replaceInStrings(QStringLiteral("%IN%"), in);
+    }
+    const CliResult r = cli.run(args, "52917\n");
+    QCOMPARE(r.status, status);
+    QVERIFY2(QString::fromUtf8(r.out).contains(out), r.out.left(300).constData());
+    QVERIFY2(r.err.contains(says), qPrintable(r.err));
+    if (status == 2)
+        QCOMPARE(r.err.count(u'\n'), 1); // one line
+    if (!input.isEmpty()) {
+        QFile f(args.at(2));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), input);
+        QVERIFY(cli.sim.framesStartingWith('W').isEmpty());
+    }
+}
+
+void TestCli::passwordPromptGivesEchoBack_data()
+{
+    QTest::addColumn<int>("signal"); // 0: the password is typed
+    QTest::newRow("password typed") << 0;
+    QTest::newRow("Ctrl+C") << int(SIGINT);
+    QTest::newRow("terminated") << int(SIGTERM);
+    QTest::newRow("hung up") << int(SIGHUP);
+}
+
+// The prompt turns echo off on the user's terminal; however the program ends,
+// the terminal gets it back.
+void TestCli::passwordPromptGivesEchoBack()
+{
+    QFETCH(int, signal);
+    Cli cli;
+    const int master = ::posix_openpt(O_RDWR | O_NOCTTY);
+    QVERIFY(master >= 0 && ::grantpt(master) == 0 && ::unlockpt(master) == 0);
+    const auto closeMaster = qScopeGuard([master] { ::close(master); });
+    const QString slavePath = QString::fromLatin1(::ptsname(master));
+    const int slave = ::open(::ptsname(master), O_RDWR | O_NOCTTY);
+    QVERIFY(slave >= 0);
+    const auto closeSlave = qScopeGuard([slave] { ::close(slave); });
+    const auto echoing = [slave] {
+        termios t{};
+        ::tcgetattr(slave, &t);
+        return (t.c_lflag & ECHO) != 0;
+    };
+    QVERIFY(echoing());
+
+    QProcess p;
+    p.setStandardInputFile(slavePath);
+    p.start(Cli::program(),
+            {QStringLiteral("write"), QStringLiteral("--port"), cli.sim.devicePath(),
+             QStringLiteral("--in"), cli.document(cli.read())});
+    QTRY_VERIFY_WITH_TIMEOUT(p.readAllStandardError().contains("Password:") || !echoing(), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(!echoing(), 10000);
+    if (signal)
+        ::kill(pid_t(p.processId()), signal);
+    else
+        QCOMPARE(::write(master, "12345\n", 6), 6);
+    QVERIFY(p.waitForFinished(10000));
+    QVERIFY(echoing());
+    QCOMPARE(p.exitStatus() == QProcess::CrashExit, signal != 0);
 }
 
 QTEST_MAIN(TestCli)

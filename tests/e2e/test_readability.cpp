@@ -5,12 +5,14 @@
 #include "Harness.h"
 #include "StatusArea.h"
 #include "WindowForm.h"
+#include "base/Translations.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QStyleOptionComboBox>
 #include <QStyleOptionFrame>
 #include <QTabBar>
@@ -100,14 +102,20 @@ private slots:
 
 void TestReadability::nothingIsCutOff_data()
 {
+    QTest::addColumn<QString>("language");
     QTest::addColumn<double>("scale");
-    QTest::newRow("desktop font") << 1.0;
-    QTest::newRow("font a quarter larger") << 1.25;
+    for (const char *language : {"en", "it", "de"}) {
+        QTest::addRow("%s, desktop font", language) << language << 1.0;
+        QTest::addRow("%s, font a quarter larger", language) << language << 1.25;
+    }
 }
 
 void TestReadability::nothingIsCutOff()
 {
+    QFETCH(QString, language);
     QFETCH(double, scale);
+    Translations::install(*qApp, QLocale(language));
+    const auto english = qScopeGuard([] { Translations::install(*qApp, QLocale::c()); });
     const QFont desktop = QApplication::font();
     QFont font = desktop;
     font.setPointSizeF(desktop.pointSizeF() * scale);
@@ -117,6 +125,9 @@ void TestReadability::nothingIsCutOff()
         QVERIFY(h.start());
         FrmOrva &w = *h.window;
         QVERIFY(QTest::qWaitForWindowExposed(&w));
+        // The window really is in the language of the row.
+        QCOMPARE(w.CmdInvia->text() == QLatin1String("Send Parameters to Equipment !"),
+                 language == QLatin1String("en"));
         for (int page = 0; page < w.SSTab1->count(); ++page) {
             w.SSTab1->setCurrentIndex(page);
             QTest::qWait(50); // laid out

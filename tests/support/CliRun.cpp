@@ -29,6 +29,11 @@ CliResult CliRun::run(QStringList args, const QByteArray &input, int deadlineMs)
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("XDG_DATA_HOME"), home.path());
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
+    if (!language.isEmpty()) {
+        for (const char *name : {"LC_ALL", "LC_MESSAGES", "LANGUAGE"})
+            env.remove(QLatin1String(name));
+        env.insert(QStringLiteral("LANG"), language);
+    }
     p.setProcessEnvironment(env);
     if (fileSizeLimit > 0) {
         const rlim_t limit = rlim_t(fileSizeLimit);

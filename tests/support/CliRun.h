@@ -24,6 +24,8 @@ public:
     QTemporaryDir home; // the user's data folder
     // Largest file the command may write, in bytes; 0: no limit.
     qint64 fileSizeLimit = 0;
+    // The language the command runs in (LANG); empty: the test's own.
+    QString language;
 
     CliRun();
 

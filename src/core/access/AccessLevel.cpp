@@ -1,6 +1,14 @@
 #include "AccessLevel.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
+
+namespace {
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(AccessLevel)
+};
+} // namespace
 
 namespace {
 // SHA-256 of each level's password: the program carries no password text.
@@ -28,28 +36,33 @@ QString Access::captionSuffix(AccessLevel level)
 {
     switch (level) {
     case AccessLevel::Administrator:
-        return QStringLiteral("  (PW = Administrator)");
+        return Texts::tr("  (PW = Administrator)");
     case AccessLevel::Dealer:
-        return QStringLiteral("  (PW = rivenditore)");
+        return Texts::tr("  (PW = rivenditore)");
     case AccessLevel::Technician:
-        return QStringLiteral("  (PW = tecnico)");
+        return Texts::tr("  (PW = tecnico)");
     case AccessLevel::Unknown:
         break;
     }
-    return QStringLiteral("  (PW = sconosciuta)");
+    return Texts::tr("  (PW = sconosciuta)");
+}
+
+QString Access::levelShown(AccessLevel level)
+{
+    return QCoreApplication::translate("AccessLevel", levelName(level).toLatin1().constData());
 }
 
 QString Access::levelName(AccessLevel level)
 {
     switch (level) {
     case AccessLevel::Administrator:
-        return QStringLiteral("Administrator");
+        return QString::fromLatin1(QT_TRANSLATE_NOOP("AccessLevel", "Administrator"));
     case AccessLevel::Dealer:
-        return QStringLiteral("dealer");
+        return QString::fromLatin1(QT_TRANSLATE_NOOP("AccessLevel", "dealer"));
     case AccessLevel::Technician:
-        return QStringLiteral("technician");
+        return QString::fromLatin1(QT_TRANSLATE_NOOP("AccessLevel", "technician"));
     case AccessLevel::Unknown:
         break;
     }
-    return QStringLiteral("unknown");
+    return QString::fromLatin1(QT_TRANSLATE_NOOP("AccessLevel", "unknown"));
 }

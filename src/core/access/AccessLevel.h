@@ -12,7 +12,9 @@ AccessLevel levelFor(const QString &password);
 // Appended once to the main window's caption.
 QString captionSuffix(AccessLevel level);
 
-// "Administrator", "dealer", "technician" or "unknown".
+// "Administrator", "dealer", "technician" or "unknown", as the history stores it.
 QString levelName(AccessLevel level);
+// The same in the user's language.
+QString levelShown(AccessLevel level);
 
 } // namespace Access

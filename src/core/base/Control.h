@@ -100,10 +100,8 @@ inline QString name(Control control)
 {
     return QString::fromLatin1(info(control).name);
 }
-inline QString caption(Control control)
-{
-    return QString::fromLatin1(info(control).caption);
-}
+// In the user's language.
+QString caption(Control control);
 // Every control, in the table's order.
 const QList<Control> &all();
 // The control an object name stands for; none for names the core does not use.

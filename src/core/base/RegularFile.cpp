@@ -4,15 +4,23 @@
 #include <QFileInfo>
 
 #ifdef Q_OS_UNIX
+#include <QCoreApplication>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+namespace {
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(RegularFile)
+};
+} // namespace
 #endif
 
 namespace {
 OrvaError notFound(const QString &path, const QString &why)
 {
-    return {ErrorNumber::FileNotFound, QStringLiteral("File not found: %1 (%2).").arg(path, why)};
+    return {ErrorNumber::FileNotFound, Texts::tr("File not found: %1 (%2).").arg(path, why)};
 }
 } // namespace
 
@@ -30,7 +38,7 @@ Result<QByteArray> RegularFile::read(const QString &path, qint64 maxBytes)
     };
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
-        return notFound(path, QStringLiteral("not an ordinary file"));
+        return notFound(path, Texts::tr("not an ordinary file"));
     }
     if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
@@ -38,7 +46,7 @@ Result<QByteArray> RegularFile::read(const QString &path, qint64 maxBytes)
     }
 #else
     if (!QFileInfo(path).isFile())
-        return notFound(path, QStringLiteral("not an ordinary file"));
+        return notFound(path, Texts::tr("not an ordinary file"));
     file.setFileName(path);
     if (!file.open(QIODevice::ReadOnly))
         return notFound(path, file.errorString());
@@ -47,8 +55,8 @@ Result<QByteArray> RegularFile::read(const QString &path, qint64 maxBytes)
     QByteArray contents = file.read(maxBytes + 1);
     if (contents.size() > maxBytes)
         return OrvaError(ErrorNumber::FileNotFound,
-                         QStringLiteral("File not found: %1 is longer than %2 bytes, too long to "
-                                        "be the file expected here.")
+                         Texts::tr("File not found: %1 is longer than %2 bytes, too long to "
+                                   "be the file expected here.")
                              .arg(path)
                              .arg(maxBytes));
     return contents;

@@ -1,8 +1,16 @@
 #include "HistoryLocation.h"
 
+#include <QCoreApplication>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QUrl>
+
+namespace {
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(HistoryLocation)
+};
+} // namespace
 
 QString HistoryLocation::describe() const
 {
@@ -29,13 +37,13 @@ Result<HistoryLocation> HistoryLocation::fromUrl(const QString &text, const QStr
         const QUrl url(text);
         if (!url.isValid() || url.host().isEmpty() || url.path().size() < 2)
             return OrvaError(ErrorNumber::InvalidProcedureCall,
-                             QStringLiteral("The history location is not a PostgreSQL URL of the "
-                                            "form postgresql://user@host:port/database."));
+                             Texts::tr("The history location is not a PostgreSQL URL of the "
+                                       "form postgresql://user@host:port/database."));
         if (!url.password().isEmpty())
             return OrvaError(ErrorNumber::InvalidProcedureCall,
-                             QStringLiteral("The history URL carries a password: put it in the "
-                                            "settings file (%1) or the PostgreSQL password file "
-                                            "(~/.pgpass) instead.")
+                             Texts::tr("The history URL carries a password: put it in the "
+                                       "settings file (%1) or the PostgreSQL password file "
+                                       "(~/.pgpass) instead.")
                                  .arg(settingsFile()));
         l.kind = Kind::PostgreSQL;
         l.host = url.host();
@@ -48,7 +56,7 @@ Result<HistoryLocation> HistoryLocation::fromUrl(const QString &text, const QStr
     }
     if (l.kind == Kind::SQLite && l.path.isEmpty())
         return OrvaError(ErrorNumber::InvalidProcedureCall,
-                         QStringLiteral("The history location names no file."));
+                         Texts::tr("The history location names no file."));
     return l;
 }
 

@@ -4,6 +4,7 @@
 #include "base/RegularFile.h"
 
 #include <QAtomicInt>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QJsonDocument>
@@ -12,6 +13,13 @@
 #include <QSqlQuery>
 #include <QStandardPaths>
 #include <QVariant>
+
+namespace {
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(ServiceHistory)
+};
+} // namespace
 
 namespace {
 
@@ -115,7 +123,7 @@ ServiceHistory::~ServiceHistory()
 
 OrvaError ServiceHistory::failure(const QString &what, const QString &detail) const
 {
-    return OrvaError(HistoryError, QStringLiteral("The service history %1 %2: %3")
+    return OrvaError(HistoryError, Texts::tr("The service history %1 %2: %3")
                                        .arg(m_location.describe(), what, detail.trimmed()));
 }
 
@@ -128,11 +136,10 @@ Result<std::unique_ptr<ServiceHistory>> ServiceHistory::open(const HistoryLocati
     const bool postgres = location.kind == HistoryLocation::Kind::PostgreSQL;
     const QString driver = postgres ? QStringLiteral("QPSQL") : QStringLiteral("QSQLITE");
     if (!QSqlDatabase::isDriverAvailable(driver))
-        return history->failure(
-            QStringLiteral("cannot be opened"),
-            QStringLiteral("Qt's %1 driver is not installed (Debian package %2)")
-                .arg(driver, postgres ? QStringLiteral("libqt6sql6-psql")
-                                      : QStringLiteral("libqt6sql6-sqlite")));
+        return history->failure(Texts::tr("cannot be opened"),
+                                Texts::tr("Qt's %1 driver is not installed (Debian package %2)")
+                                    .arg(driver, postgres ? QStringLiteral("libqt6sql6-psql")
+                                                          : QStringLiteral("libqt6sql6-sqlite")));
     QSqlDatabase db = QSqlDatabase::addDatabase(driver, connection);
     if (postgres) {
         db.setHostName(location.host);
@@ -146,14 +153,14 @@ Result<std::unique_ptr<ServiceHistory>> ServiceHistory::open(const HistoryLocati
         const QFileInfo file(location.path);
         if (!QDir().mkpath(file.absolutePath()))
             return history->failure(
-                QStringLiteral("cannot be created"),
-                QStringLiteral("the folder %1 cannot be made").arg(file.absolutePath()));
+                Texts::tr("cannot be created"),
+                Texts::tr("the folder %1 cannot be made").arg(file.absolutePath()));
         db.setDatabaseName(location.path);
         // Another program holding the file: wait a little, then fail, never hang.
         db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=2000"));
     }
     if (!db.open())
-        return history->failure(QStringLiteral("cannot be opened"), db.lastError().text());
+        return history->failure(Texts::tr("cannot be opened"), db.lastError().text());
     if (const Result<> migrated = history->migrate(); !migrated)
         return migrated.error();
     return history;
@@ -185,7 +192,7 @@ Result<int> ServiceHistory::schemaVersion() const
         return 0;
     Statement s(db, QStringLiteral("SELECT version FROM schema_version"));
     if (!s.ok() || !s.query.next())
-        return failure(QStringLiteral("cannot be read"), s.error);
+        return failure(Texts::tr("cannot be read"), s.error);
     return s.query.value(0).toInt();
 }
 
@@ -196,24 +203,24 @@ Result<> ServiceHistory::migrate()
     if (!version)
         return version.error();
     if (*version > HistorySchema::Current)
-        return failure(QStringLiteral("cannot be used"),
-                       QStringLiteral("it was written by a newer version of OrvaPS (schema %1)")
-                           .arg(*version));
+        return failure(
+            Texts::tr("cannot be used"),
+            Texts::tr("it was written by a newer version of OrvaPS (schema %1)").arg(*version));
     const bool postgres = m_location.kind == HistoryLocation::Kind::PostgreSQL;
     for (int v = *version + 1; v <= HistorySchema::Current; ++v) {
         if (!db.transaction())
-            return failure(QStringLiteral("cannot be written"), db.lastError().text());
+            return failure(Texts::tr("cannot be written"), db.lastError().text());
         QStringList statements = HistorySchema::migration(v, postgres);
         statements.append(QStringLiteral("UPDATE schema_version SET version = %1").arg(v));
         for (const QString &sql : statements) {
             Statement s(db, sql);
             if (!s.ok()) {
                 db.rollback();
-                return failure(QStringLiteral("cannot be brought to schema %1").arg(v), s.error);
+                return failure(Texts::tr("cannot be brought to schema %1").arg(v), s.error);
             }
         }
         if (!db.commit())
-            return failure(QStringLiteral("cannot be written"), db.lastError().text());
+            return failure(Texts::tr("cannot be written"), db.lastError().text());
     }
     return {};
 }
@@ -223,7 +230,7 @@ Result<> ServiceHistory::insertCalibration(qint64 id, const HistoryEntry &entry)
     QSqlDatabase db = QSqlDatabase::database(m_connection, false);
     Statement remove(db, QStringLiteral("DELETE FROM calibrations WHERE entry_id = ?"), {id});
     if (!remove.ok())
-        return failure(QStringLiteral("cannot be written"), remove.error);
+        return failure(Texts::tr("cannot be written"), remove.error);
     if (!entry.calibration)
         return {};
     const HistoryEntry::Calibration &c = *entry.calibration;
@@ -234,7 +241,7 @@ Result<> ServiceHistory::insertCalibration(qint64 id, const HistoryEntry &entry)
                      {id, text(c.beam), text(c.referenceLux), c.reading, text(c.oldFactor),
                       c.newFactor, c.confirmed ? 1 : 0});
     if (!insert.ok())
-        return failure(QStringLiteral("cannot be written"), insert.error);
+        return failure(Texts::tr("cannot be written"), insert.error);
     return {};
 }
 
@@ -242,7 +249,7 @@ Result<qint64> ServiceHistory::begin(const HistoryEntry &entry)
 {
     QSqlDatabase db = QSqlDatabase::database(m_connection, false);
     if (!db.transaction())
-        return failure(QStringLiteral("cannot be written"), db.lastError().text());
+        return failure(Texts::tr("cannot be written"), db.lastError().text());
     const QDateTime at = entry.at.isValid() ? entry.at : QDateTime::currentDateTimeUtc();
     Statement insert(
         db,
@@ -256,7 +263,7 @@ Result<qint64> ServiceHistory::begin(const HistoryEntry &entry)
          nullable(json(entry.before)), nullable(json(entry.after))});
     if (!insert.ok() || !insert.query.next()) {
         db.rollback();
-        return failure(QStringLiteral("cannot be written"), insert.error);
+        return failure(Texts::tr("cannot be written"), insert.error);
     }
     const qint64 id = insert.query.value(0).toLongLong();
     insert.query.finish();
@@ -267,7 +274,7 @@ Result<qint64> ServiceHistory::begin(const HistoryEntry &entry)
     if (!db.commit()) {
         const QString error = db.lastError().text();
         db.rollback();
-        return failure(QStringLiteral("cannot be written"), error);
+        return failure(Texts::tr("cannot be written"), error);
     }
     return id;
 }
@@ -276,14 +283,14 @@ Result<> ServiceHistory::finish(qint64 id, const HistoryEntry &entry)
 {
     QSqlDatabase db = QSqlDatabase::database(m_connection, false);
     if (!db.transaction())
-        return failure(QStringLiteral("cannot be written"), db.lastError().text());
+        return failure(Texts::tr("cannot be written"), db.lastError().text());
     Statement update(db,
                      QStringLiteral("UPDATE entries SET outcome = ?, detail = ?, after_doc = ? "
                                     "WHERE id = ?"),
                      {text(entry.outcome), text(entry.detail), nullable(json(entry.after)), id});
     if (!update.ok()) {
         db.rollback();
-        return failure(QStringLiteral("cannot be written"), update.error);
+        return failure(Texts::tr("cannot be written"), update.error);
     }
     if (const Result<> c = insertCalibration(id, entry); !c) {
         db.rollback();
@@ -292,7 +299,7 @@ Result<> ServiceHistory::finish(qint64 id, const HistoryEntry &entry)
     if (!db.commit()) {
         const QString error = db.lastError().text();
         db.rollback();
-        return failure(QStringLiteral("cannot be written"), error);
+        return failure(Texts::tr("cannot be written"), error);
     }
     return {};
 }
@@ -306,7 +313,7 @@ Result<QList<HistoryEntry>> ServiceHistory::entries(const QString &serial) const
             .arg(EntryColumns, serial.isEmpty() ? QString() : QStringLiteral("WHERE e.serial = ?"));
     Statement s(db, sql, serial.isEmpty() ? QVariantList() : QVariantList{serial});
     if (!s.ok())
-        return failure(QStringLiteral("cannot be read"), s.error);
+        return failure(Texts::tr("cannot be read"), s.error);
     QList<HistoryEntry> found;
     while (s.query.next())
         found.append(entryFrom(s.query));
@@ -322,10 +329,9 @@ Result<HistoryEntry> ServiceHistory::entry(qint64 id) const
                     .arg(EntryColumns),
                 {id});
     if (!s.ok())
-        return failure(QStringLiteral("cannot be read"), s.error);
+        return failure(Texts::tr("cannot be read"), s.error);
     if (!s.query.next())
-        return OrvaError(HistoryError,
-                         QStringLiteral("The service history has no entry %1.").arg(id));
+        return OrvaError(HistoryError, Texts::tr("The service history has no entry %1.").arg(id));
     return entryFrom(s.query);
 }
 
@@ -334,13 +340,13 @@ Result<int> ServiceHistory::importBackups(const QString &folder)
     QSqlDatabase db = QSqlDatabase::database(m_connection, false);
     Statement done(db, QStringLiteral("SELECT value FROM history_meta WHERE name = 'backups'"));
     if (!done.ok())
-        return failure(QStringLiteral("cannot be read"), done.error);
+        return failure(Texts::tr("cannot be read"), done.error);
     if (done.query.next())
         return 0;
     done.query.finish();
     int imported = 0;
     if (!db.transaction())
-        return failure(QStringLiteral("cannot be written"), db.lastError().text());
+        return failure(Texts::tr("cannot be written"), db.lastError().text());
     const QFileInfoList files =
         QDir(folder).entryInfoList({QStringLiteral("*.json")}, QDir::Files, QDir::Name);
     for (const QFileInfo &file : files) {
@@ -371,7 +377,7 @@ Result<int> ServiceHistory::importBackups(const QString &folder)
                           e.outcome, e.detail, json(e.before)});
         if (!insert.ok()) {
             db.rollback();
-            return failure(QStringLiteral("cannot be written"), insert.error);
+            return failure(Texts::tr("cannot be written"), insert.error);
         }
         ++imported;
     }
@@ -380,7 +386,7 @@ Result<int> ServiceHistory::importBackups(const QString &folder)
                    {QString::number(imported)});
     if (!mark.ok() || !db.commit()) {
         db.rollback();
-        return failure(QStringLiteral("cannot be written"), mark.error);
+        return failure(Texts::tr("cannot be written"), mark.error);
     }
     return imported;
 }

@@ -4,12 +4,20 @@
 
 #include <QSerialPortInfo>
 
+#include <QCoreApplication>
 #include <algorithm>
+
+namespace {
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(PortCatalogue)
+};
+} // namespace
 
 PortCatalogue::PortCatalogue(const QStringList &extraDevices, bool withSystemPorts)
 {
     for (const QString &d : extraDevices)
-        m_ports.append({d, QStringLiteral("named on the command line")});
+        m_ports.append({d, Texts::tr("named on the command line")});
 #ifndef Q_OS_WIN
     if (!withSystemPorts)
         return;
@@ -25,7 +33,7 @@ PortCatalogue::PortCatalogue(const QStringList &extraDevices, bool withSystemPor
         if (!info.manufacturer().isEmpty())
             parts << info.manufacturer();
         if (!info.serialNumber().isEmpty())
-            parts << QStringLiteral("serial %1").arg(info.serialNumber());
+            parts << Texts::tr("serial %1").arg(info.serialNumber());
         m_ports.append({info.systemLocation(), parts.join(QStringLiteral(", "))});
     }
 #else

@@ -18,21 +18,21 @@ static OrvaError openError(QSerialPort::SerialPortError error, const QString &de
     switch (error) {
     case QSerialPort::DeviceNotFoundError:
         return {ErrorNumber::InvalidPortNumber,
-                QStringLiteral("Invalid port number: the serial device %1 does not exist.")
+                SerialLink::tr("Invalid port number: the serial device %1 does not exist.")
                     .arg(device)};
     case QSerialPort::PermissionError:
         return {ErrorNumber::PortAlreadyOpen,
-                QStringLiteral("Port already open: %1 is in use by another program, or this user "
+                SerialLink::tr("Port already open: %1 is in use by another program, or this user "
                                "may not open it. Close the other program; on Linux, join the "
                                "dialout group (sudo usermod -aG dialout $USER) and log in again.")
                     .arg(device)};
     case QSerialPort::OpenError:
         return {ErrorNumber::PortAlreadyOpen,
-                QStringLiteral("Port already open: %1 is already open.").arg(device)};
+                SerialLink::tr("Port already open: %1 is already open.").arg(device)};
     default:
         return {
             ErrorNumber::DeviceNotOpen,
-            QStringLiteral("Device is not open: %1 could not be opened (%2).").arg(device, detail)};
+            SerialLink::tr("Device is not open: %1 could not be opened (%2).").arg(device, detail)};
     }
 }
 
@@ -43,7 +43,7 @@ Result<> SerialLink::open(const QString &device)
     m_lost = false;
     if (device.isEmpty())
         return OrvaError(ErrorNumber::InvalidPortNumber,
-                         QStringLiteral("Invalid port number: no serial device has this number."));
+                         tr("Invalid port number: no serial device has this number."));
     m_port.setPortName(device);
     m_port.setBaudRate(QSerialPort::Baud2400);
     m_port.setDataBits(QSerialPort::Data8);

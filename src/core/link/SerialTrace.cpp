@@ -30,9 +30,8 @@ Result<> SerialTrace::open(const QString &path)
     m_file.setFileName(path);
     if (m_file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))
         return {};
-    return OrvaError(
-        ErrorNumber::FileNotFound,
-        QStringLiteral("cannot write the trace file %1: %2").arg(path, m_file.errorString()));
+    return OrvaError(ErrorNumber::FileNotFound,
+                     tr("cannot write the trace file %1: %2").arg(path, m_file.errorString()));
 }
 
 void SerialTrace::write(const QString &direction, const QString &text)
@@ -44,6 +43,6 @@ void SerialTrace::write(const QString &direction, const QString &text)
         QStringLiteral("  ") + direction + QStringLiteral("  ") + text + QLatin1Char('\n');
     // Flushed line by line: a crash or an unplugged PC must not lose the last lines.
     if ((m_file.write(line.toUtf8()) < 0 || !m_file.flush()) && m_failure.isEmpty())
-        m_failure = QStringLiteral("the trace file %1 could not be written: %2")
+        m_failure = tr("the trace file %1 could not be written: %2")
                         .arg(m_file.fileName(), m_file.errorString());
 }

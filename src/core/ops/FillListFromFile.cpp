@@ -8,7 +8,15 @@
 #include "params/ParameterFile.h"
 #include "params/ValueCodec.h"
 
+#include <QCoreApplication>
 #include <QDir>
+
+namespace {
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(FillListFromFile)
+};
+} // namespace
 
 void FillListFromFile(OpContext &ctx, Control list, const QString &tag)
 {
@@ -23,12 +31,11 @@ void FillListFromFile(OpContext &ctx, Control list, const QString &tag)
         throw LoadFailed{lines.error()};
     const ListLines found = ParameterFile::listLines(*lines, tag);
     if (found.items.isEmpty())
-        throw LoadFailed{
-            OrvaError(ErrorNumber::InvalidPropertyValue,
-                      QStringLiteral(
-                          "Invalid property value: the parameter file %1 has no \"%2\" list lines. "
-                          "Replace the file with a complete one.")
-                          .arg(QDir::toNativeSeparators(ctx.session.parameterFilePath), tag))};
+        throw LoadFailed{OrvaError(
+            ErrorNumber::InvalidPropertyValue,
+            Texts::tr("Invalid property value: the parameter file %1 has no \"%2\" list lines. "
+                      "Replace the file with a complete one.")
+                .arg(QDir::toNativeSeparators(ctx.session.parameterFilePath), tag))};
     if (isLanguage)
         form.setItems(Control::ListaLingua1, found.keys);
     form.setItems(list, found.items);

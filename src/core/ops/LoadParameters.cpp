@@ -17,9 +17,17 @@
 #include "params/ParameterFile.h"
 #include "params/ValueCodec.h"
 
+#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
+
+namespace {
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(LoadParameters)
+};
+} // namespace
 
 namespace {
 
@@ -131,7 +139,7 @@ void loadOnce(OpContext &ctx, const QDeadlineTimer &deadline, QString &rejectedV
         if (deadline.hasExpired())
             throw TesterLost{LinkStatus::NoReply, std::nullopt};
     }
-    form.setStatus(QStringLiteral("Wait reading parameters from equipment ...."));
+    form.setStatus(Texts::tr("Wait reading parameters from equipment ...."));
     const QString version = ValueCodec::text(readForLoad(ctx, Catalogue::versionKey()));
     checkVersion(ctx, version, rejectedVersion);
     form.setText(Control::TestoVersioneScheda, QStringLiteral("ORVA ver. ") + version);
@@ -176,10 +184,10 @@ Outcome loaded(const Session &session)
         if (const auto kept = session.kept.constFind(e.keyText()); kept != session.kept.cend())
             lines.append(QStringLiteral("- %1 (%2): %3")
                              .arg(Controls::caption(e.control), e.keyText(), kept->display));
-    o.title = QStringLiteral("ORVA parameters ...");
-    o.text = QStringLiteral("The equipment holds values this program does not offer:\r\n%1\r\n"
-                            "They are kept: a send writes them back as they are, unless you "
-                            "change them.")
+    o.title = Texts::tr("ORVA parameters ...");
+    o.text = Texts::tr("The equipment holds values this program does not offer:\r\n%1\r\n"
+                       "They are kept: a send writes them back as they are, unless you "
+                       "change them.")
                  .arg(lines.join(QStringLiteral("\r\n")));
     return o;
 }
@@ -190,13 +198,13 @@ Outcome noTester(LinkStatus last, int waitedMs)
     o.kind = Outcome::Kind::NoTester;
     if (last == LinkStatus::LostStep) {
         o.cause = Outcome::Cause::LostStep;
-        o.text = QStringLiteral("The line to the equipment kept losing step (bytes came that no "
-                                "command was waiting for) for %1 s: check the cable and the port.")
+        o.text = Texts::tr("The line to the equipment kept losing step (bytes came that no "
+                           "command was waiting for) for %1 s: check the cable and the port.")
                      .arg(waitedMs / 1000);
     } else {
         o.cause = Outcome::Cause::Silent;
-        o.text = QStringLiteral("No equipment answered within %1 s: check the cable, the port and "
-                                "the equipment's power supply.")
+        o.text = Texts::tr("No equipment answered within %1 s: check the cable, the port and "
+                           "the equipment's power supply.")
                      .arg(waitedMs / 1000);
     }
     return o;

@@ -4,7 +4,15 @@
 #include "Session.h"
 #include "Tester.h"
 
+#include <QCoreApplication>
 #include <QDir>
+
+namespace {
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(LoadRead)
+};
+} // namespace
 
 QByteArray readForLoad(OpContext &ctx, const QString &key)
 {
@@ -27,7 +35,7 @@ void failMissingDefinition(OpContext &ctx, const QString &key)
 {
     throw LoadFailed{OrvaError(
         ErrorNumber::InvalidProcedureCall,
-        QStringLiteral("Invalid procedure call or argument: the parameter file %1 has no usable "
-                       "definition of %2. Replace the file with a complete one.")
+        Texts::tr("Invalid procedure call or argument: the parameter file %1 has no usable "
+                  "definition of %2. Replace the file with a complete one.")
             .arg(QDir::toNativeSeparators(ctx.session.parameterFilePath), key))};
 }

@@ -9,8 +9,16 @@
 #include "form/OrvaForm.h"
 #include "link/AbortFlag.h"
 
+#include <QCoreApplication>
 #include <cfenv>
 #include <cmath>
+
+namespace {
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(LuxCalibration)
+};
+} // namespace
 
 namespace {
 
@@ -28,24 +36,27 @@ struct BeamControls
 BeamControls controlsOf(Beam beam)
 {
     if (beam == Beam::Low)
-        return {Control::CmdCalibraAna,         QStringLiteral("Calibrate Low Beam"),
+        return {Control::CmdCalibraAna,         Texts::tr("Calibrate Low Beam"),
                 Control::CmdInterrompiAna,      Control::TestoLuxAnaCampione,
                 Control::TestoBitAnaScheda,     Control::TestoAnaConv,
                 QStringLiteral("offset_convan")};
-    return {Control::CmdCalibraAbb,         QStringLiteral("Calibrate High Beam"),
+    return {Control::CmdCalibraAbb,         Texts::tr("Calibrate High Beam"),
             Control::CmdInterrompiAbb,      Control::TestoLuxAbbCampione,
             Control::TestoBitAbbScheda,     Control::TestoAbbConv,
             QStringLiteral("offset_convab")};
 }
 
-const QString Title = QStringLiteral("Calibrating Lux ...");
+QString title()
+{
+    return Texts::tr("Calibrating Lux ...");
+}
 
 Outcome warning(Outcome::Kind kind, Outcome::Cause cause, const QString &text)
 {
     Outcome o;
     o.kind = kind;
     o.cause = cause;
-    o.title = Title;
+    o.title = title();
     o.text = text;
     return o;
 }
@@ -77,9 +88,9 @@ Outcome measureBeam(OpContext &ctx, Beam beam, const BeamControls &c, const QStr
         form.setText(c.factor, keptFactor);
         Outcome o = warning(
             Outcome::Kind::Failed, Outcome::Cause::NoFactor,
-            QStringLiteral("No conversion factor for %1: the reading %2 divided by the reference "
-                           "\"%3\" lux gives no factor from 0 to 32767. Enter the reference "
-                           "illuminance (1 to 9999 lux) and calibrate again; nothing was written.")
+            Texts::tr("No conversion factor for %1: the reading %2 divided by the reference "
+                      "\"%3\" lux gives no factor from 0 to 32767. Enter the reference "
+                      "illuminance (1 to 9999 lux) and calibrate again; nothing was written.")
                 .arg(c.caption)
                 .arg(*reading)
                 .arg(reference));
@@ -90,12 +101,12 @@ Outcome measureBeam(OpContext &ctx, Beam beam, const BeamControls &c, const QStr
     o.measure = measure;
     form.setText(c.factor, QString::number(factor.value_or(0)));
     // The question, then what answering Yes changes.
-    const QString question = QStringLiteral("Are you sure to %1?").arg(c.caption) +
-                             QStringLiteral("\r\n\r\nReading: %1\r\nNew factor: %2, replacing %3")
+    const QString question = Texts::tr("Are you sure to %1?").arg(c.caption) +
+                             Texts::tr("\r\n\r\nReading: %1\r\nNew factor: %2, replacing %3")
                                  .arg(*reading)
                                  .arg(factor.value_or(0))
                                  .arg(keptFactor.isEmpty() ? QStringLiteral("none") : keptFactor);
-    if (!form.confirm(Title, question)) {
+    if (!form.confirm(title(), question)) {
         form.setText(c.factor, keptFactor);
         form.setText(c.reading, QStringLiteral("0"));
         o.kind = Outcome::Kind::Declined;
@@ -104,8 +115,8 @@ Outcome measureBeam(OpContext &ctx, Beam beam, const BeamControls &c, const QStr
     if (ctx.policy.beforeWrite) {
         if (const Result<> record = ctx.policy.beforeWrite(WriteIntent{measure}); !record) {
             o.kind = Outcome::Kind::Refused;
-            o.title = Title;
-            o.text = QStringLiteral("Nothing was written: %1").arg(record.error().description());
+            o.title = title();
+            o.text = Texts::tr("Nothing was written: %1").arg(record.error().description());
             return o;
         }
     }
@@ -114,8 +125,8 @@ Outcome measureBeam(OpContext &ctx, Beam beam, const BeamControls &c, const QStr
     if (!written) {
         o.kind = Outcome::Kind::Failed;
         o.cause = Outcome::Cause::File;
-        o.title = Title;
-        o.text = QStringLiteral("%1 Nothing was written.").arg(written.error().description());
+        o.title = title();
+        o.text = Texts::tr("%1 Nothing was written.").arg(written.error().description());
     } else if (*written == Tester::Written::Aborted) {
         o.kind = Outcome::Kind::Aborted;
     }
@@ -155,14 +166,14 @@ Outcome LuxCalibration(OpContext &ctx, Beam beam)
         form.setOpen(c.calibrate, false);
         // The reload replaces what the user changed: say so rather than lose it silently.
         Outcome o = warning(Outcome::Kind::NoTester, Outcome::Cause::Silent,
-                            QStringLiteral("%1 is not possible: ORVA equipment is not connected or "
-                                           "is power off !\r\nThe parameters are read again from "
-                                           "the equipment as soon as it answers; changes not yet "
-                                           "sent are replaced.")
+                            Texts::tr("%1 is not possible: ORVA equipment is not connected or "
+                                      "is power off !\r\nThe parameters are read again from "
+                                      "the equipment as soon as it answers; changes not yet "
+                                      "sent are replaced.")
                                 .arg(c.caption));
         return reloadAfter(ctx, o);
     }
-    form.setStatus(QStringLiteral("Wait sending parameters to Equipment ...."));
+    form.setStatus(Texts::tr("Wait sending parameters to Equipment ...."));
     Outcome outcome;
     try {
         outcome = measureBeam(ctx, beam, c, keptFactor);
@@ -172,19 +183,19 @@ Outcome LuxCalibration(OpContext &ctx, Beam beam)
         form.setText(c.factor, QString());
         if (lost.address) { // the write itself was cut short
             outcome = warning(Outcome::Kind::Incomplete, TesterMessages::causeOf(lost),
-                              QStringLiteral("The factor may not be stored: %1. Check the "
-                                             "connection and calibrate again.")
+                              Texts::tr("The factor may not be stored: %1. Check the "
+                                        "connection and calibrate again.")
                                   .arg(TesterMessages::whatHappened(lost)));
             outcome.address = lost.address;
         } else if (lost.status == LinkStatus::NoReply) {
             outcome = warning(Outcome::Kind::Failed, Outcome::Cause::Silent,
-                              QStringLiteral("The equipment sent no reading for %1: nothing was "
-                                             "changed. Check the connection and try again.")
+                              Texts::tr("The equipment sent no reading for %1: nothing was "
+                                        "changed. Check the connection and try again.")
                                   .arg(c.caption));
         } else {
             outcome = warning(Outcome::Kind::Failed, TesterMessages::causeOf(lost),
-                              QStringLiteral("%1 was not possible: %2. Nothing was written; check "
-                                             "the connection and calibrate again.")
+                              Texts::tr("%1 was not possible: %2. Nothing was written; check "
+                                        "the connection and calibrate again.")
                                   .arg(c.caption, TesterMessages::whatHappened(lost)));
         }
     }

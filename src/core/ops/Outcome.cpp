@@ -1,4 +1,12 @@
 #include "Outcome.h"
+#include <QCoreApplication>
+
+namespace {
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(Outcome)
+};
+} // namespace
 
 Outcome Outcome::fatal(const OrvaError &error)
 {
@@ -7,9 +15,8 @@ Outcome Outcome::fatal(const OrvaError &error)
     o.cause = Cause::File;
     o.error = error;
     o.critical = true;
-    o.title = QStringLiteral("Error not handled");
-    o.text = QStringLiteral("Error n°%1\r\nDescription : %2")
-                 .arg(error.number())
-                 .arg(error.description());
+    o.title = Texts::tr("Error not handled");
+    o.text =
+        Texts::tr("Error n°%1\r\nDescription : %2").arg(error.number()).arg(error.description());
     return o;
 }

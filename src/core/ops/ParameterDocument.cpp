@@ -6,10 +6,18 @@
 #include "form/FormValues.h"
 #include "params/Catalogue.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QRegularExpression>
+
+namespace {
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(ParameterDocument)
+};
+} // namespace
 
 namespace {
 
@@ -64,15 +72,15 @@ QString typeProblem(Control c, const QJsonValue &v)
 {
     switch (Controls::info(c).kind) {
     case ControlKind::Text:
-        return v.isString() ? QString() : QStringLiteral("must be a text");
+        return v.isString() ? QString() : Texts::tr("must be a text");
     case ControlKind::List:
         return v.isObject() && v.toObject().value("index").isDouble()
                    ? QString()
-                   : QStringLiteral("must be {\"index\": n}");
+                   : Texts::tr("must be {\"index\": n}");
     case ControlKind::Check:
-        return v.isBool() ? QString() : QStringLiteral("must be true or false");
+        return v.isBool() ? QString() : Texts::tr("must be true or false");
     case ControlKind::Display:
-        return v.isDouble() ? QString() : QStringLiteral("must be a number");
+        return v.isDouble() ? QString() : Texts::tr("must be a number");
     case ControlKind::Button:
         break;
     }
@@ -88,7 +96,7 @@ QString editProblem(const OrvaForm &form, Control c, const QJsonValue &v)
         const int index = v.toObject().value("index").toInt(-1);
         const int count = int(form.items(c).size());
         if (index < 0 || index >= count)
-            return QStringLiteral("index %1 names no entry: the list has %2, from 0 to %3")
+            return Texts::tr("index %1 names no entry: the list has %2, from 0 to %3")
                 .arg(index)
                 .arg(count)
                 .arg(count - 1);
@@ -127,7 +135,7 @@ QStringList listRuleConflicts(const OrvaForm &form, const QList<std::pair<Contro
             if (changed == c)
                 wanted = index;
         if (lists.currentIndex(c) != wanted)
-            conflicts.append(QStringLiteral("%1: the protocol \"%2\" fixes it to \"%3\"")
+            conflicts.append(Texts::tr("%1: the protocol \"%2\" fixes it to \"%3\"")
                                  .arg(fieldName(c), lists.currentText(Control::ListaProtocollo),
                                       lists.currentText(c)));
     }
@@ -199,14 +207,14 @@ ParameterDocument::Problems ParameterDocument::apply(OrvaForm &form, const QJson
     Problems problems;
     if (document.value("format").toInt() != Format) {
         problems.invalid.append(
-            QStringLiteral("the file is not a parameter document of format %1").arg(Format));
+            Texts::tr("the file is not a parameter document of format %1").arg(Format));
         return problems;
     }
     const QJsonObject fields = document.value("fields").toObject();
     const QStringList known = fieldNames();
     for (const QString &name : fields.keys())
         if (!known.contains(name))
-            problems.invalid.append(QStringLiteral("%1: no such field").arg(name));
+            problems.invalid.append(Texts::tr("%1: no such field").arg(name));
 
     QList<std::pair<Control, QJsonValue>> changes;
     QList<std::pair<Control, int>> listChanges;
@@ -226,17 +234,15 @@ ParameterDocument::Problems ParameterDocument::apply(OrvaForm &form, const QJson
         if (Controls::info(c).kind == ControlKind::Display) {
             if (!factors)
                 problems.refused.append(
-                    QStringLiteral("%1: is set by the lux calibration, not by a write").arg(name));
+                    Texts::tr("%1: is set by the lux calibration, not by a write").arg(name));
             else if (!mayCalibrate)
-                problems.refused.append(
-                    QStringLiteral("%1: this password may not calibrate").arg(name));
+                problems.refused.append(Texts::tr("%1: this password may not calibrate").arg(name));
             else if (wanted.toInt(-1) < 0 || wanted.toInt(-1) > 32767)
-                problems.invalid.append(QStringLiteral("%1: a factor is 0 to 32767").arg(name));
+                problems.invalid.append(Texts::tr("%1: a factor is 0 to 32767").arg(name));
             else
                 changes.append({c, wanted});
         } else if (Controls::action(c, level) != LevelAction::Open) {
-            problems.refused.append(
-                QStringLiteral("%1: this password may not change it").arg(name));
+            problems.refused.append(Texts::tr("%1: this password may not change it").arg(name));
         } else if (const QString problem = editProblem(form, c, wanted); !problem.isEmpty()) {
             problems.invalid.append(QStringLiteral("%1: %2").arg(name, problem));
         } else {
@@ -246,7 +252,7 @@ ParameterDocument::Problems ParameterDocument::apply(OrvaForm &form, const QJson
         }
     }
     if (fields.contains(Offsets) && fields.value(Offsets).toArray() != offsetsOf(form))
-        problems.refused.append(QStringLiteral("%1: the tester sets them itself").arg(Offsets));
+        problems.refused.append(Texts::tr("%1: the tester sets them itself").arg(Offsets));
     problems.invalid += listRuleConflicts(form, listChanges);
     if (problems.any())
         return problems;

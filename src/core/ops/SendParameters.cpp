@@ -12,22 +12,32 @@
 #include "params/Catalogue.h"
 #include "params/ParameterFile.h"
 #include "params/ValueCodec.h"
+#include <QCoreApplication>
+
+namespace {
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(SendParameters)
+};
+} // namespace
 
 namespace {
 
-const QString ConnectionTitle = QStringLiteral("ORVA connection ...");
+QString connectionTitle()
+{
+    return Texts::tr("ORVA connection ...");
+}
 
 Outcome incomplete(const QString &what)
 {
     Outcome o;
     o.kind = Outcome::Kind::Incomplete;
     o.critical = true;
-    o.title = ConnectionTitle;
-    o.text =
-        QStringLiteral("Transmission Parameters INCOMPLETE: %1.\r\nThe equipment now holds only "
+    o.title = connectionTitle();
+    o.text = Texts::tr("Transmission Parameters INCOMPLETE: %1.\r\nThe equipment now holds only "
                        "part of the new parameters: check the connection and the power "
                        "supply, then SEND the parameters AGAIN.")
-            .arg(what);
+                 .arg(what);
     return o;
 }
 
@@ -162,20 +172,20 @@ Outcome SendParameters(OpContext &ctx, const QList<Control> &factors)
         o.kind = Outcome::Kind::NoTester;
         o.cause = Outcome::Cause::Silent;
         o.critical = true;
-        o.title = ConnectionTitle;
-        o.text = QStringLiteral("Transmission Parameters FAILED because ORVA equipment is not "
-                                "connected or is power off !\r\nWait a new connection and SET new "
-                                "parameters AGAIN ....");
+        o.title = connectionTitle();
+        o.text = Texts::tr("Transmission Parameters FAILED because ORVA equipment is not "
+                           "connected or is power off !\r\nWait a new connection and SET new "
+                           "parameters AGAIN ....");
         return reloadAfter(ctx, o);
     }
-    form.setStatus(QStringLiteral("Wait sending parameters to Equipment ...."));
+    form.setStatus(Texts::tr("Wait sending parameters to Equipment ...."));
     if (ctx.policy.beforeWrite) {
         if (const Result<> record = ctx.policy.beforeWrite(WriteIntent{}); !record) {
             form.setStatus(QString());
             Outcome o;
             o.kind = Outcome::Kind::Refused;
-            o.title = ConnectionTitle;
-            o.text = QStringLiteral("Nothing was sent: %1").arg(record.error().description());
+            o.title = connectionTitle();
+            o.text = Texts::tr("Nothing was sent: %1").arg(record.error().description());
             return o;
         }
     }

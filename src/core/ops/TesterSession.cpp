@@ -16,6 +16,13 @@
 #include <QJsonArray>
 
 namespace {
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(TesterSession)
+};
+} // namespace
+
+namespace {
 
 QString outcomeName(Outcome::Kind kind)
 {
@@ -40,7 +47,7 @@ QString outcomeName(Outcome::Kind kind)
 QString detailOf(const Outcome &o)
 {
     if (o.address)
-        return QStringLiteral("at address %1h").arg(Frames::formatAddress(*o.address));
+        return Texts::tr("at address %1h").arg(Frames::formatAddress(*o.address));
     return o.text.section(QStringLiteral("\r\n"), 0, 0);
 }
 
@@ -80,7 +87,7 @@ Result<> TesterSession::openPort(std::optional<int> number)
     const auto device = number ? m_ports.device(*number) : std::nullopt;
     if (!device)
         return OrvaError(ErrorNumber::InvalidPortNumber,
-                         QStringLiteral("Invalid port number: no serial device has this number."));
+                         Texts::tr("Invalid port number: no serial device has this number."));
     return m_serial.open(*device);
 }
 
@@ -209,7 +216,7 @@ Outcome TesterSession::restore(qint64 entry, const QList<Control> &factors)
 {
     return recorded(
         HistoryEntry::Kind::Restore, [this, &factors] { return SendParameters(m_ctx, factors); },
-        QStringLiteral("restores entry %1").arg(entry));
+        Texts::tr("restores entry %1").arg(entry));
 }
 
 QJsonObject TesterSession::document() const

@@ -1,4 +1,12 @@
 #include "Catalogue.h"
+#include <QCoreApplication>
+
+namespace {
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(Catalogue)
+};
+} // namespace
 
 std::optional<WriteMode> CatalogueEntry::writeMode() const
 {
@@ -65,7 +73,7 @@ QString Catalogue::languageKey()
 
 QStringList Catalogue::lampTypes()
 {
-    return {QStringLiteral("LEFT-HAND DRIVE"), QStringLiteral("RIGHT-HAND DRIVE")};
+    return {Texts::tr("LEFT-HAND DRIVE"), Texts::tr("RIGHT-HAND DRIVE")};
 }
 
 QStringList Catalogue::loadKeys()

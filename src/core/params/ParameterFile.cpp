@@ -3,6 +3,14 @@
 #include "ValueCodec.h"
 
 #include "base/RegularFile.h"
+#include <QCoreApplication>
+
+namespace {
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(ParameterFile)
+};
+} // namespace
 
 namespace {
 
@@ -71,8 +79,8 @@ Result<QStringList> readLines(const QString &path)
     const Result<QByteArray> contents = RegularFile::read(path, MaxBytes);
     if (!contents)
         return OrvaError(ErrorNumber::FileNotFound,
-                         QStringLiteral("%1 Put the parameter file back in the program's folder "
-                                        "or reinstall the program.")
+                         Texts::tr("%1 Put the parameter file back in the program's folder "
+                                   "or reinstall the program.")
                              .arg(contents.error().description()));
     return splitLines(*contents);
 }

@@ -3,7 +3,15 @@
 #include "ParameterFile.h"
 #include "ValueCodec.h"
 
+#include <QCoreApplication>
 #include <algorithm>
+
+namespace {
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(WriteEncoding)
+};
+} // namespace
 
 Encoded WriteEncoding::encode(const Definition &d, QString &value, WriteMode mode)
 {
@@ -12,9 +20,7 @@ Encoded WriteEncoding::encode(const Definition &d, QString &value, WriteMode mod
         return {ValueCodec::encodeText(value.toLatin1(), d.length), {}};
     case WriteMode::Number: {
         if (value.isEmpty())
-            return {
-                {},
-                QStringLiteral("%1: empty value, not sent (addr. h%2 )").arg(d.name, d.address)};
+            return {{}, Texts::tr("%1: empty value, not sent (addr. h%2 )").arg(d.name, d.address)};
         const auto n = ValueCodec::decimal(value);
         if (!n)
             value = QString(value.size(), u'0');
@@ -31,8 +37,8 @@ Encoded WriteEncoding::encode(const Definition &d, QString &value, WriteMode mod
                                              d.length),
                     {}};
         return {{},
-                QStringLiteral("Line %1 of the parameter file has no usable value for %2: not sent "
-                               "(addr. h%3 )")
+                Texts::tr("Line %1 of the parameter file has no usable value for %2: not sent "
+                          "(addr. h%3 )")
                     .arg(d.lineNumber)
                     .arg(d.name, d.address)};
     }
