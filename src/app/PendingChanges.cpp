@@ -43,9 +43,15 @@ PendingChanges::PendingChanges(WindowForm &form, TesterSession &tester, QObject 
 
 void PendingChanges::refresh()
 {
+    // While a load fills the window nothing can be pending; the document is
+    // not built for every value it sets.
+    const bool loaded = m_tester.state().parametersLoaded;
+    if (!loaded && m_count == 0)
+        return;
     const QJsonObject known = m_tester.testerState().value("fields").toObject();
-    const QJsonObject shown = m_tester.document().value("fields").toObject();
-    const bool compare = m_tester.state().parametersLoaded && !known.isEmpty();
+    const bool compare = loaded && !known.isEmpty();
+    const QJsonObject shown =
+        compare ? m_tester.document().value("fields").toObject() : QJsonObject();
     int count = 0;
     for (const Control c : Controls::all()) {
         const ControlInfo &row = Controls::info(c);

@@ -44,4 +44,5 @@ private:
     QLabel *m_pending;
     QLabel *m_level;
     QElapsedTimer m_clock;
+    QElapsedTimer m_shown; // when the bar last changed
 };

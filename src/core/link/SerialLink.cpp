@@ -91,6 +91,8 @@ bool SerialLink::send(const QByteArray &bytes, qsizetype replyBytes)
         return false;
     m_step.sent(replyBytes);
     m_port.write(bytes);
+    // Out now, not on the next turn of the event loop: a frame's reply comes sooner.
+    m_port.flush();
     emit bytesSent(bytes);
     return true;
 }

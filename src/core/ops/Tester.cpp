@@ -7,18 +7,17 @@
 #include "params/ParameterFile.h"
 #include "params/ValueCodec.h"
 #include "params/WriteEncoding.h"
+#include <QCoreApplication>
+#include <QFileInfo>
 
 namespace {
-
-const QString ConnectionText =
-    QStringLiteral("Wait connection to Equipment ! Reset with power supply ...");
-const QString ReadingText = QStringLiteral("Wait reading parameters from equipment ....");
-const QString SendingText = QStringLiteral("Wait sending parameters to Equipment ....");
-
-QString withAddress(const QString &text, const QString &address)
+struct Texts
 {
-    return text + QStringLiteral(" (addr. h") + address + QStringLiteral(" )");
-}
+    Q_DECLARE_TR_FUNCTIONS(Tester)
+};
+} // namespace
+
+namespace {
 
 // Second parts of split texts come back with unprintable bytes made blanks.
 bool isPrintableKey(const QString &key)
@@ -44,7 +43,7 @@ Tester::Tester(TesterLink &link, OrvaForm &form, Session &session)
 
 bool Tester::checkConnection()
 {
-    m_form.setStatus(ConnectionText);
+    m_form.setStatus(Texts::tr("Wait connection to Equipment ! Reset with power supply ..."));
     if (m_link.checkConnection() != LinkStatus::Ok)
         return false;
     m_form.setStatus(QString());
@@ -56,15 +55,31 @@ bool Tester::confirmInStep()
     return m_link.checkConnection(TesterLink::Tail::Quiet) == LinkStatus::Ok;
 }
 
+Result<QStringList> Tester::parameterLines()
+{
+    // Read again only when the file changed: a load asks for it once per key.
+    const QFileInfo file(m_session.parameterFilePath);
+    const QDateTime modified = file.lastModified();
+    if (!m_lines || m_linesPath != file.filePath() || m_linesModified != modified ||
+        m_linesSize != file.size()) {
+        m_lines = ParameterFile::readLines(file.filePath());
+        m_linesPath = file.filePath();
+        m_linesModified = modified;
+        m_linesSize = file.size();
+    }
+    return *m_lines;
+}
+
 Result<QByteArray> Tester::readParameter(const QString &key)
 {
-    const Result<QStringList> lines = ParameterFile::readLines(m_session.parameterFilePath);
+    const Result<QStringList> lines = parameterLines();
     if (!lines)
         return lines.error();
     const auto definition = ParameterFile::findForRead(*lines, key);
     if (!definition || !definition->usable() || !definition->start())
         return QByteArray();
-    m_form.setStatus(withAddress(ReadingText, definition->address));
+    m_form.setStatus(Texts::tr("Wait reading parameters from equipment .... (addr. h%1 )")
+                         .arg(definition->address));
     const LinkReply reply = m_link.readBytes(*definition->start(), definition->length);
     unlessOk(reply.status, reply.address);
     if (isPrintableKey(key))
@@ -93,7 +108,7 @@ Tester::writeDefinitions(const QString &key,
     AbortFlag &abort = m_link.abortFlag();
     if (abort.isSet())
         return Written::Aborted;
-    const Result<QStringList> lines = ParameterFile::readLines(m_session.parameterFilePath);
+    const Result<QStringList> lines = parameterLines();
     if (!lines)
         return lines.error();
     for (const Definition &d : ParameterFile::findForWrite(*lines, key)) {
@@ -107,7 +122,8 @@ Tester::writeDefinitions(const QString &key,
                 m_notSent.append(encoded.notSent);
             continue;
         }
-        m_form.setStatus(withAddress(SendingText, d.address));
+        m_form.setStatus(
+            Texts::tr("Wait sending parameters to Equipment .... (addr. h%1 )").arg(d.address));
         const LinkReply reply = m_link.writeBytes(*d.start(), encoded.bytes);
         unlessOk(reply.status, reply.address);
         if (reply.status == LinkStatus::Aborted)

@@ -69,6 +69,7 @@ public:
     void startPhotodiodeCalibration();
 
 private:
+    Result<QStringList> parameterLines();
     Result<Written> writeDefinitions(const QString &key,
                                      const std::function<Encoded(const Definition &)> &encode);
 
@@ -77,4 +78,8 @@ private:
     Session &m_session;
     QStringList m_notSent;
     QSet<QString> m_written;
+    std::optional<Result<QStringList>> m_lines;
+    QString m_linesPath;
+    QDateTime m_linesModified;
+    qint64 m_linesSize = -1;
 };
