@@ -1,10 +1,13 @@
+#include "CliRun.h"
 #include "FrmPassword.h"
 #include "Harness.h"
 #include "WindowForm.h"
 
 #include <QCheckBox>
+#include <QJsonObject>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 
@@ -68,6 +71,8 @@ class TestAccess : public QObject
 private slots:
     void levels_data();
     void levels();
+    void cliRefusesWhatTheWindowCloses_data();
+    void cliRefusesWhatTheWindowCloses();
     void focusSelectsTheWholeWidth_data();
     void focusSelectsTheWholeWidth();
     void checkRunsBeforeTheButton();
@@ -132,6 +137,95 @@ void TestAccess::levels()
     QCOMPARE(openControls(w), open);
     QCOMPARE(w.windowTitle(), QStringLiteral("Setting Parameters ORVA  ver. 2.03") + suffix);
     QVERIFY(!w.CmdCalFoto->isEnabled());
+}
+
+void TestAccess::cliRefusesWhatTheWindowCloses_data()
+{
+    QTest::addColumn<QString>("password");
+    QTest::addColumn<QStringList>("open");
+    QTest::newRow("administrator") << "52917" << Administrator;
+    QTest::newRow("dealer") << "40368" << Dealer;
+    QTest::newRow("technician") << "27754" << Technician;
+    QTest::newRow("no level") << "12345" << QStringList{};
+}
+
+// orva-cli write lets a password change exactly the fields the window opens to it.
+void TestAccess::cliRefusesWhatTheWindowCloses()
+{
+    QFETCH(QString, password);
+    QFETCH(QStringList, open);
+    // A value the window would take, other than the tester's, for every field.
+    const QJsonObject changed{{"language", QJsonObject{{"index", 1}}},
+                              {"manufacturer", "ACME"},
+                              {"model", "MODEL X"},
+                              {"homologationNumber", "HOM-1"},
+                              {"serialNumber", "SN-NEW"},
+                              {"expiryDay", "15"},
+                              {"expiryMonth", "06"},
+                              {"expiryYear", "2030"},
+                              {"unitOfLight", QJsonObject{{"index", 1}}},
+                              {"panelType", QJsonObject{{"index", 0}}},
+                              {"protocol", QJsonObject{{"index", 2}}},
+                              {"mctcNetVersion", "3.0"},
+                              {"equipmentAddress", "07"},
+                              {"garageName", "NEW GARAGE"},
+                              {"garageAddress1", "A1"},
+                              {"garageAddress2", "A2"},
+                              {"garageAddress3", "A3"},
+                              {"garageAddress4", "A4"},
+                              {"printHeightAndInclination", false},
+                              {"lampType", QJsonObject{{"index", 1}}},
+                              {"fogTestRequest", false},
+                              {"goodTestForcing", true},
+                              {"previousHeadlightTest", false}};
+    QStringList closed;
+    QJsonObject allowed;
+    for (const Control c : Controls::all()) {
+        const char *field = Controls::info(c).field;
+        if (!field || Controls::info(c).kind == ControlKind::Display)
+            continue;
+        if (open.contains(Controls::name(c)))
+            allowed.insert(QLatin1String(field), changed.value(QLatin1String(field)));
+        else
+            closed.append(QLatin1String(field));
+    }
+    QCOMPARE(allowed.size() + closed.size(), changed.size());
+    CliRun cli;
+    const QJsonObject tester = cli.read();
+    QJsonObject everything = tester;
+    for (auto it = changed.begin(); it != changed.end(); ++it)
+        everything = CliRun::with(everything, it.key(), it.value());
+    const QByteArray before = cli.sim.memory();
+    const CliResult refused =
+        cli.run({"write", "--in", cli.document(everything)}, password.toLatin1() + '\n');
+    QCOMPARE(refused.status, 5);
+    QStringList named;
+    static const QRegularExpression line(
+        QStringLiteral(": (\\w+): this password may not change it"));
+    for (auto m = line.globalMatch(refused.err); m.hasNext();)
+        named.append(m.next().captured(1));
+    closed.sort();
+    named.sort();
+    if (open.isEmpty())
+        QVERIFY(refused.err.contains(QStringLiteral("may not change any parameter")));
+    else
+        QCOMPARE(named, closed);
+    QCOMPARE(cli.sim.memory(), before);
+    if (allowed.isEmpty())
+        return;
+    QJsonObject permitted = tester;
+    for (auto it = allowed.begin(); it != allowed.end(); ++it)
+        permitted = CliRun::with(permitted, it.key(), it.value());
+    QCOMPARE(cli.run({"write", "--in", cli.document(permitted)}, password.toLatin1() + '\n').status,
+             0);
+    const QJsonObject now = cli.read().value("fields").toObject();
+    for (auto it = allowed.begin(); it != allowed.end(); ++it) {
+        const QJsonValue got = now.value(it.key());
+        QVERIFY2(it->isObject()   ? got.toObject().value("index") == it->toObject().value("index")
+                 : it->isString() ? got.toString().trimmed() == it->toString()
+                                  : got == *it,
+                 qPrintable(it.key()));
+    }
 }
 
 void TestAccess::focusSelectsTheWholeWidth_data()

@@ -107,6 +107,19 @@ struct Cli : CliRun
 
 const QByteArray Admin = "52917\n";
 
+// The window on the command-line tool's tester and history.
+void openWindow(Harness &h, Cli &cli)
+{
+    FrmOrvaOptions options;
+    options.ports = {cli.sim.devicePath()};
+    options.systemPorts = false;
+    options.programFolder = h.folder.path();
+    options.history = cli.store.url();
+    if (postgres)
+        qputenv("PGPASSWORD", pgPassword.toUtf8());
+    h.window = std::make_unique<FrmOrva>(options, &h.prompts);
+}
+
 qint64 idOf(const QJsonValue &entry)
 {
     return entry.toObject().value("id").toInteger();
@@ -119,6 +132,8 @@ class TestHistory : public QObject
     Q_OBJECT
 private slots:
     void initTestCase();
+    void everyWriteIsRecordedBeforeItsFirstByte_data();
+    void everyWriteIsRecordedBeforeItsFirstByte();
     void restoreUndoesTheSecondOfTwoSends();
     void restoredCalibrationBringsTheOldFactorBack();
     void historyThatCannotBeWrittenStopsEveryWrite_data();
@@ -142,22 +157,72 @@ void TestHistory::initTestCase()
     QVERIFY2(!pgUrl.isEmpty(), "no test server: start tests/support/pg-server");
 }
 
+void TestHistory::everyWriteIsRecordedBeforeItsFirstByte_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("window send") << "window send"
+                                 << "send";
+    QTest::newRow("window calibration") << "window calibration"
+                                        << "calibration";
+    QTest::newRow("orva-cli write") << "write"
+                                    << "send";
+    QTest::newRow("orva-cli calibrate --yes") << "calibrate"
+                                              << "calibration";
+    QTest::newRow("orva-cli restore") << "restore"
+                                      << "restore";
+}
+
+// What the history holds when the tester receives the first byte to store.
+void TestHistory::everyWriteIsRecordedBeforeItsFirstByte()
+{
+    QFETCH(QString, path);
+    QFETCH(QString, kind);
+    Cli cli;
+    cli.sim.setReading(9, 7700);
+    const QString doc =
+        cli.document(CliRun::with(cli.read(), QStringLiteral("manufacturer"), "EDITED"));
+    if (path == QLatin1String("restore"))
+        QCOMPARE(cli.run({QStringLiteral("write"), QStringLiteral("--in"), doc}, Admin).status, 0);
+    QString atFirstByte;
+    QObject::connect(&cli.sim, &TesterSimulator::frameReceived, &cli.sim,
+                     [&](const QByteArray &frame) {
+                         if (frame.at(0) != 'W' || !atFirstByte.isEmpty())
+                             return;
+                         const auto entries = cli.store.open()->entries({});
+                         const HistoryEntry e = entries->value(0);
+                         atFirstByte = HistoryEntry::kindName(e.kind) + u' ' + e.outcome +
+                                       (e.before.isEmpty() ? " without" : " with") + " before";
+                     });
+    const QStringList calibrate = {QStringLiteral("calibrate"), QStringLiteral("--beam"),
+                                   QStringLiteral("high"),      QStringLiteral("--lux"),
+                                   QStringLiteral("35"),        QStringLiteral("--yes")};
+    if (path.startsWith(QLatin1String("window"))) {
+        Harness h;
+        openWindow(h, cli);
+        QVERIFY(h.start());
+        h.prompts.confirmAnswer = true;
+        h.window->TestoMarca->setText(QStringLiteral("WINDOW"));
+        h.window->TestoLuxAbbCampione->setText(QStringLiteral("35"));
+        QVERIFY(h.click(path.endsWith(QLatin1String("send")) ? QStringLiteral("CmdInvia")
+                                                             : QStringLiteral("CmdCalibraAbb")));
+    } else if (path == QLatin1String("write")) {
+        QCOMPARE(cli.run({QStringLiteral("write"), QStringLiteral("--in"), doc}, Admin).status, 0);
+    } else if (path == QLatin1String("calibrate")) {
+        QCOMPARE(cli.run(calibrate, Admin).status, 0);
+    } else {
+        const QString entry = QString::number(idOf(cli.history().at(0)));
+        QCOMPARE(cli.run({QStringLiteral("restore"), entry}, Admin).status, 0);
+    }
+    QCOMPARE(atFirstByte, kind + QStringLiteral(" started with before"));
+}
+
 void TestHistory::restoreUndoesTheSecondOfTwoSends()
 {
     Cli cli;
     Harness h;
     h.sim.memory() = cli.sim.memory();
-    h.create({cli.sim.devicePath()});
-    // The window's history is the command-line tool's.
-    h.window.reset();
-    FrmOrvaOptions options;
-    options.ports = {cli.sim.devicePath()};
-    options.systemPorts = false;
-    options.programFolder = h.folder.path();
-    options.history = cli.store.url();
-    if (postgres)
-        qputenv("PGPASSWORD", pgPassword.toUtf8());
-    h.window = std::make_unique<FrmOrva>(options, &h.prompts);
+    openWindow(h, cli);
     QVERIFY(h.start());
     FrmOrva &w = *h.window;
     w.TestoMarca->setText(QStringLiteral("FIRST"));
@@ -408,14 +473,7 @@ void TestHistory::reportOfAVisit()
 
     // The window lists the tester's entries and saves the same report.
     Harness h;
-    FrmOrvaOptions options;
-    options.ports = {cli.sim.devicePath()};
-    options.systemPorts = false;
-    options.programFolder = h.folder.path();
-    options.history = cli.store.url();
-    if (postgres)
-        qputenv("PGPASSWORD", pgPassword.toUtf8());
-    h.window = std::make_unique<FrmOrva>(options, &h.prompts);
+    openWindow(h, cli);
     QVERIFY(h.start());
     QCOMPARE(h.window->PageHistory->HistoryTable->rowCount(), 6); // with this load
     h.prompts.fileToSave = h.path(QStringLiteral("window.pdf"));

@@ -5,6 +5,8 @@
 #include <QRegularExpression>
 
 #include <QCheckBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -104,10 +106,17 @@ void TestLoad::versionPicksItsFile_data()
     QTest::addColumn<QString>("version");
     QTest::addColumn<bool>("keep102");
     QTest::addColumn<QString>("file");
-    QTest::newRow("1.02 with its file") << "1.02" << true << "ORVA_102.ini";
-    QTest::newRow("1.02 without its file") << "1.02" << false << "ORVA_100.ini";
-    QTest::newRow("path in the version") << "/.." << true << "ORVA_100.ini";
-    QTest::newRow("control character") << QStringLiteral("1.\t2") << true << "ORVA_100.ini";
+    QTest::addColumn<QString>("bait"); // a file only an unsafe name would reach
+    QTest::newRow("1.02 with its file") << "1.02" << true << "ORVA_102.ini"
+                                        << "";
+    QTest::newRow("1.02 without its file") << "1.02" << false << "ORVA_100.ini"
+                                           << "";
+    QTest::newRow("path in the version") << "/.." << true << "ORVA_100.ini"
+                                         << "ORVA_/...ini";
+    QTest::newRow("separator in the version") << "1./2" << true << "ORVA_100.ini"
+                                              << "ORVA_1/2.ini";
+    QTest::newRow("control character") << QStringLiteral("1.\t2") << true << "ORVA_100.ini"
+                                       << "";
 }
 
 void TestLoad::versionPicksItsFile()
@@ -115,9 +124,14 @@ void TestLoad::versionPicksItsFile()
     QFETCH(QString, version);
     QFETCH(bool, keep102);
     QFETCH(QString, file);
+    QFETCH(QString, bait);
     Harness h;
     if (!keep102)
         QFile::remove(h.path("ORVA_102.ini"));
+    if (!bait.isEmpty()) {
+        QVERIFY(QDir(h.folder.path()).mkpath(QFileInfo(h.path(bait)).path()));
+        QVERIFY(QFile::copy(h.path("ORVA_100.ini"), h.path(bait)));
+    }
     h.sim.memory() = MemoryImage::forVersion(version == "1.02" ? version : "1.00");
     h.sim.memory().replace(0, 4, version.toLatin1().leftJustified(4, ' ', true));
     QVERIFY(h.start());
@@ -180,8 +194,8 @@ void TestLoad::valuesFromTheTesterNeverEndTheProgram()
     QVERIFY(h.start());
     FrmOrva &w = *h.window;
     // Values the lists do not offer select none; a warning names them.
-    for (const LockableComboBox *list : {w.ListaLingua, w.ListaLingua1, w.ListaMisura,
-                                          w.ListaProtocollo, w.ListaTipoFaro})
+    for (const LockableComboBox *list :
+         {w.ListaLingua, w.ListaLingua1, w.ListaMisura, w.ListaProtocollo, w.ListaTipoFaro})
         QCOMPARE(list->currentIndex(), -1);
     QCOMPARE(w.TestoAnaConv->text(), QStringLiteral("36864"));
     QCOMPARE(h.endedWith, -1);

@@ -2,6 +2,7 @@
 #include "access/FieldRules.h"
 #include "access/Interlock.h"
 #include "form/FormValues.h"
+#include "link/PortCatalogue.h"
 #include "ops/LuxCalibration.h"
 #include "params/ValueCodec.h"
 
@@ -24,6 +25,8 @@ private slots:
     void versionFileName();
     void factor_data();
     void factor();
+    void portNumbers_data();
+    void portNumbers();
 };
 
 void TestRules::fieldChecks_data()
@@ -33,6 +36,8 @@ void TestRules::fieldChecks_data()
     QTest::addColumn<QString>("kept");
     const QString day = "TestoGiornoScadenza", month = "TestoMeseScadenza",
                   year = "TestoAnnoScadenza", lux = "TestoLuxAnaCampione";
+    QTest::newRow("day 1 stays") << day << "1"
+                                 << "1";
     QTest::newRow("day 5 stays") << day << "5"
                                  << "5";
     QTest::newRow("day 31 stays") << day << "31"
@@ -48,6 +53,8 @@ void TestRules::fieldChecks_data()
     QTest::newRow("day blank 1") << day << " 1"
                                  << "01";
     QTest::newRow("day unicode digit") << day << QStringLiteral("\u0663") << "01";
+    QTest::newRow("month 1 stays") << month << "1"
+                                   << "1";
     QTest::newRow("month 12 stays") << month << "12"
                                     << "12";
     QTest::newRow("month 13") << month << "13"
@@ -228,6 +235,29 @@ void TestRules::factor()
     QFETCH(QString, reference);
     QFETCH(int, factor);
     QCOMPARE(conversionFactor(reading, reference).value_or(-1), factor);
+}
+
+void TestRules::portNumbers_data()
+{
+    QTest::addColumn<int>("number");
+    QTest::addColumn<QString>("device"); // empty: no port
+    QTest::newRow("0") << 0 << "";
+    QTest::newRow("1") << 1 << "/dev/orva1";
+    QTest::newRow("16") << 16 << "/dev/orva16";
+    QTest::newRow("17, though named") << 17 << "";
+}
+
+// "Port Com" offers Com1 to Com16, whatever the system has.
+void TestRules::portNumbers()
+{
+    QFETCH(int, number);
+    QFETCH(QString, device);
+    QStringList named;
+    for (int n = 1; n <= 17; ++n)
+        named.append(QStringLiteral("/dev/orva%1").arg(n));
+    const PortCatalogue ports(named, false);
+    QCOMPARE(ports.device(number).value_or(QString()), device);
+    QCOMPARE(PortCatalogue::numberOf(PortCatalogue::entryText(number)), number);
 }
 
 QTEST_APPLESS_MAIN(TestRules)

@@ -43,6 +43,15 @@ LinkStatus TesterLink::waitForReply(qsizetype count, int timeoutMs, const AbortF
     return LinkStatus::PortLost;
 }
 
+bool TesterLink::awaitReply(LinkReply &reply, qsizetype count, int timeoutMs,
+                            const AbortFlag *abort)
+{
+    reply.status = waitForReply(count, timeoutMs, abort);
+    if (reply.status == LinkStatus::NoReply)
+        reply.limitMs = timeoutMs;
+    return reply.status == LinkStatus::Ok;
+}
+
 LinkStatus TesterLink::checkConnection(Tail tail)
 {
     if (!m_link.isOpen() && !m_link.reopenLost()) {
@@ -108,7 +117,7 @@ LinkReply TesterLink::readBytes(quint16 start, int length)
         if ((reply.status = beforeCommand()) != LinkStatus::Ok)
             return reply;
         m_link.send(Frames::readFrame(address), 1);
-        if ((reply.status = waitForReply(1, limits.readMs, nullptr)) != LinkStatus::Ok)
+        if (!awaitReply(reply, 1, limits.readMs, nullptr))
             return reply;
         reply.bytes.append(m_link.take(1));
         if (byteDone)
@@ -126,7 +135,7 @@ LinkReply TesterLink::writeBytes(quint16 start, const QByteArray &bytes)
         if ((reply.status = beforeCommand()) != LinkStatus::Ok)
             return reply;
         m_link.send(Frames::writeFrame(address, quint8(byte)), 1);
-        if ((reply.status = waitForReply(1, limits.ackMs, &m_abort)) != LinkStatus::Ok)
+        if (!awaitReply(reply, 1, limits.ackMs, &m_abort))
             return reply;
         const QByteArray answer = m_link.take(1);
         if (answer != QByteArray(1, Frames::Ack)) {
@@ -163,7 +172,7 @@ LinkReply TesterLink::readPhotodiode(quint8 channel)
     if ((reply.status = beforeCommand()) != LinkStatus::Ok)
         return reply;
     m_link.send(Frames::photodiodeRequest(channel), 4);
-    if ((reply.status = waitForReply(4, limits.photodiodeMs, &m_abort)) == LinkStatus::Ok)
+    if (awaitReply(reply, 4, limits.photodiodeMs, &m_abort))
         reply.bytes = m_link.take(4);
     return reply;
 }

@@ -24,6 +24,7 @@ struct LinkReply
     LinkStatus status = LinkStatus::Ok;
     QByteArray bytes;    // what was read, up to where it stopped
     quint16 address = 0; // the address where it stopped
+    int limitMs = 0;     // NoReply: the limit that ran out
 };
 
 // The tester's commands, frame by frame. Every wait goes through LinkWait, so
@@ -74,6 +75,8 @@ public:
 private:
     LinkStatus beforeCommand();
     LinkStatus waitForReply(qsizetype count, int timeoutMs, const AbortFlag *abort);
+    // Sets the reply's status (and limit); true when the reply came.
+    bool awaitReply(LinkReply &reply, qsizetype count, int timeoutMs, const AbortFlag *abort);
 
     SerialLink &m_link;
     AbortFlag &m_abort;
