@@ -54,6 +54,8 @@ public:
     // What the simulator received, one entry per frame.
     const QList<QByteArray> &frames() const { return m_frames; }
     QList<QByteArray> framesStartingWith(char command) const;
+    // Bytes queued that have not reached the line yet.
+    bool isSending() const { return !m_outgoing.empty(); }
     void clearFrames() { m_frames.clear(); }
     QByteArray lastClock() const { return m_lastClock; }
     int calibrationStarts() const { return m_calibrationStarts; }

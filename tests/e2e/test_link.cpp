@@ -394,7 +394,7 @@ void TestLink::bytesLeftBeforeOpeningAreDropped()
     Line l({"x " + def("0000", 4, QStringLiteral("parame_verorv"))});
     l.serial.close();
     l.sim.sendUnasked(QByteArray::fromHex("06060606"));
-    QTest::qWait(50); // let them reach the line
+    QTRY_VERIFY_WITH_TIMEOUT(!l.sim.isSending(), 2000); // they are on the line
     QVERIFY(l.serial.open(l.sim.devicePath()));
     QVERIFY(l.tester.checkConnection());
     QCOMPARE(*l.tester.readParameter(QStringLiteral("parame_verorv")), QByteArray("1.00"));
