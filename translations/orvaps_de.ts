@@ -108,17 +108,7 @@
         <translation>die Standardausgabe</translation>
     </message>
     <message>
-        <location line="+34"/>
-        <source>%1 beam: %2 lux, reading %3, factor %4 -&gt; %5%6</source>
-        <translation>Licht %1: %2 lux, Messwert %3, Faktor %4 -&gt; %5%6</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source> (not written)</source>
-        <translation> (nicht geschrieben)</translation>
-    </message>
-    <message>
-        <location line="+32"/>
+        <location line="+59"/>
         <source>no tester answered on %1: check the cable, the port and the tester&apos;s power supply</source>
         <translation>kein Prüfgerät hat an %1 geantwortet: prüfen Sie das Kabel, den Port und die Stromversorgung des Prüfgeräts</translation>
     </message>
@@ -1126,6 +1116,29 @@ Wählen Sie einen anderen Port unter &quot;Com-Port&quot;.</translation>
     </message>
 </context>
 <context>
+    <name>HistoryEntry</name>
+    <message>
+        <location filename="../src/core/history/HistoryEntry.cpp" line="+20"/>
+        <source>low beam</source>
+        <translation>Abblendlicht</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>high beam</source>
+        <translation>Fernlicht</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1: %2 lux, reading %3, factor %4 -&gt; %5%6</source>
+        <translation>%1: %2 lux, Messwert %3, Faktor %4 -&gt; %5%6</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source> (not written)</source>
+        <translation> (nicht geschrieben)</translation>
+    </message>
+</context>
+<context>
     <name>HistoryLocation</name>
     <message>
         <location filename="../src/core/history/HistoryLocation.cpp" line="+40"/>
@@ -1199,11 +1212,6 @@ Wählen Sie einen anderen Port unter &quot;Com-Port&quot;.</translation>
         <location line="+1"/>
         <source>imported</source>
         <translation>importiert</translation>
-    </message>
-    <message>
-        <location line="+10"/>
-        <source>%1 beam: %2 lux, reading %3, factor %4 -&gt; %5</source>
-        <translation>Licht %1: %2 lux, Messwert %3, Faktor %4 -&gt; %5</translation>
     </message>
     <message>
         <location line="+12"/>
@@ -1747,7 +1755,7 @@ Warten Sie auf eine neue Verbindung und stellen Sie die Parameter ERNEUT ein ...
         <translation>%1 Änderungen offen</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+32"/>
         <source>about %1 s left</source>
         <translation>noch etwa %1 s</translation>
     </message>

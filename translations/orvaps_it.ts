@@ -108,17 +108,7 @@
         <translation>lo standard output</translation>
     </message>
     <message>
-        <location line="+34"/>
-        <source>%1 beam: %2 lux, reading %3, factor %4 -&gt; %5%6</source>
-        <translation>Fascio %1: %2 lux, lettura %3, fattore %4 -&gt; %5%6</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source> (not written)</source>
-        <translation> (non scritto)</translation>
-    </message>
-    <message>
-        <location line="+32"/>
+        <location line="+59"/>
         <source>no tester answered on %1: check the cable, the port and the tester&apos;s power supply</source>
         <translation>nessun centrafari ha risposto su %1: controllare il cavo, la porta e l&apos;alimentazione del centrafari</translation>
     </message>
@@ -1126,6 +1116,29 @@ Scegliere un&apos;altra porta in &quot;Porta Com&quot;.</translation>
     </message>
 </context>
 <context>
+    <name>HistoryEntry</name>
+    <message>
+        <location filename="../src/core/history/HistoryEntry.cpp" line="+20"/>
+        <source>low beam</source>
+        <translation>anabbagliante</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>high beam</source>
+        <translation>abbagliante</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1: %2 lux, reading %3, factor %4 -&gt; %5%6</source>
+        <translation>%1: %2 lux, lettura %3, fattore %4 -&gt; %5%6</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source> (not written)</source>
+        <translation> (non scritto)</translation>
+    </message>
+</context>
+<context>
     <name>HistoryLocation</name>
     <message>
         <location filename="../src/core/history/HistoryLocation.cpp" line="+40"/>
@@ -1199,11 +1212,6 @@ Scegliere un&apos;altra porta in &quot;Porta Com&quot;.</translation>
         <location line="+1"/>
         <source>imported</source>
         <translation>importato</translation>
-    </message>
-    <message>
-        <location line="+10"/>
-        <source>%1 beam: %2 lux, reading %3, factor %4 -&gt; %5</source>
-        <translation>Fascio %1: %2 lux, lettura %3, fattore %4 -&gt; %5</translation>
     </message>
     <message>
         <location line="+12"/>
@@ -1747,7 +1755,7 @@ Attendere una nuova connessione e IMPOSTARE DI NUOVO i parametri ....</translati
         <translation>%1 modifiche in attesa</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+32"/>
         <source>about %1 s left</source>
         <translation>ancora circa %1 s</translation>
     </message>

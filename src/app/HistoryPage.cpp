@@ -38,16 +38,6 @@ QString shown(const QString &word)
     return word;
 }
 
-QString summary(const HistoryEntry &e)
-{
-    if (e.calibration)
-        return HistoryPage::tr("%1 beam: %2 lux, reading %3, factor %4 -> %5")
-            .arg(e.calibration->beam, e.calibration->referenceLux)
-            .arg(e.calibration->reading)
-            .arg(e.calibration->oldFactor)
-            .arg(e.calibration->newFactor);
-    return e.changes().join(QStringLiteral("; "));
-}
 } // namespace
 
 HistoryPage::HistoryPage(UserPrompts &prompts, QWidget *parent)
@@ -101,7 +91,7 @@ void HistoryPage::show(ServiceHistory *history, const QString &serial)
         const QStringList cells = {
             e.at.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")),
             shown(HistoryEntry::kindName(e.kind)),
-            e.detail.isEmpty() ? shown(e.outcome) : shown(e.outcome) + u' ' + e.detail, summary(e)};
+            e.detail.isEmpty() ? shown(e.outcome) : shown(e.outcome) + u' ' + e.detail, e.summary()};
         for (int column = 0; column < cells.size(); ++column)
             HistoryTable->setItem(row, column, new QTableWidgetItem(cells[column]));
     }

@@ -101,18 +101,6 @@ QJsonObject entryJson(const HistoryEntry &e, bool withDocuments)
     return o;
 }
 
-QString summary(const HistoryEntry &e)
-{
-    if (e.calibration)
-        return Texts::tr("%1 beam: %2 lux, reading %3, factor %4 -> %5%6")
-            .arg(e.calibration->beam, e.calibration->referenceLux)
-            .arg(e.calibration->reading)
-            .arg(e.calibration->oldFactor)
-            .arg(e.calibration->newFactor)
-            .arg(e.calibration->confirmed ? QString() : Texts::tr(" (not written)"));
-    return e.changes().join(QStringLiteral("; "));
-}
-
 } // namespace
 
 CliCommands::CliCommands(const QString &programFolder, const CliOptions &options, bool progress)
@@ -205,7 +193,7 @@ int CliCommands::listHistory(const CliOptions &options, const QString &serial, b
                      .arg(e.id)
                      .arg(e.at.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")), e.serial,
                           HistoryEntry::kindName(e.kind),
-                          e.detail.isEmpty() ? e.outcome : e.outcome + u' ' + e.detail, summary(e))
+                          e.detail.isEmpty() ? e.outcome : e.outcome + u' ' + e.detail, e.summary())
                      .toUtf8();
     return writeOutput({}, table);
 }

@@ -1,8 +1,30 @@
 #include "HistoryEntry.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QStringList>
+
+namespace {
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(HistoryEntry)
+};
+} // namespace
+
+QString HistoryEntry::summary() const
+{
+    if (!calibration)
+        return changes().join(QStringLiteral("; "));
+    const QString beam =
+        calibration->beam == QLatin1String("low") ? Texts::tr("low beam") : Texts::tr("high beam");
+    return Texts::tr("%1: %2 lux, reading %3, factor %4 -> %5%6")
+        .arg(beam, calibration->referenceLux)
+        .arg(calibration->reading)
+        .arg(calibration->oldFactor)
+        .arg(calibration->newFactor)
+        .arg(calibration->confirmed ? QString() : Texts::tr(" (not written)"));
+}
 
 QString HistoryEntry::kindName(Kind kind)
 {

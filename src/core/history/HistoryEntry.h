@@ -40,4 +40,6 @@ struct HistoryEntry
     static std::optional<Kind> kindFrom(const QString &name);
     // "manufacturer: ORVA -> ACME", one line a field, from before and after.
     QStringList changes() const;
+    // One line: a calibration's beam, reference, reading and factors, or the changes.
+    QString summary() const;
 };
