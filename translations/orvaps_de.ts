@@ -4,7 +4,7 @@
 <context>
     <name>AccessLevel</name>
     <message>
-        <location filename="../src/core/access/AccessLevel.cpp" line="+39"/>
+        <location filename="../src/core/access/AccessLevel.cpp" line="+37"/>
         <source>  (PW = Administrator)</source>
         <translation>  (PW = Administrator)</translation>
     </message>
@@ -47,7 +47,7 @@
 <context>
     <name>AppMain</name>
     <message>
-        <location filename="../src/app/main.cpp" line="+25"/>
+        <location filename="../src/app/main.cpp" line="+22"/>
         <source>Offer DEVICE as a serial port, before the system&apos;s ports (repeatable).</source>
         <translation>Bietet DEVICE als seriellen Port an, vor den Ports des Systems (wiederholbar).</translation>
     </message>
@@ -85,7 +85,7 @@
 <context>
     <name>Catalogue</name>
     <message>
-        <location filename="../src/core/params/Catalogue.cpp" line="+76"/>
+        <location filename="../src/core/params/Catalogue.cpp" line="+77"/>
         <source>LEFT-HAND DRIVE</source>
         <translation>LINKSLENKER</translation>
     </message>
@@ -98,7 +98,7 @@
 <context>
     <name>CliCommands</name>
     <message>
-        <location filename="../src/cli/CliCommands.cpp" line="+72"/>
+        <location filename="../src/cli/CliCommands.cpp" line="+69"/>
         <source>cannot write %1: %2</source>
         <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>
@@ -232,7 +232,7 @@
 <context>
     <name>CliMain</name>
     <message>
-        <location filename="../src/cli/main.cpp" line="+35"/>
+        <location filename="../src/cli/main.cpp" line="+32"/>
         <source>The tester&apos;s serial device.</source>
         <translation>Die serielle Schnittstelle des Prüfgeräts.</translation>
     </message>
@@ -712,7 +712,7 @@ oder Parameterdatei, 9 Historie nicht schreibbar, 10 Ausgabe nicht schreibbar.
 <context>
     <name>ControlFactory</name>
     <message>
-        <location filename="../src/app/ControlFactory.cpp" line="+104"/>
+        <location filename="../src/app/ControlFactory.cpp" line="+101"/>
         <source>Exit : ALT + F4</source>
         <translation>Beenden : ALT + F4</translation>
     </message>
@@ -720,7 +720,7 @@ oder Parameterdatei, 9 Historie nicht schreibbar, 10 Ausgabe nicht schreibbar.
 <context>
     <name>EditRules</name>
     <message>
-        <location filename="../src/core/access/EditRules.cpp" line="+23"/>
+        <location filename="../src/core/access/EditRules.cpp" line="+24"/>
         <source>is longer than the %1 characters the field takes</source>
         <translation>ist länger als die %1 Zeichen, die das Feld aufnimmt</translation>
     </message>
@@ -1273,7 +1273,7 @@ Wählen Sie einen anderen Port unter &quot;Com-Port&quot;.</translation>
 <context>
     <name>LoadParameters</name>
     <message>
-        <location filename="../src/core/ops/LoadParameters.cpp" line="+142"/>
+        <location filename="../src/core/ops/LoadParameters.cpp" line="+139"/>
         <source>Wait reading parameters from equipment ....</source>
         <translation>Bitte warten, Parameter werden vom Gerät gelesen ....</translation>
     </message>
@@ -1313,7 +1313,7 @@ Sie bleiben erhalten: beim Senden werden sie unverändert zurückgeschrieben, so
 <context>
     <name>LuxCalibration</name>
     <message>
-        <location filename="../src/core/ops/LuxCalibration.cpp" line="+39"/>
+        <location filename="../src/core/ops/LuxCalibration.cpp" line="+36"/>
         <source>Calibrate Low Beam</source>
         <translation>Kalibrierung Abblendlicht</translation>
     </message>
@@ -1389,7 +1389,7 @@ Die Parameter werden erneut vom Gerät gelesen, sobald es antwortet; noch nicht 
 <context>
     <name>Outcome</name>
     <message>
-        <location filename="../src/core/ops/Outcome.cpp" line="+18"/>
+        <location filename="../src/core/ops/Outcome.cpp" line="+19"/>
         <source>Error not handled</source>
         <translation>Nicht behandelter Fehler</translation>
     </message>
@@ -1404,7 +1404,7 @@ Beschreibung : %2</translation>
 <context>
     <name>ParameterDocument</name>
     <message>
-        <location filename="../src/core/ops/ParameterDocument.cpp" line="+75"/>
+        <location filename="../src/core/ops/ParameterDocument.cpp" line="+72"/>
         <source>must be a text</source>
         <translation>muss ein Text sein</translation>
     </message>
@@ -1472,7 +1472,7 @@ Beschreibung : %2</translation>
 <context>
     <name>ParameterFile</name>
     <message>
-        <location filename="../src/core/params/ParameterFile.cpp" line="+82"/>
+        <location filename="../src/core/params/ParameterFile.cpp" line="+80"/>
         <source>%1 Put the parameter file back in the program&apos;s folder or reinstall the program.</source>
         <translation>%1 Legen Sie die Parameterdatei wieder in den Ordner des Programms oder installieren Sie das Programm neu.</translation>
     </message>
@@ -1501,7 +1501,7 @@ Beschreibung : %2</translation>
 <context>
     <name>RegularFile</name>
     <message>
-        <location filename="../src/core/base/RegularFile.cpp" line="+23"/>
+        <location filename="../src/core/base/RegularFile.cpp" line="+21"/>
         <source>File not found: %1 (%2).</source>
         <translation>Datei nicht gefunden: %1 (%2).</translation>
     </message>
@@ -1520,7 +1520,7 @@ Beschreibung : %2</translation>
 <context>
     <name>SendParameters</name>
     <message>
-        <location filename="../src/core/ops/SendParameters.cpp" line="+28"/>
+        <location filename="../src/core/ops/SendParameters.cpp" line="+26"/>
         <source>ORVA connection ...</source>
         <translation>ORVA-Verbindung ...</translation>
     </message>
@@ -1593,7 +1593,7 @@ Warten Sie auf eine neue Verbindung und stellen Sie die Parameter ERNEUT ein ...
 <context>
     <name>ServiceHistory</name>
     <message>
-        <location filename="../src/core/history/ServiceHistory.cpp" line="+126"/>
+        <location filename="../src/core/history/ServiceHistory.cpp" line="+123"/>
         <source>The service history %1 %2: %3</source>
         <translation>Die Servicehistorie %1 %2: %3</translation>
     </message>
@@ -1667,7 +1667,7 @@ Warten Sie auf eine neue Verbindung und stellen Sie die Parameter ERNEUT ein ...
 <context>
     <name>ServiceReport</name>
     <message>
-        <location filename="../src/report/ServiceReport.cpp" line="+47"/>
+        <location filename="../src/report/ServiceReport.cpp" line="+44"/>
         <source>&lt;tr&gt;&lt;td&gt;%1 beam&lt;/td&gt;&lt;td&gt;%2 lux&lt;/td&gt;&lt;td&gt;%3&lt;/td&gt;&lt;td&gt;%4 &amp;rarr; %5&lt;/td&gt;&lt;td&gt;%6&lt;/td&gt;&lt;/tr&gt;</source>
         <translation>&lt;tr&gt;&lt;td&gt;%1&lt;/td&gt;&lt;td&gt;%2 lux&lt;/td&gt;&lt;td&gt;%3&lt;/td&gt;&lt;td&gt;%4 &amp;rarr; %5&lt;/td&gt;&lt;td&gt;%6&lt;/td&gt;&lt;/tr&gt;</translation>
     </message>
@@ -1771,7 +1771,7 @@ Warten Sie auf eine neue Verbindung und stellen Sie die Parameter ERNEUT ein ...
 <context>
     <name>Tester</name>
     <message>
-        <location filename="../src/core/ops/Tester.cpp" line="+46"/>
+        <location filename="../src/core/ops/Tester.cpp" line="+44"/>
         <source>Wait connection to Equipment ! Reset with power supply ...</source>
         <translation>Warten auf Verbindung zum Gerät ! Reset über die Stromversorgung ...</translation>
     </message>
@@ -1789,7 +1789,7 @@ Warten Sie auf eine neue Verbindung und stellen Sie die Parameter ERNEUT ein ...
 <context>
     <name>TesterMessages</name>
     <message>
-        <location filename="../src/core/ops/TesterMessages.cpp" line="+30"/>
+        <location filename="../src/core/ops/TesterMessages.cpp" line="+31"/>
         <source> at address %1h</source>
         <translation> an Adresse %1h</translation>
     </message>
@@ -1822,7 +1822,7 @@ Warten Sie auf eine neue Verbindung und stellen Sie die Parameter ERNEUT ein ...
 <context>
     <name>TesterSession</name>
     <message>
-        <location filename="../src/core/ops/TesterSession.cpp" line="+50"/>
+        <location filename="../src/core/ops/TesterSession.cpp" line="+47"/>
         <source>at address %1h</source>
         <translation>an Adresse %1h</translation>
     </message>

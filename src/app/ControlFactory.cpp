@@ -15,9 +15,6 @@ struct Texts
 {
     Q_DECLARE_TR_FUNCTIONS(ControlFactory)
 };
-} // namespace
-
-namespace {
 
 void greyBackground(QWidget *w)
 {

@@ -16,9 +16,6 @@ struct Texts
 {
     Q_DECLARE_TR_FUNCTIONS(AppMain)
 };
-} // namespace
-
-namespace {
 
 const QCommandLineOption
     Port({QStringLiteral("port")},

@@ -23,9 +23,6 @@ struct Texts
 {
     Q_DECLARE_TR_FUNCTIONS(CliCommands)
 };
-} // namespace
-
-namespace {
 
 QTextStream &err()
 {

@@ -21,9 +21,6 @@ struct Texts
 {
     Q_DECLARE_TR_FUNCTIONS(CliMain)
 };
-} // namespace
-
-namespace {
 
 QTextStream &err()
 {

@@ -14,9 +14,6 @@ struct Texts
 {
     Q_DECLARE_TR_FUNCTIONS(ServiceReport)
 };
-} // namespace
-
-namespace {
 
 QString escaped(const QString &text)
 {

@@ -8,9 +8,7 @@ struct Texts
 {
     Q_DECLARE_TR_FUNCTIONS(AccessLevel)
 };
-} // namespace
 
-namespace {
 // SHA-256 of each level's password: the program carries no password text.
 constexpr char AdministratorDigest[] =
     "a0380cc454ba3136fdfddb567f93df2fe9e4b425e17f40ecae8a6a85e39db15e";

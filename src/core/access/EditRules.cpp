@@ -1,6 +1,7 @@
 #include "EditRules.h"
 
 #include "FieldRules.h"
+
 #include <QCoreApplication>
 
 namespace {

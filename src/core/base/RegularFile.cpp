@@ -1,23 +1,21 @@
 #include "RegularFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
 #ifdef Q_OS_UNIX
-#include <QCoreApplication>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 namespace {
 struct Texts
 {
     Q_DECLARE_TR_FUNCTIONS(RegularFile)
 };
-} // namespace
-#endif
 
-namespace {
 OrvaError notFound(const QString &path, const QString &why)
 {
     return {ErrorNumber::FileNotFound, Texts::tr("File not found: %1 (%2).").arg(path, why)};

@@ -19,9 +19,6 @@ struct Texts
 {
     Q_DECLARE_TR_FUNCTIONS(ServiceHistory)
 };
-} // namespace
-
-namespace {
 
 constexpr int HistoryError = 70; // our own error number for the history
 

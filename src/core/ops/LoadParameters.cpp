@@ -27,9 +27,6 @@ struct Texts
 {
     Q_DECLARE_TR_FUNCTIONS(LoadParameters)
 };
-} // namespace
-
-namespace {
 
 int decoded(OpContext &ctx, const QString &key, std::optional<int> value)
 {

@@ -18,9 +18,6 @@ struct Texts
 {
     Q_DECLARE_TR_FUNCTIONS(LuxCalibration)
 };
-} // namespace
-
-namespace {
 
 struct BeamControls
 {

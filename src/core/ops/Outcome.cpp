@@ -1,4 +1,5 @@
 #include "Outcome.h"
+
 #include <QCoreApplication>
 
 namespace {

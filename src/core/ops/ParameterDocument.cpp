@@ -17,9 +17,6 @@ struct Texts
 {
     Q_DECLARE_TR_FUNCTIONS(ParameterDocument)
 };
-} // namespace
-
-namespace {
 
 const QString Offsets = QStringLiteral("photodiodeOffsets");
 

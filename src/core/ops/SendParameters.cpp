@@ -12,6 +12,7 @@
 #include "params/Catalogue.h"
 #include "params/ParameterFile.h"
 #include "params/ValueCodec.h"
+
 #include <QCoreApplication>
 
 namespace {
@@ -19,9 +20,6 @@ struct Texts
 {
     Q_DECLARE_TR_FUNCTIONS(SendParameters)
 };
-} // namespace
-
-namespace {
 
 QString connectionTitle()
 {

@@ -7,6 +7,7 @@
 #include "params/ParameterFile.h"
 #include "params/ValueCodec.h"
 #include "params/WriteEncoding.h"
+
 #include <QCoreApplication>
 #include <QFileInfo>
 
@@ -15,9 +16,6 @@ struct Texts
 {
     Q_DECLARE_TR_FUNCTIONS(Tester)
 };
-} // namespace
-
-namespace {
 
 // Second parts of split texts come back with unprintable bytes made blanks.
 bool isPrintableKey(const QString &key)

@@ -1,6 +1,7 @@
 #include "TesterMessages.h"
 
 #include "link/Frames.h"
+
 #include <QCoreApplication>
 
 namespace {

@@ -20,9 +20,6 @@ struct Texts
 {
     Q_DECLARE_TR_FUNCTIONS(TesterSession)
 };
-} // namespace
-
-namespace {
 
 QString outcomeName(Outcome::Kind kind)
 {

@@ -1,4 +1,5 @@
 #include "Catalogue.h"
+
 #include <QCoreApplication>
 
 namespace {

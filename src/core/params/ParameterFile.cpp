@@ -3,6 +3,7 @@
 #include "ValueCodec.h"
 
 #include "base/RegularFile.h"
+
 #include <QCoreApplication>
 
 namespace {
@@ -10,9 +11,6 @@ struct Texts
 {
     Q_DECLARE_TR_FUNCTIONS(ParameterFile)
 };
-} // namespace
-
-namespace {
 
 const QString Marker = QStringLiteral("//");
 constexpr int DefinitionWidth = 25;
