@@ -92,9 +92,9 @@ void StatusArea::setProgress(qint64 done, qint64 total)
     }
     if (done == 0 || !m_clock.isValid())
         m_clock.start();
-    // A bar repaints on every value: ten times a second is enough to read it.
+    // A bar repaints on every value: four times a second is enough to read it.
     if (done > 0 && done < total && m_progress->isVisible() && m_shown.isValid() &&
-        m_shown.elapsed() < 100)
+        m_shown.elapsed() < 250)
         return;
     m_shown.start();
     m_progress->setRange(0, int(total));

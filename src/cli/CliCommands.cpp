@@ -449,7 +449,7 @@ int CliCommands::calibrate(const QString &device, Beam beam, const QString &lux,
                    lux);
     m_form.setAnswer(yes);
     const Outcome o = m_session.calibrate(beam);
-    if (o.succeeded() || o.kind == Outcome::Kind::Declined) {
+    if ((o.succeeded() || o.kind == Outcome::Kind::Declined) && o.measure) {
         QTextStream out(stdout);
         const QString measured = Texts::tr("reading %1, factor %2")
                                      .arg(o.measure->reading)

@@ -155,13 +155,18 @@ Outcome TesterSession::recorded(HistoryEntry::Kind kind, const std::function<Out
         // ones where a write stopped.
         QJsonObject written = ParameterDocument::asStored(document());
         if (kind == HistoryEntry::Kind::Calibration) {
+            // Only the factor is written; a write cut short has no measure to
+            // report, and the tester keeps its old factor.
             written = m_testerState;
-            QJsonObject fields = written.value("fields").toObject();
-            const Control factor = o.measure->beam == QLatin1String("low") ? Control::TestoAnaConv
-                                                                           : Control::TestoAbbConv;
-            fields.insert(QString::fromLatin1(Controls::info(factor).field),
-                          o.measure->factor.value_or(0));
-            written.insert("fields", fields);
+            if (o.measure) {
+                QJsonObject fields = written.value("fields").toObject();
+                const Control factor = o.measure->beam == QLatin1String("low")
+                                           ? Control::TestoAnaConv
+                                           : Control::TestoAbbConv;
+                fields.insert(QString::fromLatin1(Controls::info(factor).field),
+                              o.measure->factor.value_or(0));
+                written.insert("fields", fields);
+            }
         }
         m_record.after = ParameterDocument::merged(m_testerState, written, m_tester.written());
         m_testerState = m_record.after;
