@@ -3,6 +3,7 @@
 #include "access/Interlock.h"
 #include "form/FormValues.h"
 #include "link/PortCatalogue.h"
+#include "link/StepRule.h"
 #include "ops/LuxCalibration.h"
 #include "params/ValueCodec.h"
 
@@ -27,6 +28,8 @@ private slots:
     void factor();
     void portNumbers_data();
     void portNumbers();
+    void lineStep_data();
+    void lineStep();
 };
 
 void TestRules::fieldChecks_data()
@@ -258,6 +261,61 @@ void TestRules::portNumbers()
     const PortCatalogue ports(named, false);
     QCOMPARE(ports.device(number).value_or(QString()), device);
     QCOMPARE(PortCatalogue::numberOf(PortCatalogue::entryText(number)), number);
+}
+
+void TestRules::lineStep_data()
+{
+    // Events: sN a command expecting N reply bytes went out, aN N bytes came,
+    // g the command gave up, r the line was found quiet and cleared, x the port opened.
+    QTest::addColumn<QString>("events");
+    QTest::addColumn<bool>("inStep");
+    QTest::addColumn<bool>("settled");
+    QTest::addColumn<int>("due");
+    QTest::newRow("reply complete") << "s1 a1" << true << true << 0;
+    QTest::newRow("reply in parts") << "s4 a1 a3" << true << true << 0;
+    QTest::newRow("reply still coming") << "s4 a3" << true << true << 1;
+    QTest::newRow("one byte too many") << "s1 a2" << false << false << 0;
+    QTest::newRow("a byte nobody asked for") << "a1" << false << false << 0;
+    QTest::newRow("a byte after the reply") << "s1 a1 a1" << false << false << 0;
+    QTest::newRow("gave up: the rest may come") << "s1 g" << true << false << 0;
+    QTest::newRow("the late reply loses step") << "s1 g a1" << false << false << 0;
+    QTest::newRow("nothing was due: still settled") << "s0 g" << true << true << 0;
+    QTest::newRow("a quiet line brings it back") << "s1 g a1 r" << true << true << 0;
+    QTest::newRow("opening the port clears it") << "a1 x" << true << true << 0;
+}
+
+// When the line is in step, event by event.
+void TestRules::lineStep()
+{
+    QFETCH(QString, events);
+    QFETCH(bool, inStep);
+    QFETCH(bool, settled);
+    QFETCH(int, due);
+    StepRule rule;
+    rule.reset();
+    for (const QString &e : events.split(u' ')) {
+        const int n = e.mid(1).toInt();
+        switch (e.at(0).unicode()) {
+        case 's':
+            rule.sent(n);
+            break;
+        case 'a':
+            rule.arrived(n);
+            break;
+        case 'g':
+            rule.gaveUp();
+            break;
+        case 'r':
+            rule.resynced();
+            break;
+        case 'x':
+            rule.reset();
+            break;
+        }
+    }
+    QCOMPARE(rule.inStep(), inStep);
+    QCOMPARE(rule.settled(), settled);
+    QCOMPARE(rule.due(), due);
 }
 
 QTEST_APPLESS_MAIN(TestRules)
