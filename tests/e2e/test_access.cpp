@@ -23,35 +23,15 @@ QStringList openControls(FrmOrva &w)
     return open;
 }
 
-const QStringList Administrator = {"ListaLingua",
-                                   "ListaLingua1",
-                                   "TestoMarca",
-                                   "TestoModello",
-                                   "TestoNumOmologa",
-                                   "TestoNumSerie",
-                                   "TestoGiornoScadenza",
-                                   "TestoMeseScadenza",
-                                   "TestoAnnoScadenza",
-                                   "ListaMisura",
-                                   "ListaProtocollo",
-                                   "TestoVersioneMctc",
-                                   "TestoIndirizzoApp",
-                                   "TestoNomeOfficina",
-                                   "TestoIndirizzo1",
-                                   "TestoIndirizzo2",
-                                   "TestoIndirizzo3",
-                                   "TestoIndirizzo4",
-                                   "ChkPrnHfaroIncl",
-                                   "CmdInvia",
-                                   "ListaCom",
-                                   "ListaTipoFaro",
-                                   "TestoLuxAnaCampione",
-                                   "CmdCalibraAna",
-                                   "TestoLuxAbbCampione",
-                                   "CmdCalibraAbb",
-                                   "ChkEnFogReq",
-                                   "ChkEnForzatura",
-                                   "ChkEnPrecFaro"};
+const QStringList Administrator =
+    QStringLiteral(
+        "ListaLingua ListaLingua1 TestoMarca TestoModello TestoNumOmologa TestoNumSerie "
+        "TestoGiornoScadenza TestoMeseScadenza TestoAnnoScadenza ListaMisura ListaProtocollo "
+        "TestoVersioneMctc TestoIndirizzoApp TestoNomeOfficina TestoIndirizzo1 "
+        "TestoIndirizzo2 TestoIndirizzo3 TestoIndirizzo4 ChkPrnHfaroIncl CmdInvia ListaCom "
+        "ListaTipoFaro TestoLuxAnaCampione CmdCalibraAna TestoLuxAbbCampione CmdCalibraAbb "
+        "ChkEnFogReq ChkEnForzatura ChkEnPrecFaro")
+        .split(u' ');
 const QStringList Dealer = {"ListaLingua",         "ListaLingua1",      "TestoGiornoScadenza",
                             "TestoMeseScadenza",   "TestoAnnoScadenza", "ListaMisura",
                             "TestoIndirizzoApp",   "TestoNomeOfficina", "TestoIndirizzo1",

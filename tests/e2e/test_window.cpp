@@ -193,48 +193,18 @@ void TestWindow::tabOrder()
 {
     Harness h;
     FrmOrva &w = h.create();
-    const QStringList expected = {"ListaLingua",
-                                  "TestoMarca",
-                                  "TestoModello",
-                                  "TestoNumOmologa",
-                                  "TestoNumSerie",
-                                  "TestoGiornoScadenza",
-                                  "TestoMeseScadenza",
-                                  "TestoAnnoScadenza",
-                                  "ListaMisura",
-                                  "ListaPannello",
-                                  "ListaProtocollo",
-                                  "TestoVersioneMctc",
-                                  "TestoIndirizzoApp",
-                                  "ListaTipoFaro",
-                                  "TestoNomeOfficina",
-                                  "TestoIndirizzo1",
-                                  "TestoIndirizzo2",
-                                  "TestoIndirizzo3",
-                                  "TestoIndirizzo4",
-                                  "ListaCom",
-                                  "ChkPrnHfaroIncl",
-                                  "TestoLuxAnaCampione",
-                                  "TestoLuxAbbCampione",
-                                  "CmdCalibraAbb",
-                                  "CmdCalibraAna",
-                                  "CmdInterrompiAbb",
-                                  "TestoAbbConv",
-                                  "TestoAnaConv",
-                                  "CmdInterrompiAna",
-                                  "TestoBitAbbScheda",
-                                  "TestoBitAnaScheda",
-                                  "CmdCalFoto",
-                                  "CmdInterrompiFotodiodi",
-                                  "CmdInvia",
-                                  "TestoData",
-                                  "TestoFileIni",
-                                  "TestoVersioneScheda",
-                                  "CmdInterrompiParametri",
-                                  "TestoOffsetFotodiodi",
-                                  "ChkEnFogReq",
-                                  "ChkEnForzatura",
-                                  "ChkEnPrecFaro"};
+    const QStringList expected =
+        QStringLiteral(
+            "ListaLingua TestoMarca TestoModello TestoNumOmologa TestoNumSerie "
+            "TestoGiornoScadenza TestoMeseScadenza TestoAnnoScadenza ListaMisura ListaPannello "
+            "ListaProtocollo TestoVersioneMctc TestoIndirizzoApp ListaTipoFaro TestoNomeOfficina "
+            "TestoIndirizzo1 TestoIndirizzo2 TestoIndirizzo3 TestoIndirizzo4 ListaCom "
+            "ChkPrnHfaroIncl TestoLuxAnaCampione TestoLuxAbbCampione CmdCalibraAbb CmdCalibraAna "
+            "CmdInterrompiAbb TestoAbbConv TestoAnaConv CmdInterrompiAna TestoBitAbbScheda "
+            "TestoBitAnaScheda CmdCalFoto CmdInterrompiFotodiodi CmdInvia TestoData TestoFileIni "
+            "TestoVersioneScheda CmdInterrompiParametri TestoOffsetFotodiodi ChkEnFogReq "
+            "ChkEnForzatura ChkEnPrecFaro")
+            .split(u' ');
     QWidget *c = w.ListaLingua;
     for (qsizetype i = 1; i < expected.size(); ++i) {
         c = c->nextInFocusChain();
