@@ -140,6 +140,7 @@ private slots:
     void historyThatCannotBeWrittenStopsEveryWrite();
     void lockedOrFullHistoryFailsCleanly_data();
     void lockedOrFullHistoryFailsCleanly();
+    void calibrationCutShortIsRecordedIncomplete();
     void anotherTestersEntryIsRefused();
     void migratesFromTheFirstSchema();
     void reportOfAVisit();
@@ -367,6 +368,43 @@ void TestHistory::lockedOrFullHistoryFailsCleanly()
     QVERIFY(r.ms < 15000);
     QVERIFY(cli.sim.framesStartingWith('W').isEmpty());
     QCOMPARE(cli.sim.memory(), before);
+}
+
+// The tester acknowledges the factor's first byte, then falls silent.
+void TestHistory::calibrationCutShortIsRecordedIncomplete()
+{
+    Cli cli;
+    cli.sim.setReading(9, 7700); // 7700 / 35 lux: factor 220 (dc 00h), replacing 210 (d2 00h)
+    cli.sim.stopAckAfter(1);
+    const QByteArray before = cli.sim.memory();
+    const CliResult r =
+        cli.run({QStringLiteral("calibrate"), QStringLiteral("--beam"), QStringLiteral("high"),
+                 QStringLiteral("--lux"), QStringLiteral("35"), QStringLiteral("--yes"),
+                 QStringLiteral("--timeout"), QStringLiteral("3")},
+                "27754\n");
+    QVERIFY(r.status > 0);
+    QVERIFY2(!r.out.contains("written to the tester"), r.out.constData());
+    QVERIFY2(r.err.contains(QStringLiteral("0123h")), qPrintable(r.err));
+    // Only the acknowledged byte changed.
+    QByteArray expected = before;
+    expected[0x122] = char(0xDC);
+    QCOMPARE(cli.sim.memory().toHex(), expected.toHex());
+
+    cli.sim.setPowered(true);
+    const QJsonObject entry = cli.history().at(0).toObject();
+    QCOMPARE(entry.value("kind").toString(), QStringLiteral("calibration"));
+    QCOMPARE(entry.value("outcome").toString(), QStringLiteral("incomplete"));
+    QVERIFY2(entry.value("detail").toString().contains(QStringLiteral("0123h")),
+             qPrintable(entry.value("detail").toString()));
+    const QJsonObject shown =
+        QJsonDocument::fromJson(cli.run({QStringLiteral("history"), QStringLiteral("--show"),
+                                         QString::number(idOf(entry))})
+                                    .out)
+            .object();
+    // The record says what was begun: the old factor before, the new one asked for.
+    QCOMPARE(shown.value("before").toObject().value("fields").toObject().value("highBeamFactor"),
+             QJsonValue(210));
+    QCOMPARE(shown.value("calibration").toObject().value("newFactor").toInteger(), 220);
 }
 
 void TestHistory::anotherTestersEntryIsRefused()
