@@ -1,6 +1,7 @@
 #include "PendingChanges.h"
 
 #include "WindowForm.h"
+#include "ops/ParameterDocument.h"
 #include "ops/TesterSession.h"
 
 #include <QCheckBox>
@@ -10,15 +11,15 @@
 
 namespace {
 
-// The value as the tester stores it: texts padded with blanks to their width.
-QJsonValue stored(Control c, const QJsonValue &v)
+// Lists compare by their index: the item's text is only for the reader.
+QJsonValue compared(const QJsonValue &v)
 {
-    const ControlInfo &row = Controls::info(c);
-    if (v.isObject())
-        return v.toObject().value("index");
-    if (row.reset && qstrcmp(row.reset, Controls::Blanks) == 0)
-        return v.toString().leftJustified(row.maxLength, u' ');
-    return v;
+    return v.isObject() ? v.toObject().value("index") : v;
+}
+
+QJsonObject storedFields(const QJsonObject &document)
+{
+    return ParameterDocument::asStored(document).value("fields").toObject();
 }
 
 } // namespace
@@ -31,6 +32,7 @@ PendingChanges::PendingChanges(WindowForm &form, TesterSession &tester, QObject 
     for (const Control c : Controls::all()) {
         if (!Controls::info(c).field || Controls::info(c).kind == ControlKind::Display)
             continue;
+        m_fields.append(c);
         QWidget *w = form.widget(c);
         if (auto *edit = qobject_cast<QLineEdit *>(w))
             connect(edit, &QLineEdit::textChanged, this, &PendingChanges::refresh);
@@ -48,18 +50,13 @@ void PendingChanges::refresh()
     const bool loaded = m_tester.state().parametersLoaded;
     if (!loaded && m_count == 0)
         return;
-    const QJsonObject known = m_tester.testerState().value("fields").toObject();
-    const bool compare = loaded && !known.isEmpty();
-    const QJsonObject shown =
-        compare ? m_tester.document().value("fields").toObject() : QJsonObject();
+    const bool compare = loaded && !m_tester.testerState().value("fields").toObject().isEmpty();
+    const QJsonObject known = compare ? storedFields(m_tester.testerState()) : QJsonObject();
+    const QJsonObject shown = compare ? storedFields(m_tester.document()) : QJsonObject();
     int count = 0;
-    for (const Control c : Controls::all()) {
-        const ControlInfo &row = Controls::info(c);
-        if (!row.field || row.kind == ControlKind::Display)
-            continue;
-        const QString name = QString::fromLatin1(row.field);
-        const bool pending =
-            compare && stored(c, shown.value(name)) != stored(c, known.value(name));
+    for (const Control c : std::as_const(m_fields)) {
+        const QString name = QString::fromLatin1(Controls::info(c).field);
+        const bool pending = compare && compared(shown.value(name)) != compared(known.value(name));
         m_form.setPending(c, pending);
         count += pending;
     }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "base/Control.h"
+
+#include <QList>
 #include <QObject>
 
 class TesterSession;
@@ -24,5 +27,6 @@ signals:
 private:
     WindowForm &m_form;
     TesterSession &m_tester;
+    QList<Control> m_fields; // the document's fields the user can edit
     int m_count = 0;
 };
