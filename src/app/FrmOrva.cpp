@@ -144,17 +144,19 @@ void FrmOrva::connectHandlers()
         if (index >= 0)
             choosePort();
     });
-    connect(CmdInvia, &QPushButton::clicked, this,
-            [this] { runTransfer(tr("Send"), [this] { return m_tester->send(); }); });
+    connect(CmdInvia, &QPushButton::clicked, this, [this] {
+        runTransfer(HistoryEntry::Kind::Send, tr("Send"), [this] { return m_tester->send(); });
+    });
     connect(CmdCalibraAna, &QPushButton::clicked, this, [this] {
-        runTransfer(tr("Low beam calibration"), [this] { return m_tester->calibrate(Beam::Low); });
+        runTransfer(HistoryEntry::Kind::Calibration, tr("Low beam calibration"),
+                    [this] { return m_tester->calibrate(Beam::Low); });
     });
     connect(CmdCalibraAbb, &QPushButton::clicked, this, [this] {
-        runTransfer(tr("High beam calibration"),
+        runTransfer(HistoryEntry::Kind::Calibration, tr("High beam calibration"),
                     [this] { return m_tester->calibrate(Beam::High); });
     });
     connect(CmdCalFoto, &QPushButton::clicked, this, [this] {
-        runTransfer(tr("Photodiode calibration"),
+        runTransfer(HistoryEntry::Kind::Calibration, tr("Photodiode calibration"),
                     [this] { return m_tester->calibratePhotodiode(); });
     });
     for (QPushButton *abort :
@@ -174,7 +176,8 @@ void FrmOrva::connectHandlers()
     }
 }
 
-void FrmOrva::runTransfer(const QString &name, const std::function<Outcome()> &operation)
+void FrmOrva::runTransfer(HistoryEntry::Kind kind, const QString &name,
+                          const std::function<Outcome()> &operation)
 {
     // A checked field that has the focus is checked before the action sees it.
     if (auto *field = qobject_cast<QLineEdit *>(QApplication::focusWidget()))
@@ -183,7 +186,7 @@ void FrmOrva::runTransfer(const QString &name, const std::function<Outcome()> &o
     try {
         const Outcome outcome = operation();
         m_busy = false;
-        m_statusArea->setOutcome(describe(name, outcome));
+        m_statusArea->setOutcome(describe(kind, name, outcome));
         present(outcome);
     } catch (const ProgramClosing &) {
         // The window is closing: nothing more to do.
@@ -191,13 +194,13 @@ void FrmOrva::runTransfer(const QString &name, const std::function<Outcome()> &o
     m_busy = false;
 }
 
-QString FrmOrva::describe(const QString &operation, const Outcome &o) const
+QString FrmOrva::describe(HistoryEntry::Kind kind, const QString &operation, const Outcome &o) const
 {
     const QString at = QTime::currentTime().toString(QStringLiteral("HH:mm"));
     QString words;
     switch (o.kind) {
     case Outcome::Kind::Done:
-        if (operation == tr("Read"))
+        if (kind == HistoryEntry::Kind::Read)
             words = tr("Read from tester %1 at %2")
                         .arg(m_tester->testerState()
                                  .value("fields")
@@ -206,7 +209,7 @@ QString FrmOrva::describe(const QString &operation, const Outcome &o) const
                                  .toString()
                                  .trimmed(),
                              at);
-        else if (operation == tr("Send"))
+        else if (kind == HistoryEntry::Kind::Send)
             words = tr("Sent at %1").arg(at);
         else if (o.measure)
             words = tr("%1: factor %2 written at %3")
@@ -312,7 +315,7 @@ void FrmOrva::startUp()
         SSTab1->setEnabled(true);
         activateWindow();
         const Outcome loaded = m_tester->load();
-        m_statusArea->setOutcome(describe(tr("Read"), loaded));
+        m_statusArea->setOutcome(describe(HistoryEntry::Kind::Read, tr("Read"), loaded));
         present(loaded);
     } catch (const ProgramClosing &) {
         // Closed while starting: the end steps have run.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "history/HistoryEntry.h"
 #include "ops/TesterSession.h"
 
 #include <QMainWindow>
@@ -111,10 +112,12 @@ private:
     void onPasswordOk();
     // Runs a button's operation with the focused field checked first, and
     // tells the user how it ended.
-    void runTransfer(const QString &name, const std::function<Outcome()> &operation);
+    void runTransfer(HistoryEntry::Kind kind, const QString &name,
+                     const std::function<Outcome()> &operation);
     void present(const Outcome &outcome);
     // How an operation ended, in words, for the status bar.
-    QString describe(const QString &operation, const Outcome &outcome) const;
+    QString describe(HistoryEntry::Kind kind, const QString &operation,
+                     const Outcome &outcome) const;
     void endProgram(int status);
 
     FrmOrvaOptions m_options;
