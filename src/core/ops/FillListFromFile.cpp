@@ -3,6 +3,7 @@
 #include "LoadRead.h"
 #include "OpContext.h"
 #include "Session.h"
+#include "Tester.h"
 #include "form/OrvaForm.h"
 #include "params/Catalogue.h"
 #include "params/ParameterFile.h"
@@ -26,7 +27,7 @@ void FillListFromFile(OpContext &ctx, Control list, const QString &tag)
     if (isLanguage)
         form.setItems(Control::ListaLingua1, {});
 
-    const Result<QStringList> lines = ParameterFile::readLines(ctx.session.parameterFilePath);
+    const Result<QStringList> lines = ctx.tester.parameterLines();
     if (!lines)
         throw LoadFailed{lines.error()};
     const ListLines found = ParameterFile::listLines(*lines, tag);

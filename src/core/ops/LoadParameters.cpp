@@ -100,9 +100,9 @@ void readEntry(OpContext &ctx, const CatalogueEntry &e)
     }
 }
 
-qint64 bytesIn(const QString &file, const QStringList &keys)
+qint64 bytesIn(Tester &tester, const QStringList &keys)
 {
-    const Result<QStringList> lines = ParameterFile::readLines(file);
+    const Result<QStringList> lines = tester.parameterLines();
     return lines ? ParameterFile::bytesToRead(*lines, keys) : 0; // the reads report a missing file
 }
 
@@ -146,7 +146,7 @@ void loadOnce(OpContext &ctx, const QDeadlineTimer &deadline, QString &rejectedV
         QStringLiteral("( rif. %1 )").arg(QDir::toNativeSeparators(ctx.session.parameterFilePath)));
     Interlock::lockAllControls(form);
     const TransferProgress progress(form, ctx.tester.link(),
-                                    bytesIn(ctx.session.parameterFilePath, Catalogue::loadKeys()));
+                                    bytesIn(ctx.tester, Catalogue::loadKeys()));
     FillListFromFile(ctx, Control::ListaLingua, QStringLiteral("lang"));
     FillListFromFile(ctx, Control::ListaMisura, QStringLiteral("unit"));
     FillListFromFile(ctx, Control::ListaPannello, QStringLiteral("pane"));

@@ -60,7 +60,7 @@ qint64 bytesToSend(const OpContext &ctx, const QString &languageKey, const QList
     for (const CatalogueEntry &e : Catalogue::entries())
         if (factors.contains(e.control))
             keys.append(e.keyText());
-    const Result<QStringList> lines = ParameterFile::readLines(ctx.session.parameterFilePath);
+    const Result<QStringList> lines = ctx.tester.parameterLines();
     // The writes themselves report a file that cannot be read.
     return lines ? ParameterFile::bytesToWrite(*lines, keys) : 0;
 }

@@ -55,7 +55,7 @@ bool Tester::confirmInStep()
 
 Result<QStringList> Tester::parameterLines()
 {
-    // Read again only when the file changed: a load asks for it once per key.
+    // A load asks for it once per key and once per list.
     const QFileInfo file(m_session.parameterFilePath);
     const QDateTime modified = file.lastModified();
     if (!m_lines || m_linesPath != file.filePath() || m_linesModified != modified ||

@@ -68,8 +68,10 @@ public:
     std::optional<quint32> readPhotodiode(quint8 channel);
     void startPhotodiodeCalibration();
 
-private:
+    // The session's parameter file, read again only when it has changed.
     Result<QStringList> parameterLines();
+
+private:
     Result<Written> writeDefinitions(const QString &key,
                                      const std::function<Encoded(const Definition &)> &encode);
 
