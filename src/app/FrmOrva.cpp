@@ -261,7 +261,7 @@ void FrmOrva::present(const Outcome &outcome)
     if (!outcome.historyProblem.isEmpty())
         m_prompts->warning(this, tr("ORVA service history ..."), outcome.historyProblem);
     m_pending->refresh();
-    PageHistory->show(m_history.get(), m_tester->testerState()
+    PageHistory->showTester(m_history.get(), m_tester->testerState()
                                            .value("fields")
                                            .toObject()
                                            .value("serialNumber")

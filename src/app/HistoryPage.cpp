@@ -70,28 +70,46 @@ HistoryPage::HistoryPage(UserPrompts &prompts, QWidget *parent)
     connect(CmdSaveReport, &QPushButton::clicked, this, &HistoryPage::saveReport);
 }
 
-void HistoryPage::show(ServiceHistory *history, const QString &serial)
+void HistoryPage::showTester(ServiceHistory *history, const QString &serial)
 {
+    m_history = history;
     m_serial = serial;
+    m_stale = true;
+    if (isVisible())
+        refresh();
+}
+
+void HistoryPage::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (m_stale)
+        refresh();
+}
+
+void HistoryPage::refresh()
+{
+    m_stale = false;
     m_entries.clear();
     HistoryTable->setRowCount(0);
-    if (!history) {
+    if (!m_history) {
         m_where->setText(tr("No service history: nothing is recorded, and no write "
                             "is possible."));
         CmdSaveReport->setEnabled(false);
         return;
     }
-    m_where->setText(tr("Tester %1 in %2")
-                         .arg(serial, QDir::toNativeSeparators(history->location().describe())));
-    if (const auto entries = history->entries(serial))
+    m_where->setText(
+        tr("Tester %1 in %2")
+            .arg(m_serial, QDir::toNativeSeparators(m_history->location().describe())));
+    if (const auto entries = m_history->entries(m_serial))
         m_entries = *entries;
     for (const HistoryEntry &e : m_entries) {
         const int row = HistoryTable->rowCount();
         HistoryTable->insertRow(row);
-        const QStringList cells = {
-            e.at.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")),
-            shown(HistoryEntry::kindName(e.kind)),
-            e.detail.isEmpty() ? shown(e.outcome) : shown(e.outcome) + u' ' + e.detail, e.summary()};
+        const QStringList cells = {e.at.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")),
+                                   shown(HistoryEntry::kindName(e.kind)),
+                                   e.detail.isEmpty() ? shown(e.outcome)
+                                                      : shown(e.outcome) + u' ' + e.detail,
+                                   e.summary()};
         for (int column = 0; column < cells.size(); ++column)
             HistoryTable->setItem(row, column, new QTableWidgetItem(cells[column]));
     }
@@ -101,6 +119,8 @@ void HistoryPage::show(ServiceHistory *history, const QString &serial)
 
 void HistoryPage::saveReport()
 {
+    if (m_stale)
+        refresh();
     if (m_entries.isEmpty())
         return;
     const int row = HistoryTable->currentRow();

@@ -19,8 +19,9 @@ class HistoryPage : public QWidget
 public:
     HistoryPage(UserPrompts &prompts, QWidget *parent = nullptr);
 
-    // Shows the entries of the tester with this serial number.
-    void show(ServiceHistory *history, const QString &serial);
+    // The entries of the tester with this serial number; read when the page
+    // is on screen, so an operation does not pay for a page nobody looks at.
+    void showTester(ServiceHistory *history, const QString &serial);
     // The report of the selected entry's day (the newest entry's when none
     // is selected) to a file the user chooses.
     void saveReport();
@@ -28,8 +29,15 @@ public:
     QTableWidget *HistoryTable;
     QPushButton *CmdSaveReport;
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
+    void refresh();
+
     UserPrompts &m_prompts;
+    ServiceHistory *m_history = nullptr;
+    bool m_stale = false;
     QLabel *m_where;
     QList<HistoryEntry> m_entries;
     QString m_serial;
