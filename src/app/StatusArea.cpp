@@ -6,6 +6,8 @@
 #include <QStatusBar>
 
 namespace {
+constexpr int ShowEveryMs = 250;
+
 QLabel *label(QWidget *parent, const char *name, const QString &accessible)
 {
     auto *l = new QLabel(parent);
@@ -42,19 +44,22 @@ StatusArea::StatusArea(QStatusBar *bar)
     grid->addWidget(m_level, 1, 2, Qt::AlignRight);
     grid->setColumnStretch(0, 1);
     bar->addPermanentWidget(area, 1);
+    m_showTimer.setSingleShot(true);
+    connect(&m_showTimer, &QTimer::timeout, this, &StatusArea::showNow);
 }
 
 QString StatusArea::text() const
 {
-    return m_text->text();
+    return m_textNow;
 }
 
 void StatusArea::setText(const QString &text)
 {
-    if (text == m_text->text())
+    if (text == m_textNow)
         return;
-    m_text->setText(text);
+    m_textNow = text;
     emit textChanged(text);
+    showLater();
 }
 
 QString StatusArea::outcome() const
@@ -85,24 +90,44 @@ void StatusArea::setLevel(const QString &text, bool known)
 void StatusArea::setProgress(qint64 done, qint64 total)
 {
     emit progressChanged(done, total);
-    if (total <= 0) {
+    if (total > 0 && (done == 0 || !m_clock.isValid()))
+        m_clock.start();
+    m_done = done;
+    m_total = total;
+    // The start and the end of a transfer show at once.
+    if (total <= 0 || done == 0 || done >= total)
+        showNow();
+    else
+        showLater();
+}
+
+void StatusArea::showLater()
+{
+    if (m_showTimer.isActive())
+        return;
+    const qint64 since = m_shown.isValid() ? m_shown.elapsed() : ShowEveryMs;
+    if (since >= ShowEveryMs)
+        showNow();
+    else
+        m_showTimer.start(int(ShowEveryMs - since));
+}
+
+void StatusArea::showNow()
+{
+    m_showTimer.stop();
+    m_shown.start();
+    m_text->setText(m_textNow);
+    if (m_total <= 0) {
         m_progress->hide();
         m_timeLeft->hide();
         return;
     }
-    if (done == 0 || !m_clock.isValid())
-        m_clock.start();
-    // A bar repaints on every value: four times a second is enough to read it.
-    if (done > 0 && done < total && m_progress->isVisible() && m_shown.isValid() &&
-        m_shown.elapsed() < 250)
-        return;
-    m_shown.start();
-    m_progress->setRange(0, int(total));
-    m_progress->setValue(int(done));
+    m_progress->setRange(0, int(m_total));
+    m_progress->setValue(int(m_done));
     m_progress->show();
     // Time left from the pace so far; the line's speed is steady.
-    if (done > 0 && m_clock.elapsed() > 500) {
-        const qint64 left = m_clock.elapsed() * (total - done) / done / 1000;
+    if (m_done > 0 && m_clock.elapsed() > 500) {
+        const qint64 left = m_clock.elapsed() * (m_total - m_done) / m_done / 1000;
         m_timeLeft->setText(tr("about %1 s left").arg(left + 1));
         m_timeLeft->show();
     } else {

@@ -2,6 +2,7 @@
 
 #include <QElapsedTimer>
 #include <QObject>
+#include <QTimer>
 
 class QLabel;
 class QProgressBar;
@@ -37,6 +38,16 @@ signals:
     void progressChanged(qint64 done, qint64 total);
 
 private:
+    // Labels and the bar repaint on every change, and a transfer changes
+    // them for every frame: they show the latest a few times a second.
+    void showLater();
+    void showNow();
+
+    QString m_textNow;
+    qint64 m_done = 0;
+    qint64 m_total = 0;
+    QTimer m_showTimer;
+    QElapsedTimer m_shown; // when the widgets last changed
     QLabel *m_text;
     QProgressBar *m_progress;
     QLabel *m_timeLeft;
@@ -44,5 +55,4 @@ private:
     QLabel *m_pending;
     QLabel *m_level;
     QElapsedTimer m_clock;
-    QElapsedTimer m_shown; // when the bar last changed
 };

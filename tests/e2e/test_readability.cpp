@@ -11,6 +11,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QStyleOptionComboBox>
@@ -241,6 +242,10 @@ void TestReadability::outcomesInWords()
     QVERIFY2(outcome->text().startsWith(QStringLiteral("Sent at ")), qPrintable(outcome->text()));
     QVERIFY(outcome->text().contains(QStringLiteral("history entry")));
     QCOMPARE(w.status(), QString()); // the status line itself ends empty
+    // What is on screen catches up with the transfer's last word.
+    QTRY_COMPARE_WITH_TIMEOUT(w.findChild<QLabel *>(QStringLiteral("StatusText"))->text(),
+                              QString(), 2000);
+    QVERIFY(w.findChild<QProgressBar *>(QStringLiteral("TransferProgress"))->isHidden());
     h.sim.stopAckAfter(60);
     QVERIFY(h.click(QStringLiteral("CmdInvia")));
     QVERIFY2(outcome->text().startsWith(QStringLiteral("Send stopped at address 00")),
