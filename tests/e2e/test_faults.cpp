@@ -2,6 +2,7 @@
 // hangs or crashes, the user is told, edits survive where they can, and the
 // same operation works once the tester is back.
 #include "Harness.h"
+#include "link/SerialLink.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -22,9 +23,6 @@ enum class Fault {
     Unplugged
 };
 
-const QString Waiting =
-    QStringLiteral("Wait connection to Equipment ! Reset with power supply ...");
-
 void addFaults()
 {
     QTest::addColumn<int>("fault");
@@ -44,7 +42,6 @@ struct FaultRun
     Harness h;
     // Serial lock files go by the device's name: keep it unique to this run.
     QString port = h.path(QStringLiteral("tty") + QFileInfo(h.folder.path()).fileName());
-    QStringList statuses;
     bool restored = false;
 
     FaultRun() { pointPort(); }
@@ -53,25 +50,31 @@ struct FaultRun
         QFile::remove(port);
         QFile::link(h.sim.devicePath(), port);
     }
-    void connectStatus()
-    {
-        QObject::connect(h.window.get(), &FrmOrva::statusChanged,
-                         [this](const QString &s) { statuses.append(s); });
-    }
     void inject(Fault fault)
     {
-        const int base = int(h.sim.frames().size());
+        // The tester comes back once the program has noticed the fault: at
+        // its next connection check (the second, when the fault met the
+        // opening one), when it tells the user, or when it loses its port.
+        bool fromStart = true;
+        const auto midway = [&](std::function<void()> action) {
+            fromStart = false;
+            whenFrames(int(h.sim.frames().size()) + 2, [this, action] {
+                action();
+                backAfterChecks(1);
+            });
+        };
         switch (fault) {
         case Fault::SilentFromStart:
             h.sim.setPowered(false);
             break;
         case Fault::SilentMidway:
-            whenFrames(base + 2, [this] { h.sim.setPowered(false); });
+            midway([this] { h.sim.setPowered(false); });
             break;
         case Fault::PowerCycled:
-            whenFrames(base + 2, [this] {
+            // Off for one frame, on again by the next: that frame is lost.
+            midway([this] {
                 h.sim.setPowered(false);
-                QTimer::singleShot(400, &h.sim, [this] { h.sim.setPowered(true); });
+                whenFrames(int(h.sim.frames().size()) + 1, [this] { h.sim.setPowered(true); });
             });
             break;
         case Fault::StrayByte:
@@ -84,20 +87,34 @@ struct FaultRun
             h.sim.setReplyDelayMs(1300);
             break;
         case Fault::Unplugged:
-            whenFrames(base + 2, [this] { h.sim.hangUp(); });
+            midway([this] { h.sim.hangUp(); });
             break;
         }
-        // The tester is back after a while: faults cleared, plugged in, on.
-        QTimer::singleShot(2500, &h.sim, [this] {
-            h.sim.setGarbage(false);
-            h.sim.setReplyDelayMs(0);
-            h.sim.setPowered(true);
-            if (!h.sim.isPluggedIn()) {
-                h.sim.replug();
-                pointPort();
-            }
-            restored = true;
-        });
+        if (fromStart)
+            backAfterChecks(2);
+        h.prompts.onShown = [this] { QTimer::singleShot(0, &h.sim, [this] { restore(); }); };
+        QObject::connect(&h.window->link(), &SerialLink::portLost, &h.sim,
+                         [this] { QTimer::singleShot(0, &h.sim, [this] { restore(); }); });
+    }
+    // Faults cleared, plugged in, on.
+    void restore()
+    {
+        if (restored)
+            return;
+        h.sim.setGarbage(false);
+        h.sim.setReplyDelayMs(0);
+        h.sim.setPowered(true);
+        if (!h.sim.isPluggedIn()) {
+            h.sim.replug();
+            pointPort();
+        }
+        restored = true;
+    }
+    // After the program has sent `count` more connection checks.
+    void backAfterChecks(int count)
+    {
+        h.whenFrames(char(0x01), int(h.sim.framesStartingWith(0x01).size()) + count,
+                     [this] { restore(); });
     }
     void whenFrames(int count, std::function<void()> action)
     {
@@ -121,7 +138,7 @@ struct FaultRun
                w.CmdCalibraAna->isEnabled() && w.CmdCalibraAbb->isEnabled() &&
                w.session().parametersLoaded;
     }
-    bool told() const { return !h.prompts.shown.isEmpty() || statuses.contains(Waiting); }
+    bool told() const { return !h.prompts.shown.isEmpty(); }
 };
 
 } // namespace
@@ -150,7 +167,6 @@ void TestFaults::load()
     QFETCH(int, fault);
     FaultRun r;
     r.h.create({r.port});
-    r.connectStatus();
     r.inject(Fault(fault));
     QVERIFY(r.h.start(QStringLiteral("52917"), 20000));
     QVERIFY(r.settled());
@@ -164,7 +180,6 @@ void TestFaults::send()
     QFETCH(int, fault);
     FaultRun r;
     QVERIFY(r.h.start(QStringLiteral("52917"), 20000, {r.port}));
-    r.connectStatus();
     FrmOrva &w = *r.h.window;
     w.TestoMarca->setText(QStringLiteral("EDITED"));
     r.inject(Fault(fault));
@@ -181,8 +196,7 @@ void TestFaults::send()
     if (!reloaded)
         QCOMPARE(w.TestoMarca->text(), QStringLiteral("EDITED"));
 
-    QTRY_VERIFY_WITH_TIMEOUT(r.restored, 5000);
-    QTest::qWait(300);
+    r.restore();
     r.h.prompts.shown.clear();
     w.TestoMarca->setText(QStringLiteral("AGAIN"));
     QVERIFY(r.h.click(QStringLiteral("CmdInvia"), 20000));
@@ -195,7 +209,6 @@ void TestFaults::calibrate(const QString &button, int factorAddress)
     QFETCH(int, fault);
     FaultRun r;
     QVERIFY(r.h.start(QStringLiteral("52917"), 20000, {r.port}));
-    r.connectStatus();
     FrmOrva &w = *r.h.window;
     r.h.prompts.confirmAnswer = true;
     w.TestoMarca->setText(QStringLiteral("EDITED"));
@@ -207,8 +220,7 @@ void TestFaults::calibrate(const QString &button, int factorAddress)
     if (r.h.prompts.shown.isEmpty() || r.h.prompts.shown.last().kind == QStringLiteral("question"))
         QCOMPARE(w.TestoMarca->text(), QStringLiteral("EDITED"));
 
-    QTRY_VERIFY_WITH_TIMEOUT(r.restored, 5000);
-    QTest::qWait(300);
+    r.restore();
     r.h.prompts.shown.clear();
     r.h.sim.clearFrames();
     QVERIFY(r.h.click(button, 20000));
@@ -223,7 +235,6 @@ void TestFaults::photodiode()
     QFETCH(int, fault);
     FaultRun r;
     QVERIFY(r.h.start(QStringLiteral("52917"), 20000, {r.port}));
-    r.connectStatus();
     FrmOrva &w = *r.h.window;
     r.inject(Fault(fault));
     w.CmdCalFoto->setEnabled(true);
@@ -232,8 +243,7 @@ void TestFaults::photodiode()
     QVERIFY(w.CmdCalFoto->isVisible());
     QTRY_COMPARE_WITH_TIMEOUT(r.h.frames('C').size(), 1, 2000);
 
-    QTRY_VERIFY_WITH_TIMEOUT(r.restored, 5000);
-    QTest::qWait(300);
+    r.restore();
     const int started = r.h.sim.calibrationStarts();
     w.CmdCalFoto->setEnabled(true);
     QVERIFY(r.h.click(QStringLiteral("CmdCalFoto"), 20000));
