@@ -9,7 +9,6 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
-#include <QTimer>
 
 namespace {
 
@@ -91,7 +90,7 @@ void TestAccess::levels()
     Harness h;
     h.sim.setPowered(false); // hold the load before its interlock
     QStringList afterOk;
-    QTimer::singleShot(300, &h.sim, [&] {
+    h.whenFrames(0x01, 1, [&] { // the load has begun
         afterOk = openControls(*h.window);
         h.sim.setPowered(true);
     });

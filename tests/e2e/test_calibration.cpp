@@ -165,7 +165,7 @@ void TestCalibration::abortDuringTheReading()
         if (f.at(0) != 'F')
             return;
         h.sim.setReplyDelayMs(2000);
-        QTimer::singleShot(100, &h.sim, [&] { w.CmdInterrompiAna->click(); });
+        QTimer::singleShot(0, &h.sim, [&] { w.CmdInterrompiAna->click(); });
     });
     QVERIFY(h.click("CmdCalibraAna"));
     QCOMPARE(w.TestoBitAnaScheda->text(), QString());
@@ -184,11 +184,12 @@ void TestCalibration::testerOffReloads()
     FrmOrva &w = *h.window;
     h.sim.setPowered(false);
     bool disabledDuringReload = false;
-    QTimer::singleShot(1500, &h.sim, [&] {
+    h.sim.clearFrames();
+    // The calibration's check goes unanswered; the reload asks again.
+    h.whenFrames(0x01, 2, [&] {
         disabledDuringReload = !w.CmdCalibraAna->isEnabled() && w.CmdCalibraAna->isVisible();
         h.sim.setPowered(true);
     });
-    h.sim.clearFrames();
     QVERIFY(h.click("CmdCalibraAna"));
     QVERIFY(disabledDuringReload);
     QVERIFY(h.frames('F').isEmpty());
@@ -274,7 +275,7 @@ void TestCalibration::photodiodeCalibrationWaitsForTheTester()
     Harness h;
     QVERIFY(h.start());
     h.sim.setPowered(false);
-    QTimer::singleShot(2500, &h.sim, [&] { h.sim.setPowered(true); });
+    h.whenFrames(0x01, int(h.frames(0x01).size()) + 3, [&] { h.sim.setPowered(true); });
     h.window->CmdCalFoto->setEnabled(true);
     QVERIFY(h.click("CmdCalFoto"));
     QTRY_COMPARE_WITH_TIMEOUT(h.sim.calibrationStarts(), 1, 2000);
@@ -287,7 +288,7 @@ void TestCalibration::photodiodeCalibrationAbort()
     QVERIFY(h.start());
     FrmOrva &w = *h.window;
     h.sim.setPowered(false);
-    QTimer::singleShot(1500, &h.sim, [&] { w.CmdInterrompiFotodiodi->click(); });
+    h.whenFrames(0x01, int(h.frames(0x01).size()) + 2, [&] { w.CmdInterrompiFotodiodi->click(); });
     w.CmdCalFoto->setEnabled(true);
     QVERIFY(h.click("CmdCalFoto"));
     QCOMPARE(h.sim.calibrationStarts(), 0);

@@ -11,7 +11,6 @@
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTest>
-#include <QTimer>
 
 namespace {
 
@@ -116,7 +115,7 @@ struct Run
             break;
         case Fault::BytesLeftOnLine:
             cli.sim.sendUnasked(QByteArray::fromHex("0606520006"));
-            QTest::qWait(50);
+            QTRY_VERIFY_WITH_TIMEOUT(!cli.sim.isSending(), 2000); // on the line
             break;
         case Fault::ExtraByte:
             afterFrames('R', 40, [this] { cli.sim.appendToNextReply('1'); });
@@ -128,7 +127,9 @@ struct Run
         case Fault::SilentMidway:
             afterFrames(command, midway, [this] {
                 cli.sim.setPowered(false);
-                QTimer::singleShot(1500, &cli.sim, [this] { cli.sim.setPowered(true); });
+                // Back for the next connection check, if the operation asks.
+                afterFrames(0x01, int(cli.sim.framesStartingWith(0x01).size()) + 1,
+                            [this] { cli.sim.setPowered(true); });
             });
             break;
         }

@@ -169,7 +169,7 @@ void TestLink::abortEndsTheConnectionWait()
 {
     Line l;
     l.sim.setPowered(false);
-    l.later(100, [&] { l.abort.set(); });
+    l.later(0, [&] { l.abort.set(); }); // during the check's wait
     // Aborted, not NoReply: the abort ended the wait before its limit.
     QCOMPARE(l.link.checkConnection(), LinkStatus::Aborted);
     QVERIFY(l.abort.isSet()); // the check leaves the flag to its caller
@@ -445,7 +445,9 @@ void TestLink::abortDuringPhotodiodeNeedsACheck()
 void TestLink::lostPortIsReported()
 {
     Line l({"x " + def("0040", 2, K)});
-    l.later(50, [&] { l.sim.hangUp(); });
+    // Unplugged while the reply is on its way.
+    QObject::connect(&l.sim, &TesterSimulator::frameReceived, &l.sim,
+                     [&] { l.later(0, [&] { l.sim.hangUp(); }); });
     l.sim.setReplyDelayMs(500);
     QCOMPARE(lostStatus([&] { l.tester.readParameter(K); }), LinkStatus::PortLost);
     QVERIFY(!l.serial.isOpen());

@@ -11,7 +11,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 
 class TestLoad : public QObject
 {
@@ -154,7 +153,7 @@ void TestLoad::waitsForATesterSwitchedOnLater()
     Harness h;
     h.sim.setPowered(false);
     QString statusWhileOff;
-    QTimer::singleShot(1500, &h.sim, [&] {
+    h.whenFrames(0x01, 2, [&] {
         statusWhileOff = h.window->status();
         h.sim.setPowered(true);
     });
@@ -169,7 +168,8 @@ void TestLoad::resumesWhenTheTesterFallsSilentMidLoad()
     Harness h;
     QString statusWhileOff;
     h.whenFrames('R', 40, [&] { h.sim.setPowered(false); });
-    QTimer::singleShot(4000, &h.sim, [&] {
+    // Back on when the load, having found it silent, asks for it again.
+    h.whenFrames(0x01, 2, [&] {
         statusWhileOff = h.window->status();
         h.sim.setPowered(true);
     });

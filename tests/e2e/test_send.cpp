@@ -7,7 +7,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 
 namespace {
 
@@ -153,8 +152,9 @@ void TestSend::testerOffReportsAndReloads()
     w.TestoMarca->setText("EDITED");
     h.sim.setPowered(false);
     QString statusAfterBox;
+    // Back on when the reload after the box asks for it.
     h.prompts.onShown = [&] {
-        QTimer::singleShot(1500, &h.sim, [&] {
+        h.whenFrames(0x01, int(h.frames(0x01).size()) + 1, [&] {
             statusAfterBox = w.status();
             h.sim.setPowered(true);
         });

@@ -69,7 +69,10 @@ bool Harness::start(const QString &password, int deadlineMs, const QStringList &
     });
     QTimer watchdog;
     watchdog.setSingleShot(true);
-    QObject::connect(&watchdog, &QTimer::timeout, w, [w] { w->close(); });
+    QObject::connect(&watchdog, &QTimer::timeout, w, [this, w] {
+        timedOut = true;
+        w->close();
+    });
     watchdog.start(deadlineMs);
     w->startUp();
     return watchdog.isActive() && w->session().parametersLoaded;
@@ -80,7 +83,10 @@ bool Harness::click(const QString &button, int deadlineMs)
     FrmOrva *w = window.get();
     QTimer watchdog;
     watchdog.setSingleShot(true);
-    QObject::connect(&watchdog, &QTimer::timeout, w, [w] { w->close(); });
+    QObject::connect(&watchdog, &QTimer::timeout, w, [this, w] {
+        timedOut = true;
+        w->close();
+    });
     watchdog.start(deadlineMs);
     auto *b = w->findChild<QPushButton *>(button);
     for (int page = 0; b && page < w->SSTab1->count(); ++page) // show the button's page

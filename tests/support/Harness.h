@@ -21,6 +21,7 @@ public:
     QTemporaryDir folder;
     std::unique_ptr<FrmOrva> window;
     int endedWith = -1;
+    bool timedOut = false; // a deadline of start() or click() closed the window
 
     QString path(const QString &name) const { return folder.filePath(name); }
     void writeFile(const QString &name, const QByteArray &contents);
