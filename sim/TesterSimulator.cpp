@@ -167,6 +167,10 @@ void TesterSimulator::handleFrame(const QByteArray &frame)
         }
         if (m_acksLeft > 0)
             --m_acksLeft;
+        if (address() == m_refuseAddress) {
+            reply(QByteArray(1, 0x15));
+            break;
+        }
         if (m_storeWrites && address() != m_dropAddress)
             m_memory[address()] = frame.at(3);
         reply(QByteArray(1, 0x06));

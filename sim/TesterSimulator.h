@@ -46,6 +46,8 @@ public:
     void setStoreWrites(bool on) { m_storeWrites = on; }
     // Acknowledges writes to this address but keeps the old byte (-1: none).
     void dropWriteAt(int address) { m_dropAddress = address; }
+    // Answers writes to this address with a refusal and keeps the old byte (-1: none).
+    void refuseWriteAt(int address) { m_refuseAddress = address; }
     // Closes the line under the program, as an unplugged adapter does.
     void hangUp();
     // Plugged in again: a new pseudo-terminal (devicePath() changes).
@@ -91,6 +93,7 @@ private:
     bool m_garbage = false;
     bool m_storeWrites = true;
     int m_dropAddress = -1;
+    int m_refuseAddress = -1;
     quint32 m_noise = 0x2545F491;
 
     QByteArray m_partial;

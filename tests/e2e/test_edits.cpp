@@ -89,6 +89,9 @@ void TestEdits::sameRulesInTheWindowAndInADocument_data()
     QTest::newRow("no such unit") << "unitOfLight"
                                   << "5"
                                   << "-1" << false;
+    QTest::newRow("one past the last unit") << "unitOfLight"
+                                            << "2"
+                                            << "-1" << false;
     // An MCTC protocol moves the unit to its second entry: a document that
     // leaves the unit at the first is refused.
     QTest::newRow("MCTC protocol") << "protocol"

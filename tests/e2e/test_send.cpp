@@ -1,12 +1,16 @@
 #include "Harness.h"
+#include "HistoryPage.h"
 #include "history/ServiceHistory.h"
 #include "link/SerialLink.h"
 
 #include <QCheckBox>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTabWidget>
+#include <QTableWidget>
 #include <QTest>
 
 namespace {
@@ -31,6 +35,13 @@ QList<QByteArray> framesOf(const Writes &writes)
 
 } // namespace
 
+namespace {
+QString outcomeText(FrmOrva &w)
+{
+    return w.findChild<QLabel *>(QStringLiteral("OutcomeText"))->text();
+}
+} // namespace
+
 class TestSend : public QObject
 {
     Q_OBJECT
@@ -40,6 +51,7 @@ private slots:
     void testerOffReportsAndReloads();
     void abortDuringWriteFive();
     void testerStopsAcknowledging();
+    void refusedWriteStopsTheSend();
 };
 
 void TestSend::writesEveryParameterInOrder()
@@ -200,6 +212,11 @@ void TestSend::abortDuringWriteFive()
     QVERIFY(!w.status().startsWith(QLatin1String("Wait")));
     QVERIFY(!w.abortFlag().isSet());
     QVERIFY(w.CmdInvia->isEnabled());
+    // Said and recorded as aborted, never as sent.
+    QVERIFY2(outcomeText(w).startsWith(QStringLiteral("Send aborted at ")),
+             qPrintable(outcomeText(w)));
+    w.SSTab1->setCurrentIndex(2);
+    QVERIFY(w.PageHistory->HistoryTable->item(0, 2)->text().startsWith(QStringLiteral("aborted")));
 }
 
 void TestSend::testerStopsAcknowledging()
@@ -236,6 +253,25 @@ void TestSend::testerStopsAcknowledging()
     QVERIFY(h.click("CmdInvia"));
     QVERIFY(h.prompts.shown.isEmpty());
     QCOMPARE(h.sim.memory().mid(0x10, 10), QByteArray("ACME      "));
+}
+
+void TestSend::refusedWriteStopsTheSend()
+{
+    Harness h;
+    QVERIFY(h.start());
+    FrmOrva &w = *h.window;
+    const QByteArray before = h.sim.memory();
+    w.TestoMarca->setText("ACME");
+    h.sim.refuseWriteAt(0x12); // the tester answers the third letter with a refusal
+    QVERIFY(h.click("CmdInvia"));
+    QCOMPARE(h.prompts.shown.size(), 1);
+    QCOMPARE(h.prompts.shown[0].title, QStringLiteral("ORVA connection ..."));
+    QVERIFY(h.prompts.shown[0].text.contains(QStringLiteral("0012h")));
+    QCOMPARE(frameAddress(h.frames('W').last()), 0x12); // nothing after the refusal
+    QVERIFY(h.frames('D').isEmpty());
+    QCOMPARE(h.sim.memory().mid(0x10, 2), QByteArray("AC"));
+    QCOMPARE(h.sim.memory().mid(0x12), before.mid(0x12));
+    QCOMPARE(outcomeText(w), QStringLiteral("Send stopped at address 0012h (history entry 2)"));
 }
 
 QTEST_MAIN(TestSend)

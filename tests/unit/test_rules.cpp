@@ -1,4 +1,5 @@
 #include "access/AccessLevel.h"
+#include "access/EditRules.h"
 #include "access/FieldRules.h"
 #include "access/Interlock.h"
 #include "form/FormValues.h"
@@ -15,6 +16,8 @@ class TestRules : public QObject
 private slots:
     void fieldChecks_data();
     void fieldChecks();
+    void storableCharacters_data();
+    void storableCharacters();
     void mctc_data();
     void mctc();
     void passwords_data();
@@ -100,6 +103,32 @@ void TestRules::fieldChecks()
     QFETCH(QString, typed);
     QFETCH(QString, kept);
     QCOMPARE(FieldRules::checked(*Controls::byName(field), typed), kept);
+}
+
+// The tester stores Latin-1 and shows no control characters.
+void TestRules::storableCharacters_data()
+{
+    QTest::addColumn<int>("code");
+    QTest::addColumn<bool>("storable");
+    for (const auto &[code, storable] :
+         std::initializer_list<std::pair<int, bool>>{{0x00, false},
+                                                     {0x1F, false},
+                                                     {0x20, true},
+                                                     {0x7E, true},
+                                                     {0x7F, false},
+                                                     {0x9F, false},
+                                                     {0xA0, true},
+                                                     {0xFF, true},
+                                                     {0x100, false},
+                                                     {0x20AC, false}})
+        QTest::addRow("U+%04X", code) << code << storable;
+}
+
+void TestRules::storableCharacters()
+{
+    QFETCH(int, code);
+    QFETCH(bool, storable);
+    QCOMPARE(EditRules::storable(QChar(code)), storable);
 }
 
 void TestRules::mctc_data()
