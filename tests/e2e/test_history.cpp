@@ -140,6 +140,8 @@ private slots:
     void historyThatCannotBeWrittenStopsEveryWrite();
     void lockedOrFullHistoryFailsCleanly_data();
     void lockedOrFullHistoryFailsCleanly();
+    void recordThatCannotBeFinishedIsSaid_data();
+    void recordThatCannotBeFinishedIsSaid();
     void calibrationCutShortIsRecordedIncomplete();
     void anotherTestersEntryIsRefused();
     void migratesFromTheFirstSchema();
@@ -252,6 +254,20 @@ void TestHistory::restoredCalibrationBringsTheOldFactorBack()
     Cli cli;
     cli.sim.setReading(9, 7700);
     const QByteArray before = cli.sim.memory();
+    // Measured without --yes: nothing written, and not recorded as confirmed.
+    const CliResult measured =
+        cli.run({QStringLiteral("calibrate"), QStringLiteral("--beam"), QStringLiteral("high"),
+                 QStringLiteral("--lux"), QStringLiteral("35")},
+                "27754\n");
+    QCOMPARE(measured.status, 0);
+    QCOMPARE(cli.sim.memory(), before);
+    QVERIFY(!cli.history()
+                 .at(0)
+                 .toObject()
+                 .value("calibration")
+                 .toObject()
+                 .value("confirmed")
+                 .toBool(true));
     const CliResult calibrated =
         cli.run({QStringLiteral("calibrate"), QStringLiteral("--beam"), QStringLiteral("high"),
                  QStringLiteral("--lux"), QStringLiteral("35"), QStringLiteral("--yes")},
@@ -368,6 +384,55 @@ void TestHistory::lockedOrFullHistoryFailsCleanly()
     QVERIFY(r.ms < 15000);
     QVERIFY(cli.sim.framesStartingWith('W').isEmpty());
     QCOMPARE(cli.sim.memory(), before);
+}
+
+// Another program locks the history once the tester is being read (after
+// the record of a write began): the operation ends and says its record is missing.
+void TestHistory::recordThatCannotBeFinishedIsSaid_data()
+{
+    QTest::addColumn<bool>("window");
+    QTest::newRow("window load") << true;
+    QTest::newRow("command-line write") << false;
+}
+
+void TestHistory::recordThatCannotBeFinishedIsSaid()
+{
+    if (postgres)
+        QSKIP("locked with SQLite's own lock");
+    QFETCH(bool, window);
+    Cli cli;
+    const QString doc =
+        cli.document(CliRun::with(cli.read(), QStringLiteral("manufacturer"), "EDITED"));
+    {
+        QSqlDatabase other =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other"));
+        other.setDatabaseName(cli.store.url());
+        QVERIFY(other.open());
+        QSqlQuery lock(other);
+        bool locked = false;
+        QObject::connect(&cli.sim, &TesterSimulator::frameReceived, &cli.sim,
+                         [&](const QByteArray &f) {
+                             if (!locked && f.at(0) == (window ? 'R' : 'W'))
+                                 locked = lock.exec(QStringLiteral("BEGIN EXCLUSIVE"));
+                         });
+        if (window) {
+            Harness h;
+            openWindow(h, cli);
+            QVERIFY(h.start());
+            QVERIFY(locked);
+            QCOMPARE(h.prompts.shown.size(), 1);
+            QCOMPARE(h.prompts.shown[0].title, QStringLiteral("ORVA service history ..."));
+        } else {
+            const CliResult r =
+                cli.run({QStringLiteral("write"), QStringLiteral("--in"), doc}, Admin);
+            QVERIFY(locked);
+            QCOMPARE(r.status, 9);
+            QCOMPARE(cli.sim.memory().mid(0x10, 6), QByteArray("EDITED")); // it was written
+        }
+        lock.exec(QStringLiteral("ROLLBACK"));
+        other.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("other"));
 }
 
 // The tester acknowledges the factor's first byte, then falls silent.
