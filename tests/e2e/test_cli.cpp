@@ -11,6 +11,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <csignal>
 #include <fcntl.h>
@@ -25,6 +26,7 @@ class TestCli : public QObject
 private slots:
     void readMatchesTheWindow();
     void verifyCatchesAByteNotStored();
+    void unpluggedMidWriteMeansNoTester();
     void historyRestoresTheTester();
     void calibrate();
     void conventions_data();
@@ -67,6 +69,21 @@ void TestCli::verifyCatchesAByteNotStored()
         {QStringLiteral("write"), QStringLiteral("--in"), file, QStringLiteral("--no-verify")},
         "52917\n");
     QCOMPARE(unchecked.status, 0);
+}
+
+// Exit 3, as for a tester that never answered: scripts tell the cable from the tester.
+void TestCli::unpluggedMidWriteMeansNoTester()
+{
+    Cli cli;
+    const QString file =
+        cli.document(Cli::with(cli.read(), QStringLiteral("manufacturer"), "ACME"));
+    QObject::connect(&cli.sim, &TesterSimulator::frameReceived, &cli.sim, [&](const QByteArray &f) {
+        if (f.at(0) == 'W' && cli.sim.framesStartingWith('W').size() == 5)
+            QTimer::singleShot(0, &cli.sim, [&] { cli.sim.hangUp(); });
+    });
+    const CliResult r = cli.run({QStringLiteral("write"), QStringLiteral("--in"), file}, "52917\n");
+    QCOMPARE(r.status, 3);
+    QVERIFY(!r.err.contains(QStringLiteral("written to the tester")));
 }
 
 void TestCli::historyRestoresTheTester()
