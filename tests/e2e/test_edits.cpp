@@ -200,13 +200,14 @@ void TestEdits::changedValuesReplaceKeptOnes()
     FrmOrva &w = *h.window;
     w.ListaMisura->setCurrentIndex(1);
     w.ListaTipoFaro->setCurrentIndex(1);
-    w.ChkEnForzatura->setChecked(true); // bit 1; bit 3 the tester's own
+    w.ChkEnForzatura->setChecked(true); // bit 1 on, bit 2 off; bit 3 the tester's own
+    w.ChkEnPrecFaro->setChecked(false);
     w.ChkPrnHfaroIncl->setChecked(false);
     QVERIFY(h.click("CmdInvia"));
     const QByteArray &m = h.sim.memory();
     QCOMPARE(m.at(0x0088), '1');
     QCOMPARE(int(m.at(0x0095)), 1);
-    QCOMPARE(int(m.at(0x0096)), 0x0F);
+    QCOMPARE(int(m.at(0x0096)), 0x0B);
     QCOMPARE(int(m.at(0x0118)), 0);
     QCOMPARE(m.at(0x0089), 'x'); // unchanged ones still kept
     QCOMPARE(int(m.at(0x0004)), 7);
