@@ -52,6 +52,7 @@ private slots:
     void abortDuringWriteFive();
     void testerStopsAcknowledging();
     void refusedWriteStopsTheSend();
+    void fileLineThatCannotBeSentIsNamed();
 };
 
 void TestSend::writesEveryParameterInOrder()
@@ -272,6 +273,25 @@ void TestSend::refusedWriteStopsTheSend()
     QCOMPARE(h.sim.memory().mid(0x10, 2), QByteArray("AC"));
     QCOMPARE(h.sim.memory().mid(0x12), before.mid(0x12));
     QCOMPARE(outcomeText(w), QStringLiteral("Send stopped at address 0012h (history entry 2)"));
+}
+
+void TestSend::fileLineThatCannotBeSentIsNamed()
+{
+    Harness h;
+    h.editFile("ORVA_100.ini", [](const QString &line) {
+        return line.contains("txt_en_langid") ? QString(line).replace("//1,", "//x1,") : line;
+    });
+    QVERIFY(h.start());
+    QVERIFY(h.click("CmdInvia"));
+    QCOMPARE(h.prompts.shown.size(), 1);
+    QCOMPARE(h.prompts.shown[0].title, QStringLiteral("ORVA connection ..."));
+    const QString text = h.prompts.shown[0].text;
+    QVERIFY2(text.startsWith(QStringLiteral("These lines of the parameter file were not sent:")) &&
+                 text.contains(QStringLiteral("0230")),
+             qPrintable(text));
+    for (const QByteArray &f : h.frames('W'))
+        QVERIFY(frameAddress(f) != 0x0230);
+    QTRY_VERIFY_WITH_TIMEOUT(!h.frames('D').isEmpty(), 2000); // the rest went out
 }
 
 QTEST_MAIN(TestSend)
