@@ -136,6 +136,8 @@ private slots:
     void everyWriteIsRecordedBeforeItsFirstByte();
     void restoreUndoesTheSecondOfTwoSends();
     void restoredCalibrationBringsTheOldFactorBack();
+    void restoreTakesOnlyAFactorTheTesterCanHold_data();
+    void restoreTakesOnlyAFactorTheTesterCanHold();
     void historyThatCannotBeWrittenStopsEveryWrite_data();
     void historyThatCannotBeWrittenStopsEveryWrite();
     void lockedOrFullHistoryFailsCleanly_data();
@@ -286,6 +288,58 @@ void TestHistory::restoredCalibrationBringsTheOldFactorBack()
         cli.run({QStringLiteral("restore"), QString::number(idOf(entry))}, "27754\n");
     QCOMPARE(restore.status, 0);
     QCOMPARE(cli.sim.memory(), before);
+}
+
+// An entry whose factor was changed in the history file.
+void TestHistory::restoreTakesOnlyAFactorTheTesterCanHold_data()
+{
+    QTest::addColumn<int>("factor");
+    QTest::addColumn<int>("status");
+    QTest::newRow("32767") << 32767 << 0;
+    QTest::newRow("32768") << 32768 << 7;
+}
+
+void TestHistory::restoreTakesOnlyAFactorTheTesterCanHold()
+{
+    if (postgres)
+        QSKIP("the entry is edited in the SQLite file");
+    QFETCH(int, factor);
+    QFETCH(int, status);
+    Cli cli;
+    cli.sim.setReading(9, 7700);
+    QCOMPARE(cli.run({QStringLiteral("calibrate"), QStringLiteral("--beam"), QStringLiteral("high"),
+                      QStringLiteral("--lux"), QStringLiteral("35"), QStringLiteral("--yes")},
+                     "27754\n")
+                 .status,
+             0);
+    const qint64 entry = idOf(cli.history().at(0));
+    {
+        QSqlDatabase db =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("edit"));
+        db.setDatabaseName(cli.store.url());
+        QVERIFY(db.open());
+        QSqlQuery q(db);
+        QVERIFY(q.exec(QStringLiteral("SELECT before_doc FROM entries WHERE id = %1").arg(entry)));
+        QVERIFY(q.next());
+        QJsonObject doc = QJsonDocument::fromJson(q.value(0).toByteArray()).object();
+        QJsonObject fields = doc.value("fields").toObject();
+        QVERIFY(fields.contains("highBeamFactor"));
+        fields.insert("highBeamFactor", factor);
+        doc.insert("fields", fields);
+        QVERIFY(q.prepare(QStringLiteral("UPDATE entries SET before_doc = ? WHERE id = ?")));
+        q.addBindValue(QString::fromUtf8(QJsonDocument(doc).toJson()));
+        q.addBindValue(entry);
+        QVERIFY(q.exec());
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("edit"));
+    const QByteArray calibrated = cli.sim.memory();
+    const CliResult r = cli.run({QStringLiteral("restore"), QString::number(entry)}, "27754\n");
+    QCOMPARE(r.status, status);
+    if (status == 0)
+        QCOMPARE(cli.sim.memory().mid(0x122, 2), QByteArray::fromHex("ff7f"));
+    else
+        QCOMPARE(cli.sim.memory(), calibrated);
 }
 
 void TestHistory::historyThatCannotBeWrittenStopsEveryWrite_data()
