@@ -10,6 +10,7 @@
 #include <QJsonDocument>
 #include <QLineEdit>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -49,6 +50,7 @@ private slots:
     void windowSendWithoutEditsKeepsEveryByte();
     void cliReadThenWriteKeepsEveryByte();
     void changedValuesReplaceKeptOnes();
+    void keptValuesComeFromTheLoadThatFinished();
     void switchingWindowsRunsNoFieldCheck();
 };
 
@@ -211,6 +213,30 @@ void TestEdits::changedValuesReplaceKeptOnes()
     QCOMPARE(int(m.at(0x0118)), 0);
     QCOMPARE(m.at(0x0089), 'x'); // unchanged ones still kept
     QCOMPARE(int(m.at(0x0004)), 7);
+}
+
+// A load that lost step after reading a value it keeps starts again; what the
+// tester holds by then is what is kept, not what the first attempt saw.
+void TestEdits::keptValuesComeFromTheLoadThatFinished()
+{
+    Harness h;
+    h.sim.memory() = unshowableImage();
+    bool changed = false;
+    QObject::connect(&h.sim, &TesterSimulator::frameReceived, &h.sim, [&](const QByteArray &f) {
+        if (changed || f.at(0) != 'R' || frameAddress(f) != 0x0097)
+            return;
+        changed = true;
+        QTimer::singleShot(0, &h.sim, [&] {
+            h.sim.memory()[0x0096] = char(0x05); // bit 3 gone
+            h.sim.injectStrayByte();
+        });
+    });
+    QVERIFY(h.start());
+    QVERIFY(changed);
+    QVERIFY(h.frames(0x01).size() >= 2); // it started again
+    h.window->ChkEnForzatura->setChecked(true);
+    QVERIFY(h.click("CmdInvia"));
+    QCOMPARE(int(h.sim.memory().at(0x0096)), 0x07);
 }
 
 void TestEdits::switchingWindowsRunsNoFieldCheck()
