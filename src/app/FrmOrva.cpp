@@ -262,11 +262,11 @@ void FrmOrva::present(const Outcome &outcome)
         m_prompts->warning(this, tr("ORVA service history ..."), outcome.historyProblem);
     m_pending->refresh();
     PageHistory->showTester(m_history.get(), m_tester->testerState()
-                                           .value("fields")
-                                           .toObject()
-                                           .value("serialNumber")
-                                           .toString()
-                                           .trimmed());
+                                                 .value("fields")
+                                                 .toObject()
+                                                 .value("serialNumber")
+                                                 .toString()
+                                                 .trimmed());
     if (!outcome.notSent.isEmpty())
         m_prompts->warning(this, tr("ORVA connection ..."),
                            tr("These lines of the parameter file were not sent:\r\n%1")
