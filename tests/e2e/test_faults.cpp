@@ -59,6 +59,8 @@ struct FaultRun
         const auto midway = [&](std::function<void()> action) {
             fromStart = false;
             whenFrames(int(h.sim.frames().size()) + 2, [this, action] {
+                if (restored)
+                    return; // the operation ended first: no fault for the next one
                 action();
                 backAfterChecks(1);
             });
