@@ -202,13 +202,7 @@ QString FrmOrva::describe(HistoryEntry::Kind kind, const QString &operation, con
     case Outcome::Kind::Done:
         if (kind == HistoryEntry::Kind::Read)
             words = tr("Read from tester %1 at %2")
-                        .arg(m_tester->testerState()
-                                 .value("fields")
-                                 .toObject()
-                                 .value("serialNumber")
-                                 .toString()
-                                 .trimmed(),
-                             at);
+                        .arg(HistoryEntry::serialOf(m_tester->testerState()), at);
         else if (kind == HistoryEntry::Kind::Send)
             words = tr("Sent at %1").arg(at);
         else if (o.measure)
@@ -261,12 +255,7 @@ void FrmOrva::present(const Outcome &outcome)
     if (!outcome.historyProblem.isEmpty())
         m_prompts->warning(this, tr("ORVA service history ..."), outcome.historyProblem);
     m_pending->refresh();
-    PageHistory->showTester(m_history.get(), m_tester->testerState()
-                                                 .value("fields")
-                                                 .toObject()
-                                                 .value("serialNumber")
-                                                 .toString()
-                                                 .trimmed());
+    PageHistory->showTester(m_history.get(), HistoryEntry::serialOf(m_tester->testerState()));
     if (!outcome.notSent.isEmpty())
         m_prompts->warning(this, tr("ORVA connection ..."),
                            tr("These lines of the parameter file were not sent:\r\n%1")

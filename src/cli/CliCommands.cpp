@@ -350,14 +350,8 @@ int CliCommands::restore(const QString &device, qint64 entry, AccessLevel level,
         return s;
     if (const int s = load())
         return s;
-    const QString serial = m_session.testerState()
-                               .value("fields")
-                               .toObject()
-                               .value("serialNumber")
-                               .toString()
-                               .trimmed();
-    const QString wanted =
-        target.value("fields").toObject().value("serialNumber").toString().trimmed();
+    const QString serial = HistoryEntry::serialOf(m_session.testerState());
+    const QString wanted = HistoryEntry::serialOf(target);
     if (serial != wanted && !otherTester)
         return fail(ExitBadInput, Texts::tr("entry %1 is of the tester %2, not of %3 on %4: "
                                             "nothing was written (--other-tester restores it "

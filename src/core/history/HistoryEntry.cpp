@@ -26,6 +26,11 @@ QString HistoryEntry::summary() const
         .arg(calibration->confirmed ? QString() : Texts::tr(" (not written)"));
 }
 
+QString HistoryEntry::serialOf(const QJsonObject &document)
+{
+    return document.value("fields").toObject().value("serialNumber").toString().trimmed();
+}
+
 QString HistoryEntry::kindName(Kind kind)
 {
     switch (kind) {

@@ -42,4 +42,6 @@ struct HistoryEntry
     QStringList changes() const;
     // One line: a calibration's beam, reference, reading and factors, or the changes.
     QString summary() const;
+    // The serial number of the tester a parameter document was read from.
+    static QString serialOf(const QJsonObject &document);
 };

@@ -357,7 +357,7 @@ Result<int> ServiceHistory::importBackups(const QString &folder)
         e.at = QDateTime::fromString(doc.value("readAt").toString(), Qt::ISODate);
         if (!e.at.isValid())
             e.at = file.lastModified();
-        e.serial = fields.value("serialNumber").toString().trimmed();
+        e.serial = HistoryEntry::serialOf(doc);
         e.model = fields.value("model").toString().trimmed();
         e.firmware = doc.value("firmwareVersion").toString().trimmed();
         e.parameterFile = doc.value("parameterFile").toString();

@@ -93,7 +93,7 @@ HistoryEntry TesterSession::entryFor(HistoryEntry::Kind kind) const
     const QJsonObject fields = m_testerState.value("fields").toObject();
     HistoryEntry e;
     e.kind = kind;
-    e.serial = fields.value("serialNumber").toString().trimmed();
+    e.serial = HistoryEntry::serialOf(m_testerState);
     e.model = fields.value("model").toString().trimmed();
     e.firmware = m_testerState.value("firmwareVersion").toString().trimmed();
     e.parameterFile = m_testerState.value("parameterFile").toString();
