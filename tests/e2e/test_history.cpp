@@ -107,6 +107,28 @@ struct Cli : CliRun
 
 const QByteArray Admin = "52917\n";
 
+// Another program's connection to the SQLite history file, for the length of a scope;
+// queries on it must end before it does.
+class OtherProgram
+{
+public:
+    explicit OtherProgram(const QString &path)
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), Name);
+        db.setDatabaseName(path);
+        db.open();
+    }
+    ~OtherProgram()
+    {
+        QSqlDatabase::database(Name, false).close();
+        QSqlDatabase::removeDatabase(Name);
+    }
+    QSqlDatabase db() const { return QSqlDatabase::database(Name, false); }
+
+private:
+    const QString Name = QStringLiteral("other");
+};
+
 // The window on the command-line tool's tester and history.
 void openWindow(Harness &h, Cli &cli)
 {
@@ -314,11 +336,9 @@ void TestHistory::restoreTakesOnlyAFactorTheTesterCanHold()
              0);
     const qint64 entry = idOf(cli.history().at(0));
     {
-        QSqlDatabase db =
-            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("edit"));
-        db.setDatabaseName(cli.store.url());
-        QVERIFY(db.open());
-        QSqlQuery q(db);
+        const OtherProgram other(cli.store.url());
+        QVERIFY(other.db().isOpen());
+        QSqlQuery q(other.db());
         QVERIFY(q.exec(QStringLiteral("SELECT before_doc FROM entries WHERE id = %1").arg(entry)));
         QVERIFY(q.next());
         QJsonObject doc = QJsonDocument::fromJson(q.value(0).toByteArray()).object();
@@ -330,9 +350,7 @@ void TestHistory::restoreTakesOnlyAFactorTheTesterCanHold()
         q.addBindValue(QString::fromUtf8(QJsonDocument(doc).toJson()));
         q.addBindValue(entry);
         QVERIFY(q.exec());
-        db.close();
     }
-    QSqlDatabase::removeDatabase(QStringLiteral("edit"));
     const QByteArray calibrated = cli.sim.memory();
     const CliResult r = cli.run({QStringLiteral("restore"), QString::number(entry)}, "27754\n");
     QCOMPARE(r.status, status);
@@ -417,20 +435,16 @@ void TestHistory::lockedOrFullHistoryFailsCleanly()
     const QByteArray before = cli.sim.memory();
     CliResult r;
     {
-        QSqlDatabase other =
-            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other"));
-        other.setDatabaseName(cli.store.url());
-        QVERIFY(other.open());
-        QSqlQuery lock(other);
+        const OtherProgram other(cli.store.url());
+        QVERIFY(other.db().isOpen());
+        QSqlQuery lock(other.db());
         if (!full)
             QVERIFY(lock.exec(QStringLiteral("BEGIN EXCLUSIVE")));
         else
             cli.fileSizeLimit = 4096; // no file may grow past a page: the disk is full
         r = cli.run({QStringLiteral("write"), QStringLiteral("--in"), doc}, Admin);
         lock.exec(QStringLiteral("ROLLBACK"));
-        other.close();
     }
-    QSqlDatabase::removeDatabase(QStringLiteral("other"));
     QCOMPARE(r.status, 9);
     QVERIFY2(r.err.contains(QStringLiteral("Nothing was sent")) ||
                  r.err.contains(QStringLiteral("Nothing was written")),
@@ -458,11 +472,9 @@ void TestHistory::recordThatCannotBeFinishedIsSaid()
     const QString doc =
         cli.document(CliRun::with(cli.read(), QStringLiteral("manufacturer"), "EDITED"));
     {
-        QSqlDatabase other =
-            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other"));
-        other.setDatabaseName(cli.store.url());
-        QVERIFY(other.open());
-        QSqlQuery lock(other);
+        const OtherProgram other(cli.store.url());
+        QVERIFY(other.db().isOpen());
+        QSqlQuery lock(other.db());
         bool locked = false;
         QObject::connect(&cli.sim, &TesterSimulator::frameReceived, &cli.sim,
                          [&](const QByteArray &f) {
@@ -484,9 +496,7 @@ void TestHistory::recordThatCannotBeFinishedIsSaid()
             QCOMPARE(cli.sim.memory().mid(0x10, 6), QByteArray("EDITED")); // it was written
         }
         lock.exec(QStringLiteral("ROLLBACK"));
-        other.close();
     }
-    QSqlDatabase::removeDatabase(QStringLiteral("other"));
 }
 
 // The tester acknowledges the factor's first byte, then falls silent.
