@@ -144,6 +144,8 @@ void TesterSimulator::feed(char byte, qint64 due)
         return;
     const QByteArray frame = m_partial;
     m_partial.clear();
+    if (m_frames.size() >= MaxFrames)
+        m_frames.removeFirst();
     m_frames.append(frame);
     emit frameReceived(frame);
     if (m_powered)

@@ -53,7 +53,10 @@ public:
     // Plugged in again: a new pseudo-terminal (devicePath() changes).
     bool replug();
 
-    // What the simulator received, one entry per frame.
+    // The most recent frames the simulator received, one entry each; older
+    // ones are dropped so a simulator left running keeps a flat memory. The
+    // bound is far above what one test's operations send (a load is ~600).
+    static constexpr qsizetype MaxFrames = 16 * 1024;
     const QList<QByteArray> &frames() const { return m_frames; }
     QList<QByteArray> framesStartingWith(char command) const;
     // Bytes queued that have not reached the line yet.

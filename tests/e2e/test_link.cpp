@@ -109,6 +109,7 @@ private slots:
     void photodiode();
     void abortDuringPhotodiodeNeedsACheck();
     void lostPortIsReported();
+    void onlyRecentFramesAreKept();
 };
 
 void TestLink::portSettings()
@@ -453,6 +454,27 @@ void TestLink::lostPortIsReported()
     QVERIFY(!l.serial.isOpen());
     QVERIFY(l.serial.wasLost());
     QVERIFY(!l.serial.send("x", 0));
+}
+
+void TestLink::onlyRecentFramesAreKept()
+{
+    Line l;
+    // Reads of successive addresses, so each frame says where it stood.
+    const auto read = [](int i) { return QByteArray("R") + char(i >> 8) + char(i & 0xFF); };
+    const int total = int(TesterSimulator::MaxFrames) * 2 + 1000;
+    const int batch = 500;
+    for (int sent = 0; sent < total; sent += batch) {
+        QByteArray frames;
+        const int end = std::min(sent + batch, total);
+        for (int i = sent; i < end; ++i)
+            frames += read(i);
+        QVERIFY(l.serial.send(frames, end - sent));
+        QVERIFY(l.receivedAtLeast(end, 10000)); // one answer a frame
+        l.serial.take(l.serial.waiting());
+    }
+    QCOMPARE(l.sim.frames().size(), TesterSimulator::MaxFrames);
+    QCOMPARE(l.sim.frames().first(), read(total - int(TesterSimulator::MaxFrames)));
+    QCOMPARE(l.sim.frames().last(), read(total - 1));
 }
 
 QTEST_MAIN(TestLink)
