@@ -100,6 +100,7 @@ QLabel *exitHint(QWidget *parent, const char *name)
 {
     auto *label = new QLabel(Texts::tr("Exit : ALT + F4"), parent);
     label->setObjectName(QLatin1String(name));
+    label->setTextFormat(Qt::PlainText);
     return label;
 }
 

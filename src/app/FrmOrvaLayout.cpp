@@ -48,6 +48,7 @@ void FrmOrva::buildPage1(QWidget *page)
 
     Label3 = new QLabel(tr("Versione Firmware"), Frame2);
     Label3->setObjectName(QStringLiteral("Label3"));
+    Label3->setTextFormat(Qt::PlainText);
     Text19 = Build::captionBox(Frame2, "Text19", tr("Firmware Version"));
     TestoVersioneScheda =
         Build::displayBox(Frame2, Control::TestoVersioneScheda, QString(), tr("ORVA ver. NNNN"));

@@ -17,6 +17,7 @@ FrmPassword::FrmPassword(QWidget *parent)
 
     lblTipText = new QLabel(tr("Enter password :"), this);
     lblTipText->setObjectName(QStringLiteral("lblTipText"));
+    lblTipText->setTextFormat(Qt::PlainText);
     QFont labelFont = lblTipText->font();
     labelFont.setPointSizeF(9.75);
     lblTipText->setFont(labelFont);

@@ -61,6 +61,7 @@ HistoryPage::HistoryPage(UserPrompts &prompts, QWidget *parent)
     CmdSaveReport->setAutoDefault(false);
     CmdSaveReport->setEnabled(false);
     m_where->setObjectName(QStringLiteral("HistoryLocation"));
+    m_where->setTextFormat(Qt::PlainText); // it holds the tester's serial number
     m_where->setWordWrap(true);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 4, 6, 4);

@@ -11,6 +11,8 @@ constexpr int ShowEveryMs = 250;
 QLabel *label(QWidget *parent, const char *name, const QString &accessible)
 {
     auto *l = new QLabel(parent);
+    // The tester's own texts (serial number, garage) are shown as they are, never as markup.
+    l->setTextFormat(Qt::PlainText);
     l->setObjectName(QLatin1String(name));
     l->setAccessibleName(accessible);
     return l;

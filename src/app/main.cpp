@@ -1,11 +1,11 @@
 #include "FrmOrva.h"
+#include "MessageBoxPrompts.h"
 #include "TesterSimulator.h"
 #include "base/Translations.h"
 #include "link/SerialTrace.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QMessageBox>
 #include <QTextStream>
 
 #include <QCoreApplication>
@@ -86,8 +86,9 @@ int main(int argc, char *argv[])
         simulator = std::make_unique<TesterSimulator>();
         QString error;
         if (!simulator->start(&error)) {
-            QMessageBox::critical(nullptr, Texts::tr("ORVA demo"),
-                                  Texts::tr("The simulated tester could not start: %1").arg(error));
+            MessageBoxPrompts().critical(
+                nullptr, Texts::tr("ORVA demo"),
+                Texts::tr("The simulated tester could not start: %1").arg(error));
             return 1;
         }
         options.ports.append(simulator->devicePath());

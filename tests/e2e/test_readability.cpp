@@ -3,6 +3,7 @@
 #include "ControlFactory.h"
 #include "FrmPassword.h"
 #include "Harness.h"
+#include "MessageBoxPrompts.h"
 #include "StatusArea.h"
 #include "WindowForm.h"
 #include "base/Translations.h"
@@ -11,6 +12,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScopeGuard>
@@ -19,6 +21,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -99,6 +102,10 @@ private slots:
     void changesNotSentAreMarked();
     void closingAsksOnlyWithChangesNotSent();
     void outcomesInWords();
+    void testerTextsShowAsTheyAre_data();
+    void testerTextsShowAsTheyAre();
+    void messagesShowTheirTextAsItIs_data();
+    void messagesShowTheirTextAsItIs();
 };
 
 void TestReadability::nothingIsCutOff_data()
@@ -250,6 +257,74 @@ void TestReadability::outcomesInWords()
     QVERIFY(h.click(QStringLiteral("CmdInvia")));
     QVERIFY2(outcome->text().startsWith(QStringLiteral("Send stopped at address 00")),
              qPrintable(outcome->text()));
+}
+
+void TestReadability::testerTextsShowAsTheyAre_data()
+{
+    QTest::addColumn<QByteArray>("serialTail"); // the second part of the serial number
+    QTest::newRow("bold") << QByteArray("<b>X</b>");
+    QTest::newRow("image") << QByteArray("<img src=x>");
+    QTest::newRow("link") << QByteArray("<a href=x>y</a>");
+}
+
+void TestReadability::testerTextsShowAsTheyAre()
+{
+    QFETCH(QByteArray, serialTail);
+    Harness h;
+    const QByteArray stored = serialTail.leftJustified(16, ' ');
+    h.sim.memory().replace(0x64, stored.size(), stored);
+    QVERIFY(h.start());
+    FrmOrva &w = *h.window;
+    const QString serial = QStringLiteral("SN24") + QString::fromLatin1(serialTail);
+    auto *outcome = w.findChild<QLabel *>(QStringLiteral("OutcomeText"));
+    QVERIFY2(outcome->text().startsWith(QStringLiteral("Read from tester %1 at ").arg(serial)),
+             qPrintable(outcome->text()));
+    w.SSTab1->setCurrentIndex(2); // the history page fills in when shown
+    auto *where = w.findChild<QLabel *>(QStringLiteral("HistoryLocation"));
+    QTRY_VERIFY2_WITH_TIMEOUT(where->text().startsWith(QStringLiteral("Tester %1 in ").arg(serial)),
+                              qPrintable(where->text()), 2000);
+    // Every label of the window, these two among them, shows its text as it is.
+    for (const QLabel *l : w.findChildren<QLabel *>())
+        QVERIFY2(l->textFormat() == Qt::PlainText, qPrintable(l->objectName()));
+}
+
+void TestReadability::messagesShowTheirTextAsItIs_data()
+{
+    QTest::addColumn<QString>("kind");
+    for (const char *kind : {"confirm", "critical", "warning"})
+        QTest::newRow(kind) << QString::fromLatin1(kind);
+}
+
+void TestReadability::messagesShowTheirTextAsItIs()
+{
+    QFETCH(QString, kind);
+    const QString text = QStringLiteral("Tester SN24<b>X</b> <img src=x> answered nothing.");
+    QString shownText;
+    Qt::TextFormat shownFormat = Qt::AutoText;
+    // Closes the message as soon as it is up; a message that never comes up returns by itself.
+    QTimer closer;
+    closer.setInterval(10);
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        for (QWidget *top : QApplication::topLevelWidgets()) {
+            auto *box = qobject_cast<QMessageBox *>(top);
+            if (box && box->isVisible()) {
+                shownText = box->text();
+                shownFormat = box->textFormat();
+                box->reject();
+            }
+        }
+    });
+    closer.start();
+    MessageBoxPrompts prompts;
+    if (kind == QLatin1String("confirm"))
+        QVERIFY(!prompts.confirm(nullptr, QStringLiteral("ORVA"), text));
+    else if (kind == QLatin1String("critical"))
+        prompts.critical(nullptr, QStringLiteral("ORVA"), text);
+    else
+        prompts.warning(nullptr, QStringLiteral("ORVA"), text);
+    closer.stop();
+    QCOMPARE(shownText, text);
+    QCOMPARE(shownFormat, Qt::PlainText);
 }
 
 QTEST_MAIN(TestReadability)
