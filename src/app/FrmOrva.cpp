@@ -228,6 +228,10 @@ QString FrmOrva::describe(HistoryEntry::Kind kind, const QString &operation, con
                 ? tr("%1 stopped at address %2h").arg(operation, Frames::formatAddress(*o.address))
                 : tr("%1 stopped at %2").arg(operation, at);
         break;
+    case Outcome::Kind::Mismatch:
+    case Outcome::Kind::Unverified:
+        words = tr("%1 not confirmed by the read-back at %2").arg(operation, at);
+        break;
     case Outcome::Kind::Failed:
     case Outcome::Kind::Refused:
     case Outcome::Kind::Fatal:

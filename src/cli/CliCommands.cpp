@@ -38,11 +38,6 @@ int fail(int status, const QString &message)
     return status;
 }
 
-QString hexByte(char b)
-{
-    return QStringLiteral("%1").arg(quint8(b), 2, 16, QLatin1Char('0')).toUpper() + u'h';
-}
-
 // To a file, or to standard output for "-" or none. A device or a pipe
 // (/dev/stdout) is written as it is; an ordinary file replaced whole.
 int writeOutput(const QString &path, const QByteArray &bytes)
@@ -70,32 +65,25 @@ int writeOutput(const QString &path, const QByteArray &bytes)
                     .arg(path.isEmpty() ? Texts::tr("the standard output") : path, error));
 }
 
-QJsonObject entryJson(const HistoryEntry &e, bool withDocuments)
+// A history line is one line of tab-separated columns, whatever a tester holds.
+QString escapedColumn(const QString &text)
 {
-    QJsonObject o{{"id", e.id},
-                  {"at", e.at.toString(Qt::ISODate)},
-                  {"serialNumber", e.serial},
-                  {"model", e.model},
-                  {"firmwareVersion", e.firmware},
-                  {"parameterFile", e.parameterFile},
-                  {"level", e.level},
-                  {"program", e.program},
-                  {"kind", HistoryEntry::kindName(e.kind)},
-                  {"outcome", e.outcome},
-                  {"detail", e.detail},
-                  {"changes", QJsonArray::fromStringList(e.changes())}};
-    if (e.calibration)
-        o.insert("calibration", QJsonObject{{"beam", e.calibration->beam},
-                                            {"referenceLux", e.calibration->referenceLux},
-                                            {"reading", e.calibration->reading},
-                                            {"oldFactor", e.calibration->oldFactor},
-                                            {"newFactor", e.calibration->newFactor},
-                                            {"confirmed", e.calibration->confirmed}});
-    if (withDocuments) {
-        o.insert("before", e.before.isEmpty() ? QJsonValue() : QJsonValue(e.before));
-        o.insert("after", e.after.isEmpty() ? QJsonValue() : QJsonValue(e.after));
+    QString out;
+    for (const QChar c : text) {
+        if (c == u'\\')
+            out += QStringLiteral("\\\\");
+        else if (c == u'\t')
+            out += QStringLiteral("\\t");
+        else if (c == u'\n')
+            out += QStringLiteral("\\n");
+        else if (c == u'\r')
+            out += QStringLiteral("\\r");
+        else if (c.category() == QChar::Other_Control)
+            out += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
+        else
+            out += c;
     }
-    return o;
+    return out;
 }
 
 } // namespace
@@ -129,6 +117,11 @@ int CliCommands::failed(const Outcome &o)
         return fail(ExitNoTester, Texts::tr("no tester answered on %1: check the cable, the "
                                             "port and the tester's power supply")
                                       .arg(m_device));
+    case Outcome::Kind::Mismatch:
+        for (const QString &line : o.mismatches)
+            err() << "orva-cli: " << Texts::tr("verify: %1").arg(line) << '\n';
+        return fail(ExitVerifyMismatch, o.text);
+    case Outcome::Kind::Unverified:
     case Outcome::Kind::Aborted:
     case Outcome::Kind::Incomplete:
     case Outcome::Kind::Failed:
@@ -143,8 +136,9 @@ int CliCommands::finished(const Outcome &o)
 {
     const int status = failed(o);
     if (!o.historyProblem.isEmpty()) {
-        fail(ExitHistory, o.historyProblem);
-        return status == ExitOk ? int(ExitHistory) : status;
+        const ExitStatus history = o.recordUnfinished ? ExitRecordUnfinished : ExitHistory;
+        fail(history, o.historyProblem);
+        return status == ExitOk ? int(history) : status;
     }
     if (o.historyEntry)
         err() << "orva-cli: " << Texts::tr("recorded as history entry %1").arg(*o.historyEntry)
@@ -166,14 +160,15 @@ int CliCommands::listPorts()
 int CliCommands::listHistory(const CliOptions &options, const QString &serial, bool json,
                              qint64 entry)
 {
-    const auto history = ServiceHistory::openConfigured(options.history);
+    const auto history =
+        ServiceHistory::openConfigured(options.history, ServiceHistory::Mode::Existing);
     if (!history)
         return fail(ExitHistory, history.error().description());
     if (entry > 0) {
         const Result<HistoryEntry> e = history.value()->entry(entry);
         if (!e)
             return fail(ExitBadInput, e.error().description());
-        return writeOutput({}, QJsonDocument(entryJson(*e, true)).toJson());
+        return writeOutput({}, QJsonDocument(e->toJson(true)).toJson());
     }
     const Result<QList<HistoryEntry>> entries = history.value()->entries(serial);
     if (!entries)
@@ -181,24 +176,27 @@ int CliCommands::listHistory(const CliOptions &options, const QString &serial, b
     if (json) {
         QJsonArray list;
         for (const HistoryEntry &e : *entries)
-            list.append(entryJson(e, false));
+            list.append(e.toJson(false));
         return writeOutput({}, QJsonDocument(list).toJson());
     }
     QByteArray table;
     for (const HistoryEntry &e : *entries)
-        table += QStringLiteral("%1\t%2\t%3\t%4\t%5\t%6\n")
-                     .arg(e.id)
-                     .arg(e.at.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")), e.serial,
-                          HistoryEntry::kindName(e.kind),
-                          e.detail.isEmpty() ? e.outcome : e.outcome + u' ' + e.detail, e.summary())
-                     .toUtf8();
+        table +=
+            QStringLiteral("%1\t%2\t%3\t%4\t%5\t%6\n")
+                .arg(e.id)
+                .arg(e.at.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")),
+                     escapedColumn(e.serial), HistoryEntry::kindName(e.kind),
+                     escapedColumn(e.detail.isEmpty() ? e.outcome : e.outcome + u' ' + e.detail),
+                     escapedColumn(e.summary()))
+                .toUtf8();
     return writeOutput({}, table);
 }
 
 int CliCommands::writeReport(const CliOptions &options, const QString &serial, const QDate &day,
                              qint64 entry, const QString &outFile)
 {
-    const auto history = ServiceHistory::openConfigured(options.history);
+    const auto history =
+        ServiceHistory::openConfigured(options.history, ServiceHistory::Mode::Existing);
     if (!history)
         return fail(ExitHistory, history.error().description());
     QList<HistoryEntry> visit;
@@ -295,7 +293,8 @@ int CliCommands::apply(const QJsonObject &document, const QString &source, Acces
                 Texts::tr("nothing was written"));
 }
 
-int CliCommands::write(const QString &device, const QString &inFile, AccessLevel level, bool verify)
+int CliCommands::write(const QString &device, const QString &inFile, AccessLevel level,
+                       bool otherTester, bool verify)
 {
     // A document is a few kilobytes: a FIFO, a device or anything huge is
     // refused before it can hang the command.
@@ -318,12 +317,17 @@ int CliCommands::write(const QString &device, const QString &inFile, AccessLevel
         return s;
     if (const int s = load())
         return s;
+    const QString serial = HistoryEntry::serialOf(m_session.testerState());
+    const QString wanted = HistoryEntry::serialOf(doc.object());
+    if (!wanted.isEmpty() && wanted != serial && !otherTester)
+        return fail(ExitBadInput, Texts::tr("%1 was read from the tester %2, not from %3 on %4: "
+                                            "nothing was written (--other-tester writes it "
+                                            "anyway)")
+                                      .arg(inFile, wanted, serial, device));
     if (const int s = apply(doc.object(), inFile, level, false))
         return s;
-    const Outcome sent = m_session.send();
-    if (const int s = finished(sent))
-        return s;
-    return verify ? verifyWritten({}) : ExitOk;
+    m_session.policy().verifyWrites = verify;
+    return finished(m_session.send());
 }
 
 int CliCommands::restore(const QString &device, qint64 entry, AccessLevel level, bool otherTester,
@@ -339,7 +343,7 @@ int CliCommands::restore(const QString &device, qint64 entry, AccessLevel level,
     const Result<HistoryEntry> found = m_history->entry(entry);
     if (!found)
         return fail(ExitBadInput, found.error().description());
-    const QJsonObject target = found->before;
+    QJsonObject target = found->before;
     if (target.isEmpty())
         return fail(ExitBadInput, Texts::tr("entry %1 is a %2 and holds no state before it: "
                                             "restore an entry of a send, a calibration or a "
@@ -365,65 +369,14 @@ int CliCommands::restore(const QString &device, qint64 entry, AccessLevel level,
         if (target.value("fields").toObject().value(field) != now.value(field))
             factors.append(c);
     }
+    // The tester sets its photodiode offsets itself, by calibrating them.
+    QJsonObject fields = target.value("fields").toObject();
+    fields.remove(QStringLiteral("photodiodeOffsets"));
+    target.insert("fields", fields);
     if (const int s = apply(target, Texts::tr("entry %1").arg(entry), level, true))
         return s;
-    const Outcome restored = m_session.restore(entry, factors);
-    if (const int s = finished(restored))
-        return s;
-    return verify ? verifyWritten(factors) : ExitOk;
-}
-
-int CliCommands::verifyWritten(const QList<Control> &factors)
-{
-    const Result<QStringList> lines = ParameterFile::readLines(m_session.state().parameterFilePath);
-    if (!lines)
-        return fail(ExitTesterFault, lines.error().description());
-    QList<std::pair<QString, SendValue>> writes = {
-        {m_form.currentText(Control::ListaLingua1),
-         {QString(), WriteMode::FromFile, std::nullopt}}};
-    for (const CatalogueEntry &e : Catalogue::entries()) {
-        if (const auto v = sendValue(m_form, m_session.state(), e))
-            writes.append({e.keyText(), *v});
-        else if (factors.contains(e.control))
-            writes.append({e.keyText(), {m_form.text(e.control), WriteMode::Number, std::nullopt}});
-    }
-    int mismatches = 0;
-    for (auto &[key, v] : writes) {
-        for (const Definition &d : ParameterFile::findForWrite(*lines, key)) {
-            const Encoded expected =
-                v.raw ? (d.length == v.raw->size() ? Encoded{*v.raw, {}} : Encoded{})
-                      : WriteEncoding::encode(d, v.value, v.mode);
-            if (!d.start() || d.length <= 0 || !expected.sends())
-                continue;
-            const LinkReply back =
-                m_session.link().readBytes(*d.start(), int(expected.bytes.size()));
-            if (back.status != LinkStatus::Ok)
-                return fail(back.status == LinkStatus::NoReply ||
-                                    back.status == LinkStatus::PortLost
-                                ? ExitNoTester
-                                : ExitTesterFault,
-                            Texts::tr("the tester did not answer in step while the write "
-                                      "was verified (address %1h): read it again")
-                                .arg(Frames::formatAddress(back.address)));
-            for (qsizetype k = 0; k < expected.bytes.size(); ++k) {
-                if (back.bytes.at(k) == expected.bytes.at(k))
-                    continue;
-                ++mismatches;
-                err() << "orva-cli: "
-                      << Texts::tr("verify: %1 at address %2h: sent %3, the tester holds %4")
-                             .arg(d.name, Frames::formatAddress(quint16(*d.start() + k)),
-                                  hexByte(expected.bytes.at(k)), hexByte(back.bytes.at(k)))
-                      << '\n';
-            }
-        }
-    }
-    if (m_session.link().settle() != LinkStatus::Ok)
-        return fail(ExitTesterFault, Texts::tr("the line lost step while the write was "
-                                               "verified: read it again"));
-    if (mismatches)
-        return fail(ExitVerifyMismatch,
-                    Texts::tr("%1 byte(s) differ after the write: send again").arg(mismatches));
-    return ExitOk;
+    m_session.policy().verifyWrites = verify;
+    return finished(m_session.restore(entry, factors));
 }
 
 int CliCommands::calibrate(const QString &device, Beam beam, const QString &lux, AccessLevel level,
@@ -442,14 +395,16 @@ int CliCommands::calibrate(const QString &device, Beam beam, const QString &lux,
     m_form.setText(beam == Beam::Low ? Control::TestoLuxAnaCampione : Control::TestoLuxAbbCampione,
                    lux);
     m_form.setAnswer(yes);
+    m_session.policy().verifyWrites = true;
     const Outcome o = m_session.calibrate(beam);
     if ((o.succeeded() || o.kind == Outcome::Kind::Declined) && o.measure) {
+        // Scripts read this line: English whatever the user's language.
         QTextStream out(stdout);
-        const QString measured = Texts::tr("reading %1, factor %2")
-                                     .arg(o.measure->reading)
-                                     .arg(o.measure->factor.value_or(0));
-        out << (yes ? Texts::tr("%1, written to the tester").arg(measured)
-                    : Texts::tr("%1, not written (add --yes to write it)").arg(measured))
+        out << QStringLiteral("reading %1, factor %2, %3")
+                   .arg(o.measure->reading)
+                   .arg(o.measure->factor.value_or(0))
+                   .arg(yes ? QStringLiteral("written to the tester")
+                            : QStringLiteral("not written (add --yes to write it)"))
             << '\n';
     }
     return finished(o);

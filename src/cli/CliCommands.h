@@ -21,6 +21,7 @@ enum ExitStatus {
     ExitTesterFault = 8,
     ExitHistory = 9,
     ExitOutputFailed = 10,
+    ExitRecordUnfinished = 11, // the tester was written; its record could not be finished
 };
 
 struct CliOptions
@@ -40,6 +41,7 @@ public:
     ~CliCommands();
 
     SerialLink &link() { return m_session.serial(); }
+    TesterSession &session() { return m_session; }
 
     static int listPorts();
     static int listHistory(const CliOptions &options, const QString &serial, bool json,
@@ -47,7 +49,8 @@ public:
     static int writeReport(const CliOptions &options, const QString &serial, const QDate &day,
                            qint64 entry, const QString &outFile);
     int read(const QString &device, const QString &outFile);
-    int write(const QString &device, const QString &inFile, AccessLevel level, bool verify);
+    int write(const QString &device, const QString &inFile, AccessLevel level, bool otherTester,
+              bool verify);
     int calibrate(const QString &device, Beam beam, const QString &lux, AccessLevel level,
                   bool yes);
     int restore(const QString &device, qint64 entry, AccessLevel level, bool otherTester,
@@ -61,7 +64,6 @@ private:
     int load();
     // Applies a document to the loaded form; refusals named on stderr.
     int apply(const QJsonObject &document, const QString &source, AccessLevel level, bool factors);
-    int verifyWritten(const QList<Control> &factors);
     int finished(const Outcome &outcome);
     int failed(const Outcome &outcome);
 

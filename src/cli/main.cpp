@@ -1,7 +1,9 @@
 #include "CliCommands.h"
+#include "Interruption.h"
 #include "PasswordInput.h"
 #include "access/AccessLevel.h"
 #include "base/Translations.h"
+#include "history/HistoryLocation.h"
 #include "link/SerialTrace.h"
 
 #include <QCommandLineParser>
@@ -12,6 +14,7 @@
 #include <QTextStream>
 
 #include <csignal>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <unistd.h>
@@ -88,7 +91,7 @@ const QCommandLineOption ReportOut({QStringLiteral("out")},
                                    QStringLiteral("FILE.pdf"));
 const QCommandLineOption OtherTester({QStringLiteral("other-tester")},
                                      QT_TRANSLATE_NOOP("CliMain",
-                                                       "Restore an entry of another tester."));
+                                                       "Write what was read from another tester."));
 
 struct Command
 {
@@ -116,9 +119,9 @@ const QList<Command> &commands()
          {},
          true},
         {"write",
-         "write --port DEVICE --in FILE [--no-verify]",
+         "write --port DEVICE --in FILE [--no-verify] [--other-tester]",
          QT_TRANSLATE_NOOP("CliMain", "Write a document's changes, then read them back."),
-         {Port, In, NoVerify, Timeout, Trace, History, NoHistory},
+         {Port, In, NoVerify, OtherTester, Timeout, Trace, History, NoHistory},
          {},
          true},
         {"calibrate",
@@ -180,7 +183,9 @@ QString overview()
         "standard input.\n\n"
         "Exit status: 0 done, 2 usage, 3 no tester, 4 port cannot be opened, 5 access refused,\n"
         "6 verify mismatch, 7 bad input, 8 the tester or the parameter file failed, 9 the\n"
-        "service history cannot be written, 10 an output file cannot be written.\n");
+        "service history cannot be written (nothing was written to the tester), 10 an output\n"
+        "file cannot be written, 11 the tester was written but its record could not be\n"
+        "finished (it is kept on this computer), 130 and 143 interrupted by SIGINT or SIGTERM.\n");
     return text;
 }
 
@@ -193,12 +198,17 @@ int usage(const QString &command, const QString &message)
     return ExitUsage;
 }
 
-// The same file: a trace must not write over the document it reads.
+// The same file, by any name or link: a trace must not write over the
+// document it reads.
 bool sameFile(const QString &a, const QString &b)
 {
-    const QFileInfo x(a), y(b);
-    return x.exists() && y.exists() && x.canonicalFilePath() == y.canonicalFilePath();
+    std::error_code error;
+    return std::filesystem::equivalent(QFileInfo(a).filesystemAbsoluteFilePath(),
+                                       QFileInfo(b).filesystemAbsoluteFilePath(), error) &&
+           !error;
 }
+
+constexpr int MaxTimeoutSeconds = 86400;
 
 } // namespace
 
@@ -218,9 +228,13 @@ int main(int argc, char *argv[])
     std::signal(SIGXFSZ, SIG_IGN);
     QStringList args = QCoreApplication::arguments();
     const QString name = args.value(1);
-    if (name.isEmpty() || name == QLatin1String("--help") || name == QLatin1String("-h")) {
+    if (name.isEmpty()) {
+        QTextStream(stderr) << overview();
+        return ExitUsage;
+    }
+    if (name == QLatin1String("--help") || name == QLatin1String("-h")) {
         QTextStream(stdout) << overview();
-        return name.isEmpty() ? ExitUsage : ExitOk;
+        return ExitOk;
     }
     if (name == QLatin1String("--version") || name == QLatin1String("-v")) {
         QTextStream(stdout) << "orva-cli " << ORVAPS_VERSION << '\n';
@@ -260,6 +274,10 @@ int main(int argc, char *argv[])
 
     CliOptions options;
     options.history = parser.isSet(History) ? parser.value(History) : QString();
+    if (parser.isSet(History)) {
+        if (const Result<HistoryLocation> l = HistoryLocation::fromUrl(options.history); !l)
+            return usage(name, l.error().description());
+    }
     options.record = !offers(*command, NoHistory) || !parser.isSet(NoHistory);
     if (name == QLatin1String("history")) {
         bool ok = true;
@@ -289,11 +307,13 @@ int main(int argc, char *argv[])
         return usage(name, Texts::tr("--port DEVICE is needed"));
     bool ok = false;
     options.timeoutSeconds = parser.value(Timeout).toInt(&ok);
-    if (!ok || options.timeoutSeconds < 1)
-        return usage(name, Texts::tr("--timeout takes a whole number of seconds"));
-    if (offers(*command, In) && !parser.isSet(In))
+    if (!ok || options.timeoutSeconds < 1 || options.timeoutSeconds > MaxTimeoutSeconds)
+        return usage(name, Texts::tr("--timeout takes a whole number of seconds from 1 to %1")
+                               .arg(MaxTimeoutSeconds));
+    const bool readsIn = offers(*command, In);
+    if (readsIn && !parser.isSet(In))
         return usage(name, Texts::tr("--in FILE is needed"));
-    if (parser.isSet(Trace) && parser.isSet(In) && sameFile(parser.value(Trace), parser.value(In)))
+    if (readsIn && parser.isSet(Trace) && sameFile(parser.value(Trace), parser.value(In)))
         return usage(name, Texts::tr("--trace names the file --in reads"));
     std::optional<Beam> beam;
     QString lux;
@@ -329,7 +349,17 @@ int main(int argc, char *argv[])
                   << '\n';
             return int(ExitBadInput);
         }
-        return run(Access::levelFor(*password));
+        // From here on, Ctrl+C stops a write between two bytes.
+        Interruption interruption(cli.session());
+        const int status = run(Access::levelFor(*password));
+        if (!interruption.signal())
+            return status;
+        err() << "orva-cli: "
+              << Texts::tr("interrupted by %1: the write stopped between two bytes; the history "
+                           "records what the tester acknowledged")
+                     .arg(Interruption::name(interruption.signal()))
+              << '\n';
+        return 128 + interruption.signal();
     };
     int status = ExitOk;
     const QString device = parser.value(Port);
@@ -337,7 +367,8 @@ int main(int argc, char *argv[])
         status = cli.read(device, parser.value(Out));
     else if (name == QLatin1String("write"))
         status = withPassword([&](AccessLevel level) {
-            return cli.write(device, parser.value(In), level, !parser.isSet(NoVerify));
+            return cli.write(device, parser.value(In), level, parser.isSet(OtherTester),
+                             !parser.isSet(NoVerify));
         });
     else if (name == QLatin1String("calibrate"))
         status = withPassword([&](AccessLevel level) {

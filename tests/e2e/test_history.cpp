@@ -493,7 +493,7 @@ void TestHistory::recordThatCannotBeFinishedIsSaid()
             const CliResult r =
                 cli.run({QStringLiteral("write"), QStringLiteral("--in"), doc}, Admin);
             QVERIFY(locked);
-            QCOMPARE(r.status, 9);
+            QCOMPARE(r.status, 11);
             QByteArray expected = before;
             expected.replace(0x10, 10, "EDITED    ");
             QCOMPARE(cli.sim.memory(), expected); // written, all of it

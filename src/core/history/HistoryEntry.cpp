@@ -79,13 +79,73 @@ QStringList HistoryEntry::changes() const
         return lines;
     const QJsonObject was = before.value("fields").toObject();
     const QJsonObject now = after.value("fields").toObject();
+    const QJsonArray partial = after.value("partial").toArray();
     for (auto it = now.begin(); it != now.end(); ++it) {
         const QJsonValue old = was.value(it.key());
+        const bool cut = partial.contains(it.key());
         const bool same = it->isObject() && old.isObject()
                               ? it->toObject().value("index") == old.toObject().value("index")
+                          : it->isString() && old.isString()
+                              ? it->toString().trimmed() == old.toString().trimmed()
                               : *it == old;
-        if (!same)
-            lines.append(QStringLiteral("%1: %2 -> %3").arg(it.key(), shown(old), shown(*it)));
+        if (!same || cut)
+            lines.append(QStringLiteral("%1: %2 -> %3%4")
+                             .arg(it.key(), shown(old), shown(*it),
+                                  cut ? QStringLiteral(" (partial)") : QString()));
     }
     return lines;
+}
+
+QJsonObject HistoryEntry::toJson(bool withDocuments) const
+{
+    QJsonObject o{{"id", id},
+                  {"at", at.toString(Qt::ISODateWithMs)},
+                  {"serialNumber", serial},
+                  {"model", model},
+                  {"firmwareVersion", firmware},
+                  {"parameterFile", parameterFile},
+                  {"level", level},
+                  {"program", program},
+                  {"kind", kindName(kind)},
+                  {"outcome", outcome},
+                  {"detail", detail},
+                  {"changes", QJsonArray::fromStringList(changes())}};
+    if (calibration)
+        o.insert("calibration", QJsonObject{{"beam", calibration->beam},
+                                            {"referenceLux", calibration->referenceLux},
+                                            {"reading", calibration->reading},
+                                            {"oldFactor", calibration->oldFactor},
+                                            {"newFactor", calibration->newFactor},
+                                            {"confirmed", calibration->confirmed}});
+    if (withDocuments) {
+        o.insert("before", before.isEmpty() ? QJsonValue() : QJsonValue(before));
+        o.insert("after", after.isEmpty() ? QJsonValue() : QJsonValue(after));
+    }
+    return o;
+}
+
+HistoryEntry HistoryEntry::fromJson(const QJsonObject &o)
+{
+    HistoryEntry e;
+    e.id = o.value("id").toInteger();
+    e.at = QDateTime::fromString(o.value("at").toString(), Qt::ISODateWithMs);
+    e.serial = o.value("serialNumber").toString();
+    e.model = o.value("model").toString();
+    e.firmware = o.value("firmwareVersion").toString();
+    e.parameterFile = o.value("parameterFile").toString();
+    e.level = o.value("level").toString();
+    e.program = o.value("program").toString();
+    e.kind = kindFrom(o.value("kind").toString()).value_or(Kind::Read);
+    e.outcome = o.value("outcome").toString();
+    e.detail = o.value("detail").toString();
+    e.before = o.value("before").toObject();
+    e.after = o.value("after").toObject();
+    if (o.value("calibration").isObject()) {
+        const QJsonObject c = o.value("calibration").toObject();
+        e.calibration =
+            Calibration{c.value("beam").toString(),     c.value("referenceLux").toString(),
+                        c.value("reading").toInteger(), c.value("oldFactor").toString(),
+                        c.value("newFactor").toInt(),   c.value("confirmed").toBool()};
+    }
+    return e;
 }

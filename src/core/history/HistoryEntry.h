@@ -30,7 +30,9 @@ struct HistoryEntry
     QString level;   // the access level's name, never the password
     QString program; // "orvaps" or "orva-cli"
     Kind kind = Kind::Read;
-    QString outcome;    // done, aborted, declined, incomplete, failed, imported
+    // started, done, aborted, declined, incomplete, verify mismatch,
+    // unverified, failed, interrupted, imported
+    QString outcome;
     QString detail;     // where it stopped, or what the user was told
     QJsonObject before; // the tester's parameters before; empty for a read
     QJsonObject after;  // what the tester acknowledged (a read: what it holds)
@@ -42,6 +44,10 @@ struct HistoryEntry
     QStringList changes() const;
     // One line: a calibration's beam, reference, reading and factors, or the changes.
     QString summary() const;
+    // The entry as JSON, as orva-cli prints it and a record kept on this
+    // machine waits in; fromJson takes it back.
+    QJsonObject toJson(bool withDocuments) const;
+    static HistoryEntry fromJson(const QJsonObject &json);
     // The serial number of the tester a parameter document was read from.
     static QString serialOf(const QJsonObject &document);
 };

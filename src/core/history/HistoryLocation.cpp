@@ -1,6 +1,7 @@
 #include "HistoryLocation.h"
 
 #include <QCoreApplication>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QUrl>
@@ -29,16 +30,25 @@ HistoryLocation HistoryLocation::byDefault()
 
 Result<HistoryLocation> HistoryLocation::fromUrl(const QString &text, const QString &password)
 {
+    const auto malformed = [] {
+        return OrvaError(ErrorNumber::InvalidProcedureCall,
+                         Texts::tr("The history location is not one of the accepted forms: a "
+                                   "file path, sqlite:FILE or "
+                                   "postgresql://user@host:port/database."));
+    };
+    // A scheme is two letters or more: "C:/..." is a Windows path.
+    static const QRegularExpression scheme(QStringLiteral("^([A-Za-z][A-Za-z0-9+.-]+):"));
+    const QRegularExpressionMatch m = scheme.match(text);
+    const QString name = m.hasMatch() ? m.captured(1).toLower() : QString();
     HistoryLocation l;
-    if (text.startsWith(QLatin1String("sqlite:"))) {
-        l.path = text.mid(7);
-    } else if (text.startsWith(QLatin1String("postgresql://")) ||
-               text.startsWith(QLatin1String("postgres://"))) {
-        const QUrl url(text);
-        if (!url.isValid() || url.host().isEmpty() || url.path().size() < 2)
-            return OrvaError(ErrorNumber::InvalidProcedureCall,
-                             Texts::tr("The history location is not a PostgreSQL URL of the "
-                                       "form postgresql://user@host:port/database."));
+    if (name == QLatin1String("sqlite")) {
+        l.path = text.mid(m.capturedLength());
+    } else if (name == QLatin1String("postgresql") || name == QLatin1String("postgres")) {
+        const QUrl url(text, QUrl::StrictMode);
+        if (!text.mid(m.capturedLength()).startsWith(QLatin1String("//")) || !url.isValid() ||
+            url.host().isEmpty() || url.path().size() < 2 || url.path().mid(1).contains(u'/') ||
+            url.hasQuery() || url.hasFragment() || url.port() == 0)
+            return malformed();
         if (!url.password().isEmpty())
             return OrvaError(ErrorNumber::InvalidProcedureCall,
                              Texts::tr("The history URL carries a password: put it in the "
@@ -51,6 +61,8 @@ Result<HistoryLocation> HistoryLocation::fromUrl(const QString &text, const QStr
         l.user = url.userName();
         l.database = url.path().mid(1);
         l.password = password;
+    } else if (!name.isEmpty() && text.mid(m.capturedLength()).startsWith(QLatin1String("//"))) {
+        return malformed(); // a URL of a kind no history is kept in
     } else {
         l.path = text;
     }

@@ -107,6 +107,9 @@ QString text(const QString &value)
 ServiceHistory::ServiceHistory(const HistoryLocation &location, QString connection)
     : m_location(location)
     , m_connection(std::move(connection))
+    , m_pending(location.kind == HistoryLocation::Kind::SQLite
+                    ? QFileInfo(location.path).absoluteFilePath()
+                    : location.describe())
 {}
 
 ServiceHistory::~ServiceHistory()
@@ -124,7 +127,8 @@ OrvaError ServiceHistory::failure(const QString &what, const QString &detail) co
                                        .arg(m_location.describe(), what, detail.trimmed()));
 }
 
-Result<std::unique_ptr<ServiceHistory>> ServiceHistory::open(const HistoryLocation &location)
+Result<std::unique_ptr<ServiceHistory>> ServiceHistory::open(const HistoryLocation &location,
+                                                             Mode mode)
 {
     static QAtomicInt serial;
     const QString connection =
@@ -148,6 +152,10 @@ Result<std::unique_ptr<ServiceHistory>> ServiceHistory::open(const HistoryLocati
         db.setConnectOptions(QStringLiteral("connect_timeout=5"));
     } else {
         const QFileInfo file(location.path);
+        if (mode == Mode::Existing && !file.exists())
+            return history->failure(Texts::tr("does not exist"),
+                                    Texts::tr("nothing has been recorded there; check the "
+                                              "history's location"));
         if (!QDir().mkpath(file.absolutePath()))
             return history->failure(
                 Texts::tr("cannot be created"),
@@ -158,17 +166,29 @@ Result<std::unique_ptr<ServiceHistory>> ServiceHistory::open(const HistoryLocati
     }
     if (!db.open())
         return history->failure(Texts::tr("cannot be opened"), db.lastError().text());
+    if (mode == Mode::Existing && postgres) {
+        const Result<int> version = history->schemaVersion();
+        if (version && *version == 0)
+            return history->failure(Texts::tr("does not exist"),
+                                    Texts::tr("the database holds no service history"));
+    }
     if (const Result<> migrated = history->migrate(); !migrated)
         return migrated.error();
+    // A history that takes no write now is still read; what is kept waits.
+    history->settle();
     return history;
 }
 
-Result<std::unique_ptr<ServiceHistory>> ServiceHistory::openConfigured(const QString &url)
+Result<std::unique_ptr<ServiceHistory>> ServiceHistory::openConfigured(const QString &url,
+                                                                       Mode mode)
 {
     const Result<HistoryLocation> location = HistoryLocation::configured(url);
     if (!location)
         return location.error();
-    Result<std::unique_ptr<ServiceHistory>> history = open(*location);
+    // The user's own history may simply not have been needed yet.
+    const bool own = location->kind == HistoryLocation::Kind::SQLite &&
+                     location->path == HistoryLocation::byDefault().path;
+    Result<std::unique_ptr<ServiceHistory>> history = open(*location, own ? Mode::Create : mode);
     if (history && location->kind == HistoryLocation::Kind::SQLite) {
         if (const Result<int> imported = history.value()->importBackups(backupFolder()); !imported)
             return imported.error();
@@ -196,29 +216,42 @@ Result<int> ServiceHistory::schemaVersion() const
 Result<> ServiceHistory::migrate()
 {
     QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+    const bool postgres = m_location.kind == HistoryLocation::Kind::PostgreSQL;
+    if (const Result<int> version = schemaVersion(); version && *version == HistorySchema::Current)
+        return {};
+    // Programs started at once on a new history: one makes the schema while
+    // the others wait for it, then find it made.
+    const QStringList begin =
+        postgres ? QStringList{QStringLiteral("BEGIN"),
+                               QStringLiteral("SELECT pg_advisory_xact_lock(7262)")}
+                 : QStringList{QStringLiteral("BEGIN IMMEDIATE")};
+    for (const QString &sql : begin) {
+        if (Statement s(db, sql); !s.ok()) {
+            Statement(db, QStringLiteral("ROLLBACK"));
+            return failure(Texts::tr("cannot be written"), s.error);
+        }
+    }
+    const auto rollback = [&](const QString &what, const QString &error) {
+        Statement(db, QStringLiteral("ROLLBACK"));
+        return failure(what, error);
+    };
     const Result<int> version = schemaVersion();
     if (!version)
-        return version.error();
+        return rollback(Texts::tr("cannot be read"), version.error().description());
     if (*version > HistorySchema::Current)
-        return failure(
+        return rollback(
             Texts::tr("cannot be used"),
             Texts::tr("it was written by a newer version of OrvaPS (schema %1)").arg(*version));
-    const bool postgres = m_location.kind == HistoryLocation::Kind::PostgreSQL;
     for (int v = *version + 1; v <= HistorySchema::Current; ++v) {
-        if (!db.transaction())
-            return failure(Texts::tr("cannot be written"), db.lastError().text());
         QStringList statements = HistorySchema::migration(v, postgres);
         statements.append(QStringLiteral("UPDATE schema_version SET version = %1").arg(v));
         for (const QString &sql : statements) {
-            Statement s(db, sql);
-            if (!s.ok()) {
-                db.rollback();
-                return failure(Texts::tr("cannot be brought to schema %1").arg(v), s.error);
-            }
+            if (Statement s(db, sql); !s.ok())
+                return rollback(Texts::tr("cannot be brought to schema %1").arg(v), s.error);
         }
-        if (!db.commit())
-            return failure(Texts::tr("cannot be written"), db.lastError().text());
     }
+    if (Statement commit(db, QStringLiteral("COMMIT")); !commit.ok())
+        return rollback(Texts::tr("cannot be written"), commit.error);
     return {};
 }
 
@@ -242,7 +275,7 @@ Result<> ServiceHistory::insertCalibration(qint64 id, const HistoryEntry &entry)
     return {};
 }
 
-Result<qint64> ServiceHistory::begin(const HistoryEntry &entry)
+Result<qint64> ServiceHistory::insert(const HistoryEntry &entry)
 {
     QSqlDatabase db = QSqlDatabase::database(m_connection, false);
     if (!db.transaction())
@@ -276,7 +309,7 @@ Result<qint64> ServiceHistory::begin(const HistoryEntry &entry)
     return id;
 }
 
-Result<> ServiceHistory::finish(qint64 id, const HistoryEntry &entry)
+Result<> ServiceHistory::update(qint64 id, const HistoryEntry &entry)
 {
     QSqlDatabase db = QSqlDatabase::database(m_connection, false);
     if (!db.transaction())
@@ -298,6 +331,108 @@ Result<> ServiceHistory::finish(qint64 id, const HistoryEntry &entry)
         db.rollback();
         return failure(Texts::tr("cannot be written"), error);
     }
+    return {};
+}
+
+void ServiceHistory::reconnect()
+{
+    QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+    if (m_location.kind != HistoryLocation::Kind::PostgreSQL)
+        return; // SQLite's own wait for a lock is the pause between tries
+    db.close();
+    db.open();
+}
+
+template <typename T> Result<T> ServiceHistory::retried(const std::function<Result<T>()> &step)
+{
+    Result<T> result = step();
+    for (int attempt = 1; attempt < 3 && !result; ++attempt) {
+        reconnect();
+        result = step();
+    }
+    return result;
+}
+
+Result<qint64> ServiceHistory::begin(const HistoryEntry &entry)
+{
+    const Result<qint64> id = retried<qint64>([&] { return insert(entry); });
+    if (id)
+        m_pending.started(*id); // without it, the hour-old rule of settle() still holds
+    return id;
+}
+
+Result<qint64> ServiceHistory::add(const HistoryEntry &entry)
+{
+    return retried<qint64>([&] { return insert(entry); });
+}
+
+Result<> ServiceHistory::finish(qint64 id, const HistoryEntry &entry)
+{
+    const Result<> done = retried<void>([&] { return update(id, entry); });
+    if (done) {
+        m_pending.finished(id);
+        return done;
+    }
+    HistoryEntry kept = entry;
+    kept.id = id;
+    if (const Result<> k = m_pending.keep(kept); !k)
+        return OrvaError(HistoryError,
+                         Texts::tr("%1\r\nIt could not be kept on this computer either: %2")
+                             .arg(done.error().description(), k.error().description()));
+    return OrvaError(HistoryError, Texts::tr("%1\r\nIts end is kept on this computer and given "
+                                             "to the history when it can take it again.")
+                                       .arg(done.error().description()));
+}
+
+Result<> ServiceHistory::settle()
+{
+    Result<> result;
+    for (const PendingRecords::Left &left : m_pending.left()) {
+        Result<> r;
+        if (left.end) {
+            r = update(left.id, *left.end);
+        } else {
+            HistoryEntry interrupted;
+            const Result<HistoryEntry> found = entry(left.id);
+            if (found && found->outcome != QLatin1String("started")) {
+                m_pending.finished(left.id);
+                continue;
+            }
+            interrupted.outcome = QStringLiteral("interrupted");
+            interrupted.detail = QStringLiteral("state unknown until the tester is read");
+            if (found)
+                interrupted.calibration = found->calibration;
+            r = found ? update(left.id, interrupted) : Result<>(found.error());
+        }
+        if (r)
+            m_pending.finished(left.id);
+        else
+            result = r;
+    }
+    // Left by a program of another machine: no write lasts an hour.
+    QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+    Statement old(db,
+                  QStringLiteral("UPDATE entries SET outcome = 'interrupted', detail = 'state "
+                                 "unknown until the tester is read' WHERE outcome = 'started' "
+                                 "AND at < ?"),
+                  {QDateTime::currentDateTimeUtc().addSecs(-3600).toString(Qt::ISODateWithMs)});
+    if (!old.ok())
+        result = failure(Texts::tr("cannot be written"), old.error);
+    return result;
+}
+
+Result<> ServiceHistory::closeInterrupted(const QString &serial, const QJsonObject &document)
+{
+    QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+    Statement close(db,
+                    QStringLiteral("UPDATE entries SET after_doc = ?, detail = ? WHERE serial = ? "
+                                   "AND outcome = 'interrupted' AND after_doc IS NULL"),
+                    {json(document),
+                     QStringLiteral("the tester was read at %1: after is what it then held")
+                         .arg(QDateTime::currentDateTimeUtc().toString(Qt::ISODate)),
+                     serial});
+    if (!close.ok())
+        return failure(Texts::tr("cannot be written"), close.error);
     return {};
 }
 

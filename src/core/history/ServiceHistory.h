@@ -2,11 +2,13 @@
 
 #include "HistoryEntry.h"
 #include "HistoryLocation.h"
+#include "PendingRecords.h"
 #include "base/Result.h"
 
 #include <QList>
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 // The service history: one entry per operation on a tester, in an SQLite file
@@ -19,12 +21,18 @@ public:
     ServiceHistory(const ServiceHistory &) = delete;
     ServiceHistory &operator=(const ServiceHistory &) = delete;
 
+    // To read a history that is not there is a mistake to report; to write
+    // one creates it.
+    enum class Mode { Create, Existing };
     // Opens, creating and migrating as needed. A history that cannot be
-    // opened says where and why.
-    static Result<std::unique_ptr<ServiceHistory>> open(const HistoryLocation &location);
+    // opened says where and why. Records this machine kept of it are given
+    // to it (settle()).
+    static Result<std::unique_ptr<ServiceHistory>> open(const HistoryLocation &location,
+                                                        Mode mode = Mode::Create);
     // The history at `url`, or the settings file's, or the user's own; a
     // local one takes in the backups an earlier version left, once.
-    static Result<std::unique_ptr<ServiceHistory>> openConfigured(const QString &url = {});
+    static Result<std::unique_ptr<ServiceHistory>> openConfigured(const QString &url = {},
+                                                                  Mode mode = Mode::Create);
     // Where earlier versions kept their backups.
     static QString backupFolder();
 
@@ -35,9 +43,17 @@ public:
     // (outcome "started"); its id.
     Result<qint64> begin(const HistoryEntry &entry);
     // The outcome, what the tester acknowledged and a calibration's answer.
+    // A history that cannot take it, even after a few tries and a new
+    // session with the server, gets it later: it is kept on this machine.
     Result<> finish(qint64 id, const HistoryEntry &entry);
     // An operation that wrote nothing, recorded whole.
-    Result<qint64> add(const HistoryEntry &entry) { return begin(entry); }
+    Result<qint64> add(const HistoryEntry &entry);
+
+    // Gives the history the ends this machine kept, and marks "interrupted"
+    // the entries whose programs ended before they did.
+    Result<> settle();
+    // A read of the tester closes its interrupted entries with what it holds.
+    Result<> closeInterrupted(const QString &serial, const QJsonObject &document);
 
     // Newest first; of one tester when a serial number is given.
     Result<QList<HistoryEntry>> entries(const QString &serial = {}) const;
@@ -50,9 +66,15 @@ public:
 private:
     ServiceHistory(const HistoryLocation &location, QString connection);
     Result<> migrate();
+    Result<qint64> insert(const HistoryEntry &entry);
+    Result<> update(qint64 id, const HistoryEntry &entry);
+    // Runs `step` again, on a new session, while it fails, a few times.
+    template <typename T> Result<T> retried(const std::function<Result<T>()> &step);
+    void reconnect();
     Result<> insertCalibration(qint64 id, const HistoryEntry &entry);
     OrvaError failure(const QString &what, const QString &detail) const;
 
     HistoryLocation m_location;
     QString m_connection;
+    PendingRecords m_pending;
 };

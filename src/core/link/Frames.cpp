@@ -62,3 +62,8 @@ quint32 decodeReading(const QByteArray &fourBytes)
 }
 
 } // namespace Frames
+
+QString Frames::formatByte(char byte)
+{
+    return QStringLiteral("%1").arg(quint8(byte), 2, 16, QLatin1Char('0')).toUpper() + u'h';
+}

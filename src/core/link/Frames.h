@@ -23,5 +23,7 @@ quint32 decodeReading(const QByteArray &fourBytes);
 
 // Four upper-case hexadecimal digits, as addresses are shown.
 QString formatAddress(quint16 address);
+// "0Ah": a byte as the user reads it.
+QString formatByte(char byte);
 
 } // namespace Frames

@@ -137,6 +137,7 @@ void loadOnce(OpContext &ctx, const QDeadlineTimer &deadline, QString &rejectedV
             throw TesterLost{LinkStatus::NoReply, std::nullopt};
     }
     form.setStatus(Texts::tr("Wait reading parameters from equipment ...."));
+    ctx.tester.forgetHeld();
     const QString version = ValueCodec::text(readForLoad(ctx, Catalogue::versionKey()));
     checkVersion(ctx, version, rejectedVersion);
     form.setText(Control::TestoVersioneScheda, QStringLiteral("ORVA ver. ") + version);

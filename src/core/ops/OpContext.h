@@ -27,6 +27,8 @@ struct OpPolicy
     // A send or calibration that finds no tester reloads the window from the
     // tester as soon as one answers, after `present` has shown why.
     bool reloadWhenNoTester = true;
+    // A write is read back before its record is finished.
+    bool verifyWrites = false;
     std::function<void(const Outcome &)> present;
     // Called before the first byte of a write goes out; an error stops the
     // write before anything is sent.

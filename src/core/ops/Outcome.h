@@ -28,6 +28,8 @@ struct Outcome
         Declined,   // the user answered No
         NoTester,   // no tester answered the connection check
         Incomplete, // stopped part way: the tester holds part of what was sent
+        Mismatch,   // acknowledged, but read back different
+        Unverified, // acknowledged, but could not be read back
         Failed,     // could not be done; nothing was written
         Refused,    // not started: its record could not be made
         Fatal,      // "Error not handled": the program ends
@@ -58,7 +60,15 @@ struct Outcome
     std::optional<qint64> historyEntry;
     QString historyProblem;
 
+    // Its record could not be finished: the history still says "started".
+    bool recordUnfinished = false;
+    // The record's changes: what the tester now holds that it did not.
+    QStringList after;
+
     std::optional<CalibrationMeasure> measure;
+    QList<quint16> mismatchAddresses;
+    QStringList mismatches; // one line a byte read back different
+    QString interruption;   // why a write stopped that the user did not abort
 
     bool succeeded() const { return kind == Kind::Done; }
     bool hasMessage() const { return !text.isEmpty() && !shown; }

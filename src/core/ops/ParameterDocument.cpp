@@ -5,6 +5,7 @@
 #include "access/ListRules.h"
 #include "form/FormValues.h"
 #include "params/Catalogue.h"
+#include "params/ValueCodec.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -40,6 +41,10 @@ QJsonValue valueOf(const OrvaForm &form, Control c)
     case ControlKind::Text:
         return form.text(c);
     case ControlKind::List:
+        // The program's own lamp types are stored in English, whatever the window shows.
+        if (c == Control::ListaTipoFaro)
+            return QJsonObject{{"index", form.currentIndex(c)},
+                               {"item", Catalogue::lampTypeNames().value(form.currentIndex(c))}};
         return QJsonObject{{"index", form.currentIndex(c)}, {"item", form.currentText(c)}};
     case ControlKind::Check:
         return form.isChecked(c);
@@ -207,6 +212,10 @@ ParameterDocument::Problems ParameterDocument::apply(OrvaForm &form, const QJson
             Texts::tr("the file is not a parameter document of format %1").arg(Format));
         return problems;
     }
+    if (!document.value("fields").isObject()) {
+        problems.invalid.append(Texts::tr("the document has no \"fields\" object"));
+        return problems;
+    }
     const QJsonObject fields = document.value("fields").toObject();
     const QStringList known = fieldNames();
     for (const QString &name : fields.keys())
@@ -258,29 +267,90 @@ ParameterDocument::Problems ParameterDocument::apply(OrvaForm &form, const QJson
     return problems;
 }
 
-QJsonObject ParameterDocument::merged(const QJsonObject &before, const QJsonObject &written,
-                                      const QSet<QString> &acknowledgedKeys)
+QJsonObject ParameterDocument::withStored(const QJsonObject &document, const OrvaForm &form,
+                                          const QString &key, const QByteArray &bytes)
 {
-    QJsonObject result = written;
-    QJsonObject fields = written.value("fields").toObject();
-    const QJsonObject was = before.value("fields").toObject();
-    QJsonArray partial;
-    for (const Control c : documentControls()) {
-        const QStringList keys = Catalogue::keysOf(c);
-        const bool whole = std::all_of(keys.cbegin(), keys.cend(), [&](const QString &key) {
-            return acknowledgedKeys.contains(key);
-        });
-        const QString name = fieldName(c);
-        if (whole || fields.value(name) == was.value(name))
-            continue;
-        fields.insert(name, was.value(name));
-        if (std::any_of(keys.cbegin(), keys.cend(),
-                        [&](const QString &key) { return acknowledgedKeys.contains(key); }))
-            partial.append(name);
+    const auto entry = std::find_if(Catalogue::entries().cbegin(), Catalogue::entries().cend(),
+                                    [&](const CatalogueEntry &e) { return e.keyText() == key; });
+    if (entry == Catalogue::entries().cend() || bytes.isEmpty())
+        return document;
+    QJsonObject fields = document.value("fields").toObject();
+    const QString name = fieldName(entry->control);
+    const auto listValue = [&](std::optional<int> index) {
+        const QJsonObject was = fields.value(name).toObject();
+        const int n = index.value_or(-1);
+        if (n == was.value("index").toInt(-2))
+            return QJsonValue(was);
+        const QStringList items = entry->control == Control::ListaTipoFaro
+                                      ? Catalogue::lampTypeNames()
+                                      : form.items(entry->control);
+        return QJsonValue(QJsonObject{
+            {"index", n}, {"item", n >= 0 && n < items.size() ? items.at(n) : QString()}});
+    };
+    const QString text = ValueCodec::text(bytes);
+    const int width = Controls::info(entry->control).maxLength;
+    const QString old = fields.value(name).toString().leftJustified(width, u' ');
+    switch (entry->kind) {
+    case ParamKind::Text:
+        fields.insert(name, text);
+        break;
+    case ParamKind::TextHead:
+        fields.insert(name, text.leftJustified(entry->split, u' ').left(entry->split) +
+                                old.mid(entry->split));
+        break;
+    case ParamKind::TextTail:
+        fields.insert(name, old.left(entry->split) +
+                                ValueCodec::text(ValueCodec::printable(bytes, int(bytes.size()))));
+        break;
+    case ParamKind::Date:
+        for (int k = 0; k < 3; ++k)
+            fields.insert(fieldName(Catalogue::DateFields[k]), text.mid(k * 2, k < 2 ? 2 : -1));
+        break;
+    case ParamKind::LanguageIndex:
+    case ParamKind::ByteIndex:
+        fields.insert(name, listValue(ValueCodec::byteCode(bytes)));
+        break;
+    case ParamKind::DigitIndex:
+        fields.insert(name, listValue(ValueCodec::digitIndex(bytes)));
+        break;
+    case ParamKind::Switches: {
+        const int bits = ValueCodec::number16(bytes).value_or(0);
+        for (int bit = 0; bit < int(std::size(Catalogue::Switches)); ++bit)
+            fields.insert(fieldName(Catalogue::Switches[bit]), (bits & (1 << bit)) != 0);
+        break;
     }
+    case ParamKind::CheckByte:
+        fields.insert(name, ValueCodec::byteCode(bytes).value_or(0) != 0);
+        break;
+    case ParamKind::Factor:
+        if (const auto n = ValueCodec::number16(bytes))
+            fields.insert(name, *n);
+        break;
+    }
+    QJsonObject result = document;
     result.insert("fields", fields);
+    return result;
+}
+
+QJsonObject ParameterDocument::afterWrite(const QJsonObject &before, const OrvaForm &form,
+                                          const WritePlan &plan)
+{
+    QJsonObject result = asStored(before);
+    QStringList partial;
+    for (const WrittenBytes &w : plan) {
+        if (w.acknowledged == 0)
+            continue;
+        const QByteArray held = w.held();
+        result = withStored(result, form, w.key, held);
+        if (w.whole())
+            continue;
+        for (const Control c : documentControls())
+            if (Catalogue::keysOf(c).contains(w.key) && !partial.contains(fieldName(c)))
+                partial.append(fieldName(c));
+    }
+    result.remove("partial");
     if (!partial.isEmpty())
-        result.insert("partial", partial);
+        result.insert("partial", QJsonArray::fromStringList(partial));
     return result;
 }
 

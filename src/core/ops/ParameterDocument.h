@@ -1,9 +1,9 @@
 #pragma once
 
+#include "WrittenBytes.h"
 #include "base/AccessLevel.h"
 
 #include <QJsonObject>
-#include <QSet>
 #include <QStringList>
 
 class OrvaForm;
@@ -40,11 +40,16 @@ Problems apply(OrvaForm &form, const QJsonObject &document, AccessLevel level,
 // The document as the tester stores it: blank-padded texts to their width.
 QJsonObject asStored(const QJsonObject &document);
 
-// The document after a write that may have stopped part way: `written`'s
-// values for the fields whose parameters the tester acknowledged whole,
-// `before`'s for the others, which are named under "partial".
-QJsonObject merged(const QJsonObject &before, const QJsonObject &written,
-                   const QSet<QString> &acknowledgedKeys);
+// The document after a write: `before` with each written definition's bytes
+// as the tester was acknowledged to hold them. A field whose bytes were cut
+// part way is named under "partial", with the mix it now holds where the old
+// bytes are known.
+QJsonObject afterWrite(const QJsonObject &before, const OrvaForm &form, const WritePlan &plan);
+
+// The fields the bytes of a parameter key stand for, decoded as a load would
+// (list items named from the form's lists).
+QJsonObject withStored(const QJsonObject &document, const OrvaForm &form, const QString &key,
+                       const QByteArray &bytes);
 
 // The document's "fields" names.
 QStringList fieldNames();

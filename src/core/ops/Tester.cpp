@@ -80,6 +80,8 @@ Result<QByteArray> Tester::readParameter(const QString &key)
                          .arg(definition->address));
     const LinkReply reply = m_link.readBytes(*definition->start(), definition->length);
     unlessOk(reply.status, reply.address);
+    for (qsizetype k = 0; k < reply.bytes.size(); ++k)
+        m_held.insert(quint16(*definition->start() + k), reply.bytes.at(k));
     if (isPrintableKey(key))
         return ValueCodec::printable(reply.bytes, definition->length);
     return reply.bytes;
@@ -122,12 +124,29 @@ Tester::writeDefinitions(const QString &key,
         }
         m_form.setStatus(
             Texts::tr("Wait sending parameters to Equipment .... (addr. h%1 )").arg(d.address));
+        WrittenBytes &w = m_written.emplaceBack();
+        w.key = key;
+        w.name = d.name;
+        w.start = *d.start();
+        w.bytes = encoded.bytes;
+        for (qsizetype k = 0; k < w.bytes.size(); ++k) {
+            const auto held = m_held.constFind(quint16(w.start + k));
+            if (held == m_held.cend()) {
+                w.before.clear();
+                break;
+            }
+            w.before.append(*held);
+        }
         const LinkReply reply = m_link.writeBytes(*d.start(), encoded.bytes);
+        // A byte sent but not acknowledged may or may not have been stored.
+        w.acknowledged =
+            reply.status == LinkStatus::Ok ? int(w.bytes.size()) : int(reply.address - w.start);
+        for (int k = 0; k < w.acknowledged; ++k)
+            m_held.insert(quint16(w.start + k), w.bytes.at(k));
         unlessOk(reply.status, reply.address);
         if (reply.status == LinkStatus::Aborted)
             return Written::Aborted;
     }
-    m_written.insert(key);
     return Written::Done;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "WrittenBytes.h"
 #include "base/Result.h"
 #include "base/WriteMode.h"
 #include "link/TesterLink.h"
@@ -7,7 +8,7 @@
 
 #include <QByteArray>
 #include <QDateTime>
-#include <QSet>
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -56,10 +57,12 @@ public:
     // The tester's own bytes back to every definition of their length.
     Result<Written> writeKept(const QString &key, const QByteArray &raw);
     QStringList takeNotSent();
-    // The keys every definition of which the tester acknowledged, since the
-    // last clear.
-    const QSet<QString> &written() const { return m_written; }
+    // Every definition written since the last clear, in order, with what
+    // the tester acknowledged of it.
+    const WritePlan &written() const { return m_written; }
     void clearWritten() { m_written.clear(); }
+    // A load reads them all again, perhaps from another tester.
+    void forgetHeld() { m_held.clear(); }
 
     // Throws TesterLost when the clock cannot go out in step.
     void sendDateTime(const QDateTime &local);
@@ -79,7 +82,9 @@ private:
     OrvaForm &m_form;
     Session &m_session;
     QStringList m_notSent;
-    QSet<QString> m_written;
+    WritePlan m_written;
+    // The tester's bytes by address, as last read or acknowledged.
+    QHash<quint16, char> m_held;
     std::optional<Result<QStringList>> m_lines;
     QString m_linesPath;
     QDateTime m_linesModified;

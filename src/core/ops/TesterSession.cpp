@@ -32,6 +32,10 @@ QString outcomeName(Outcome::Kind kind)
         return QStringLiteral("declined");
     case Outcome::Kind::Incomplete:
         return QStringLiteral("incomplete");
+    case Outcome::Kind::Mismatch:
+        return QStringLiteral("verify mismatch");
+    case Outcome::Kind::Unverified:
+        return QStringLiteral("unverified");
     case Outcome::Kind::NoTester:
     case Outcome::Kind::Failed:
     case Outcome::Kind::Refused:
@@ -41,11 +45,50 @@ QString outcomeName(Outcome::Kind kind)
     return QStringLiteral("failed");
 }
 
+// The history keeps English words, whatever language the user reads.
+QString causeWords(Outcome::Cause cause)
+{
+    switch (cause) {
+    case Outcome::Cause::Silent:
+        return QStringLiteral("the tester did not answer");
+    case Outcome::Cause::Answered:
+        return QStringLiteral("the tester refused a byte");
+    case Outcome::Cause::LostStep:
+        return QStringLiteral("the line lost step");
+    case Outcome::Cause::PortLost:
+        return QStringLiteral("the port went away");
+    case Outcome::Cause::NoFactor:
+        return QStringLiteral("the reading and the reference give no factor");
+    case Outcome::Cause::File:
+        return QStringLiteral("the parameter file could not be read");
+    case Outcome::Cause::None:
+        break;
+    }
+    return {};
+}
+
 QString detailOf(const Outcome &o)
 {
+    QStringList words;
+    if (o.kind == Outcome::Kind::Mismatch) {
+        QStringList addresses;
+        for (const quint16 a : o.mismatchAddresses)
+            addresses.append(Frames::formatAddress(a) + u'h');
+        words.append(QStringLiteral("read back different at %1").arg(addresses.join(u' ')));
+    } else if (o.kind == Outcome::Kind::NoTester) {
+        words.append(QStringLiteral("no tester answered"));
+    } else if (o.kind == Outcome::Kind::Declined) {
+        words.append(QStringLiteral("the user answered No"));
+    } else if (!o.interruption.isEmpty()) {
+        words.append(o.interruption);
+    } else if (o.kind == Outcome::Kind::Aborted) {
+        words.append(QStringLiteral("aborted by the user"));
+    } else if (const QString cause = causeWords(o.cause); !cause.isEmpty()) {
+        words.append(cause);
+    }
     if (o.address)
-        return Texts::tr("at address %1h").arg(Frames::formatAddress(*o.address));
-    return o.text.section(QStringLiteral("\r\n"), 0, 0);
+        words.append(QStringLiteral("at address %1h").arg(Frames::formatAddress(*o.address)));
+    return words.join(u' ');
 }
 
 } // namespace
@@ -110,8 +153,12 @@ void TesterSession::afterLoad()
     HistoryEntry read = entryFor(HistoryEntry::Kind::Read);
     read.outcome = QStringLiteral("done");
     read.after = m_testerState;
-    if (const Result<qint64> added = m_history->add(read); !added)
+    if (const Result<qint64> added = m_history->add(read); !added) {
         m_unrecorded.append(added.error().description());
+        return;
+    }
+    m_history->closeInterrupted(read.serial, read.after);
+    m_history->settle();
 }
 
 namespace {
@@ -141,49 +188,98 @@ Outcome TesterSession::recorded(HistoryEntry::Kind kind, const std::function<Out
     m_record.before = m_testerState;
     m_recordId.reset();
     m_tester.clearWritten();
+    m_interruption.clear();
     Outcome o = operation();
+    if (!m_interruption.isEmpty() && o.kind == Outcome::Kind::Aborted)
+        o.interruption = m_interruption;
     if (o.kind == Outcome::Kind::Refused || o.kind == Outcome::Kind::Fatal)
         return withHistoryProblems(o);
+    if (m_recordId) {
+        m_record.after = ParameterDocument::afterWrite(m_testerState, m_form, m_tester.written());
+        if (m_policy.verifyWrites && o.kind == Outcome::Kind::Done)
+            verifyWritten(o);
+        m_testerState = m_record.after;
+    }
     m_record.outcome = outcomeName(o.kind);
     const QString detail = detailOf(o);
     m_record.detail =
         note.isEmpty() || detail.isEmpty() ? note + detail : note + QStringLiteral("; ") + detail;
     if (o.measure)
         m_record.calibration = calibrationOf(*o.measure, m_recordId.has_value());
-    if (m_recordId) {
-        // What the tester acknowledged: the values written whole, the old
-        // ones where a write stopped.
-        QJsonObject written = ParameterDocument::asStored(document());
-        if (kind == HistoryEntry::Kind::Calibration) {
-            // Only the factor is written; a write cut short has no measure to
-            // report, and the tester keeps its old factor.
-            written = m_testerState;
-            if (o.measure) {
-                QJsonObject fields = written.value("fields").toObject();
-                const Control factor = o.measure->beam == QLatin1String("low")
-                                           ? Control::TestoAnaConv
-                                           : Control::TestoAbbConv;
-                fields.insert(QString::fromLatin1(Controls::info(factor).field),
-                              o.measure->factor.value_or(0));
-                written.insert("fields", fields);
-            }
-        }
-        m_record.after = ParameterDocument::merged(m_testerState, written, m_tester.written());
-        m_testerState = m_record.after;
-    }
     // An operation that never reached the tester's identity has nothing to
     // be recorded against.
     if (m_history && !m_record.serial.isEmpty()) {
-        Result<> saved;
-        if (m_recordId)
-            saved = m_history->finish(*m_recordId, m_record);
-        else if (const Result<qint64> added = m_history->add(m_record); !added)
-            saved = added.error();
-        if (!saved)
-            m_unrecorded.append(saved.error().description());
+        if (m_recordId) {
+            if (const Result<> saved = m_history->finish(*m_recordId, m_record); !saved) {
+                const QStringList changes = m_record.changes();
+                m_unrecorded.append(
+                    Texts::tr("The tester was written, but the end of its record (history entry "
+                              "%1) could not be saved: %2\r\nThe tester now holds: %3.")
+                        .arg(*m_recordId)
+                        .arg(saved.error().description(),
+                             changes.isEmpty() ? Texts::tr("no change")
+                                               : changes.join(QStringLiteral("; "))));
+                o.recordUnfinished = true;
+            }
+        } else if (const Result<qint64> added = m_history->add(m_record); !added) {
+            m_unrecorded.append(added.error().description());
+        }
     }
     o.historyEntry = m_recordId;
+    o.after = m_record.changes();
     return withHistoryProblems(o);
+}
+
+void TesterSession::verifyWritten(Outcome &o)
+{
+    TesterLink &link = m_tester.link();
+    int mismatched = 0;
+    for (const WrittenBytes &w : m_tester.written()) {
+        m_form.setStatus(Texts::tr("Reading back what was sent .... (addr. h%1 )")
+                             .arg(Frames::formatAddress(w.start)));
+        const LinkReply back = link.readBytes(w.start, int(w.bytes.size()));
+        if (back.status != LinkStatus::Ok) {
+            o.kind = Outcome::Kind::Unverified;
+            o.cause = back.status == LinkStatus::LostStep   ? Outcome::Cause::LostStep
+                      : back.status == LinkStatus::PortLost ? Outcome::Cause::PortLost
+                                                            : Outcome::Cause::Silent;
+            o.address = back.address;
+            o.text = Texts::tr("The tester acknowledged every byte, but did not answer in step "
+                               "while they were read back (address %1h): read it again to see "
+                               "what it holds.")
+                         .arg(Frames::formatAddress(back.address));
+            m_form.setStatus(QString());
+            return;
+        }
+        if (back.bytes == w.bytes)
+            continue;
+        for (qsizetype k = 0; k < w.bytes.size(); ++k) {
+            if (back.bytes.at(k) == w.bytes.at(k))
+                continue;
+            ++mismatched;
+            const quint16 address = quint16(w.start + k);
+            o.mismatchAddresses.append(address);
+            o.mismatches.append(Texts::tr("%1 at address %2h: sent %3, the tester holds %4")
+                                    .arg(w.name, Frames::formatAddress(address),
+                                         Frames::formatByte(w.bytes.at(k)),
+                                         Frames::formatByte(back.bytes.at(k))));
+        }
+        m_record.after = ParameterDocument::withStored(m_record.after, m_form, w.key, back.bytes);
+    }
+    m_form.setStatus(QString());
+    if (link.settle() != LinkStatus::Ok) {
+        o.kind = Outcome::Kind::Unverified;
+        o.cause = Outcome::Cause::LostStep;
+        o.text = Texts::tr("The line lost step while what was sent was read back: read the "
+                           "tester again to see what it holds.");
+        return;
+    }
+    if (!mismatched)
+        return;
+    o.kind = Outcome::Kind::Mismatch;
+    o.text = Texts::tr("The tester acknowledged every byte, but %1 byte(s) read back differ "
+                       "from what was sent: send again.")
+                 .arg(mismatched);
 }
 
 Outcome TesterSession::withHistoryProblems(Outcome outcome)
@@ -218,7 +314,13 @@ Outcome TesterSession::restore(qint64 entry, const QList<Control> &factors)
 {
     return recorded(
         HistoryEntry::Kind::Restore, [this, &factors] { return SendParameters(m_ctx, factors); },
-        Texts::tr("restores entry %1").arg(entry));
+        QStringLiteral("restores entry %1").arg(entry));
+}
+
+void TesterSession::interrupt(const QString &why)
+{
+    m_interruption = why;
+    m_abort.set();
 }
 
 QJsonObject TesterSession::document() const

@@ -63,6 +63,13 @@ public:
     // restore of the history entry `entry`.
     Outcome restore(qint64 entry, const QList<Control> &factors);
 
+    // True from the record of a write until its end: a stop now leaves the
+    // tester part written.
+    bool isWriting() const { return m_recordId.has_value() && m_record.outcome.isEmpty(); }
+    // Stops the running write between two bytes, as Abort does, and records
+    // why (English, as the history keeps it).
+    void interrupt(const QString &why);
+
     // The form's values as a parameter document.
     QJsonObject document() const;
     // What the tester holds, as far as this session knows: the last load,
@@ -72,6 +79,9 @@ public:
 private:
     Outcome recorded(HistoryEntry::Kind kind, const std::function<Outcome()> &operation,
                      const QString &note = {});
+    // Reads back every byte the write was acknowledged; the record's "after"
+    // takes what the tester holds.
+    void verifyWritten(Outcome &o);
     HistoryEntry entryFor(HistoryEntry::Kind kind) const;
     Result<> beginRecord(const WriteIntent &intent);
     void afterLoad();
@@ -93,4 +103,5 @@ private:
     QJsonObject m_testerState;
     HistoryEntry m_record;
     std::optional<qint64> m_recordId;
+    QString m_interruption;
 };

@@ -72,9 +72,18 @@ QString Catalogue::languageKey()
     return QStringLiteral("parame_lingua");
 }
 
+QStringList Catalogue::lampTypeNames()
+{
+    return {QStringLiteral(QT_TRANSLATE_NOOP("Catalogue", "LEFT-HAND DRIVE")),
+            QStringLiteral(QT_TRANSLATE_NOOP("Catalogue", "RIGHT-HAND DRIVE"))};
+}
+
 QStringList Catalogue::lampTypes()
 {
-    return {Texts::tr("LEFT-HAND DRIVE"), Texts::tr("RIGHT-HAND DRIVE")};
+    QStringList shown;
+    for (const QString &name : lampTypeNames())
+        shown.append(Texts::tr(name.toLatin1().constData()));
+    return shown;
 }
 
 QStringList Catalogue::loadKeys()

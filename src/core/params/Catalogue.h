@@ -53,6 +53,8 @@ QString languageKey();
 
 // The lamp types the program offers itself, "LEFT-HAND DRIVE" first.
 QStringList lampTypes();
+// The same in English, as documents and the history keep them.
+QStringList lampTypeNames();
 
 // The keys whose bytes a control's value depends on.
 QStringList keysOf(Control control);
