@@ -38,6 +38,24 @@ QJsonObject lastState(const QList<HistoryEntry> &entries)
     return {};
 }
 
+// How far a write went, in the words of the person who signs.
+QString outcomeWords(const QString &outcome)
+{
+    if (outcome == QLatin1String("done"))
+        return Texts::tr("written");
+    if (outcome == QLatin1String("verify mismatch"))
+        return Texts::tr("NOT written: the tester reads back otherwise");
+    if (outcome == QLatin1String("unverified"))
+        return Texts::tr("not confirmed by a read-back");
+    if (outcome == QLatin1String("incomplete"))
+        return Texts::tr("stopped part way");
+    if (outcome == QLatin1String("aborted"))
+        return Texts::tr("aborted part way");
+    if (outcome == QLatin1String("interrupted") || outcome == QLatin1String("started"))
+        return Texts::tr("interrupted");
+    return outcome;
+}
+
 QString calibrationRow(const HistoryEntry &e)
 {
     const HistoryEntry::Calibration &c = *e.calibration;
@@ -48,8 +66,7 @@ QString calibrationRow(const HistoryEntry &e)
         .arg(c.reading)
         .arg(escaped(c.oldFactor))
         .arg(c.newFactor)
-        .arg(c.confirmed && e.outcome == QLatin1String("done") ? Texts::tr("written")
-                                                               : escaped(e.outcome));
+        .arg(escaped(c.confirmed ? outcomeWords(e.outcome) : e.outcome));
 }
 
 } // namespace
@@ -80,21 +97,34 @@ QString ServiceReport::html(const QList<HistoryEntry> &entries)
             levels.append(e.level);
         if (e.calibration) {
             calibrations += calibrationRow(e);
-            continue;
+            // A factor written whole is the row above; one cut part way is
+            // listed with what the tester holds.
+            if (e.outcome == QLatin1String("done") || e.outcome == QLatin1String("declined"))
+                continue;
         }
         if (e.kind == HistoryEntry::Kind::Read)
             continue;
-        for (const QString &change : e.changes()) {
+        const QString time = e.at.toLocalTime().toString(QStringLiteral("HH:mm"));
+        const QStringList lines = e.changes();
+        if (lines.isEmpty() && e.outcome != QLatin1String("done") && !e.before.isEmpty()) {
+            // A write that went wrong is listed even where no change is known.
+            const QString what = e.after.isEmpty()
+                                     ? Texts::tr("what the tester holds is not known: read it")
+                                     : Texts::tr("no parameter changed");
+            changes += QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td></tr>")
+                           .arg(time, escaped(what), escaped(outcomeWords(e.outcome)));
+        }
+        for (const QString &change : lines) {
             // The field by the caption the window gives it.
             const QString name = change.section(u':', 0, 0);
             const auto control = Controls::byField(name);
             const QString shown =
                 (control ? Controls::caption(*control) : name) + change.mid(name.size());
             changes += QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td></tr>")
-                           .arg(e.at.toLocalTime().toString(QStringLiteral("HH:mm")),
+                           .arg(time,
                                 escaped(shown).replace(QStringLiteral(" -&gt; "),
                                                        QStringLiteral(" &rarr; ")),
-                                escaped(e.outcome));
+                                escaped(outcomeWords(e.outcome)));
         }
     }
     QString workshop = escaped(field(state, "garageName"));

@@ -20,6 +20,8 @@
 #include <QTableWidget>
 #include <QTest>
 
+#include <csignal>
+
 namespace {
 
 bool postgres = false;
@@ -147,6 +149,37 @@ qint64 idOf(const QJsonValue &entry)
     return entry.toObject().value("id").toInteger();
 }
 
+QJsonObject shownEntry(Cli &cli, qint64 id)
+{
+    return QJsonDocument::fromJson(
+               cli.run({QStringLiteral("history"), QStringLiteral("--show"), QString::number(id)})
+                   .out)
+        .object();
+}
+
+// The entry's "after" holds what a read of the tester finds, field by field.
+void afterIsWhatTheTesterHolds(Cli &cli, qint64 id)
+{
+    const QJsonObject held = cli.read().value("fields").toObject();
+    const QJsonObject after =
+        shownEntry(cli, id).value("after").toObject().value("fields").toObject();
+    QVERIFY2(!held.isEmpty(), "the tester could not be read");
+    for (auto it = held.begin(); it != held.end(); ++it)
+        QVERIFY2(
+            after.value(it.key()) == *it,
+            qPrintable(QStringLiteral("%1: the record says %2, the tester holds %3")
+                           .arg(it.key(), QJsonDocument(QJsonArray{after.value(it.key())}).toJson(),
+                                QJsonDocument(QJsonArray{*it}).toJson())));
+}
+
+QString reportOf(Cli &cli, qint64 id)
+{
+    const QString pdf = cli.home.filePath(QStringLiteral("entry.pdf"));
+    const CliResult r = cli.run({QStringLiteral("report"), QStringLiteral("--entry"),
+                                 QString::number(id), QStringLiteral("--out"), pdf});
+    return r.status == 0 ? pdfText(pdf).simplified() : r.err;
+}
+
 } // namespace
 
 class TestHistory : public QObject
@@ -167,6 +200,11 @@ private slots:
     void recordThatCannotBeFinishedIsSaid_data();
     void recordThatCannotBeFinishedIsSaid();
     void calibrationCutShortIsRecordedIncomplete();
+    void recordAgreesWithTheTester_data();
+    void recordAgreesWithTheTester();
+    void recordKeptLocallyIsFinishedLater();
+    void droppedServerSessionIsOpenedAgain();
+    void restoreLeavesThePhotodiodeOffsets();
     void anotherTestersEntryIsRefused();
     void migratesFromTheFirstSchema();
     void reportOfAVisit();
@@ -537,6 +575,196 @@ void TestHistory::calibrationCutShortIsRecordedIncomplete()
     QCOMPARE(shown.value("before").toObject().value("fields").toObject().value("highBeamFactor"),
              QJsonValue(210));
     QCOMPARE(shown.value("calibration").toObject().value("newFactor").toInteger(), 220);
+}
+
+// Whatever stops a write part way, the entry and the report say what the
+// tester then holds.
+void TestHistory::recordAgreesWithTheTester_data()
+{
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("outcome");
+    QTest::addColumn<QString>("inReport");
+    QTest::newRow("a tester that stores nothing") << "stores nothing" << 6 << "verify mismatch"
+                                                  << "NOT written";
+    QTest::newRow("cut inside the garage name") << "cut in text" << 3 << "incomplete"
+                                                << "Garage Name: AUTOFFICINA ROSSI → NEW GFICINA";
+    QTest::newRow("cut inside a factor") << "cut in factor" << 3 << "incomplete"
+                                         << "Bit / Lux HIGH BEAM: 210 → 250 (partial)";
+    QTest::newRow("SIGINT in a paced write") << "SIGINT" << 130 << "aborted"
+                                             << "aborted part way";
+    QTest::newRow("SIGTERM in a paced write") << "SIGTERM" << 143 << "aborted"
+                                              << "aborted part way";
+    QTest::newRow("killed in a write") << "SIGKILL" << -1 << "interrupted"
+                                       << "interrupted";
+}
+
+void TestHistory::recordAgreesWithTheTester()
+{
+    QFETCH(QString, fault);
+    QFETCH(int, status);
+    QFETCH(QString, outcome);
+    QFETCH(QString, inReport);
+    Cli cli;
+    const QString doc =
+        cli.document(CliRun::with(cli.read(), QStringLiteral("garageName"), "NEW GARAGE"));
+    const bool signal = fault.startsWith(QLatin1String("SIG"));
+    if (fault == QLatin1String("stores nothing"))
+        cli.sim.setStoreWrites(false);
+    if (signal)
+        cli.sim.setPaced(true);
+    QObject::connect(&cli.sim, &TesterSimulator::frameReceived, &cli.sim, [&](const QByteArray &f) {
+        if (f.at(0) != 'W')
+            return;
+        const int writes = int(cli.sim.framesStartingWith('W').size());
+        if (fault == QLatin1String("cut in text") && f.mid(1, 2) == QByteArray::fromHex("00a0"))
+            cli.sim.stopAckAfter(5); // N, E, W, blank, G
+        else if (signal && writes == 20 && cli.pid > 0)
+            ::kill(pid_t(cli.pid), fault == QLatin1String("SIGINT")    ? SIGINT
+                                   : fault == QLatin1String("SIGTERM") ? SIGTERM
+                                                                       : SIGKILL);
+    });
+    CliResult r;
+    if (fault == QLatin1String("cut in factor")) {
+        cli.sim.setReading(9, 17710); // 17710 / 35 lux: factor 506 (FA 01h), replacing 210 (D2 00h)
+        cli.sim.stopAckAfter(1);
+        r = cli.run({QStringLiteral("calibrate"), QStringLiteral("--beam"), QStringLiteral("high"),
+                     QStringLiteral("--lux"), QStringLiteral("35"), QStringLiteral("--yes"),
+                     QStringLiteral("--timeout"), QStringLiteral("3")},
+                    "27754\n");
+    } else {
+        r = cli.run({QStringLiteral("write"), QStringLiteral("--in"), doc}, Admin, 60000);
+    }
+    QCOMPARE(r.status, status);
+    if (status > 128)
+        QVERIFY2(r.err.contains(QStringLiteral("interrupted by SIG")), qPrintable(r.err));
+    cli.sim.setPowered(true);
+    cli.sim.setPaced(false);
+    cli.sim.setStoreWrites(true);
+    const QJsonObject entry = cli.history().at(0).toObject();
+    const qint64 id = idOf(entry);
+    QCOMPARE(entry.value("outcome").toString(), outcome);
+    if (signal && fault != QLatin1String("SIGKILL"))
+        QVERIFY2(
+            entry.value("detail").toString().contains(QStringLiteral("interrupted by ") + fault),
+            qPrintable(entry.value("detail").toString()));
+    if (fault == QLatin1String("SIGKILL"))
+        QCOMPARE(entry.value("detail").toString(),
+                 QStringLiteral("state unknown until the tester is read"));
+    afterIsWhatTheTesterHolds(cli, id);
+    const QString report = reportOf(cli, id);
+    QVERIFY2(report.contains(inReport), qPrintable(report));
+    QVERIFY2(!report.contains(QStringLiteral("Parameters changed none")), qPrintable(report));
+    if (fault.startsWith(QLatin1String("cut")))
+        QVERIFY2(report.contains(QStringLiteral("(partial)")), qPrintable(report));
+    if (fault == QLatin1String("stores nothing"))
+        QVERIFY2(!report.contains(QStringLiteral("NEW GARAGE")), qPrintable(report));
+}
+
+// The history was locked by another program for the whole write: the
+// entry's end waits on this computer and is saved at the next start.
+void TestHistory::recordKeptLocallyIsFinishedLater()
+{
+    if (postgres)
+        QSKIP("locked with SQLite's own lock");
+    Cli cli;
+    const QString doc =
+        cli.document(CliRun::with(cli.read(), QStringLiteral("garageName"), "NEW GARAGE"));
+    CliResult r;
+    {
+        const OtherProgram other(cli.store.url());
+        QSqlQuery lock(other.db());
+        bool locked = false;
+        QObject::connect(&cli.sim, &TesterSimulator::frameReceived, &cli.sim,
+                         [&](const QByteArray &f) {
+                             if (!locked && f.at(0) == 'W')
+                                 locked = lock.exec(QStringLiteral("BEGIN EXCLUSIVE"));
+                         });
+        r = cli.run({QStringLiteral("write"), QStringLiteral("--in"), doc}, Admin, 60000);
+        QVERIFY(locked);
+        lock.exec(QStringLiteral("ROLLBACK"));
+    }
+    QCOMPARE(r.status, 11);
+    QVERIFY2(r.err.contains(QStringLiteral("garageName: AUTOFFICINA ROSSI -> NEW GARAGE")),
+             qPrintable(r.err));
+    QVERIFY2(r.err.contains(QStringLiteral("kept on this computer")), qPrintable(r.err));
+    // The next start gives the history the kept end.
+    const QJsonObject entry = cli.history().at(0).toObject();
+    QCOMPARE(entry.value("kind").toString(), QStringLiteral("send"));
+    QCOMPARE(entry.value("outcome").toString(), QStringLiteral("done"));
+    afterIsWhatTheTesterHolds(cli, idOf(entry));
+    QVERIFY(QDir(cli.home.filePath(QStringLiteral("orvaps/unfinished")))
+                .entryList(QDir::Files)
+                .isEmpty());
+}
+
+// The server ends the program's session part way through a write, and
+// between two sends of the window: both go on, on a new session.
+void TestHistory::droppedServerSessionIsOpenedAgain()
+{
+    if (!postgres)
+        QSKIP("a server session");
+    Cli cli;
+    const QString database = QUrl(cli.store.url()).path().mid(1);
+    const auto dropSessions = [&] {
+        QSqlDatabase admin = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), "admin");
+        const QUrl url(pgUrl);
+        admin.setHostName(url.host());
+        admin.setPort(url.port());
+        admin.setUserName(url.userName());
+        admin.setPassword(pgPassword);
+        admin.setDatabaseName(QStringLiteral("postgres"));
+        bool dropped = false;
+        if (admin.open()) {
+            QSqlQuery q(admin);
+            dropped = q.exec(QStringLiteral("SELECT pg_terminate_backend(pid) FROM "
+                                            "pg_stat_activity WHERE datname = '%1'")
+                                 .arg(database)) &&
+                      q.next();
+        }
+        admin.close();
+        admin = QSqlDatabase();
+        QSqlDatabase::removeDatabase(QStringLiteral("admin"));
+        return dropped;
+    };
+    const QString doc =
+        cli.document(CliRun::with(cli.read(), QStringLiteral("garageName"), "NEW GARAGE"));
+    bool dropped = false;
+    QObject::connect(&cli.sim, &TesterSimulator::frameReceived, &cli.sim, [&](const QByteArray &f) {
+        if (!dropped && f.at(0) == 'W' && cli.sim.framesStartingWith('W').size() == 10)
+            dropped = dropSessions();
+    });
+    const CliResult r = cli.run({QStringLiteral("write"), QStringLiteral("--in"), doc}, Admin);
+    QVERIFY(dropped);
+    QCOMPARE(r.status, 0);
+    QCOMPARE(cli.history().at(0).toObject().value("outcome").toString(), QStringLiteral("done"));
+
+    Harness h;
+    h.sim.memory() = cli.sim.memory();
+    openWindow(h, cli);
+    QVERIFY(h.start());
+    QVERIFY(dropSessions());
+    h.window->TestoNomeOfficina->setText(QStringLiteral("AFTER THE DROP"));
+    QVERIFY(h.click(QStringLiteral("CmdInvia")));
+    QVERIFY2(h.prompts.shown.isEmpty(), qPrintable(h.prompts.shown.value(0).text));
+    QCOMPARE(cli.sim.memory().mid(0xA0, 14), QByteArray("AFTER THE DROP"));
+}
+
+// An entry made before a photodiode calibration is restored all the same.
+void TestHistory::restoreLeavesThePhotodiodeOffsets()
+{
+    Cli cli;
+    const QString doc =
+        cli.document(CliRun::with(cli.read(), QStringLiteral("garageName"), "NEW GARAGE"));
+    QCOMPARE(cli.run({QStringLiteral("write"), QStringLiteral("--in"), doc}, Admin).status, 0);
+    const qint64 entry = idOf(cli.history().at(0));
+    cli.sim.memory()[0x130] = char(0x77); // as a photodiode calibration would
+    const QByteArray calibrated = cli.sim.memory();
+    const CliResult r = cli.run({QStringLiteral("restore"), QString::number(entry)}, Admin);
+    QCOMPARE(r.status, 0);
+    QByteArray expected = calibrated;
+    expected.replace(0xA0, 24, "AUTOFFICINA ROSSI       ");
+    QCOMPARE(cli.sim.memory().toHex(), expected.toHex());
 }
 
 void TestHistory::anotherTestersEntryIsRefused()

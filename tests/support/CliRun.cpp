@@ -46,12 +46,15 @@ CliResult CliRun::run(QStringList args, const QByteArray &input, int deadlineMs)
     QElapsedTimer clock;
     clock.start();
     p.start(program(), args);
+    p.waitForStarted(deadlineMs);
+    pid = p.processId();
     p.write(input);
     p.closeWriteChannel();
     if (!finished.wait(deadlineMs)) {
         p.kill();
         p.waitForFinished();
     }
+    pid = 0;
     return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
             QString::fromUtf8(p.readAllStandardError()), clock.elapsed()};
 }

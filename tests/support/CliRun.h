@@ -26,6 +26,8 @@ public:
     qint64 fileSizeLimit = 0;
     // The language the command runs in (LANG); empty: the test's own.
     QString language;
+    // The running command's process, for a test to signal it.
+    qint64 pid = 0;
 
     CliRun();
 

@@ -132,10 +132,17 @@ LinkReply TesterLink::writeBytes(quint16 start, const QByteArray &bytes)
     quint16 address = start;
     for (const char byte : bytes) {
         reply.address = address;
+        // Abort stops between two bytes: the acknowledge of a byte sent is
+        // awaited, so the record knows what the tester took.
+        if (m_abort.isSet()) {
+            m_link.note(QStringLiteral("aborted by the user"));
+            reply.status = LinkStatus::Aborted;
+            return reply;
+        }
         if ((reply.status = beforeCommand()) != LinkStatus::Ok)
             return reply;
         m_link.send(Frames::writeFrame(address, quint8(byte)), 1);
-        if (!awaitReply(reply, 1, limits.ackMs, &m_abort))
+        if (!awaitReply(reply, 1, limits.ackMs, nullptr))
             return reply;
         const QByteArray answer = m_link.take(1);
         if (answer != QByteArray(1, Frames::Ack)) {

@@ -59,7 +59,7 @@ public:
     LinkStatus checkConnection(Tail tail = Tail::None);
     // One "R" frame per byte; Abort does not end it.
     LinkReply readBytes(quint16 start, int length);
-    // One "W" frame per byte, each acknowledged.
+    // One "W" frame per byte, each acknowledged; Abort stops between two bytes.
     LinkReply writeBytes(quint16 start, const QByteArray &bytes);
     LinkStatus sendClock(const QDateTime &local);
     // The four-byte reading of a channel; `bytes` holds them.
