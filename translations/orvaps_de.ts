@@ -72,7 +72,7 @@
         <translation>Service- und Einrichtungsprogramm für den ORVA-Scheinwerfertester.</translation>
     </message>
     <message>
-        <location line="+44"/>
+        <location line="+45"/>
         <source>ORVA demo</source>
         <translation>ORVA-Demo</translation>
     </message>
@@ -90,7 +90,7 @@
         <translation>LINKSLENKER</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>RIGHT-HAND DRIVE</source>
         <translation>RECHTSLENKER</translation>
     </message>
@@ -98,7 +98,7 @@
 <context>
     <name>CliCommands</name>
     <message>
-        <location filename="../src/cli/CliCommands.cpp" line="+69"/>
+        <location filename="../src/cli/CliCommands.cpp" line="+64"/>
         <source>cannot write %1: %2</source>
         <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>
@@ -108,17 +108,22 @@
         <translation>die Standardausgabe</translation>
     </message>
     <message>
-        <location line="+59"/>
+        <location line="+52"/>
         <source>no tester answered on %1: check the cable, the port and the tester&apos;s power supply</source>
         <translation>kein Prüfgerät hat an %1 geantwortet: prüfen Sie das Kabel, den Port und die Stromversorgung des Prüfgeräts</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+5"/>
+        <source>verify: %1</source>
+        <translation>Prüfung: %1</translation>
+    </message>
+    <message>
+        <location line="+22"/>
         <source>recorded as history entry %1</source>
         <translation>als Historieneintrag %1 aufgezeichnet</translation>
     </message>
     <message>
-        <location line="+66"/>
+        <location line="+70"/>
         <source>the service history has no entry of the tester %1 on %2</source>
         <translation>die Servicehistorie hat keinen Eintrag des Prüfgeräts %1 am %2</translation>
     </message>
@@ -153,7 +158,7 @@
         <translation>es wurde nichts geschrieben</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+11"/>
         <source>cannot read %1: %2</source>
         <translation>%1 kann nicht gelesen werden: %2</translation>
     </message>
@@ -164,12 +169,17 @@
     </message>
     <message>
         <location line="+2"/>
-        <location line="+20"/>
+        <location line="+26"/>
         <source>this password may not change any parameter</source>
         <translation>mit diesem Passwort kann kein Parameter geändert werden</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="-12"/>
+        <source>%1 holds the serial number %2, not %3 of the tester on %4: nothing was written (--other-tester writes it anyway, also to change the serial number)</source>
+        <translation>%1 enthält die Seriennummer %2, nicht %3 des Geräts an %4: nichts wurde geschrieben (--other-tester schreibt es trotzdem, auch um die Seriennummer zu ändern)</translation>
+    </message>
+    <message>
+        <location line="+15"/>
         <source>restore needs the service history</source>
         <translation>restore benötigt die Servicehistorie</translation>
     </message>
@@ -179,60 +189,25 @@
         <translation>Eintrag %1 ist vom Typ %2 und enthält keinen vorherigen Zustand: stellen Sie einen Eintrag eines Sendens, einer Kalibrierung oder einer Wiederherstellung wieder her</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+12"/>
         <source>entry %1 is of the tester %2, not of %3 on %4: nothing was written (--other-tester restores it anyway)</source>
         <translation>Eintrag %1 gehört zum Prüfgerät %2, nicht zu %3 an %4: es wurde nichts geschrieben (--other-tester stellt ihn trotzdem wieder her)</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+16"/>
         <source>entry %1</source>
         <translation>Eintrag %1</translation>
     </message>
     <message>
-        <location line="+37"/>
-        <source>the tester did not answer in step while the write was verified (address %1h): read it again</source>
-        <translation>das Prüfgerät hat bei der Prüfung des Schreibens nicht synchron geantwortet (Adresse %1h): lesen Sie es erneut</translation>
-    </message>
-    <message>
-        <location line="+8"/>
-        <source>verify: %1 at address %2h: sent %3, the tester holds %4</source>
-        <translation>Prüfung: %1 an Adresse %2h: gesendet %3, das Prüfgerät enthält %4</translation>
-    </message>
-    <message>
-        <location line="+8"/>
-        <source>the line lost step while the write was verified: read it again</source>
-        <translation>die Leitung hat bei der Prüfung des Schreibens die Synchronisation verloren: lesen Sie erneut</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>%1 byte(s) differ after the write: send again</source>
-        <translation>%1 Byte(s) weichen nach dem Schreiben ab: senden Sie erneut</translation>
-    </message>
-    <message>
-        <location line="+9"/>
+        <location line="+11"/>
         <source>this password may not calibrate</source>
         <translation>mit diesem Passwort ist keine Kalibrierung möglich</translation>
-    </message>
-    <message>
-        <location line="+14"/>
-        <source>reading %1, factor %2</source>
-        <translation>Messwert %1, Faktor %2</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>%1, written to the tester</source>
-        <translation>%1, in das Prüfgerät geschrieben</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>%1, not written (add --yes to write it)</source>
-        <translation>%1, nicht geschrieben (mit --yes wird er geschrieben)</translation>
     </message>
 </context>
 <context>
     <name>CliMain</name>
     <message>
-        <location filename="../src/cli/main.cpp" line="+32"/>
+        <location filename="../src/cli/main.cpp" line="+35"/>
         <source>The tester&apos;s serial device.</source>
         <translation>Die serielle Schnittstelle des Prüfgeräts.</translation>
     </message>
@@ -318,11 +293,47 @@
     </message>
     <message>
         <location line="+3"/>
-        <source>Restore an entry of another tester.</source>
-        <translation>Stellt einen Eintrag eines anderen Prüfgeräts wieder her.</translation>
+        <source>Write what was read from another tester.</source>
+        <translation>Schreibt, was von einem anderen Gerät gelesen wurde.</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+87"/>
+        <source>
+&apos;orva-cli COMMAND --help&apos; describes a command&apos;s options. The password of write,
+calibrate and restore is asked for on the terminal, or read from the first line of
+standard input.
+
+Exit status: 0 done, 2 usage, 3 no tester, 4 port cannot be opened, 5 access refused,
+6 verify mismatch, 7 bad input, 8 the tester or the parameter file failed, 9 the
+service history cannot be written (nothing was written to the tester), 10 an output
+file cannot be written, 11 the tester was written but its record could not be
+finished (it is kept on this computer), 130 and 143 interrupted by SIGINT or SIGTERM.
+</source>
+        <translation>
+&apos;orva-cli COMMAND --help&apos; beschreibt die Optionen eines Befehls. Das Passwort von write,
+calibrate und restore wird am Terminal abgefragt oder aus der ersten Zeile der
+Standardeingabe gelesen.
+
+Exit-Status: 0 erledigt, 2 Aufruf, 3 kein Gerät, 4 Port nicht zu öffnen, 5 Zugriff verweigert,
+6 Prüfung abweichend, 7 ungültige Eingabe, 8 Gerät oder Parameterdatei fehlgeschlagen,
+9 die Servicehistorie kann nicht geschrieben werden (nichts wurde auf das Gerät geschrieben),
+10 eine Ausgabedatei kann nicht geschrieben werden, 11 das Gerät wurde beschrieben, aber sein
+Eintrag konnte nicht abgeschlossen werden (er liegt auf diesem Computer), 130 und 143
+unterbrochen durch SIGINT oder SIGTERM.
+</translation>
+    </message>
+    <message>
+        <location line="+131"/>
+        <source>--timeout takes a whole number of seconds from 1 to %1</source>
+        <translation>--timeout erwartet eine ganze Zahl von Sekunden von 1 bis %1</translation>
+    </message>
+    <message>
+        <location line="+47"/>
+        <source>interrupted by %1: the write stopped between two bytes; the history records what the tester acknowledged</source>
+        <translation>unterbrochen durch %1: das Schreiben hielt zwischen zwei Bytes an; die Historie verzeichnet, was das Gerät bestätigt hat</translation>
+    </message>
+    <message>
+        <location line="-247"/>
         <source>List the serial ports the window would offer.</source>
         <translation>Listet die seriellen Ports auf, die das Fenster anbieten würde.</translation>
     </message>
@@ -370,33 +381,12 @@ Befehle:
 </translation>
     </message>
     <message>
-        <location line="+7"/>
-        <source>
-&apos;orva-cli COMMAND --help&apos; describes a command&apos;s options. The password of write,
-calibrate and restore is asked for on the terminal, or read from the first line of
-standard input.
-
-Exit status: 0 done, 2 usage, 3 no tester, 4 port cannot be opened, 5 access refused,
-6 verify mismatch, 7 bad input, 8 the tester or the parameter file failed, 9 the
-service history cannot be written, 10 an output file cannot be written.
-</source>
-        <translation>
-&apos;orva-cli COMMAND --help&apos; beschreibt die Optionen eines Befehls. Das Passwort
-für write, calibrate und restore wird am Terminal abgefragt oder aus der ersten
-Zeile der Standardeingabe gelesen.
-
-Exit-Status: 0 erledigt, 2 Aufruf, 3 kein Prüfgerät, 4 Port nicht zu öffnen,
-5 Zugriff verweigert, 6 Prüfabweichung, 7 Eingabefehler, 8 Fehler im Prüfgerät
-oder Parameterdatei, 9 Historie nicht schreibbar, 10 Ausgabe nicht schreibbar.
-</translation>
-    </message>
-    <message>
-        <location line="+13"/>
+        <location line="+22"/>
         <source>%1 (see orva-cli %2--help)</source>
         <translation>%1 (siehe orva-cli %2--help)</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+51"/>
         <source>name a command before the options</source>
         <translation>nennen Sie einen Befehl vor den Optionen</translation>
     </message>
@@ -426,7 +416,7 @@ oder Parameterdatei, 9 Historie nicht schreibbar, 10 Ausgabe nicht schreibbar.
         <translation>%1 benötigt %2</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+15"/>
         <source>--show takes an entry number</source>
         <translation>--show erwartet eine Eintragsnummer</translation>
     </message>
@@ -456,12 +446,7 @@ oder Parameterdatei, 9 Historie nicht schreibbar, 10 Ausgabe nicht schreibbar.
         <translation>--port DEVICE ist erforderlich</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <source>--timeout takes a whole number of seconds</source>
-        <translation>--timeout erwartet eine ganze Zahl von Sekunden</translation>
-    </message>
-    <message>
-        <location line="+2"/>
+        <location line="+8"/>
         <source>--in FILE is needed</source>
         <translation>--in FILE ist erforderlich</translation>
     </message>
@@ -748,7 +733,7 @@ oder Parameterdatei, 9 Historie nicht schreibbar, 10 Ausgabe nicht schreibbar.
 <context>
     <name>FillListFromFile</name>
     <message>
-        <location filename="../src/core/ops/FillListFromFile.cpp" line="+36"/>
+        <location filename="../src/core/ops/FillListFromFile.cpp" line="+37"/>
         <source>Invalid property value: the parameter file %1 has no &quot;%2&quot; list lines. Replace the file with a complete one.</source>
         <translation>Ungültiger Eigenschaftswert: Die Parameterdatei %1 hat keine Listenzeilen &quot;%2&quot;. Ersetzen Sie die Datei durch eine vollständige.</translation>
     </message>
@@ -782,17 +767,16 @@ oder Parameterdatei, 9 Historie nicht schreibbar, 10 Ausgabe nicht schreibbar.
     </message>
     <message>
         <location line="+14"/>
-        <location line="+61"/>
         <source>Send</source>
         <translation>Senden</translation>
     </message>
     <message>
-        <location line="-59"/>
+        <location line="+3"/>
         <source>Low beam calibration</source>
         <translation>Kalibr. Abblendlicht</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>High beam calibration</source>
         <translation>Kalibrierung Fernlicht</translation>
     </message>
@@ -802,18 +786,17 @@ oder Parameterdatei, 9 Historie nicht schreibbar, 10 Ausgabe nicht schreibbar.
         <translation>Fotodiodenkalibrierung</translation>
     </message>
     <message>
-        <location line="+43"/>
-        <location line="+115"/>
+        <location line="+152"/>
         <source>Read</source>
         <translation>Lesen</translation>
     </message>
     <message>
-        <location line="-114"/>
+        <location line="-107"/>
         <source>Read from tester %1 at %2</source>
         <translation>Von Gerät %1 gelesen um %2</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+3"/>
         <source>Sent at %1</source>
         <translation>Gesendet um %1</translation>
     </message>
@@ -853,6 +836,11 @@ oder Parameterdatei, 9 Historie nicht schreibbar, 10 Ausgabe nicht schreibbar.
         <translation>%1 angehalten um %2</translation>
     </message>
     <message>
+        <location line="+4"/>
+        <source>%1 not confirmed by the read-back at %2</source>
+        <translation>%1 beim Zurücklesen um %2 nicht bestätigt</translation>
+    </message>
+    <message>
         <location line="+5"/>
         <source>%1 failed at %2: nothing written</source>
         <translation>%1: Fehler um %2, nichts geschrieben</translation>
@@ -868,7 +856,7 @@ oder Parameterdatei, 9 Historie nicht schreibbar, 10 Ausgabe nicht schreibbar.
         <translation>ORVA-Servicehistorie ...</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+4"/>
         <location line="+71"/>
         <source>ORVA connection ...</source>
         <translation>ORVA-Verbindung ...</translation>
@@ -933,7 +921,7 @@ Wählen Sie einen anderen Port unter &quot;Com-Port&quot;.</translation>
         <translation>Firmware-Version</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>Firmware Version</source>
         <translation>Firmware-Version</translation>
     </message>
@@ -1110,7 +1098,7 @@ Wählen Sie einen anderen Port unter &quot;Com-Port&quot;.</translation>
         <translation>Passwort eingeben :</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+11"/>
         <source>Enter password</source>
         <translation>Passwort eingeben</translation>
     </message>
@@ -1141,17 +1129,17 @@ Wählen Sie einen anderen Port unter &quot;Com-Port&quot;.</translation>
 <context>
     <name>HistoryLocation</name>
     <message>
-        <location filename="../src/core/history/HistoryLocation.cpp" line="+40"/>
-        <source>The history location is not a PostgreSQL URL of the form postgresql://user@host:port/database.</source>
-        <translation>Der Ort der Historie ist keine PostgreSQL-URL der Form postgresql://user@host:port/database.</translation>
+        <location filename="../src/core/history/HistoryLocation.cpp" line="+35"/>
+        <source>The history location is not one of the accepted forms: a file path, sqlite:FILE or postgresql://user@host:port/database.</source>
+        <translation>Der Ort der Historie hat keine der zulässigen Formen: ein Dateipfad, sqlite:FILE oder postgresql://user@host:port/database.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+19"/>
         <source>The history URL carries a password: put it in the settings file (%1) or the PostgreSQL password file (~/.pgpass) instead.</source>
         <translation>Die Historien-URL enthält ein Passwort: tragen Sie es stattdessen in die Einstellungsdatei (%1) oder die PostgreSQL-Passwortdatei (~/.pgpass) ein.</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+17"/>
         <source>The history location names no file.</source>
         <translation>Der Ort der Historie nennt keine Datei.</translation>
     </message>
@@ -1215,12 +1203,12 @@ Wählen Sie einen anderen Port unter &quot;Com-Port&quot;.</translation>
     </message>
     <message>
         <location line="+12"/>
-        <location line="+64"/>
+        <location line="+85"/>
         <source>Save report...</source>
         <translation>Bericht speichern...</translation>
     </message>
     <message>
-        <location line="-59"/>
+        <location line="-80"/>
         <source>Service history</source>
         <translation>Servicehistorie</translation>
     </message>
@@ -1250,17 +1238,17 @@ Wählen Sie einen anderen Port unter &quot;Com-Port&quot;.</translation>
         <translation>Bericht speichern</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+36"/>
         <source>No service history: nothing is recorded, and no write is possible.</source>
         <translation>Keine Servicehistorie: nichts wird aufgezeichnet, kein Schreiben möglich.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>Tester %1 in %2</source>
         <translation>Prüfgerät %1 in %2</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+32"/>
         <source>PDF (*.pdf)</source>
         <translation>PDF (*.pdf)</translation>
     </message>
@@ -1278,7 +1266,7 @@ Wählen Sie einen anderen Port unter &quot;Com-Port&quot;.</translation>
         <translation>Bitte warten, Parameter werden vom Gerät gelesen ....</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+46"/>
         <source>ORVA parameters ...</source>
         <translation>ORVA-Parameter ...</translation>
     </message>
@@ -1404,7 +1392,7 @@ Beschreibung : %2</translation>
 <context>
     <name>ParameterDocument</name>
     <message>
-        <location filename="../src/core/ops/ParameterDocument.cpp" line="+72"/>
+        <location filename="../src/core/ops/ParameterDocument.cpp" line="+77"/>
         <source>must be a text</source>
         <translation>muss ein Text sein</translation>
     </message>
@@ -1437,6 +1425,11 @@ Beschreibung : %2</translation>
         <location line="+72"/>
         <source>the file is not a parameter document of format %1</source>
         <translation>die Datei ist kein Parameterdokument im Format %1</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>the document has no &quot;fields&quot; object</source>
+        <translation>das Dokument hat kein Objekt &quot;fields&quot;</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -1483,6 +1476,24 @@ Beschreibung : %2</translation>
         <location filename="../src/cli/PasswordInput.cpp" line="+59"/>
         <source>Password: </source>
         <translation>Passwort: </translation>
+    </message>
+</context>
+<context>
+    <name>PendingRecords</name>
+    <message>
+        <location filename="../src/core/history/PendingRecords.cpp" line="+45"/>
+        <source>The folder %1 cannot be made, so a write could not be followed to its end.</source>
+        <translation>Der Ordner %1 kann nicht angelegt werden: ein Schreibvorgang könnte nicht bis zu seinem Ende verfolgt werden.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1 cannot be written: a write could not be followed to its end.</source>
+        <translation>%1 kann nicht geschrieben werden: ein Schreibvorgang könnte nicht bis zu seinem Ende verfolgt werden.</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>%1 cannot be written: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>
 </context>
 <context>
@@ -1593,23 +1604,34 @@ Warten Sie auf eine neue Verbindung und stellen Sie die Parameter ERNEUT ein ...
 <context>
     <name>ServiceHistory</name>
     <message>
-        <location filename="../src/core/history/ServiceHistory.cpp" line="+123"/>
+        <location filename="../src/core/history/ServiceHistory.cpp" line="+126"/>
         <source>The service history %1 %2: %3</source>
         <translation>Die Servicehistorie %1 %2: %3</translation>
     </message>
     <message>
-        <location line="+13"/>
-        <location line="+24"/>
+        <location line="+14"/>
+        <location line="+28"/>
         <source>cannot be opened</source>
         <translation>kann nicht geöffnet werden</translation>
     </message>
     <message>
-        <location line="-23"/>
+        <location line="-27"/>
         <source>Qt&apos;s %1 driver is not installed (Debian package %2)</source>
         <translation>der Qt-Treiber %1 ist nicht installiert (Debian-Paket %2)</translation>
     </message>
     <message>
+        <location line="+15"/>
         <location line="+16"/>
+        <source>does not exist</source>
+        <translation>existiert nicht</translation>
+    </message>
+    <message>
+        <location line="-15"/>
+        <source>nothing has been recorded there; check the history&apos;s location</source>
+        <translation>dort wurde nichts aufgezeichnet; den Ort der Historie prüfen</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>cannot be created</source>
         <translation>kann nicht angelegt werden</translation>
     </message>
@@ -1619,15 +1641,21 @@ Warten Sie auf eine neue Verbindung und stellen Sie die Parameter ERNEUT ein ...
         <translation>der Ordner %1 kann nicht angelegt werden</translation>
     </message>
     <message>
-        <location line="+38"/>
-        <location line="+121"/>
+        <location line="+11"/>
+        <source>the database holds no service history</source>
+        <translation>die Datenbank enthält keine Servicehistorie</translation>
+    </message>
+    <message>
+        <location line="+39"/>
+        <location line="+28"/>
+        <location line="+208"/>
         <location line="+16"/>
         <location line="+11"/>
         <source>cannot be read</source>
         <translation>kann nicht gelesen werden</translation>
     </message>
     <message>
-        <location line="-136"/>
+        <location line="-232"/>
         <source>cannot be used</source>
         <translation>kann nicht verwendet werden</translation>
     </message>
@@ -1637,9 +1665,9 @@ Warten Sie auf eine neue Verbindung und stellen Sie die Parameter ERNEUT ein ...
         <translation>sie wurde von einer neueren Version von OrvaPS geschrieben (Schema %1)</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <location line="+11"/>
-        <location line="+10"/>
+        <location line="-13"/>
+        <location line="+23"/>
+        <location line="+9"/>
         <location line="+11"/>
         <location line="+8"/>
         <location line="+14"/>
@@ -1647,19 +1675,35 @@ Warten Sie auf eine neue Verbindung und stellen Sie die Parameter ERNEUT ein ...
         <location line="+9"/>
         <location line="+7"/>
         <location line="+9"/>
-        <location line="+47"/>
+        <location line="+88"/>
+        <location line="+15"/>
+        <location line="+46"/>
         <location line="+31"/>
         <location line="+9"/>
         <source>cannot be written</source>
         <translation>kann nicht geschrieben werden</translation>
     </message>
     <message>
-        <location line="-170"/>
+        <location line="-271"/>
         <source>cannot be brought to schema %1</source>
         <translation>kann nicht auf Schema %1 gebracht werden</translation>
     </message>
     <message>
-        <location line="+115"/>
+        <location line="+130"/>
+        <source>%1<byte value="xd"/>
+It could not be kept on this computer either: %2</source>
+        <translation>%1<byte value="xd"/>
+Auch auf diesem Computer konnte er nicht aufbewahrt werden: %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1<byte value="xd"/>
+Its end is kept on this computer and given to the history when it can take it again.</source>
+        <translation>%1<byte value="xd"/>
+Sein Abschluss wird auf diesem Computer aufbewahrt und der Historie übergeben, sobald sie ihn wieder annehmen kann.</translation>
+    </message>
+    <message>
+        <location line="+84"/>
         <source>The service history has no entry %1.</source>
         <translation>Die Servicehistorie hat keinen Eintrag %1.</translation>
     </message>
@@ -1667,7 +1711,7 @@ Warten Sie auf eine neue Verbindung und stellen Sie die Parameter ERNEUT ein ...
 <context>
     <name>ServiceReport</name>
     <message>
-        <location filename="../src/report/ServiceReport.cpp" line="+44"/>
+        <location filename="../src/report/ServiceReport.cpp" line="+62"/>
         <source>&lt;tr&gt;&lt;td&gt;%1 beam&lt;/td&gt;&lt;td&gt;%2 lux&lt;/td&gt;&lt;td&gt;%3&lt;/td&gt;&lt;td&gt;%4 &amp;rarr; %5&lt;/td&gt;&lt;td&gt;%6&lt;/td&gt;&lt;/tr&gt;</source>
         <translation>&lt;tr&gt;&lt;td&gt;%1&lt;/td&gt;&lt;td&gt;%2 lux&lt;/td&gt;&lt;td&gt;%3&lt;/td&gt;&lt;td&gt;%4 &amp;rarr; %5&lt;/td&gt;&lt;td&gt;%6&lt;/td&gt;&lt;/tr&gt;</translation>
     </message>
@@ -1682,12 +1726,47 @@ Warten Sie auf eine neue Verbindung und stellen Sie die Parameter ERNEUT ein ...
         <translation>Fernlicht</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="-19"/>
         <source>written</source>
         <translation>geschrieben</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+2"/>
+        <source>NOT written: the tester reads back otherwise</source>
+        <translation>NICHT geschrieben: das Gerät liest anderes zurück</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>not confirmed by a read-back</source>
+        <translation>durch Zurücklesen nicht bestätigt</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>stopped part way</source>
+        <translation>mittendrin abgebrochen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>aborted part way</source>
+        <translation>vom Benutzer abgebrochen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>interrupted</source>
+        <translation>unterbrochen</translation>
+    </message>
+    <message>
+        <location line="+57"/>
+        <source>what the tester holds is not known: read it</source>
+        <translation>unbekannt, was das Gerät enthält: es lesen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>no parameter changed</source>
+        <translation>kein Parameter geändert</translation>
+    </message>
+    <message>
+        <location line="+26"/>
         <source>&lt;h2&gt;ORVA headlight tester: service report&lt;/h2&gt;&lt;p&gt;&lt;b&gt;Date:&lt;/b&gt; %1&lt;/p&gt;&lt;table cellpadding=3&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Tester&lt;/b&gt;&lt;/td&gt;&lt;td&gt;%2, serial number %3&lt;br&gt;firmware %4, parameter file %5&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Workshop&lt;/b&gt;&lt;/td&gt;&lt;td&gt;%6&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Parameters changed&lt;/h3&gt;%7&lt;h3&gt;Calibrations&lt;/h3&gt;%8&lt;p&gt;&lt;b&gt;Expiry date:&lt;/b&gt; %9&lt;/p&gt;&lt;p&gt;&lt;b&gt;Access level:&lt;/b&gt; %10&lt;/p&gt;&lt;p&gt;&lt;br&gt;&lt;br&gt;Name: ______________________________ &amp;nbsp; Signature: ______________________________&lt;/p&gt;</source>
         <translation>&lt;h2&gt;ORVA-Scheinwerfertester: Servicebericht&lt;/h2&gt;&lt;p&gt;&lt;b&gt;Datum:&lt;/b&gt; %1&lt;/p&gt;&lt;table cellpadding=3&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Prüfgerät&lt;/b&gt;&lt;/td&gt;&lt;td&gt;%2, Seriennummer %3&lt;br&gt;Firmware %4, Parameterdatei %5&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Werkstatt&lt;/b&gt;&lt;/td&gt;&lt;td&gt;%6&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Geänderte Parameter&lt;/h3&gt;%7&lt;h3&gt;Kalibrierungen&lt;/h3&gt;%8&lt;p&gt;&lt;b&gt;Ablaufdatum:&lt;/b&gt; %9&lt;/p&gt;&lt;p&gt;&lt;b&gt;Zugriffsebene:&lt;/b&gt; %10&lt;/p&gt;&lt;p&gt;&lt;br&gt;&lt;br&gt;Name: ______________________________ &amp;nbsp; Unterschrift: ______________________________&lt;/p&gt;</translation>
     </message>
@@ -1715,7 +1794,7 @@ Warten Sie auf eine neue Verbindung und stellen Sie die Parameter ERNEUT ein ...
 <context>
     <name>StatusArea</name>
     <message>
-        <location filename="../src/app/StatusArea.cpp" line="+22"/>
+        <location filename="../src/app/StatusArea.cpp" line="+26"/>
         <source>Status</source>
         <translation>Status</translation>
     </message>
@@ -1745,7 +1824,7 @@ Warten Sie auf eine neue Verbindung und stellen Sie die Parameter ERNEUT ein ...
         <translation>Zugriffsebene</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+43"/>
         <source>1 change not sent</source>
         <translation>1 Änderung offen</translation>
     </message>
@@ -1755,7 +1834,7 @@ Warten Sie auf eine neue Verbindung und stellen Sie die Parameter ERNEUT ein ...
         <translation>%1 Änderungen offen</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+52"/>
         <source>about %1 s left</source>
         <translation>noch etwa %1 s</translation>
     </message>
@@ -1781,7 +1860,7 @@ Warten Sie auf eine neue Verbindung und stellen Sie die Parameter ERNEUT ein ...
         <translation>Bitte warten, Parameter werden vom Gerät gelesen .... (Adr. h%1 )</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+47"/>
         <source>Wait sending parameters to Equipment .... (addr. h%1 )</source>
         <translation>Bitte warten, Parameter werden an das Gerät gesendet .... (Adr. h%1 )</translation>
     </message>
@@ -1822,19 +1901,46 @@ Warten Sie auf eine neue Verbindung und stellen Sie die Parameter ERNEUT ein ...
 <context>
     <name>TesterSession</name>
     <message>
-        <location filename="../src/core/ops/TesterSession.cpp" line="+47"/>
-        <source>at address %1h</source>
-        <translation>an Adresse %1h</translation>
-    </message>
-    <message>
-        <location line="+40"/>
+        <location filename="../src/core/ops/TesterSession.cpp" line="+131"/>
         <source>Invalid port number: no serial device has this number.</source>
         <translation>Ungültige Portnummer: keine serielle Schnittstelle hat diese Nummer.</translation>
     </message>
     <message>
-        <location line="+129"/>
-        <source>restores entry %1</source>
-        <translation>stellt Eintrag %1 wieder her</translation>
+        <location line="+105"/>
+        <source>The tester was written, but the end of its record (history entry %1) could not be saved: %2<byte value="xd"/>
+The tester now holds: %3.</source>
+        <translation>Das Gerät wurde beschrieben, aber der Abschluss seines Eintrags (Historieneintrag %1) konnte nicht gespeichert werden: %2<byte value="xd"/>
+Das Gerät enthält jetzt: %3.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>no change</source>
+        <translation>keine Änderung</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Reading back what was sent .... (addr. h%1 )</source>
+        <translation>Zurücklesen des Gesendeten .... (Adr. h%1 )</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>The tester acknowledged every byte, but did not answer in step while they were read back (address %1h): read it again to see what it holds.</source>
+        <translation>Das Gerät hat jedes Byte bestätigt, aber beim Zurücklesen nicht im Takt geantwortet (Adresse %1h): es erneut lesen, um zu sehen, was es enthält.</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>%1 at address %2h: sent %3, the tester holds %4</source>
+        <translation>%1 an Adresse %2h: gesendet %3, das Gerät enthält %4</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>The line lost step while what was sent was read back: read the tester again to see what it holds.</source>
+        <translation>Die Leitung verlor beim Zurücklesen den Takt: das Gerät erneut lesen, um zu sehen, was es enthält.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The tester acknowledged every byte, but %1 byte(s) read back differ from what was sent: send again.</source>
+        <translation>Das Gerät hat jedes Byte bestätigt, aber %1 zurückgelesene Byte(s) weichen vom Gesendeten ab: erneut senden.</translation>
     </message>
 </context>
 <context>

@@ -72,7 +72,7 @@
         <translation>Strumento di assistenza e configurazione del centrafari ORVA.</translation>
     </message>
     <message>
-        <location line="+44"/>
+        <location line="+45"/>
         <source>ORVA demo</source>
         <translation>ORVA demo</translation>
     </message>
@@ -90,7 +90,7 @@
         <translation>GUIDA A SINISTRA</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>RIGHT-HAND DRIVE</source>
         <translation>GUIDA A DESTRA</translation>
     </message>
@@ -98,7 +98,7 @@
 <context>
     <name>CliCommands</name>
     <message>
-        <location filename="../src/cli/CliCommands.cpp" line="+69"/>
+        <location filename="../src/cli/CliCommands.cpp" line="+64"/>
         <source>cannot write %1: %2</source>
         <translation>impossibile scrivere %1: %2</translation>
     </message>
@@ -108,17 +108,22 @@
         <translation>lo standard output</translation>
     </message>
     <message>
-        <location line="+59"/>
+        <location line="+52"/>
         <source>no tester answered on %1: check the cable, the port and the tester&apos;s power supply</source>
         <translation>nessun centrafari ha risposto su %1: controllare il cavo, la porta e l&apos;alimentazione del centrafari</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+5"/>
+        <source>verify: %1</source>
+        <translation>verifica: %1</translation>
+    </message>
+    <message>
+        <location line="+22"/>
         <source>recorded as history entry %1</source>
         <translation>registrato come voce %1 dello storico</translation>
     </message>
     <message>
-        <location line="+66"/>
+        <location line="+70"/>
         <source>the service history has no entry of the tester %1 on %2</source>
         <translation>lo storico interventi non ha alcuna voce del centrafari %1 il %2</translation>
     </message>
@@ -153,7 +158,7 @@
         <translation>non è stato scritto nulla</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+11"/>
         <source>cannot read %1: %2</source>
         <translation>impossibile leggere %1: %2</translation>
     </message>
@@ -164,12 +169,17 @@
     </message>
     <message>
         <location line="+2"/>
-        <location line="+20"/>
+        <location line="+26"/>
         <source>this password may not change any parameter</source>
         <translation>questa password non può modificare alcun parametro</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="-12"/>
+        <source>%1 holds the serial number %2, not %3 of the tester on %4: nothing was written (--other-tester writes it anyway, also to change the serial number)</source>
+        <translation>%1 contiene il numero di serie %2, non %3 del centrafari su %4: non è stato scritto nulla (--other-tester lo scrive comunque, anche per cambiare il numero di serie)</translation>
+    </message>
+    <message>
+        <location line="+15"/>
         <source>restore needs the service history</source>
         <translation>restore richiede lo storico interventi</translation>
     </message>
@@ -179,60 +189,25 @@
         <translation>la voce %1 è di tipo %2 e non contiene uno stato precedente: ripristinare una voce di invio, di calibrazione o di ripristino</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+12"/>
         <source>entry %1 is of the tester %2, not of %3 on %4: nothing was written (--other-tester restores it anyway)</source>
         <translation>la voce %1 è del centrafari %2, non di %3 su %4: non è stato scritto nulla (--other-tester la ripristina comunque)</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+16"/>
         <source>entry %1</source>
         <translation>voce %1</translation>
     </message>
     <message>
-        <location line="+37"/>
-        <source>the tester did not answer in step while the write was verified (address %1h): read it again</source>
-        <translation>il centrafari non ha risposto in sincronia durante la verifica della scrittura (indirizzo %1h): rileggerlo</translation>
-    </message>
-    <message>
-        <location line="+8"/>
-        <source>verify: %1 at address %2h: sent %3, the tester holds %4</source>
-        <translation>verifica: %1 all&apos;indirizzo %2h: inviato %3, il centrafari contiene %4</translation>
-    </message>
-    <message>
-        <location line="+8"/>
-        <source>the line lost step while the write was verified: read it again</source>
-        <translation>la linea ha perso la sincronia durante la verifica della scrittura: rileggere</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>%1 byte(s) differ after the write: send again</source>
-        <translation>%1 byte diversi dopo la scrittura: inviare di nuovo</translation>
-    </message>
-    <message>
-        <location line="+9"/>
+        <location line="+11"/>
         <source>this password may not calibrate</source>
         <translation>questa password non può calibrare</translation>
-    </message>
-    <message>
-        <location line="+14"/>
-        <source>reading %1, factor %2</source>
-        <translation>lettura %1, fattore %2</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>%1, written to the tester</source>
-        <translation>%1, scritto nel centrafari</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>%1, not written (add --yes to write it)</source>
-        <translation>%1, non scritto (aggiungere --yes per scriverlo)</translation>
     </message>
 </context>
 <context>
     <name>CliMain</name>
     <message>
-        <location filename="../src/cli/main.cpp" line="+32"/>
+        <location filename="../src/cli/main.cpp" line="+35"/>
         <source>The tester&apos;s serial device.</source>
         <translation>Il dispositivo seriale del centrafari.</translation>
     </message>
@@ -318,11 +293,46 @@
     </message>
     <message>
         <location line="+3"/>
-        <source>Restore an entry of another tester.</source>
-        <translation>Ripristina una voce di un altro centrafari.</translation>
+        <source>Write what was read from another tester.</source>
+        <translation>Scrive ciò che è stato letto da un altro centrafari.</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+87"/>
+        <source>
+&apos;orva-cli COMMAND --help&apos; describes a command&apos;s options. The password of write,
+calibrate and restore is asked for on the terminal, or read from the first line of
+standard input.
+
+Exit status: 0 done, 2 usage, 3 no tester, 4 port cannot be opened, 5 access refused,
+6 verify mismatch, 7 bad input, 8 the tester or the parameter file failed, 9 the
+service history cannot be written (nothing was written to the tester), 10 an output
+file cannot be written, 11 the tester was written but its record could not be
+finished (it is kept on this computer), 130 and 143 interrupted by SIGINT or SIGTERM.
+</source>
+        <translation>
+&apos;orva-cli COMMAND --help&apos; descrive le opzioni di un comando. La password di write,
+calibrate e restore viene chiesta sul terminale, o letta dalla prima riga dello
+standard input.
+
+Stato di uscita: 0 fatto, 2 uso, 3 nessun centrafari, 4 porta non apribile, 5 accesso negato,
+6 verifica non corrispondente, 7 input non valido, 8 errore del centrafari o del file parametri,
+9 lo storico interventi non può essere scritto (nulla è stato scritto sul centrafari), 10 un file
+di uscita non può essere scritto, 11 il centrafari è stato scritto ma la sua registrazione non è
+stata completata (è conservata su questo computer), 130 e 143 interrotto da SIGINT o SIGTERM.
+</translation>
+    </message>
+    <message>
+        <location line="+131"/>
+        <source>--timeout takes a whole number of seconds from 1 to %1</source>
+        <translation>--timeout accetta un numero intero di secondi da 1 a %1</translation>
+    </message>
+    <message>
+        <location line="+47"/>
+        <source>interrupted by %1: the write stopped between two bytes; the history records what the tester acknowledged</source>
+        <translation>interrotto da %1: la scrittura si è fermata tra due byte; lo storico registra ciò che il centrafari ha confermato</translation>
+    </message>
+    <message>
+        <location line="-247"/>
         <source>List the serial ports the window would offer.</source>
         <translation>Elenca le porte seriali che la finestra offrirebbe.</translation>
     </message>
@@ -370,33 +380,12 @@ Comandi:
 </translation>
     </message>
     <message>
-        <location line="+7"/>
-        <source>
-&apos;orva-cli COMMAND --help&apos; describes a command&apos;s options. The password of write,
-calibrate and restore is asked for on the terminal, or read from the first line of
-standard input.
-
-Exit status: 0 done, 2 usage, 3 no tester, 4 port cannot be opened, 5 access refused,
-6 verify mismatch, 7 bad input, 8 the tester or the parameter file failed, 9 the
-service history cannot be written, 10 an output file cannot be written.
-</source>
-        <translation>
-&apos;orva-cli COMMAND --help&apos; descrive le opzioni di un comando. La password di
-write, calibrate e restore viene chiesta sul terminale o letta dalla prima riga
-dello standard input.
-
-Codici di uscita: 0 fatto, 2 uso, 3 nessun centrafari, 4 porta non apribile,
-5 accesso negato, 6 verifica discordante, 7 input errato, 8 errore centrafari
-o file parametri, 9 storico non scrivibile, 10 file di output non scrivibile.
-</translation>
-    </message>
-    <message>
-        <location line="+13"/>
+        <location line="+22"/>
         <source>%1 (see orva-cli %2--help)</source>
         <translation>%1 (vedere orva-cli %2--help)</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+51"/>
         <source>name a command before the options</source>
         <translation>indicare un comando prima delle opzioni</translation>
     </message>
@@ -426,7 +415,7 @@ o file parametri, 9 storico non scrivibile, 10 file di output non scrivibile.
         <translation>%1 richiede %2</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+15"/>
         <source>--show takes an entry number</source>
         <translation>--show richiede un numero di voce</translation>
     </message>
@@ -456,12 +445,7 @@ o file parametri, 9 storico non scrivibile, 10 file di output non scrivibile.
         <translation>serve --port DEVICE</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <source>--timeout takes a whole number of seconds</source>
-        <translation>--timeout richiede un numero intero di secondi</translation>
-    </message>
-    <message>
-        <location line="+2"/>
+        <location line="+8"/>
         <source>--in FILE is needed</source>
         <translation>serve --in FILE</translation>
     </message>
@@ -748,7 +732,7 @@ o file parametri, 9 storico non scrivibile, 10 file di output non scrivibile.
 <context>
     <name>FillListFromFile</name>
     <message>
-        <location filename="../src/core/ops/FillListFromFile.cpp" line="+36"/>
+        <location filename="../src/core/ops/FillListFromFile.cpp" line="+37"/>
         <source>Invalid property value: the parameter file %1 has no &quot;%2&quot; list lines. Replace the file with a complete one.</source>
         <translation>Valore di proprietà non valido: il file dei parametri %1 non ha righe di elenco &quot;%2&quot;. Sostituire il file con uno completo.</translation>
     </message>
@@ -782,17 +766,16 @@ o file parametri, 9 storico non scrivibile, 10 file di output non scrivibile.
     </message>
     <message>
         <location line="+14"/>
-        <location line="+61"/>
         <source>Send</source>
         <translation>Invia</translation>
     </message>
     <message>
-        <location line="-59"/>
+        <location line="+3"/>
         <source>Low beam calibration</source>
         <translation>Calibraz. anabbagliante</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>High beam calibration</source>
         <translation>Calibrazione abbagliante</translation>
     </message>
@@ -802,18 +785,17 @@ o file parametri, 9 storico non scrivibile, 10 file di output non scrivibile.
         <translation>Calibrazione fotodiodo</translation>
     </message>
     <message>
-        <location line="+43"/>
-        <location line="+115"/>
+        <location line="+152"/>
         <source>Read</source>
         <translation>Leggi</translation>
     </message>
     <message>
-        <location line="-114"/>
+        <location line="-107"/>
         <source>Read from tester %1 at %2</source>
         <translation>Lettura centrafari %1 alle %2</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+3"/>
         <source>Sent at %1</source>
         <translation>Inviato alle %1</translation>
     </message>
@@ -853,6 +835,11 @@ o file parametri, 9 storico non scrivibile, 10 file di output non scrivibile.
         <translation>%1: arresto alle %2</translation>
     </message>
     <message>
+        <location line="+4"/>
+        <source>%1 not confirmed by the read-back at %2</source>
+        <translation>%1 non confermato dalla rilettura alle %2</translation>
+    </message>
+    <message>
         <location line="+5"/>
         <source>%1 failed at %2: nothing written</source>
         <translation>%1: errore alle %2, nulla scritto</translation>
@@ -868,7 +855,7 @@ o file parametri, 9 storico non scrivibile, 10 file di output non scrivibile.
         <translation>Storico interventi ORVA ...</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+4"/>
         <location line="+71"/>
         <source>ORVA connection ...</source>
         <translation>Connessione ORVA ...</translation>
@@ -933,7 +920,7 @@ Scegliere un&apos;altra porta in &quot;Porta Com&quot;.</translation>
         <translation>Versione Firmware</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>Firmware Version</source>
         <translation>Versione firmware</translation>
     </message>
@@ -1110,7 +1097,7 @@ Scegliere un&apos;altra porta in &quot;Porta Com&quot;.</translation>
         <translation>Inserire password :</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+11"/>
         <source>Enter password</source>
         <translation>Inserire password</translation>
     </message>
@@ -1141,17 +1128,17 @@ Scegliere un&apos;altra porta in &quot;Porta Com&quot;.</translation>
 <context>
     <name>HistoryLocation</name>
     <message>
-        <location filename="../src/core/history/HistoryLocation.cpp" line="+40"/>
-        <source>The history location is not a PostgreSQL URL of the form postgresql://user@host:port/database.</source>
-        <translation>La posizione dello storico non è un URL PostgreSQL nella forma postgresql://user@host:port/database.</translation>
+        <location filename="../src/core/history/HistoryLocation.cpp" line="+35"/>
+        <source>The history location is not one of the accepted forms: a file path, sqlite:FILE or postgresql://user@host:port/database.</source>
+        <translation>La posizione dello storico non è in una delle forme accettate: un percorso di file, sqlite:FILE o postgresql://user@host:port/database.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+19"/>
         <source>The history URL carries a password: put it in the settings file (%1) or the PostgreSQL password file (~/.pgpass) instead.</source>
         <translation>L&apos;URL dello storico contiene una password: inserirla invece nel file di impostazioni (%1) o nel file delle password di PostgreSQL (~/.pgpass).</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+17"/>
         <source>The history location names no file.</source>
         <translation>La posizione dello storico non indica alcun file.</translation>
     </message>
@@ -1215,12 +1202,12 @@ Scegliere un&apos;altra porta in &quot;Porta Com&quot;.</translation>
     </message>
     <message>
         <location line="+12"/>
-        <location line="+64"/>
+        <location line="+85"/>
         <source>Save report...</source>
         <translation>Salva rapporto...</translation>
     </message>
     <message>
-        <location line="-59"/>
+        <location line="-80"/>
         <source>Service history</source>
         <translation>Storico interventi</translation>
     </message>
@@ -1250,17 +1237,17 @@ Scegliere un&apos;altra porta in &quot;Porta Com&quot;.</translation>
         <translation>Salva rapporto</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+36"/>
         <source>No service history: nothing is recorded, and no write is possible.</source>
         <translation>Nessuno storico interventi: nulla viene registrato e non è possibile scrivere.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>Tester %1 in %2</source>
         <translation>Centrafari %1 in %2</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+32"/>
         <source>PDF (*.pdf)</source>
         <translation>PDF (*.pdf)</translation>
     </message>
@@ -1278,7 +1265,7 @@ Scegliere un&apos;altra porta in &quot;Porta Com&quot;.</translation>
         <translation>Attendere lettura parametri dall&apos;apparecchiatura ....</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+46"/>
         <source>ORVA parameters ...</source>
         <translation>Parametri ORVA ...</translation>
     </message>
@@ -1404,7 +1391,7 @@ Descrizione : %2</translation>
 <context>
     <name>ParameterDocument</name>
     <message>
-        <location filename="../src/core/ops/ParameterDocument.cpp" line="+72"/>
+        <location filename="../src/core/ops/ParameterDocument.cpp" line="+77"/>
         <source>must be a text</source>
         <translation>deve essere un testo</translation>
     </message>
@@ -1437,6 +1424,11 @@ Descrizione : %2</translation>
         <location line="+72"/>
         <source>the file is not a parameter document of format %1</source>
         <translation>il file non è un documento di parametri nel formato %1</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>the document has no &quot;fields&quot; object</source>
+        <translation>il documento non ha un oggetto &quot;fields&quot;</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -1483,6 +1475,24 @@ Descrizione : %2</translation>
         <location filename="../src/cli/PasswordInput.cpp" line="+59"/>
         <source>Password: </source>
         <translation>Password: </translation>
+    </message>
+</context>
+<context>
+    <name>PendingRecords</name>
+    <message>
+        <location filename="../src/core/history/PendingRecords.cpp" line="+45"/>
+        <source>The folder %1 cannot be made, so a write could not be followed to its end.</source>
+        <translation>Impossibile creare la cartella %1: una scrittura non potrebbe essere seguita fino alla fine.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1 cannot be written: a write could not be followed to its end.</source>
+        <translation>impossibile scrivere %1: una scrittura non potrebbe essere seguita fino alla fine.</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>%1 cannot be written: %2</source>
+        <translation>impossibile scrivere %1: %2</translation>
     </message>
 </context>
 <context>
@@ -1593,23 +1603,34 @@ Attendere una nuova connessione e IMPOSTARE DI NUOVO i parametri ....</translati
 <context>
     <name>ServiceHistory</name>
     <message>
-        <location filename="../src/core/history/ServiceHistory.cpp" line="+123"/>
+        <location filename="../src/core/history/ServiceHistory.cpp" line="+126"/>
         <source>The service history %1 %2: %3</source>
         <translation>Lo storico interventi %1 %2: %3</translation>
     </message>
     <message>
-        <location line="+13"/>
-        <location line="+24"/>
+        <location line="+14"/>
+        <location line="+28"/>
         <source>cannot be opened</source>
         <translation>non può essere aperto</translation>
     </message>
     <message>
-        <location line="-23"/>
+        <location line="-27"/>
         <source>Qt&apos;s %1 driver is not installed (Debian package %2)</source>
         <translation>il driver %1 di Qt non è installato (pacchetto Debian %2)</translation>
     </message>
     <message>
+        <location line="+15"/>
         <location line="+16"/>
+        <source>does not exist</source>
+        <translation>non esiste</translation>
+    </message>
+    <message>
+        <location line="-15"/>
+        <source>nothing has been recorded there; check the history&apos;s location</source>
+        <translation>lì non è stato registrato nulla; controllare la posizione dello storico</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>cannot be created</source>
         <translation>non può essere creato</translation>
     </message>
@@ -1619,15 +1640,21 @@ Attendere una nuova connessione e IMPOSTARE DI NUOVO i parametri ....</translati
         <translation>impossibile creare la cartella %1</translation>
     </message>
     <message>
-        <location line="+38"/>
-        <location line="+121"/>
+        <location line="+11"/>
+        <source>the database holds no service history</source>
+        <translation>il database non contiene alcuno storico interventi</translation>
+    </message>
+    <message>
+        <location line="+39"/>
+        <location line="+28"/>
+        <location line="+208"/>
         <location line="+16"/>
         <location line="+11"/>
         <source>cannot be read</source>
         <translation>non può essere letto</translation>
     </message>
     <message>
-        <location line="-136"/>
+        <location line="-232"/>
         <source>cannot be used</source>
         <translation>non può essere usato</translation>
     </message>
@@ -1637,9 +1664,9 @@ Attendere una nuova connessione e IMPOSTARE DI NUOVO i parametri ....</translati
         <translation>è stato scritto da una versione più recente di OrvaPS (schema %1)</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <location line="+11"/>
-        <location line="+10"/>
+        <location line="-13"/>
+        <location line="+23"/>
+        <location line="+9"/>
         <location line="+11"/>
         <location line="+8"/>
         <location line="+14"/>
@@ -1647,19 +1674,35 @@ Attendere una nuova connessione e IMPOSTARE DI NUOVO i parametri ....</translati
         <location line="+9"/>
         <location line="+7"/>
         <location line="+9"/>
-        <location line="+47"/>
+        <location line="+88"/>
+        <location line="+15"/>
+        <location line="+46"/>
         <location line="+31"/>
         <location line="+9"/>
         <source>cannot be written</source>
         <translation>non può essere scritto</translation>
     </message>
     <message>
-        <location line="-170"/>
+        <location line="-271"/>
         <source>cannot be brought to schema %1</source>
         <translation>non può essere portato allo schema %1</translation>
     </message>
     <message>
-        <location line="+115"/>
+        <location line="+130"/>
+        <source>%1<byte value="xd"/>
+It could not be kept on this computer either: %2</source>
+        <translation>%1<byte value="xd"/>
+Non è stato possibile conservarla nemmeno su questo computer: %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1<byte value="xd"/>
+Its end is kept on this computer and given to the history when it can take it again.</source>
+        <translation>%1<byte value="xd"/>
+La sua conclusione è conservata su questo computer e passata allo storico appena può riceverla.</translation>
+    </message>
+    <message>
+        <location line="+84"/>
         <source>The service history has no entry %1.</source>
         <translation>Lo storico interventi non ha la voce %1.</translation>
     </message>
@@ -1667,7 +1710,7 @@ Attendere una nuova connessione e IMPOSTARE DI NUOVO i parametri ....</translati
 <context>
     <name>ServiceReport</name>
     <message>
-        <location filename="../src/report/ServiceReport.cpp" line="+44"/>
+        <location filename="../src/report/ServiceReport.cpp" line="+62"/>
         <source>&lt;tr&gt;&lt;td&gt;%1 beam&lt;/td&gt;&lt;td&gt;%2 lux&lt;/td&gt;&lt;td&gt;%3&lt;/td&gt;&lt;td&gt;%4 &amp;rarr; %5&lt;/td&gt;&lt;td&gt;%6&lt;/td&gt;&lt;/tr&gt;</source>
         <translation>&lt;tr&gt;&lt;td&gt;Fascio %1&lt;/td&gt;&lt;td&gt;%2 lux&lt;/td&gt;&lt;td&gt;%3&lt;/td&gt;&lt;td&gt;%4 &amp;rarr; %5&lt;/td&gt;&lt;td&gt;%6&lt;/td&gt;&lt;/tr&gt;</translation>
     </message>
@@ -1682,12 +1725,47 @@ Attendere una nuova connessione e IMPOSTARE DI NUOVO i parametri ....</translati
         <translation>abbagliante</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="-19"/>
         <source>written</source>
         <translation>scritto</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+2"/>
+        <source>NOT written: the tester reads back otherwise</source>
+        <translation>NON scritto: il centrafari rilegge altro</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>not confirmed by a read-back</source>
+        <translation>non confermato da una rilettura</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>stopped part way</source>
+        <translation>interrotto a metà</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>aborted part way</source>
+        <translation>annullato a metà</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>interrupted</source>
+        <translation>interrotto</translation>
+    </message>
+    <message>
+        <location line="+57"/>
+        <source>what the tester holds is not known: read it</source>
+        <translation>non si sa cosa contenga il centrafari: leggerlo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>no parameter changed</source>
+        <translation>nessun parametro modificato</translation>
+    </message>
+    <message>
+        <location line="+26"/>
         <source>&lt;h2&gt;ORVA headlight tester: service report&lt;/h2&gt;&lt;p&gt;&lt;b&gt;Date:&lt;/b&gt; %1&lt;/p&gt;&lt;table cellpadding=3&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Tester&lt;/b&gt;&lt;/td&gt;&lt;td&gt;%2, serial number %3&lt;br&gt;firmware %4, parameter file %5&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Workshop&lt;/b&gt;&lt;/td&gt;&lt;td&gt;%6&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Parameters changed&lt;/h3&gt;%7&lt;h3&gt;Calibrations&lt;/h3&gt;%8&lt;p&gt;&lt;b&gt;Expiry date:&lt;/b&gt; %9&lt;/p&gt;&lt;p&gt;&lt;b&gt;Access level:&lt;/b&gt; %10&lt;/p&gt;&lt;p&gt;&lt;br&gt;&lt;br&gt;Name: ______________________________ &amp;nbsp; Signature: ______________________________&lt;/p&gt;</source>
         <translation>&lt;h2&gt;Centrafari ORVA: rapporto di assistenza&lt;/h2&gt;&lt;p&gt;&lt;b&gt;Data:&lt;/b&gt; %1&lt;/p&gt;&lt;table cellpadding=3&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Centrafari&lt;/b&gt;&lt;/td&gt;&lt;td&gt;%2, numero di serie %3&lt;br&gt;firmware %4, file parametri %5&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Officina&lt;/b&gt;&lt;/td&gt;&lt;td&gt;%6&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Parametri modificati&lt;/h3&gt;%7&lt;h3&gt;Calibrazioni&lt;/h3&gt;%8&lt;p&gt;&lt;b&gt;Data di scadenza:&lt;/b&gt; %9&lt;/p&gt;&lt;p&gt;&lt;b&gt;Livello di accesso:&lt;/b&gt; %10&lt;/p&gt;&lt;p&gt;&lt;br&gt;&lt;br&gt;Nome: ______________________________ &amp;nbsp; Firma: ______________________________&lt;/p&gt;</translation>
     </message>
@@ -1715,7 +1793,7 @@ Attendere una nuova connessione e IMPOSTARE DI NUOVO i parametri ....</translati
 <context>
     <name>StatusArea</name>
     <message>
-        <location filename="../src/app/StatusArea.cpp" line="+22"/>
+        <location filename="../src/app/StatusArea.cpp" line="+26"/>
         <source>Status</source>
         <translation>Stato</translation>
     </message>
@@ -1745,7 +1823,7 @@ Attendere una nuova connessione e IMPOSTARE DI NUOVO i parametri ....</translati
         <translation>Accesso</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+43"/>
         <source>1 change not sent</source>
         <translation>1 modifica in attesa</translation>
     </message>
@@ -1755,7 +1833,7 @@ Attendere una nuova connessione e IMPOSTARE DI NUOVO i parametri ....</translati
         <translation>%1 modifiche in attesa</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+52"/>
         <source>about %1 s left</source>
         <translation>ancora circa %1 s</translation>
     </message>
@@ -1781,7 +1859,7 @@ Attendere una nuova connessione e IMPOSTARE DI NUOVO i parametri ....</translati
         <translation>Attendere lettura parametri dall&apos;apparecchiatura .... (ind. h%1 )</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+47"/>
         <source>Wait sending parameters to Equipment .... (addr. h%1 )</source>
         <translation>Attendere invio parametri all&apos;apparecchiatura .... (ind. h%1 )</translation>
     </message>
@@ -1822,19 +1900,46 @@ Attendere una nuova connessione e IMPOSTARE DI NUOVO i parametri ....</translati
 <context>
     <name>TesterSession</name>
     <message>
-        <location filename="../src/core/ops/TesterSession.cpp" line="+47"/>
-        <source>at address %1h</source>
-        <translation>all&apos;indirizzo %1h</translation>
-    </message>
-    <message>
-        <location line="+40"/>
+        <location filename="../src/core/ops/TesterSession.cpp" line="+131"/>
         <source>Invalid port number: no serial device has this number.</source>
         <translation>Numero di porta non valido: nessun dispositivo seriale ha questo numero.</translation>
     </message>
     <message>
-        <location line="+129"/>
-        <source>restores entry %1</source>
-        <translation>ripristina la voce %1</translation>
+        <location line="+105"/>
+        <source>The tester was written, but the end of its record (history entry %1) could not be saved: %2<byte value="xd"/>
+The tester now holds: %3.</source>
+        <translation>Il centrafari è stato scritto, ma la conclusione della sua registrazione (voce %1 dello storico) non è stata salvata: %2<byte value="xd"/>
+Ora il centrafari contiene: %3.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>no change</source>
+        <translation>nessuna modifica</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Reading back what was sent .... (addr. h%1 )</source>
+        <translation>Rilettura di quanto inviato .... (ind. h%1 )</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>The tester acknowledged every byte, but did not answer in step while they were read back (address %1h): read it again to see what it holds.</source>
+        <translation>Il centrafari ha confermato ogni byte, ma non ha risposto in sincronia durante la rilettura (indirizzo %1h): rileggerlo per vedere cosa contiene.</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>%1 at address %2h: sent %3, the tester holds %4</source>
+        <translation>%1 all&apos;indirizzo %2h: inviato %3, il centrafari contiene %4</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>The line lost step while what was sent was read back: read the tester again to see what it holds.</source>
+        <translation>La linea ha perso la sincronia durante la rilettura: rileggere il centrafari per vedere cosa contiene.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The tester acknowledged every byte, but %1 byte(s) read back differ from what was sent: send again.</source>
+        <translation>Il centrafari ha confermato ogni byte, ma %1 byte riletti differiscono da quanto inviato: inviare di nuovo.</translation>
     </message>
 </context>
 <context>

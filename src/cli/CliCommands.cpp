@@ -317,15 +317,16 @@ int CliCommands::write(const QString &device, const QString &inFile, AccessLevel
         return s;
     if (const int s = load())
         return s;
+    if (const int s = apply(doc.object(), inFile, level, false))
+        return s;
+    // Checked once the document is known to be one this password may write.
     const QString serial = HistoryEntry::serialOf(m_session.testerState());
     const QString wanted = HistoryEntry::serialOf(doc.object());
     if (!wanted.isEmpty() && wanted != serial && !otherTester)
-        return fail(ExitBadInput, Texts::tr("%1 was read from the tester %2, not from %3 on %4: "
-                                            "nothing was written (--other-tester writes it "
-                                            "anyway)")
+        return fail(ExitBadInput, Texts::tr("%1 holds the serial number %2, not %3 of the tester "
+                                            "on %4: nothing was written (--other-tester writes "
+                                            "it anyway, also to change the serial number)")
                                       .arg(inFile, wanted, serial, device));
-    if (const int s = apply(doc.object(), inFile, level, false))
-        return s;
     m_session.policy().verifyWrites = verify;
     return finished(m_session.send());
 }

@@ -31,6 +31,7 @@ private slots:
     void calibrate();
     void conventions_data();
     void conventions();
+    void historyLinesAndStoredWords();
     void passwordPromptGivesEchoBack_data();
     void passwordPromptGivesEchoBack();
 };
@@ -189,6 +190,47 @@ void TestCli::conventions_data()
     QTest::newRow("trace over its input")
         << QStringList{"write", "--in", "%IN%", "--trace", "%IN%"} << 2 << ""
         << "--trace names the file --in reads";
+    QTest::newRow("trace over a hard link of its input")
+        << QStringList{"write", "--in", "%IN%", "--trace", "%LINK%"} << 2 << ""
+        << "--trace names the file --in reads";
+    QTest::newRow("read with a trace")
+        << QStringList{"read", "--trace", "%HOME%/line.log"} << 0 << "\"fields\""
+        << "";
+    QTest::newRow("no command") << QStringList{} << 2 << ""
+                                << "Usage: orva-cli COMMAND";
+    QTest::newRow("timeout past a day") << QStringList{"read", "--timeout", "4294968"} << 2 << ""
+                                        << "--timeout takes a whole number of seconds from 1";
+    QTest::newRow("a day's timeout")
+        << QStringList{"read", "--timeout", "86400"} << 0 << "\"fields\""
+        << "";
+    QTest::newRow("document without fields")
+        << QStringList{"write", "--in", "%NOFIELDS%"} << 7 << ""
+        << "no \"fields\" object";
+    QTest::newRow("another tester's document") << QStringList{"write", "--in", "%OTHER%"} << 7 << ""
+                                               << "--other-tester";
+    QTest::newRow("another tester's document on purpose")
+        << QStringList{"write", "--in", "%OTHER%", "--other-tester"} << 0 << ""
+        << "";
+    for (const char *url : {"postgresq://orva@127.0.0.1/orva", "http://example/history",
+                            "postgresql://orva@127.0.0.1:99999/orva", "postgresql:///orva"})
+        QTest::addRow("history URL %s", url) << QStringList{"history", "--history", url} << 2 << ""
+                                             << "accepted forms";
+    QTest::newRow("history scheme in capitals")
+        << QStringList{"read", "--history", "SQLite:%HOME%/h.sqlite"} << 0 << "\"fields\""
+        << "";
+    QTest::newRow("history that does not exist")
+        << QStringList{"history", "--history", "%HOME%/none/history.sqlite"} << 9 << ""
+        << "does not exist";
+    QTest::newRow("report of a history that does not exist")
+        << QStringList{"report",
+                       "--entry",
+                       "1",
+                       "--out",
+                       "%HOME%/r.pdf",
+                       "--history",
+                       "%HOME%/none/history.sqlite"}
+        << 9 << ""
+        << "does not exist";
     QTest::newRow("trace on a full disk")
         << QStringList{"read", "--trace", "/dev/full"} << 10 << "\"fields\""
         << "/dev/full could not be written";
@@ -205,24 +247,80 @@ void TestCli::conventions()
     Cli cli;
     cli.sim.setPowered(args.removeAll(QStringLiteral("%OFF%")) == 0);
     QByteArray input;
+    args.replaceInStrings(QStringLiteral("%HOME%"), cli.home.path());
+    if (args.contains(QStringLiteral("%NOFIELDS%")))
+        args.replaceInStrings(QStringLiteral("%NOFIELDS%"),
+                              cli.document(QJsonObject{{"format", 1}, {"fields", QJsonArray{}}}));
+    if (args.contains(QStringLiteral("%OTHER%"))) {
+        QJsonObject other = Cli::with(cli.read(), QStringLiteral("serialNumber"), "SN99-000001");
+        other = Cli::with(other, QStringLiteral("garageName"), "FROM ELSEWHERE");
+        args.replaceInStrings(QStringLiteral("%OTHER%"), cli.document(other));
+    }
     if (args.contains(QStringLiteral("%IN%"))) {
         const QString in = cli.document(cli.read());
         QFile f(in);
         QVERIFY(f.open(QIODevice::ReadOnly));
         input = f.readAll();
         args.replaceInStrings(QStringLiteral("%IN%"), in);
+        const QString link = cli.home.filePath(QStringLiteral("link.json"));
+        QVERIFY(::link(QFile::encodeName(in).constData(), QFile::encodeName(link).constData()) ==
+                0);
+        args.replaceInStrings(QStringLiteral("%LINK%"), link);
     }
     const CliResult r = cli.run(args, "52917\n");
     QCOMPARE(r.status, status);
     QVERIFY2(QString::fromUtf8(r.out).contains(out), r.out.left(300).constData());
     QVERIFY2(r.err.contains(says), qPrintable(r.err));
-    if (status == 2)
+    QVERIFY2(!r.err.contains(QStringLiteral("QCommandLineParser")), qPrintable(r.err));
+    if (status == 2 && !args.isEmpty())
         QCOMPARE(r.err.count(u'\n'), 1); // one line
+    if (args.contains(QStringLiteral("--other-tester")))
+        QCOMPARE(cli.sim.memory().mid(0xA0, 14), QByteArray("FROM ELSEWHERE"));
+    if (says == QLatin1String("does not exist"))
+        QVERIFY(!QFile::exists(cli.home.filePath(QStringLiteral("none"))));
     if (!input.isEmpty()) {
         QFile f(args.at(2));
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll(), input);
         QVERIFY(cli.sim.framesStartingWith('W').isEmpty());
+    }
+}
+
+// Whatever a tester holds, a history line is one line of six columns; and
+// what scripts read and the history stores is English in any language.
+void TestCli::historyLinesAndStoredWords()
+{
+    Cli cli;
+    cli.language = QStringLiteral("it_IT.UTF-8");
+    cli.sim.setReading(9, 7700);
+    const QJsonObject read = cli.read();
+    QCOMPARE(read.value("fields").toObject().value("lampType").toObject().value("item").toString(),
+             QStringLiteral("LEFT-HAND DRIVE"));
+    const CliResult calibrated =
+        cli.run({QStringLiteral("calibrate"), QStringLiteral("--beam"), QStringLiteral("high"),
+                 QStringLiteral("--lux"), QStringLiteral("35"), QStringLiteral("--yes")},
+                "27754\n");
+    QCOMPARE(calibrated.status, 0);
+    QCOMPARE(QString::fromUtf8(calibrated.out).trimmed(),
+             QStringLiteral("reading 7700, factor 220, written to the tester"));
+    cli.sim.memory()[0xA3] = '\t'; // the tester's own garage name holds a tab
+    const QString doc = cli.document(Cli::with(cli.read(), QStringLiteral("garageName"), "NEW"));
+    QCOMPARE(cli.run({QStringLiteral("write"), QStringLiteral("--in"), doc}, "52917\n").status, 0);
+    const CliResult listed = cli.run({QStringLiteral("history")});
+    QCOMPARE(listed.status, 0);
+    QVERIFY(listed.out.endsWith('\n'));
+    const QList<QByteArray> lines = listed.out.chopped(1).split('\n');
+    QCOMPARE(lines.size(), 6); // four reads, the calibration and the write
+    for (const QByteArray &line : lines)
+        QVERIFY2(line.count('\t') == 5, line.constData());
+    QVERIFY2(lines.first().contains("garageName: AUT\\tFFICINA ROSSI -> NEW"),
+             lines.first().constData());
+    const QJsonArray entries =
+        QJsonDocument::fromJson(cli.run({QStringLiteral("history"), QStringLiteral("--json")}).out)
+            .array();
+    for (const QJsonValue &e : entries) {
+        QVERIFY(e.toObject().value("detail").toString().isEmpty());
+        QCOMPARE(e.toObject().value("outcome").toString(), QStringLiteral("done"));
     }
 }
 

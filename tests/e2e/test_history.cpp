@@ -21,6 +21,7 @@
 #include <QTest>
 
 #include <csignal>
+#include <vector>
 
 namespace {
 
@@ -205,6 +206,7 @@ private slots:
     void recordKeptLocallyIsFinishedLater();
     void droppedServerSessionIsOpenedAgain();
     void restoreLeavesThePhotodiodeOffsets();
+    void programsStartedTogetherMakeOneSchema();
     void anotherTestersEntryIsRefused();
     void migratesFromTheFirstSchema();
     void reportOfAVisit();
@@ -765,6 +767,33 @@ void TestHistory::restoreLeavesThePhotodiodeOffsets()
     QByteArray expected = calibrated;
     expected.replace(0xA0, 24, "AUTOFFICINA ROSSI       ");
     QCOMPARE(cli.sim.memory().toHex(), expected.toHex());
+}
+
+// Several programs open a new history at the same moment: one makes the
+// schema, the others find it made.
+void TestHistory::programsStartedTogetherMakeOneSchema()
+{
+    Cli cli;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_DATA_HOME"), cli.home.path());
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), cli.home.filePath(QStringLiteral("config")));
+    std::vector<std::unique_ptr<QProcess>> programs;
+    for (int k = 0; k < 6; ++k) {
+        auto &p = programs.emplace_back(std::make_unique<QProcess>());
+        p->setProcessEnvironment(env);
+        // Opens the history to write, then finds no entry 1 there.
+        p->start(CliRun::program(), {QStringLiteral("restore"), QStringLiteral("1"),
+                                     QStringLiteral("--port"), QStringLiteral("/dev/null")});
+        p->write(Admin);
+        p->closeWriteChannel();
+    }
+    for (auto &p : programs) {
+        QVERIFY(p->waitForFinished(30000));
+        const QString err = QString::fromUtf8(p->readAllStandardError());
+        QCOMPARE(p->exitCode(), 7);
+        QVERIFY2(err.contains(QStringLiteral("no entry 1")), qPrintable(err));
+    }
+    QCOMPARE(*cli.store.open()->schemaVersion(), HistorySchema::Current);
 }
 
 void TestHistory::anotherTestersEntryIsRefused()

@@ -22,8 +22,8 @@ QString CliRun::program()
 CliResult CliRun::run(QStringList args, const QByteArray &input, int deadlineMs)
 {
     static const QStringList testerCommands = {"read", "write", "calibrate", "restore"};
-    if (!args.contains(QStringLiteral("--port")) &&
-        (args.isEmpty() || testerCommands.contains(args.first())))
+    if (!args.contains(QStringLiteral("--port")) && !args.isEmpty() &&
+        testerCommands.contains(args.first()))
         args << QStringLiteral("--port") << sim.devicePath();
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();

@@ -26,7 +26,12 @@ LinkStatus TesterLink::beforeCommand()
 
 LinkStatus TesterLink::waitForReply(qsizetype count, int timeoutMs, const AbortFlag *abort)
 {
-    switch (LinkWait::forBytes(m_link, abort, count, timeoutMs)) {
+    return ended(LinkWait::forBytes(m_link, abort, count, timeoutMs), timeoutMs);
+}
+
+LinkStatus TesterLink::ended(WaitResult waited, int timeoutMs)
+{
+    switch (waited) {
     case WaitResult::Ready:
         return m_link.step().inStep() ? LinkStatus::Ok : LinkStatus::LostStep;
     case WaitResult::Aborted:
@@ -41,6 +46,20 @@ LinkStatus TesterLink::waitForReply(qsizetype count, int timeoutMs, const AbortF
         break;
     }
     return LinkStatus::PortLost;
+}
+
+bool TesterLink::awaitAcknowledge(LinkReply &reply)
+{
+    // Abort ends the wait, but an acknowledge already on its way still
+    // counts: the record must know what the tester took.
+    WaitResult waited = LinkWait::forBytes(m_link, &m_abort, 1, limits.ackMs);
+    if (waited == WaitResult::Aborted &&
+        LinkWait::forBytes(m_link, nullptr, 1, limits.abortGraceMs) == WaitResult::Ready)
+        waited = WaitResult::Ready;
+    reply.status = ended(waited, limits.ackMs);
+    if (reply.status == LinkStatus::NoReply)
+        reply.limitMs = limits.ackMs;
+    return reply.status == LinkStatus::Ok;
 }
 
 bool TesterLink::awaitReply(LinkReply &reply, qsizetype count, int timeoutMs,
@@ -132,17 +151,14 @@ LinkReply TesterLink::writeBytes(quint16 start, const QByteArray &bytes)
     quint16 address = start;
     for (const char byte : bytes) {
         reply.address = address;
-        // Abort stops between two bytes: the acknowledge of a byte sent is
-        // awaited, so the record knows what the tester took.
-        if (m_abort.isSet()) {
-            m_link.note(QStringLiteral("aborted by the user"));
+        if (m_abort.isSet()) { // an acknowledge taken after the Abort
             reply.status = LinkStatus::Aborted;
             return reply;
         }
         if ((reply.status = beforeCommand()) != LinkStatus::Ok)
             return reply;
         m_link.send(Frames::writeFrame(address, quint8(byte)), 1);
-        if (!awaitReply(reply, 1, limits.ackMs, nullptr))
+        if (!awaitAcknowledge(reply))
             return reply;
         const QByteArray answer = m_link.take(1);
         if (answer != QByteArray(1, Frames::Ack)) {

@@ -5,6 +5,8 @@
 
 #include <functional>
 
+#include "LinkWait.h"
+
 class AbortFlag;
 class SerialLink;
 
@@ -43,6 +45,9 @@ public:
         // After a command gave up, the line must stay quiet this long before
         // the next check: a late reply must not answer it.
         int quietMs = 1000;
+        // After Abort, how long an acknowledge already on its way is still
+        // awaited (a frame and its reply take about 21 ms at the line rate).
+        int abortGraceMs = 100;
         // How long the line must stay quiet after a reply that is to be
         // trusted as the last one (about seven bytes at the line rate).
         int tailMs = 30;
@@ -59,7 +64,8 @@ public:
     LinkStatus checkConnection(Tail tail = Tail::None);
     // One "R" frame per byte; Abort does not end it.
     LinkReply readBytes(quint16 start, int length);
-    // One "W" frame per byte, each acknowledged; Abort stops between two bytes.
+    // One "W" frame per byte, each acknowledged; Abort stops between two
+    // bytes.
     LinkReply writeBytes(quint16 start, const QByteArray &bytes);
     LinkStatus sendClock(const QDateTime &local);
     // The four-byte reading of a channel; `bytes` holds them.
@@ -75,6 +81,10 @@ public:
 private:
     LinkStatus beforeCommand();
     LinkStatus waitForReply(qsizetype count, int timeoutMs, const AbortFlag *abort);
+    // The status a wait for a reply ended with.
+    LinkStatus ended(WaitResult waited, int timeoutMs);
+    // A write's acknowledge; one already on its way when Abort comes counts.
+    bool awaitAcknowledge(LinkReply &reply);
     // Sets the reply's status (and limit); true when the reply came.
     bool awaitReply(LinkReply &reply, qsizetype count, int timeoutMs, const AbortFlag *abort);
 

@@ -62,8 +62,6 @@ struct Outcome
 
     // Its record could not be finished: the history still says "started".
     bool recordUnfinished = false;
-    // The record's changes: what the tester now holds that it did not.
-    QStringList after;
 
     std::optional<CalibrationMeasure> measure;
     QList<quint16> mismatchAddresses;

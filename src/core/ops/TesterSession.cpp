@@ -7,6 +7,7 @@
 #include "SendParameters.h"
 #include "access/AccessLevel.h"
 #include "access/ListRules.h"
+#include "base/ProgramClosing.h"
 #include "form/OrvaForm.h"
 #include "history/ServiceHistory.h"
 #include "link/Frames.h"
@@ -189,11 +190,30 @@ Outcome TesterSession::recorded(HistoryEntry::Kind kind, const std::function<Out
     m_recordId.reset();
     m_tester.clearWritten();
     m_interruption.clear();
-    Outcome o = operation();
+    Outcome o;
+    try {
+        o = operation();
+    } catch (const ProgramClosing &) {
+        // The window closed between two bytes: what was acknowledged is kept.
+        if (m_recordId) {
+            Outcome closed;
+            closed.kind = Outcome::Kind::Aborted;
+            closed.interruption = QStringLiteral("the program was closed");
+            finishRecord(closed, note);
+        }
+        throw;
+    }
     if (!m_interruption.isEmpty() && o.kind == Outcome::Kind::Aborted)
         o.interruption = m_interruption;
-    if (o.kind == Outcome::Kind::Refused || o.kind == Outcome::Kind::Fatal)
+    // An operation that ends the program after its record began still ends its record.
+    if (o.kind == Outcome::Kind::Refused || (o.kind == Outcome::Kind::Fatal && !m_recordId))
         return withHistoryProblems(o);
+    finishRecord(o, note);
+    return withHistoryProblems(o);
+}
+
+void TesterSession::finishRecord(Outcome &o, const QString &note)
+{
     if (m_recordId) {
         m_record.after = ParameterDocument::afterWrite(m_testerState, m_form, m_tester.written());
         if (m_policy.verifyWrites && o.kind == Outcome::Kind::Done)
@@ -226,8 +246,6 @@ Outcome TesterSession::recorded(HistoryEntry::Kind kind, const std::function<Out
         }
     }
     o.historyEntry = m_recordId;
-    o.after = m_record.changes();
-    return withHistoryProblems(o);
 }
 
 void TesterSession::verifyWritten(Outcome &o)

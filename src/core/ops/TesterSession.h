@@ -79,6 +79,8 @@ public:
 private:
     Outcome recorded(HistoryEntry::Kind kind, const std::function<Outcome()> &operation,
                      const QString &note = {});
+    // The record's outcome, "after" and end, saved or kept to be saved.
+    void finishRecord(Outcome &o, const QString &note);
     // Reads back every byte the write was acknowledged; the record's "after"
     // takes what the tester holds.
     void verifyWritten(Outcome &o);
