@@ -1,7 +1,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: deps build run test test-sanitize fuzz bench package package-check screenshots translations clean format
+.PHONY: deps build run test test-sanitize fuzz bench package package-check screenshots translations clean format windows
 
 deps:
 	@scripts/install-deps
@@ -43,7 +43,7 @@ test-sanitize: deps
 	@cmake --build build-sanitize -j $(JOBS)
 	cd build-sanitize && QT_QPA_PLATFORM=offscreen \
 		ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
-		LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
+		LSAN_OPTIONS="suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0" \
 		UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 		ctest --output-on-failure -j $(JOBS) --timeout 600
 
@@ -56,3 +56,14 @@ fuzz:
 		mkdir -p build-fuzz/corpus-$$t && cp -n tests/fuzz/corpus/$$t/* build-fuzz/corpus-$$t/; \
 		build-fuzz/bin/fuzz_$$t -max_total_time=$(FUZZ_SECONDS) -max_len=4096 build-fuzz/corpus-$$t || exit 1; \
 	done
+
+# Windows programs, cross-built with MinGW against a Qt built once by
+# scripts/build-windows-qt; moc, rcc and lrelease are the host's.
+ORVAPS_QT_WIN ?= $(HOME)/.cache/orvaps/qt-6.4.2-mingw
+export ORVAPS_QT_WIN
+windows:
+	@scripts/build-windows-qt
+	@$(ORVAPS_QT_WIN)/bin/qt-cmake -S . -B build-windows -G Ninja -DCMAKE_BUILD_TYPE=Release \
+		-DQT_CHAINLOAD_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64-x86_64.cmake \
+		-DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake >/dev/null
+	@cmake --build build-windows -j $(JOBS)
