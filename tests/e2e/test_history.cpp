@@ -173,6 +173,15 @@ void afterIsWhatTheTesterHolds(Cli &cli, qint64 id)
                                 QJsonDocument(QJsonArray{*it}).toJson())));
 }
 
+// Writes the tester's document with one field changed; the write's entry.
+qint64 writtenWith(Cli &cli, const QString &field, const QJsonValue &value)
+{
+    const QString doc = cli.document(CliRun::with(cli.read(), field, value));
+    if (cli.run({QStringLiteral("write"), QStringLiteral("--in"), doc}, Admin).status != 0)
+        return 0;
+    return idOf(cli.history().at(0));
+}
+
 QString reportOf(Cli &cli, qint64 id)
 {
     const QString pdf = cli.home.filePath(QStringLiteral("entry.pdf"));
@@ -756,10 +765,8 @@ void TestHistory::droppedServerSessionIsOpenedAgain()
 void TestHistory::restoreLeavesThePhotodiodeOffsets()
 {
     Cli cli;
-    const QString doc =
-        cli.document(CliRun::with(cli.read(), QStringLiteral("garageName"), "NEW GARAGE"));
-    QCOMPARE(cli.run({QStringLiteral("write"), QStringLiteral("--in"), doc}, Admin).status, 0);
-    const qint64 entry = idOf(cli.history().at(0));
+    const qint64 entry = writtenWith(cli, QStringLiteral("garageName"), "NEW GARAGE");
+    QVERIFY(entry > 0);
     cli.sim.memory()[0x130] = char(0x77); // as a photodiode calibration would
     const QByteArray calibrated = cli.sim.memory();
     const CliResult r = cli.run({QStringLiteral("restore"), QString::number(entry)}, Admin);
@@ -799,10 +806,8 @@ void TestHistory::programsStartedTogetherMakeOneSchema()
 void TestHistory::anotherTestersEntryIsRefused()
 {
     Cli cli;
-    const QString doc =
-        cli.document(CliRun::with(cli.read(), QStringLiteral("manufacturer"), "EDITED"));
-    QCOMPARE(cli.run({QStringLiteral("write"), QStringLiteral("--in"), doc}, Admin).status, 0);
-    const qint64 entry = idOf(cli.history().at(0));
+    const qint64 entry = writtenWith(cli, QStringLiteral("manufacturer"), "EDITED");
+    QVERIFY(entry > 0);
     // Another tester on the same port.
     cli.sim.memory().replace(0x64, 7, "-999999");
     const QByteArray other = cli.sim.memory();
