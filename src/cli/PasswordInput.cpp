@@ -4,36 +4,35 @@
 #include <QCoreApplication>
 #include <QTextStream>
 
+#include "Console.h"
+
 #include <csignal>
 #include <cstdlib>
-#include <termios.h>
-#include <unistd.h>
 
 namespace {
 
-termios saved{};
 volatile std::sig_atomic_t echoOff = 0;
 
 void restoreEcho()
 {
     if (echoOff) {
-        ::tcsetattr(STDIN_FILENO, TCSANOW, &saved);
+        Console::setEcho(true);
         echoOff = 0;
     }
 }
 
 void onSignal(int signal)
 {
-    restoreEcho(); // tcsetattr is async-signal-safe
+    restoreEcho();
     std::signal(signal, SIG_DFL);
     std::raise(signal);
 }
 
-std::optional<QByteArray> readLine(int fd)
+std::optional<QByteArray> readLine()
 {
     QByteArray line;
     char c = 0;
-    while (::read(fd, &c, 1) == 1) {
+    while (Console::readByte(c)) {
         if (c == '\n')
             return line;
         if (line.size() >= PasswordInput::MaxLength)
@@ -48,23 +47,19 @@ std::optional<QByteArray> readLine(int fd)
 void PasswordInput::restoreTerminalOnExit()
 {
     std::atexit(restoreEcho);
-    for (const int s : {SIGINT, SIGTERM, SIGHUP, SIGQUIT})
-        std::signal(s, onSignal);
+    Console::onEndingSignals(onSignal);
 }
 
 std::optional<QString> PasswordInput::read()
 {
-    const bool terminal = ::isatty(STDIN_FILENO);
+    const bool terminal = Console::isTerminal(Console::Input);
     if (terminal) {
         QTextStream(stderr) << QCoreApplication::translate("PasswordInput", "Password: ")
                             << Qt::flush;
-        ::tcgetattr(STDIN_FILENO, &saved);
-        termios quiet = saved;
-        quiet.c_lflag &= ~tcflag_t(ECHO);
         echoOff = 1;
-        ::tcsetattr(STDIN_FILENO, TCSANOW, &quiet);
+        Console::setEcho(false);
     }
-    auto line = readLine(STDIN_FILENO);
+    auto line = readLine();
     if (terminal) {
         restoreEcho();
         QTextStream(stderr) << '\n';
