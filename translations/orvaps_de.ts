@@ -47,12 +47,12 @@
 <context>
     <name>AppMain</name>
     <message>
-        <location filename="../src/app/main.cpp" line="+22"/>
-        <source>Offer DEVICE as a serial port, before the system&apos;s ports (repeatable).</source>
-        <translation>Bietet DEVICE als seriellen Port an, vor den Ports des Systems (wiederholbar).</translation>
+        <location filename="../src/app/main.cpp" line="+23"/>
+        <source>Offer DEVICE as a serial port, before the system&apos;s ports (repeatable); tcp://HOST:PORT or rfc2217://HOST:PORT names a serial-to-network bridge.</source>
+        <translation>DEVICE als serielle Schnittstelle vor denen des Systems anbieten (wiederholbar); tcp://HOST:PORT oder rfc2217://HOST:PORT nennt einen Seriell-Netzwerk-Umsetzer.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>Start a simulated tester and list it first.</source>
         <translation>Startet ein simuliertes Prüfgerät und listet es als erstes auf.</translation>
     </message>
@@ -207,12 +207,7 @@
 <context>
     <name>CliMain</name>
     <message>
-        <location filename="../src/cli/main.cpp" line="+35"/>
-        <source>The tester&apos;s serial device.</source>
-        <translation>Die serielle Schnittstelle des Prüfgeräts.</translation>
-    </message>
-    <message>
-        <location line="+4"/>
+        <location filename="../src/cli/main.cpp" line="+43"/>
         <source>Write the document to FILE (default: standard output).</source>
         <translation>Schreibt das Dokument nach FILE (Standard: Standardausgabe).</translation>
     </message>
@@ -323,22 +318,27 @@ unterbrochen durch SIGINT oder SIGTERM.
 </translation>
     </message>
     <message>
-        <location line="+131"/>
+        <location line="+135"/>
         <source>--timeout takes a whole number of seconds from 1 to %1</source>
         <translation>--timeout erwartet eine ganze Zahl von Sekunden von 1 bis %1</translation>
     </message>
     <message>
-        <location line="+47"/>
+        <location line="+48"/>
         <source>interrupted by %1: the write stopped between two bytes; the history records what the tester acknowledged</source>
         <translation>unterbrochen durch %1: das Schreiben hielt zwischen zwei Bytes an; die Historie verzeichnet, was das Gerät bestätigt hat</translation>
     </message>
     <message>
-        <location line="-247"/>
+        <location line="-252"/>
         <source>List the serial ports the window would offer.</source>
         <translation>Listet die seriellen Ports auf, die das Fenster anbieten würde.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="-79"/>
+        <source>The tester&apos;s serial device, or a serial-to-network bridge: tcp://HOST:PORT (raw) or rfc2217://HOST:PORT (telnet).</source>
+        <translation>Die serielle Schnittstelle des Prüfgeräts oder ein Seriell-Netzwerk-Umsetzer: tcp://HOST:PORT (roh) oder rfc2217://HOST:PORT (Telnet).</translation>
+    </message>
+    <message>
+        <location line="+85"/>
         <source>Read every parameter into a JSON document.</source>
         <translation>Liest alle Parameter in ein JSON-Dokument.</translation>
     </message>
@@ -386,7 +386,7 @@ Befehle:
         <translation>%1 (siehe orva-cli %2--help)</translation>
     </message>
     <message>
-        <location line="+51"/>
+        <location line="+53"/>
         <source>name a command before the options</source>
         <translation>nennen Sie einen Befehl vor den Optionen</translation>
     </message>
@@ -446,7 +446,7 @@ Befehle:
         <translation>--port DEVICE ist erforderlich</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+10"/>
         <source>--in FILE is needed</source>
         <translation>--in FILE ist erforderlich</translation>
     </message>
@@ -471,7 +471,7 @@ Befehle:
         <translation>ENTRY ist eine Eintragsnummer aus orva-cli history</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+14"/>
         <source>the password line is longer than %1 characters: nothing was done</source>
         <translation>die Passwortzeile ist länger als %1 Zeichen: es wurde nichts getan</translation>
     </message>
@@ -1259,6 +1259,14 @@ Wählen Sie einen anderen Port unter &quot;Com-Port&quot;.</translation>
     </message>
 </context>
 <context>
+    <name>LineAddress</name>
+    <message>
+        <location filename="../src/core/link/LineAddress.cpp" line="+16"/>
+        <source>%1 is not a port: name a serial device (/dev/ttyUSB0, COM1), tcp://HOST:PORT or rfc2217://HOST:PORT, with a port from 1 to 65535</source>
+        <translation>%1 ist keine Schnittstelle: ein serielles Gerät (/dev/ttyUSB0, COM1), tcp://HOST:PORT oder rfc2217://HOST:PORT mit einem Port von 1 bis 65535 angeben</translation>
+    </message>
+</context>
+<context>
     <name>LoadParameters</name>
     <message>
         <location filename="../src/core/ops/LoadParameters.cpp" line="+139"/>
@@ -1473,7 +1481,7 @@ Beschreibung : %2</translation>
 <context>
     <name>PasswordInput</name>
     <message>
-        <location filename="../src/cli/PasswordInput.cpp" line="+59"/>
+        <location filename="../src/cli/PasswordInput.cpp" line="+57"/>
         <source>Password: </source>
         <translation>Passwort: </translation>
     </message>
@@ -1499,12 +1507,17 @@ Beschreibung : %2</translation>
 <context>
     <name>PortCatalogue</name>
     <message>
-        <location filename="../src/core/link/PortCatalogue.cpp" line="+20"/>
+        <location filename="../src/core/link/PortCatalogue.cpp" line="+23"/>
+        <source>serial-to-network bridge</source>
+        <translation>Seriell-Netzwerk-Umsetzer</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>named on the command line</source>
         <translation>auf der Befehlszeile angegeben</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+17"/>
         <source>serial %1</source>
         <translation>Seriennr. %1</translation>
     </message>
@@ -1563,7 +1576,7 @@ Warten Sie auf eine neue Verbindung und stellen Sie die Parameter ERNEUT ein ...
 <context>
     <name>SerialLink</name>
     <message>
-        <location filename="../src/core/link/SerialLink.cpp" line="+21"/>
+        <location filename="../src/core/link/SerialLink.cpp" line="+28"/>
         <source>Invalid port number: the serial device %1 does not exist.</source>
         <translation>Ungültige Portnummer: die serielle Schnittstelle %1 existiert nicht.</translation>
     </message>
@@ -1586,6 +1599,31 @@ Warten Sie auf eine neue Verbindung und stellen Sie die Parameter ERNEUT ein ...
         <location line="+11"/>
         <source>Invalid port number: no serial device has this number.</source>
         <translation>Ungültige Portnummer: keine serielle Schnittstelle hat diese Nummer.</translation>
+    </message>
+    <message>
+        <location line="+44"/>
+        <source>no connection within %1 s: check the address, the network and that the bridge is switched on</source>
+        <translation>keine Verbindung innerhalb von %1 s: Adresse, Netzwerk und Stromversorgung des Umsetzers prüfen</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>the connection was refused: check that the bridge runs and serves this port, and that no other program holds it</source>
+        <translation>die Verbindung wurde abgewiesen: prüfen, dass der Umsetzer läuft und diesen Port bedient und kein anderes Programm ihn belegt</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>the host %1 is not known: check the address</source>
+        <translation>der Host %1 ist unbekannt: Adresse prüfen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1: check the address, the network and the bridge</source>
+        <translation>%1: Adresse, Netzwerk und Umsetzer prüfen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Device is not open: %1 cannot be reached, %2.</source>
+        <translation>Gerät nicht geöffnet: %1 ist nicht erreichbar, %2.</translation>
     </message>
 </context>
 <context>

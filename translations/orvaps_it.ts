@@ -47,12 +47,12 @@
 <context>
     <name>AppMain</name>
     <message>
-        <location filename="../src/app/main.cpp" line="+22"/>
-        <source>Offer DEVICE as a serial port, before the system&apos;s ports (repeatable).</source>
-        <translation>Offre DEVICE come porta seriale, prima delle porte del sistema (ripetibile).</translation>
+        <location filename="../src/app/main.cpp" line="+23"/>
+        <source>Offer DEVICE as a serial port, before the system&apos;s ports (repeatable); tcp://HOST:PORT or rfc2217://HOST:PORT names a serial-to-network bridge.</source>
+        <translation>Offre DEVICE come porta seriale, prima delle porte del sistema (ripetibile); tcp://HOST:PORT o rfc2217://HOST:PORT indica un convertitore seriale-rete.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>Start a simulated tester and list it first.</source>
         <translation>Avvia un centrafari simulato e lo elenca per primo.</translation>
     </message>
@@ -207,12 +207,7 @@
 <context>
     <name>CliMain</name>
     <message>
-        <location filename="../src/cli/main.cpp" line="+35"/>
-        <source>The tester&apos;s serial device.</source>
-        <translation>Il dispositivo seriale del centrafari.</translation>
-    </message>
-    <message>
-        <location line="+4"/>
+        <location filename="../src/cli/main.cpp" line="+43"/>
         <source>Write the document to FILE (default: standard output).</source>
         <translation>Scrive il documento in FILE (predefinito: standard output).</translation>
     </message>
@@ -322,22 +317,27 @@ stata completata (è conservata su questo computer), 130 e 143 interrotto da SIG
 </translation>
     </message>
     <message>
-        <location line="+131"/>
+        <location line="+135"/>
         <source>--timeout takes a whole number of seconds from 1 to %1</source>
         <translation>--timeout accetta un numero intero di secondi da 1 a %1</translation>
     </message>
     <message>
-        <location line="+47"/>
+        <location line="+48"/>
         <source>interrupted by %1: the write stopped between two bytes; the history records what the tester acknowledged</source>
         <translation>interrotto da %1: la scrittura si è fermata tra due byte; lo storico registra ciò che il centrafari ha confermato</translation>
     </message>
     <message>
-        <location line="-247"/>
+        <location line="-252"/>
         <source>List the serial ports the window would offer.</source>
         <translation>Elenca le porte seriali che la finestra offrirebbe.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="-79"/>
+        <source>The tester&apos;s serial device, or a serial-to-network bridge: tcp://HOST:PORT (raw) or rfc2217://HOST:PORT (telnet).</source>
+        <translation>Il dispositivo seriale del centrafari, o un convertitore seriale-rete: tcp://HOST:PORT (grezzo) o rfc2217://HOST:PORT (telnet).</translation>
+    </message>
+    <message>
+        <location line="+85"/>
         <source>Read every parameter into a JSON document.</source>
         <translation>Legge tutti i parametri in un documento JSON.</translation>
     </message>
@@ -385,7 +385,7 @@ Comandi:
         <translation>%1 (vedere orva-cli %2--help)</translation>
     </message>
     <message>
-        <location line="+51"/>
+        <location line="+53"/>
         <source>name a command before the options</source>
         <translation>indicare un comando prima delle opzioni</translation>
     </message>
@@ -445,7 +445,7 @@ Comandi:
         <translation>serve --port DEVICE</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+10"/>
         <source>--in FILE is needed</source>
         <translation>serve --in FILE</translation>
     </message>
@@ -470,7 +470,7 @@ Comandi:
         <translation>ENTRY è un numero di voce di orva-cli history</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+14"/>
         <source>the password line is longer than %1 characters: nothing was done</source>
         <translation>la riga della password supera i %1 caratteri: non è stato fatto nulla</translation>
     </message>
@@ -1258,6 +1258,14 @@ Scegliere un&apos;altra porta in &quot;Porta Com&quot;.</translation>
     </message>
 </context>
 <context>
+    <name>LineAddress</name>
+    <message>
+        <location filename="../src/core/link/LineAddress.cpp" line="+16"/>
+        <source>%1 is not a port: name a serial device (/dev/ttyUSB0, COM1), tcp://HOST:PORT or rfc2217://HOST:PORT, with a port from 1 to 65535</source>
+        <translation>%1 non è una porta: indicare un dispositivo seriale (/dev/ttyUSB0, COM1), tcp://HOST:PORT o rfc2217://HOST:PORT, con una porta da 1 a 65535</translation>
+    </message>
+</context>
+<context>
     <name>LoadParameters</name>
     <message>
         <location filename="../src/core/ops/LoadParameters.cpp" line="+139"/>
@@ -1472,7 +1480,7 @@ Descrizione : %2</translation>
 <context>
     <name>PasswordInput</name>
     <message>
-        <location filename="../src/cli/PasswordInput.cpp" line="+59"/>
+        <location filename="../src/cli/PasswordInput.cpp" line="+57"/>
         <source>Password: </source>
         <translation>Password: </translation>
     </message>
@@ -1498,12 +1506,17 @@ Descrizione : %2</translation>
 <context>
     <name>PortCatalogue</name>
     <message>
-        <location filename="../src/core/link/PortCatalogue.cpp" line="+20"/>
+        <location filename="../src/core/link/PortCatalogue.cpp" line="+23"/>
+        <source>serial-to-network bridge</source>
+        <translation>convertitore seriale-rete</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>named on the command line</source>
         <translation>indicata sulla riga di comando</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+17"/>
         <source>serial %1</source>
         <translation>seriale %1</translation>
     </message>
@@ -1562,7 +1575,7 @@ Attendere una nuova connessione e IMPOSTARE DI NUOVO i parametri ....</translati
 <context>
     <name>SerialLink</name>
     <message>
-        <location filename="../src/core/link/SerialLink.cpp" line="+21"/>
+        <location filename="../src/core/link/SerialLink.cpp" line="+28"/>
         <source>Invalid port number: the serial device %1 does not exist.</source>
         <translation>Numero di porta non valido: il dispositivo seriale %1 non esiste.</translation>
     </message>
@@ -1585,6 +1598,31 @@ Attendere una nuova connessione e IMPOSTARE DI NUOVO i parametri ....</translati
         <location line="+11"/>
         <source>Invalid port number: no serial device has this number.</source>
         <translation>Numero di porta non valido: nessun dispositivo seriale ha questo numero.</translation>
+    </message>
+    <message>
+        <location line="+44"/>
+        <source>no connection within %1 s: check the address, the network and that the bridge is switched on</source>
+        <translation>nessuna connessione entro %1 s: controllare l&apos;indirizzo, la rete e che il convertitore sia acceso</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>the connection was refused: check that the bridge runs and serves this port, and that no other program holds it</source>
+        <translation>la connessione è stata rifiutata: controllare che il convertitore sia in funzione e serva questa porta, e che nessun altro programma la occupi</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>the host %1 is not known: check the address</source>
+        <translation>l&apos;host %1 è sconosciuto: controllare l&apos;indirizzo</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1: check the address, the network and the bridge</source>
+        <translation>%1: controllare l&apos;indirizzo, la rete e il convertitore</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Device is not open: %1 cannot be reached, %2.</source>
+        <translation>Dispositivo non aperto: %1 non è raggiungibile, %2.</translation>
     </message>
 </context>
 <context>

@@ -319,7 +319,7 @@ void FrmOrva::scanPorts()
 {
     const QSignalBlocker blocker(ListaCom);
     for (const int n : m_tester->ports().usableNumbers()) {
-        ListaCom->addItem(PortCatalogue::entryText(n));
+        ListaCom->addItem(m_tester->ports().entry(n));
         ListaCom->setItemData(ListaCom->count() - 1, m_tester->ports().tooltip(n), Qt::ToolTipRole);
     }
     // Adding to an empty list selects its first entry silently; clear that

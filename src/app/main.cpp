@@ -2,6 +2,7 @@
 #include "MessageBoxPrompts.h"
 #include "TesterSimulator.h"
 #include "base/Translations.h"
+#include "link/LineAddress.h"
 #include "link/SerialTrace.h"
 
 #include <QApplication>
@@ -20,7 +21,8 @@ struct Texts
 const QCommandLineOption
     Port({QStringLiteral("port")},
          QT_TRANSLATE_NOOP("AppMain", "Offer DEVICE as a serial port, before the system's "
-                                      "ports (repeatable)."),
+                                      "ports (repeatable); tcp://HOST:PORT or "
+                                      "rfc2217://HOST:PORT names a serial-to-network bridge."),
          QStringLiteral("DEVICE"));
 const QCommandLineOption Demo({QStringLiteral("demo")},
                               QT_TRANSLATE_NOOP("AppMain",
@@ -92,6 +94,12 @@ int main(int argc, char *argv[])
             return 1;
         }
         options.ports.append(simulator->devicePath());
+    }
+    for (const QString &port : parser.values(Port)) {
+        if (const Result<LineAddress> line = LineAddress::parse(port); !line) {
+            QTextStream(stderr) << "orvaps: " << line.error().description() << '\n';
+            return 2;
+        }
     }
     options.ports.append(parser.values(Port));
     options.history = parser.value(History);

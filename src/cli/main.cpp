@@ -4,6 +4,7 @@
 #include "access/AccessLevel.h"
 #include "base/Translations.h"
 #include "history/HistoryLocation.h"
+#include "link/LineAddress.h"
 #include "link/SerialTrace.h"
 
 #include <QCommandLineParser>
@@ -32,7 +33,10 @@ QTextStream &err()
 }
 
 const QCommandLineOption Port({QStringLiteral("port")},
-                              QT_TRANSLATE_NOOP("CliMain", "The tester's serial device."),
+                              QT_TRANSLATE_NOOP("CliMain",
+                                                "The tester's serial device, or a "
+                                                "serial-to-network bridge: tcp://HOST:PORT "
+                                                "(raw) or rfc2217://HOST:PORT (telnet)."),
                               QStringLiteral("DEVICE"));
 const QCommandLineOption
     Out({QStringLiteral("out")},
@@ -305,6 +309,8 @@ int main(int argc, char *argv[])
 
     if (!parser.isSet(Port))
         return usage(name, Texts::tr("--port DEVICE is needed"));
+    if (const Result<LineAddress> line = LineAddress::parse(parser.value(Port)); !line)
+        return usage(name, line.error().description());
     bool ok = false;
     options.timeoutSeconds = parser.value(Timeout).toInt(&ok);
     if (!ok || options.timeoutSeconds < 1 || options.timeoutSeconds > MaxTimeoutSeconds)

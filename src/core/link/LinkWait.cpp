@@ -10,7 +10,8 @@
 
 namespace {
 
-WaitResult wait(SerialLink &link, const AbortFlag *abort, qsizetype count, int timeoutMs)
+WaitResult wait(SerialLink &link, const AbortFlag *abort, qsizetype count, int timeoutMs,
+                bool forConnection = false)
 {
     const QDeadlineTimer deadline = timeoutMs < 0 ? QDeadlineTimer(QDeadlineTimer::Forever)
                                                   : QDeadlineTimer(timeoutMs, Qt::PreciseTimer);
@@ -24,6 +25,7 @@ WaitResult wait(SerialLink &link, const AbortFlag *abort, qsizetype count, int t
             loop.quit();
     });
     QObject::connect(&link, &SerialLink::portLost, &loop, &QEventLoop::quit);
+    QObject::connect(&link, &SerialLink::connectionSettled, &loop, &QEventLoop::quit);
     QObject::connect(&link, &SerialLink::closing, &loop, &QEventLoop::quit);
     if (abort)
         QObject::connect(abort, &AbortFlag::raised, &loop, &QEventLoop::quit);
@@ -33,6 +35,8 @@ WaitResult wait(SerialLink &link, const AbortFlag *abort, qsizetype count, int t
             throw ProgramClosing();
         if (abort && abort->isSet())
             return WaitResult::Aborted;
+        if (forConnection && !link.isConnecting())
+            return link.isOpen() ? WaitResult::Ready : WaitResult::PortLost;
         if (count > 0 && link.waiting() >= count)
             return WaitResult::Ready;
         if (count > 0 && !link.isOpen())
@@ -53,6 +57,11 @@ WaitResult LinkWait::forBytes(SerialLink &link, const AbortFlag *abort, qsizetyp
                               int timeoutMs)
 {
     return wait(link, abort, std::max<qsizetype>(1, count), timeoutMs);
+}
+
+WaitResult LinkWait::forConnection(SerialLink &link, int timeoutMs)
+{
+    return wait(link, nullptr, 0, timeoutMs, true);
 }
 
 WaitResult LinkWait::idle(SerialLink &link, const AbortFlag *abort, int timeoutMs)

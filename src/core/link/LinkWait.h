@@ -17,6 +17,10 @@ namespace LinkWait {
 // for waits the Abort buttons do not end; timeoutMs < 0 waits without limit.
 WaitResult forBytes(SerialLink &link, const AbortFlag *abort, qsizetype count, int timeoutMs);
 
+// Until a network line being opened has connected (Ready) or failed
+// (PortLost).
+WaitResult forConnection(SerialLink &link, int timeoutMs);
+
 // Lets time pass (the deadline, an abort or closing ends it).
 WaitResult idle(SerialLink &link, const AbortFlag *abort, int timeoutMs);
 

@@ -1,5 +1,6 @@
 #include "PortCatalogue.h"
 
+#include "LineAddress.h"
 #include "SerialLink.h"
 
 #include <QSerialPortInfo>
@@ -16,8 +17,13 @@ struct Texts
 
 PortCatalogue::PortCatalogue(const QStringList &extraDevices, bool withSystemPorts)
 {
-    for (const QString &d : extraDevices)
-        m_ports.append({d, Texts::tr("named on the command line")});
+    for (const QString &d : extraDevices) {
+        const Result<LineAddress> line = LineAddress::parse(d);
+        if (line && line->isNetwork())
+            m_ports.append({line->name(), Texts::tr("serial-to-network bridge"), true});
+        else
+            m_ports.append({d, Texts::tr("named on the command line"), false});
+    }
 #ifndef Q_OS_WIN
     if (!withSystemPorts)
         return;
@@ -34,7 +40,7 @@ PortCatalogue::PortCatalogue(const QStringList &extraDevices, bool withSystemPor
             parts << info.manufacturer();
         if (!info.serialNumber().isEmpty())
             parts << Texts::tr("serial %1").arg(info.serialNumber());
-        m_ports.append({info.systemLocation(), parts.join(QStringLiteral(", "))});
+        m_ports.append({info.systemLocation(), parts.join(QStringLiteral(", ")), false});
     }
 #else
     Q_UNUSED(withSystemPorts);
@@ -69,11 +75,22 @@ QList<int> PortCatalogue::usableNumbers() const
     SerialLink probe;
     for (int n = 1; n <= MaxPorts; ++n) {
         const auto d = device(n);
-        if (d && probe.open(*d))
+        // A bridge is offered unprobed: connecting may take seconds, and it
+        // may be switched on after the program.
+        if (n <= m_ports.size() && m_ports[n - 1].network)
+            usable.append(n);
+        else if (d && probe.open(*d))
             usable.append(n);
         probe.close();
     }
     return usable;
+}
+
+QString PortCatalogue::entry(int number) const
+{
+    if (number >= 1 && number <= m_ports.size() && m_ports[number - 1].network)
+        return QStringLiteral("Com%1 %2").arg(number).arg(m_ports[number - 1].device);
+    return entryText(number);
 }
 
 QString PortCatalogue::entryText(int number)

@@ -7,8 +7,8 @@
 #include <optional>
 
 // "Com n" (1 to 16) to a device. On Windows the device COMn; elsewhere the
-// n-th of a stable list: the devices named on the command line first, then
-// the system's serial devices sorted by name.
+// n-th of a stable list: the devices and network lines named on the command
+// line first, then the system's serial devices sorted by name.
 class PortCatalogue
 {
 public:
@@ -22,6 +22,8 @@ public:
     // The numbers whose device opens now, in order: what the port list offers.
     QList<int> usableNumbers() const;
 
+    // The port list's text of "Com n": a network line shows its address.
+    QString entry(int number) const;
     static QString entryText(int number);
     // The number written after "Com" in an entry, up to the blank.
     static std::optional<int> numberOf(const QString &entry);
@@ -31,6 +33,7 @@ private:
     {
         QString device;
         QString description;
+        bool network = false;
     };
     QList<Port> m_ports;
 };

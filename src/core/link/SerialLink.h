@@ -1,14 +1,18 @@
 #pragma once
 
+#include "LineAddress.h"
 #include "StepRule.h"
+#include "TelnetFilter.h"
 #include "base/Result.h"
 
 #include <QByteArray>
 #include <QObject>
 #include <QSerialPort>
+#include <QTcpSocket>
 
-// The tester's serial line: one port at a time, 2400 baud 8N1, and a receive
-// buffer that the commands take from. One readyRead is not one reply, so
+// The tester's line: one at a time, a serial port at 2400 baud 8N1 or a
+// serial-to-network bridge, and a receive buffer that the commands take from.
+// Everything above it is the same code whichever the line is. One readyRead is not one reply, so
 // everything that arrives is appended here first, and counted against what
 // the last command said it expects (see StepRule).
 class SerialLink : public QObject
@@ -18,12 +22,24 @@ public:
     explicit SerialLink(QObject *parent = nullptr);
     ~SerialLink() override;
 
-    // Errors 8002, 8005 or 8012 when the device cannot be opened. Whatever
-    // the line held before is dropped.
+    // How long opening a network line may take to connect.
+    static constexpr int ConnectMs = 5000;
+    // Added to every reply's limit on a network line: a bridge's round trip.
+    static constexpr int NetworkAllowanceMs = 1000;
+
+    // A device, or tcp://HOST:PORT, or rfc2217://HOST:PORT (see LineAddress).
+    // Errors 8002, 8005 or 8012 when the line cannot be opened. Whatever the
+    // line held before is dropped.
     Result<> open(const QString &device);
     void close();
     bool isOpen() const;
+    // The line as named: the device, or the bridge's address.
     QString device() const { return m_device; }
+    bool isNetwork() const { return m_line.isNetwork(); }
+    // What the time limits of a reply add for this line.
+    int allowanceMs() const { return isNetwork() ? NetworkAllowanceMs : 0; }
+    // A network line being connected (see LinkWait::forConnection).
+    bool isConnecting() const;
     // The settings the port is opened with, as the port reports them.
     QSerialPort::BaudRate baudRate() const { return QSerialPort::BaudRate(m_port.baudRate()); }
     QSerialPort::DataBits dataBits() const { return m_port.dataBits(); }
@@ -58,6 +74,8 @@ public:
 
 signals:
     void received();
+    // A network line connected, or failed to.
+    void connectionSettled();
     void portLost(const QString &reason);
     void closing();
     void bytesSent(const QByteArray &bytes);
@@ -65,10 +83,19 @@ signals:
     void noted(const QString &text);
 
 private:
+    Result<> openNetwork();
     void readAvailable();
+    QByteArray readLine();
     void handleError(QSerialPort::SerialPortError error);
+    void handleSocketGone();
+    void lose(const QString &reason);
 
     QSerialPort m_port;
+    QTcpSocket m_socket;
+    // The one in use: m_port or m_socket; none when closed.
+    QIODevice *m_io = nullptr;
+    LineAddress m_line;
+    TelnetFilter m_telnet;
     QString m_device;
     QByteArray m_buffer;
     StepRule m_step;

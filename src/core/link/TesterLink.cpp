@@ -12,6 +12,11 @@ TesterLink::TesterLink(SerialLink &link, AbortFlag &abort)
     , m_abort(abort)
 {}
 
+int TesterLink::limit(int ms) const
+{
+    return ms + m_link.allowanceMs();
+}
+
 LinkStatus TesterLink::beforeCommand()
 {
     if (!m_link.isOpen())
@@ -52,13 +57,13 @@ bool TesterLink::awaitAcknowledge(LinkReply &reply)
 {
     // Abort ends the wait, but an acknowledge already on its way still
     // counts: the record must know what the tester took.
-    WaitResult waited = LinkWait::forBytes(m_link, &m_abort, 1, limits.ackMs);
+    WaitResult waited = LinkWait::forBytes(m_link, &m_abort, 1, limit(limits.ackMs));
     if (waited == WaitResult::Aborted &&
-        LinkWait::forBytes(m_link, nullptr, 1, limits.abortGraceMs) == WaitResult::Ready)
+        LinkWait::forBytes(m_link, nullptr, 1, limit(limits.abortGraceMs)) == WaitResult::Ready)
         waited = WaitResult::Ready;
-    reply.status = ended(waited, limits.ackMs);
+    reply.status = ended(waited, limit(limits.ackMs));
     if (reply.status == LinkStatus::NoReply)
-        reply.limitMs = limits.ackMs;
+        reply.limitMs = limit(limits.ackMs);
     return reply.status == LinkStatus::Ok;
 }
 
@@ -76,14 +81,15 @@ LinkStatus TesterLink::checkConnection(Tail tail)
     if (!m_link.isOpen() && !m_link.reopenLost()) {
         // No port: wait the check's second anyway, so callers that repeat the
         // check do not spin.
-        LinkWait::idle(m_link, &m_abort, limits.connectionMs);
+        LinkWait::idle(m_link, &m_abort, limit(limits.connectionMs));
         return LinkStatus::PortLost;
     }
     if (!m_link.step().settled()) {
         // The reply to a command that gave up may still be on its way: it
         // must not be taken for this check's acknowledge.
         const WaitResult quiet =
-            LinkWait::quiet(m_link, &m_abort, limits.quietMs, limits.quietMs + limits.connectionMs);
+            LinkWait::quiet(m_link, &m_abort, limit(limits.quietMs),
+                            limit(limits.quietMs) + limit(limits.connectionMs));
         if (quiet == WaitResult::Aborted)
             return LinkStatus::Aborted;
         if (quiet == WaitResult::TimedOut) {
@@ -94,7 +100,7 @@ LinkStatus TesterLink::checkConnection(Tail tail)
     // The line is clear: this check starts the exchange afresh.
     m_link.discardInput();
     m_link.resynced();
-    const QDeadlineTimer deadline(limits.connectionMs, Qt::PreciseTimer);
+    const QDeadlineTimer deadline(limit(limits.connectionMs), Qt::PreciseTimer);
     const auto left = [&] { return int(std::max<qint64>(0, deadline.remainingTime())); };
     m_link.send(QByteArray(1, Frames::Start), 1);
     WaitResult waited = LinkWait::forBytes(m_link, &m_abort, 1, left());
@@ -106,7 +112,7 @@ LinkStatus TesterLink::checkConnection(Tail tail)
     }
     if (waited == WaitResult::TimedOut)
         m_link.note(QStringLiteral("no answer to the connection check within %1 ms")
-                        .arg(limits.connectionMs));
+                        .arg(limit(limits.connectionMs)));
     else if (waited == WaitResult::Aborted)
         m_link.note(QStringLiteral("aborted by the user"));
     if (waited == WaitResult::PortLost)
@@ -136,7 +142,7 @@ LinkReply TesterLink::readBytes(quint16 start, int length)
         if ((reply.status = beforeCommand()) != LinkStatus::Ok)
             return reply;
         m_link.send(Frames::readFrame(address), 1);
-        if (!awaitReply(reply, 1, limits.readMs, nullptr))
+        if (!awaitReply(reply, 1, limit(limits.readMs), nullptr))
             return reply;
         reply.bytes.append(m_link.take(1));
         if (byteDone)
@@ -195,7 +201,7 @@ LinkReply TesterLink::readPhotodiode(quint8 channel)
     if ((reply.status = beforeCommand()) != LinkStatus::Ok)
         return reply;
     m_link.send(Frames::photodiodeRequest(channel), 4);
-    if (awaitReply(reply, 4, limits.photodiodeMs, &m_abort))
+    if (awaitReply(reply, 4, limit(limits.photodiodeMs), &m_abort))
         reply.bytes = m_link.take(4);
     return reply;
 }
@@ -210,7 +216,8 @@ LinkStatus TesterLink::startCalibration()
 
 LinkStatus TesterLink::settle()
 {
-    const WaitResult r = LinkWait::forBytes(m_link, nullptr, m_link.waiting() + 1, limits.tailMs);
+    const WaitResult r =
+        LinkWait::forBytes(m_link, nullptr, m_link.waiting() + 1, limit(limits.tailMs));
     if (r == WaitResult::PortLost)
         return LinkStatus::PortLost;
     if (r == WaitResult::Ready || !m_link.step().inStep()) {

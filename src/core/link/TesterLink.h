@@ -35,7 +35,8 @@ class TesterLink
 {
 public:
     // Limits for replies the tester never sends. The line itself needs
-    // 17 to 21 ms per byte at 2400 baud.
+    // 17 to 21 ms per byte at 2400 baud; a network line adds its allowance
+    // to each (SerialLink::allowanceMs).
     struct Limits
     {
         int connectionMs = 1000;
@@ -79,6 +80,8 @@ public:
     Limits limits;
 
 private:
+    // A limit with the line's allowance.
+    int limit(int ms) const;
     LinkStatus beforeCommand();
     LinkStatus waitForReply(qsizetype count, int timeoutMs, const AbortFlag *abort);
     // The status a wait for a reply ended with.
