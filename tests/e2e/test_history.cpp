@@ -860,13 +860,16 @@ void TestHistory::migratesFromTheFirstSchema()
     QCOMPARE(entries->size(), 1);
     QCOMPARE(entries->first().level, QStringLiteral("dealer"));
     QCOMPARE(entries->first().at, QDateTime(QDate(2026, 1, 2), QTime(3, 4, 5), Qt::UTC));
+    QCOMPARE(entries->first().line, QString()); // older entries name no line
     HistoryEntry calibration;
     calibration.serial = QStringLiteral("SN1");
+    calibration.line = QStringLiteral("rfc2217://10.0.0.5:2217");
     calibration.kind = HistoryEntry::Kind::Calibration;
     calibration.calibration = HistoryEntry::Calibration{"low", "29", 10000, "300", 345, true};
     const auto id = history->add(calibration);
     QVERIFY(id);
     QCOMPARE(history->entry(*id)->calibration->newFactor, 345);
+    QCOMPARE(history->entry(*id)->line, QStringLiteral("rfc2217://10.0.0.5:2217"));
 }
 
 void TestHistory::reportOfAVisit()

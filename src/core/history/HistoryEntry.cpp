@@ -106,6 +106,7 @@ QJsonObject HistoryEntry::toJson(bool withDocuments) const
                   {"parameterFile", parameterFile},
                   {"level", level},
                   {"program", program},
+                  {"line", line},
                   {"kind", kindName(kind)},
                   {"outcome", outcome},
                   {"detail", detail},
@@ -135,6 +136,7 @@ HistoryEntry HistoryEntry::fromJson(const QJsonObject &o)
     e.parameterFile = o.value("parameterFile").toString();
     e.level = o.value("level").toString();
     e.program = o.value("program").toString();
+    e.line = o.value("line").toString();
     e.kind = kindFrom(o.value("kind").toString()).value_or(Kind::Read);
     e.outcome = o.value("outcome").toString();
     e.detail = o.value("detail").toString();

@@ -29,6 +29,9 @@ struct HistoryEntry
     QString parameterFile;
     QString level;   // the access level's name, never the password
     QString program; // "orvaps" or "orva-cli"
+    // The tester's line: its serial device, or tcp://HOST:PORT or
+    // rfc2217://HOST:PORT; empty in entries older than this column.
+    QString line;
     Kind kind = Kind::Read;
     // started, done, aborted, declined, incomplete, verify mismatch,
     // unverified, failed, interrupted, imported

@@ -28,6 +28,11 @@ QStringList HistorySchema::migration(int version, bool postgres)
             QStringLiteral("ALTER TABLE entries ADD COLUMN program TEXT NOT NULL DEFAULT ''"),
             QStringLiteral("CREATE INDEX entries_by_serial ON entries (serial, at)"),
         };
+    case 3:
+        // The line an entry went over: a serial device or a network bridge.
+        return {
+            QStringLiteral("ALTER TABLE entries ADD COLUMN line TEXT NOT NULL DEFAULT ''"),
+        };
     default:
         return {};
     }

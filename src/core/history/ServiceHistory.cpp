@@ -66,7 +66,7 @@ struct Statement
 const QString EntryColumns = QStringLiteral(
     "e.id, e.at, e.serial, e.model, e.firmware, e.parameter_file, e.level, e.program, e.kind, "
     "e.outcome, e.detail, e.before_doc, e.after_doc, c.beam, c.reference_lux, c.reading, "
-    "c.old_factor, c.new_factor, c.confirmed");
+    "c.old_factor, c.new_factor, c.confirmed, e.line");
 
 HistoryEntry entryFrom(const QSqlQuery &q)
 {
@@ -88,6 +88,7 @@ HistoryEntry entryFrom(const QSqlQuery &q)
         e.calibration = HistoryEntry::Calibration{
             q.value(13).toString(), q.value(14).toString(), q.value(15).toLongLong(),
             q.value(16).toString(), q.value(17).toInt(),    q.value(18).toInt() != 0};
+    e.line = q.value(19).toString();
     return e;
 }
 
@@ -284,11 +285,11 @@ Result<qint64> ServiceHistory::insert(const HistoryEntry &entry)
     Statement insert(
         db,
         QStringLiteral("INSERT INTO entries (at, serial, model, firmware, parameter_file, level, "
-                       "program, kind, outcome, detail, before_doc, after_doc) VALUES "
-                       "(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) RETURNING id"),
+                       "program, line, kind, outcome, detail, before_doc, after_doc) VALUES "
+                       "(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) RETURNING id"),
         {at.toUTC().toString(Qt::ISODateWithMs), text(entry.serial), text(entry.model),
          text(entry.firmware), text(entry.parameterFile), text(entry.level), text(entry.program),
-         HistoryEntry::kindName(entry.kind),
+         text(entry.line), HistoryEntry::kindName(entry.kind),
          entry.outcome.isEmpty() ? QStringLiteral("started") : entry.outcome, text(entry.detail),
          nullable(json(entry.before)), nullable(json(entry.after))});
     if (!insert.ok() || !insert.query.next()) {

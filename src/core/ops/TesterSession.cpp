@@ -143,6 +143,7 @@ HistoryEntry TesterSession::entryFor(HistoryEntry::Kind kind) const
     e.parameterFile = m_testerState.value("parameterFile").toString();
     e.level = Access::levelName(m_state.accessLevel());
     e.program = QCoreApplication::applicationName();
+    e.line = m_serial.device();
     return e;
 }
 
