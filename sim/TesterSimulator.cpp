@@ -1,15 +1,12 @@
 #include "TesterSimulator.h"
 
 #include "MemoryImage.h"
+#include "TcpLine.h"
+#include "WakeTimer.h"
+#ifndef Q_OS_WIN
+#include "PtyLine.h"
+#endif
 
-#include <QSocketNotifier>
-
-#include <cerrno>
-#include <fcntl.h>
-#include <pty.h>
-#include <sys/timerfd.h>
-#include <termios.h>
-#include <unistd.h>
 #include <utility>
 
 namespace {
@@ -40,16 +37,11 @@ int frameLength(char command)
 TesterSimulator::TesterSimulator(QObject *parent)
     : QObject(parent)
     , m_memory(MemoryImage::forVersion())
+    , m_wake(new WakeTimer(this))
 {
     m_readings = {{11, 10000}, {7, 9000}, {9, 16170}};
     m_clock.start();
-    m_timerFd = ::timerfd_create(CLOCK_MONOTONIC, TFD_NONBLOCK | TFD_CLOEXEC);
-    m_timerNotifier = new QSocketNotifier(m_timerFd, QSocketNotifier::Read, this);
-    connect(m_timerNotifier, &QSocketNotifier::activated, this, [this] {
-        quint64 expirations = 0;
-        (void)!::read(m_timerFd, &expirations, sizeof expirations);
-        pump();
-    });
+    connect(m_wake, &WakeTimer::woke, this, &TesterSimulator::pump);
 }
 
 TesterSimulator::~TesterSimulator()
@@ -59,35 +51,41 @@ TesterSimulator::~TesterSimulator()
 
 bool TesterSimulator::start(QString *error)
 {
-    if (::openpty(&m_master, &m_slave, nullptr, nullptr, nullptr) != 0) {
-        if (error)
-            *error = QString::fromLocal8Bit(strerror(errno));
+#ifdef Q_OS_WIN
+    return startTcp(0, error);
+#else
+    m_tcp = false;
+    return plugIn(new PtyLine(this), error);
+#endif
+}
+
+bool TesterSimulator::startTcp(quint16 port, QString *error)
+{
+    m_tcp = true;
+    m_tcpPort = port;
+    return plugIn(new TcpLine(port, this), error);
+}
+
+bool TesterSimulator::plugIn(SimLine *line, QString *error)
+{
+    if (!line->open(error)) {
+        delete line;
         return false;
     }
-    // Raw mode: no echo, no line editing, no character translation.
-    termios tio{};
-    ::tcgetattr(m_slave, &tio);
-    ::cfmakeraw(&tio);
-    ::cfsetspeed(&tio, B2400);
-    ::tcsetattr(m_slave, TCSANOW, &tio);
-    ::fcntl(m_master, F_SETFL, ::fcntl(m_master, F_GETFL) | O_NONBLOCK);
-    m_devicePath = QString::fromLocal8Bit(::ttyname(m_slave));
-    // The simulator keeps its own slave open so the master never sees a
-    // hang-up while the program closes and reopens the port.
-    m_notifier = new QSocketNotifier(m_master, QSocketNotifier::Read, this);
-    connect(m_notifier, &QSocketNotifier::activated, this, &TesterSimulator::readMaster);
+    m_line = line;
+    m_devicePath = line->path();
+    connect(line, &SimLine::received, this, &TesterSimulator::receive);
     return true;
 }
 
 void TesterSimulator::hangUp()
 {
-    delete m_notifier;
-    m_notifier = nullptr;
-    if (m_master >= 0)
-        ::close(m_master);
-    if (m_slave >= 0)
-        ::close(m_slave);
-    m_master = m_slave = -1;
+    if (m_line) {
+        m_line->disconnect(this);
+        m_line->close();
+        m_line->deleteLater();
+        m_line = nullptr;
+    }
     m_incoming.clear();
     m_outgoing.clear();
 }
@@ -96,7 +94,8 @@ bool TesterSimulator::replug()
 {
     hangUp();
     m_partial.clear();
-    return start();
+    // A new port number would be another bridge: the same one comes back.
+    return m_tcp ? startTcp(m_tcpPort) : start();
 }
 
 void TesterSimulator::setPowered(bool on)
@@ -117,20 +116,14 @@ QList<QByteArray> TesterSimulator::framesStartingWith(char command) const
     return out;
 }
 
-void TesterSimulator::readMaster()
+void TesterSimulator::receive(const QByteArray &bytes)
 {
-    char buffer[512];
-    for (;;) {
-        const ssize_t n = ::read(m_master, buffer, sizeof buffer);
-        if (n <= 0)
-            break;
-        for (ssize_t i = 0; i < n; ++i) {
-            if (m_paced) {
-                m_inFree = std::max(m_inFree, now()) + ByteTimeNs;
-                m_incoming.push_back({buffer[i], m_inFree});
-            } else {
-                feed(buffer[i], now());
-            }
+    for (const char byte : bytes) {
+        if (m_paced) {
+            m_inFree = std::max(m_inFree, now()) + ByteTimeNs;
+            m_incoming.push_back({byte, m_inFree});
+        } else {
+            feed(byte, now());
         }
     }
     schedule();
@@ -243,10 +236,8 @@ void TesterSimulator::pump()
         ready.append(m_outgoing.front().byte);
         m_outgoing.pop_front();
     }
-    if (!ready.isEmpty() && m_master >= 0) {
-        const ssize_t written = ::write(m_master, ready.constData(), size_t(ready.size()));
-        Q_UNUSED(written);
-    }
+    if (!ready.isEmpty() && m_line)
+        m_line->write(ready);
     schedule();
 }
 
@@ -259,10 +250,5 @@ void TesterSimulator::schedule()
         next = next < 0 ? m_outgoing.front().due : std::min(next, m_outgoing.front().due);
     if (next < 0)
         return;
-    // Never zero: that would disarm the timer.
-    const qint64 waitNs = std::max<qint64>(1000, next - now());
-    itimerspec spec{};
-    spec.it_value.tv_sec = time_t(waitNs / 1'000'000'000);
-    spec.it_value.tv_nsec = long(waitNs % 1'000'000'000);
-    ::timerfd_settime(m_timerFd, 0, &spec, nullptr);
+    m_wake->wakeIn(next - now());
 }

@@ -8,7 +8,8 @@
 
 #include <deque>
 
-class QSocketNotifier;
+class SimLine;
+class WakeTimer;
 
 // A simulated ORVA tester on a pseudo-terminal. It answers the line protocol
 // from a 64 KiB memory image and can be told to misbehave the ways real
@@ -20,10 +21,15 @@ public:
     explicit TesterSimulator(QObject *parent = nullptr);
     ~TesterSimulator() override;
 
-    // Opens the pseudo-terminal; false with a reason when that fails.
+    // Opens a pseudo-terminal (on Windows, which has none, a TCP port on
+    // the loopback address); false with a reason when that fails.
     bool start(QString *error = nullptr);
+    // Behind a TCP port on the loopback address (0: any free one), as a
+    // serial-to-network bridge offers a tester.
+    bool startTcp(quint16 port = 0, QString *error = nullptr);
+    // What a program opens: a device, or tcp://127.0.0.1:PORT.
     QString devicePath() const { return m_devicePath; }
-    bool isPluggedIn() const { return m_master >= 0; }
+    bool isPluggedIn() const { return m_line != nullptr; }
 
     QByteArray &memory() { return m_memory; }
     void setReading(quint8 channel, quint32 value) { m_readings[channel] = value; }
@@ -69,7 +75,8 @@ signals:
     void frameReceived(const QByteArray &frame);
 
 private:
-    void readMaster();
+    bool plugIn(SimLine *line, QString *error);
+    void receive(const QByteArray &bytes);
     void feed(char byte, qint64 due);
     void handleFrame(const QByteArray &frame);
     void reply(const QByteArray &bytes, int extraDelayMs = 0);
@@ -79,10 +86,10 @@ private:
     void schedule();
     qint64 now() const { return m_clock.nsecsElapsed(); }
 
-    int m_master = -1;
-    int m_slave = -1;
+    SimLine *m_line = nullptr;
+    bool m_tcp = false;
+    quint16 m_tcpPort = 0;
     QString m_devicePath;
-    QSocketNotifier *m_notifier = nullptr;
     QByteArray m_memory;
     QMap<quint8, quint32> m_readings;
 
@@ -116,8 +123,5 @@ private:
     qint64 m_outFree = 0;
     qint64 m_frameDue = 0; // when the frame being handled had fully arrived
     QElapsedTimer m_clock;
-    // A timerfd wakes the simulator to the microsecond, so paced replies keep
-    // the line's timing rather than the event loop's millisecond timers.
-    int m_timerFd = -1;
-    QSocketNotifier *m_timerNotifier = nullptr;
+    WakeTimer *m_wake = nullptr;
 };

@@ -7,7 +7,9 @@
 #include <QTextStream>
 
 #include <csignal>
+#ifndef Q_OS_WIN
 #include <unistd.h>
+#endif
 
 int main(int argc, char *argv[])
 {
@@ -15,7 +17,8 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationName(QStringLiteral("orva-sim"));
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("Simulated ORVA headlight tester on a pseudo-terminal. Prints the device "
+        QStringLiteral("Simulated ORVA headlight tester on a pseudo-terminal (with --tcp, or on "
+                       "Windows, behind a TCP port on 127.0.0.1). Prints the device or address "
                        "to connect to (orvaps --port DEVICE) and runs until interrupted."));
     parser.addHelpOption();
     const QCommandLineOption version({QStringLiteral("firmware")},
@@ -28,7 +31,11 @@ int main(int argc, char *argv[])
     const QCommandLineOption delay({QStringLiteral("delay")},
                                    QStringLiteral("Delay every reply by MS milliseconds."),
                                    QStringLiteral("MS"), QStringLiteral("0"));
-    parser.addOptions({version, paced, off, delay});
+    const QCommandLineOption tcp({QStringLiteral("tcp")},
+                                 QStringLiteral("Listen on 127.0.0.1:PORT as a serial-to-network "
+                                                "bridge does (0: any free port)."),
+                                 QStringLiteral("PORT"));
+    parser.addOptions({version, paced, off, delay, tcp});
     parser.process(app);
 
     TesterSimulator sim;
@@ -37,12 +44,19 @@ int main(int argc, char *argv[])
     sim.setPowered(!parser.isSet(off));
     sim.setReplyDelayMs(parser.value(delay).toInt());
     QString error;
-    if (!sim.start(&error)) {
-        QTextStream(stderr) << "orva-sim: cannot open a pseudo-terminal: " << error << '\n';
+    bool portOk = true;
+    const uint port = parser.value(tcp).toUInt(&portOk);
+    if (parser.isSet(tcp) && (!portOk || port > 65535)) {
+        QTextStream(stderr) << "orva-sim: --tcp takes a port number from 0 to 65535\n";
+        return 2;
+    }
+    if (!(parser.isSet(tcp) ? sim.startTcp(quint16(port), &error) : sim.start(&error))) {
+        QTextStream(stderr) << "orva-sim: cannot offer the line: " << error << '\n';
         return 1;
     }
     QTextStream(stdout) << sim.devicePath() << Qt::endl;
 
+#ifndef Q_OS_WIN
     // End cleanly on Ctrl+C or kill.
     static int pipeFds[2];
     if (::pipe(pipeFds) == 0) {
@@ -51,5 +65,6 @@ int main(int argc, char *argv[])
         auto *quit = new QSocketNotifier(pipeFds[0], QSocketNotifier::Read, &app);
         QObject::connect(quit, &QSocketNotifier::activated, &app, &QCoreApplication::quit);
     }
+#endif
     return app.exec();
 }
