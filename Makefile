@@ -1,7 +1,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: deps build run test test-sanitize fuzz bench package package-check screenshots translations clean format windows
+.PHONY: deps build run test test-sanitize fuzz bench package package-check screenshots translations clean format windows windows-check
 
 deps:
 	@scripts/install-deps
@@ -67,3 +67,10 @@ windows:
 		-DQT_CHAINLOAD_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64-x86_64.cmake \
 		-DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake >/dev/null
 	@cmake --build build-windows -j $(JOBS)
+	@scripts/package-windows
+
+# The Windows build under Wine against the simulator, step by step; the
+# window's screenshot goes to docs/windows.png.
+windows-check: windows build
+	@scripts/install-deps windows
+	scripts/windows-check docs/windows.png
