@@ -207,7 +207,7 @@
 <context>
     <name>CliMain</name>
     <message>
-        <location filename="../src/cli/main.cpp" line="+43"/>
+        <location filename="../src/cli/main.cpp" line="+44"/>
         <source>Write the document to FILE (default: standard output).</source>
         <translation>Schreibt das Dokument nach FILE (Standard: Standardausgabe).</translation>
     </message>
@@ -318,7 +318,7 @@ unterbrochen durch SIGINT oder SIGTERM.
 </translation>
     </message>
     <message>
-        <location line="+135"/>
+        <location line="+137"/>
         <source>--timeout takes a whole number of seconds from 1 to %1</source>
         <translation>--timeout erwartet eine ganze Zahl von Sekunden von 1 bis %1</translation>
     </message>
@@ -328,7 +328,7 @@ unterbrochen durch SIGINT oder SIGTERM.
         <translation>unterbrochen durch %1: das Schreiben hielt zwischen zwei Bytes an; die Historie verzeichnet, was das Gerät bestätigt hat</translation>
     </message>
     <message>
-        <location line="-252"/>
+        <location line="-254"/>
         <source>List the serial ports the window would offer.</source>
         <translation>Listet die seriellen Ports auf, die das Fenster anbieten würde.</translation>
     </message>
@@ -386,7 +386,7 @@ Befehle:
         <translation>%1 (siehe orva-cli %2--help)</translation>
     </message>
     <message>
-        <location line="+53"/>
+        <location line="+55"/>
         <source>name a command before the options</source>
         <translation>nennen Sie einen Befehl vor den Optionen</translation>
     </message>
@@ -1642,7 +1642,7 @@ Warten Sie auf eine neue Verbindung und stellen Sie die Parameter ERNEUT ein ...
 <context>
     <name>ServiceHistory</name>
     <message>
-        <location filename="../src/core/history/ServiceHistory.cpp" line="+126"/>
+        <location filename="../src/core/history/ServiceHistory.cpp" line="+127"/>
         <source>The service history %1 %2: %3</source>
         <translation>Die Servicehistorie %1 %2: %3</translation>
     </message>
@@ -1749,7 +1749,7 @@ Sein Abschluss wird auf diesem Computer aufbewahrt und der Historie übergeben, 
 <context>
     <name>ServiceReport</name>
     <message>
-        <location filename="../src/report/ServiceReport.cpp" line="+62"/>
+        <location filename="../src/report/ServiceReport.cpp" line="+63"/>
         <source>&lt;tr&gt;&lt;td&gt;%1 beam&lt;/td&gt;&lt;td&gt;%2 lux&lt;/td&gt;&lt;td&gt;%3&lt;/td&gt;&lt;td&gt;%4 &amp;rarr; %5&lt;/td&gt;&lt;td&gt;%6&lt;/td&gt;&lt;/tr&gt;</source>
         <translation>&lt;tr&gt;&lt;td&gt;%1&lt;/td&gt;&lt;td&gt;%2 lux&lt;/td&gt;&lt;td&gt;%3&lt;/td&gt;&lt;td&gt;%4 &amp;rarr; %5&lt;/td&gt;&lt;td&gt;%6&lt;/td&gt;&lt;/tr&gt;</translation>
     </message>
@@ -1824,7 +1824,12 @@ Sein Abschluss wird auf diesem Computer aufbewahrt und der Historie übergeben, 
         <translation>Die Servicehistorie hat keinen Eintrag für diesen Bericht.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+3"/>
+        <source>No font is installed to print the report with: install the system&apos;s standard fonts.</source>
+        <translation>Es ist keine Schrift installiert, mit der der Bericht gedruckt werden kann: die Standardschriften des Systems installieren.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source>Service report %1</source>
         <translation>Servicebericht %1</translation>
     </message>
@@ -1944,7 +1949,7 @@ Sein Abschluss wird auf diesem Computer aufbewahrt und der Historie übergeben, 
         <translation>Ungültige Portnummer: keine serielle Schnittstelle hat diese Nummer.</translation>
     </message>
     <message>
-        <location line="+105"/>
+        <location line="+106"/>
         <source>The tester was written, but the end of its record (history entry %1) could not be saved: %2<byte value="xd"/>
 The tester now holds: %3.</source>
         <translation>Das Gerät wurde beschrieben, aber der Abschluss seines Eintrags (Historieneintrag %1) konnte nicht gespeichert werden: %2<byte value="xd"/>

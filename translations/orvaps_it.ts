@@ -207,7 +207,7 @@
 <context>
     <name>CliMain</name>
     <message>
-        <location filename="../src/cli/main.cpp" line="+43"/>
+        <location filename="../src/cli/main.cpp" line="+44"/>
         <source>Write the document to FILE (default: standard output).</source>
         <translation>Scrive il documento in FILE (predefinito: standard output).</translation>
     </message>
@@ -317,7 +317,7 @@ stata completata (è conservata su questo computer), 130 e 143 interrotto da SIG
 </translation>
     </message>
     <message>
-        <location line="+135"/>
+        <location line="+137"/>
         <source>--timeout takes a whole number of seconds from 1 to %1</source>
         <translation>--timeout accetta un numero intero di secondi da 1 a %1</translation>
     </message>
@@ -327,7 +327,7 @@ stata completata (è conservata su questo computer), 130 e 143 interrotto da SIG
         <translation>interrotto da %1: la scrittura si è fermata tra due byte; lo storico registra ciò che il centrafari ha confermato</translation>
     </message>
     <message>
-        <location line="-252"/>
+        <location line="-254"/>
         <source>List the serial ports the window would offer.</source>
         <translation>Elenca le porte seriali che la finestra offrirebbe.</translation>
     </message>
@@ -385,7 +385,7 @@ Comandi:
         <translation>%1 (vedere orva-cli %2--help)</translation>
     </message>
     <message>
-        <location line="+53"/>
+        <location line="+55"/>
         <source>name a command before the options</source>
         <translation>indicare un comando prima delle opzioni</translation>
     </message>
@@ -1641,7 +1641,7 @@ Attendere una nuova connessione e IMPOSTARE DI NUOVO i parametri ....</translati
 <context>
     <name>ServiceHistory</name>
     <message>
-        <location filename="../src/core/history/ServiceHistory.cpp" line="+126"/>
+        <location filename="../src/core/history/ServiceHistory.cpp" line="+127"/>
         <source>The service history %1 %2: %3</source>
         <translation>Lo storico interventi %1 %2: %3</translation>
     </message>
@@ -1748,7 +1748,7 @@ La sua conclusione è conservata su questo computer e passata allo storico appen
 <context>
     <name>ServiceReport</name>
     <message>
-        <location filename="../src/report/ServiceReport.cpp" line="+62"/>
+        <location filename="../src/report/ServiceReport.cpp" line="+63"/>
         <source>&lt;tr&gt;&lt;td&gt;%1 beam&lt;/td&gt;&lt;td&gt;%2 lux&lt;/td&gt;&lt;td&gt;%3&lt;/td&gt;&lt;td&gt;%4 &amp;rarr; %5&lt;/td&gt;&lt;td&gt;%6&lt;/td&gt;&lt;/tr&gt;</source>
         <translation>&lt;tr&gt;&lt;td&gt;Fascio %1&lt;/td&gt;&lt;td&gt;%2 lux&lt;/td&gt;&lt;td&gt;%3&lt;/td&gt;&lt;td&gt;%4 &amp;rarr; %5&lt;/td&gt;&lt;td&gt;%6&lt;/td&gt;&lt;/tr&gt;</translation>
     </message>
@@ -1823,7 +1823,12 @@ La sua conclusione è conservata su questo computer e passata allo storico appen
         <translation>Lo storico interventi non ha alcuna voce per questo rapporto.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+3"/>
+        <source>No font is installed to print the report with: install the system&apos;s standard fonts.</source>
+        <translation>Non è installato alcun carattere con cui stampare il rapporto: installare i caratteri standard del sistema.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source>Service report %1</source>
         <translation>Rapporto di assistenza %1</translation>
     </message>
@@ -1943,7 +1948,7 @@ La sua conclusione è conservata su questo computer e passata allo storico appen
         <translation>Numero di porta non valido: nessun dispositivo seriale ha questo numero.</translation>
     </message>
     <message>
-        <location line="+105"/>
+        <location line="+106"/>
         <source>The tester was written, but the end of its record (history entry %1) could not be saved: %2<byte value="xd"/>
 The tester now holds: %3.</source>
         <translation>Il centrafari è stato scritto, ma la conclusione della sua registrazione (voce %1 dello storico) non è stata salvata: %2<byte value="xd"/>

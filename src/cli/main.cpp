@@ -1,4 +1,5 @@
 #include "CliCommands.h"
+#include "Console.h"
 #include "Interruption.h"
 #include "PasswordInput.h"
 #include "access/AccessLevel.h"
@@ -12,13 +13,13 @@
 #include <QDate>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QSysInfo>
 #include <QTextStream>
 
 #include <csignal>
 #include <filesystem>
 #include <functional>
 #include <memory>
-#include <unistd.h>
 
 namespace {
 struct Texts
@@ -218,9 +219,11 @@ constexpr int MaxTimeoutSeconds = 86400;
 
 int main(int argc, char *argv[])
 {
-    // Only the report needs fonts; it renders with no display.
+    // Only the report needs fonts; it renders with no display. Windows' own
+    // platform needs none and has the system's fonts.
     const bool report = argc > 1 && qstrcmp(argv[1], "report") == 0;
-    if (report && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+    if (report && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
+        QSysInfo::kernelType() != QLatin1String("winnt"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     const std::unique_ptr<QCoreApplication> app(report ? new QGuiApplication(argc, argv)
                                                        : new QCoreApplication(argc, argv));
@@ -228,8 +231,10 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationName(QStringLiteral("orva-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(ORVAPS_VERSION));
     PasswordInput::restoreTerminalOnExit();
+#ifdef SIGXFSZ
     // A full disk (or a file size limit) is an error to report, not a reason to die.
     std::signal(SIGXFSZ, SIG_IGN);
+#endif
     QStringList args = QCoreApplication::arguments();
     const QString name = args.value(1);
     if (name.isEmpty()) {
@@ -340,7 +345,8 @@ int main(int argc, char *argv[])
             return usage(name, Texts::tr("ENTRY is an entry number of orva-cli history"));
     }
 
-    CliCommands cli(QCoreApplication::applicationDirPath(), options, ::isatty(STDERR_FILENO));
+    CliCommands cli(QCoreApplication::applicationDirPath(), options,
+                    Console::isTerminal(Console::Error));
     SerialTrace serialTrace(cli.link());
     if (parser.isSet(Trace)) {
         if (const Result<> opened = serialTrace.open(parser.value(Trace)); !opened)

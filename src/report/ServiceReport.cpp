@@ -4,6 +4,7 @@
 
 #include <QBuffer>
 #include <QCoreApplication>
+#include <QFontDatabase>
 #include <QJsonObject>
 #include <QPageSize>
 #include <QPdfWriter>
@@ -167,6 +168,10 @@ Result<QByteArray> ServiceReport::pdf(const QList<HistoryEntry> &entries)
 {
     if (entries.isEmpty())
         return OrvaError(70, Texts::tr("The service history has no entry for this report."));
+    // Without a font the report would be a blank page to sign.
+    if (QFontDatabase::families().isEmpty())
+        return OrvaError(70, Texts::tr("No font is installed to print the report with: install "
+                                       "the system's standard fonts."));
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
