@@ -44,6 +44,19 @@ QString readFile(const QString &path)
     return QString::fromUtf8(f.readAll()).trimmed();
 }
 
+// A connection to the test server's maintenance database, not yet open.
+QSqlDatabase serverAdmin(const QString &connection)
+{
+    QSqlDatabase admin = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), connection);
+    const QUrl url(pgUrl);
+    admin.setHostName(url.host());
+    admin.setPort(url.port());
+    admin.setUserName(url.userName());
+    admin.setPassword(pgPassword);
+    admin.setDatabaseName(QStringLiteral("postgres"));
+    return admin;
+}
+
 // A fresh, empty history for one test case.
 class Store
 {
@@ -58,13 +71,7 @@ public:
         const QString name =
             QStringLiteral("history_%1_%2").arg(QCoreApplication::applicationPid()).arg(++count);
         {
-            QSqlDatabase admin = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name);
-            const QUrl url(pgUrl);
-            admin.setHostName(url.host());
-            admin.setPort(url.port());
-            admin.setUserName(url.userName());
-            admin.setPassword(pgPassword);
-            admin.setDatabaseName(QStringLiteral("postgres"));
+            QSqlDatabase admin = serverAdmin(name);
             if (!admin.open())
                 qFatal("cannot reach the test server: %s", qPrintable(admin.lastError().text()));
             QSqlQuery(admin).exec(QStringLiteral("CREATE DATABASE %1").arg(name));
@@ -718,13 +725,7 @@ void TestHistory::droppedServerSessionIsOpenedAgain()
     Cli cli;
     const QString database = QUrl(cli.store.url()).path().mid(1);
     const auto dropSessions = [&] {
-        QSqlDatabase admin = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), "admin");
-        const QUrl url(pgUrl);
-        admin.setHostName(url.host());
-        admin.setPort(url.port());
-        admin.setUserName(url.userName());
-        admin.setPassword(pgPassword);
-        admin.setDatabaseName(QStringLiteral("postgres"));
+        QSqlDatabase admin = serverAdmin(QStringLiteral("admin"));
         bool dropped = false;
         if (admin.open()) {
             QSqlQuery q(admin);
