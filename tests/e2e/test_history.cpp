@@ -693,12 +693,13 @@ void TestHistory::recordKeptLocallyIsFinishedLater()
         const OtherProgram other(cli.store.url());
         QSqlQuery lock(other.db());
         bool locked = false;
-        QObject::connect(&cli.sim, &TesterSimulator::frameReceived, &cli.sim,
-                         [&](const QByteArray &f) {
-                             if (!locked && f.at(0) == 'W')
-                                 locked = lock.exec(QStringLiteral("BEGIN EXCLUSIVE"));
-                         });
+        const QMetaObject::Connection locking = QObject::connect(
+            &cli.sim, &TesterSimulator::frameReceived, &cli.sim, [&](const QByteArray &f) {
+                if (!locked && f.at(0) == 'W')
+                    locked = lock.exec(QStringLiteral("BEGIN EXCLUSIVE"));
+            });
         r = cli.run({QStringLiteral("write"), QStringLiteral("--in"), doc}, Admin, 60000);
+        QObject::disconnect(locking); // the frames of later reads must not reach this scope
         QVERIFY(locked);
         lock.exec(QStringLiteral("ROLLBACK"));
     }
