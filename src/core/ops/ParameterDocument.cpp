@@ -35,17 +35,22 @@ QString fieldName(Control c)
     return QString::fromLatin1(Controls::info(c).field);
 }
 
+// A list's entry as documents keep it: the program's own lamp types in
+// English, whatever the window shows.
+QJsonObject listEntry(const OrvaForm &form, Control c, int index)
+{
+    const QStringList items =
+        c == Control::ListaTipoFaro ? Catalogue::lampTypeNames() : form.items(c);
+    return {{"index", index}, {"item", items.value(index)}};
+}
+
 QJsonValue valueOf(const OrvaForm &form, Control c)
 {
     switch (Controls::info(c).kind) {
     case ControlKind::Text:
         return form.text(c);
     case ControlKind::List:
-        // The program's own lamp types are stored in English, whatever the window shows.
-        if (c == Control::ListaTipoFaro)
-            return QJsonObject{{"index", form.currentIndex(c)},
-                               {"item", Catalogue::lampTypeNames().value(form.currentIndex(c))}};
-        return QJsonObject{{"index", form.currentIndex(c)}, {"item", form.currentText(c)}};
+        return listEntry(form, c, form.currentIndex(c));
     case ControlKind::Check:
         return form.isChecked(c);
     case ControlKind::Display: // the factors
@@ -279,13 +284,8 @@ QJsonObject ParameterDocument::withStored(const QJsonObject &document, const Orv
     const auto listValue = [&](std::optional<int> index) {
         const QJsonObject was = fields.value(name).toObject();
         const int n = index.value_or(-1);
-        if (n == was.value("index").toInt(-2))
-            return QJsonValue(was);
-        const QStringList items = entry->control == Control::ListaTipoFaro
-                                      ? Catalogue::lampTypeNames()
-                                      : form.items(entry->control);
-        return QJsonValue(QJsonObject{
-            {"index", n}, {"item", n >= 0 && n < items.size() ? items.at(n) : QString()}});
+        return QJsonValue(n == was.value("index").toInt(-2) ? was
+                                                            : listEntry(form, entry->control, n));
     };
     const QString text = ValueCodec::text(bytes);
     const int width = Controls::info(entry->control).maxLength;

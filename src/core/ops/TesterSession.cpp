@@ -5,6 +5,7 @@
 #include "PhotodiodeCalibration.h"
 #include "ResetParameterFields.h"
 #include "SendParameters.h"
+#include "TesterMessages.h"
 #include "access/AccessLevel.h"
 #include "access/ListRules.h"
 #include "base/ProgramClosing.h"
@@ -252,16 +253,13 @@ void TesterSession::finishRecord(Outcome &o, const QString &note)
 void TesterSession::verifyWritten(Outcome &o)
 {
     TesterLink &link = m_tester.link();
-    int mismatched = 0;
     for (const WrittenBytes &w : m_tester.written()) {
         m_form.setStatus(Texts::tr("Reading back what was sent .... (addr. h%1 )")
                              .arg(Frames::formatAddress(w.start)));
         const LinkReply back = link.readBytes(w.start, int(w.bytes.size()));
         if (back.status != LinkStatus::Ok) {
             o.kind = Outcome::Kind::Unverified;
-            o.cause = back.status == LinkStatus::LostStep   ? Outcome::Cause::LostStep
-                      : back.status == LinkStatus::PortLost ? Outcome::Cause::PortLost
-                                                            : Outcome::Cause::Silent;
+            o.cause = TesterMessages::causeOf({back.status, back.address});
             o.address = back.address;
             o.text = Texts::tr("The tester acknowledged every byte, but did not answer in step "
                                "while they were read back (address %1h): read it again to see "
@@ -275,7 +273,6 @@ void TesterSession::verifyWritten(Outcome &o)
         for (qsizetype k = 0; k < w.bytes.size(); ++k) {
             if (back.bytes.at(k) == w.bytes.at(k))
                 continue;
-            ++mismatched;
             const quint16 address = quint16(w.start + k);
             o.mismatchAddresses.append(address);
             o.mismatches.append(Texts::tr("%1 at address %2h: sent %3, the tester holds %4")
@@ -293,12 +290,12 @@ void TesterSession::verifyWritten(Outcome &o)
                            "tester again to see what it holds.");
         return;
     }
-    if (!mismatched)
+    if (o.mismatchAddresses.isEmpty())
         return;
     o.kind = Outcome::Kind::Mismatch;
     o.text = Texts::tr("The tester acknowledged every byte, but %1 byte(s) read back differ "
                        "from what was sent: send again.")
-                 .arg(mismatched);
+                 .arg(o.mismatchAddresses.size());
 }
 
 Outcome TesterSession::withHistoryProblems(Outcome outcome)
