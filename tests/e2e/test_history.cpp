@@ -219,6 +219,7 @@ private slots:
     void calibrationCutShortIsRecordedIncomplete();
     void recordAgreesWithTheTester_data();
     void recordAgreesWithTheTester();
+    void recordKeptLocallyIsFinishedLater_data();
     void recordKeptLocallyIsFinishedLater();
     void droppedServerSessionIsOpenedAgain();
     void restoreLeavesThePhotodiodeOffsets();
@@ -642,6 +643,7 @@ void TestHistory::recordAgreesWithTheTester()
                                    : fault == QLatin1String("SIGTERM") ? SIGTERM
                                                                        : SIGKILL);
     });
+    const QByteArray before = cli.sim.memory();
     CliResult r;
     if (fault == QLatin1String("cut in factor")) {
         cli.sim.setReading(9, 17710); // 17710 / 35 lux: factor 506 (FA 01h), replacing 210 (D2 00h)
@@ -656,6 +658,11 @@ void TestHistory::recordAgreesWithTheTester()
     QCOMPARE(r.status, status);
     if (status > 128)
         QVERIFY2(r.err.contains(QStringLiteral("interrupted by SIG")), qPrintable(r.err));
+    // Byte for byte, the tester changed only inside the field the write aimed at.
+    for (int a = 0; a < before.size(); ++a)
+        QVERIFY2(before.at(a) == cli.sim.memory().at(a) || (a >= 0xA0 && a < 0xB8) ||
+                     (a >= 0x122 && a < 0x124),
+                 qPrintable(QStringLiteral("%1h changed").arg(a, 4, 16, QLatin1Char('0'))));
     cli.sim.setPowered(true);
     cli.sim.setPaced(false);
     cli.sim.setStoreWrites(true);
@@ -679,15 +686,31 @@ void TestHistory::recordAgreesWithTheTester()
         QVERIFY2(!report.contains(QStringLiteral("NEW GARAGE")), qPrintable(report));
 }
 
+void TestHistory::recordKeptLocallyIsFinishedLater_data()
+{
+    QTest::addColumn<bool>("keepable");
+    QTest::newRow("kept on this computer") << true;
+    QTest::newRow("this computer's folder unwritable too") << false;
+}
+
 // The history was locked by another program for the whole write: the
-// entry's end waits on this computer and is saved at the next start.
+// entry's end waits on this computer and is saved at the next start; where
+// it cannot wait either, the user is told so.
 void TestHistory::recordKeptLocallyIsFinishedLater()
 {
     if (postgres)
         QSKIP("locked with SQLite's own lock");
+    QFETCH(bool, keepable);
     Cli cli;
     const QString doc =
         cli.document(CliRun::with(cli.read(), QStringLiteral("garageName"), "NEW GARAGE"));
+    if (!keepable) { // no folder can be made where a file stands
+        QDir(cli.home.path()).mkpath(QStringLiteral("orvaps"));
+        QFile blocker(cli.home.filePath(QStringLiteral("orvaps/unfinished")));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+    }
+    QByteArray expected = cli.sim.memory();
+    expected.replace(0xA0, 24, "NEW GARAGE              ");
     CliResult r;
     {
         const OtherProgram other(cli.store.url());
@@ -704,8 +727,17 @@ void TestHistory::recordKeptLocallyIsFinishedLater()
         lock.exec(QStringLiteral("ROLLBACK"));
     }
     QCOMPARE(r.status, 11);
+    QCOMPARE(cli.sim.memory().toHex(), expected.toHex()); // what stderr says the tester holds
     QVERIFY2(r.err.contains(QStringLiteral("garageName: AUTOFFICINA ROSSI -> NEW GARAGE")),
              qPrintable(r.err));
+    if (!keepable) {
+        QVERIFY2(r.err.contains(QStringLiteral("could not be kept on this computer either")),
+                 qPrintable(r.err));
+        // Nothing claims more than is known: the entry still says it began.
+        QCOMPARE(cli.history().at(0).toObject().value("outcome").toString(),
+                 QStringLiteral("started"));
+        return;
+    }
     QVERIFY2(r.err.contains(QStringLiteral("kept on this computer")), qPrintable(r.err));
     // The next start gives the history the kept end.
     const QJsonObject entry = cli.history().at(0).toObject();
