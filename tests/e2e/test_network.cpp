@@ -15,6 +15,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <deque>
 #include <functional>
 #include <memory>
 
@@ -144,20 +145,30 @@ public:
             const int reply = m_replies++;
             const QByteArray bytes = m_upstream.readAll() + injectNext;
             injectNext.clear();
-            // Replies keep their order, each no sooner than its own delay.
+            // Replies keep their order, each no sooner than its own delay:
+            // whichever timer fires, the queue goes out from its front.
             const qint64 due = std::max(m_clock.elapsed() + delayMs(reply), m_lastDue);
             m_lastDue = due;
-            QTimer::singleShot(int(due - m_clock.elapsed()), m_client, [this, bytes] {
-                if (m_client)
-                    m_client->write(bytes);
-            });
+            m_queue.push_back({due, bytes});
+            QTimer::singleShot(int(due - m_clock.elapsed()), Qt::PreciseTimer, m_client,
+                               [this] { flush(); });
         });
         m_clock.start();
     }
     QString url() const { return QStringLiteral("tcp://127.0.0.1:%1").arg(m_server.serverPort()); }
 
 private:
+    void flush()
+    {
+        while (!m_queue.empty() && m_queue.front().first <= m_clock.elapsed()) {
+            if (m_client)
+                m_client->write(m_queue.front().second);
+            m_queue.pop_front();
+        }
+    }
+
     quint16 m_target;
+    std::deque<std::pair<qint64, QByteArray>> m_queue;
     QTcpServer m_server;
     QTcpSocket *m_client = nullptr;
     QTcpSocket m_upstream;
