@@ -149,26 +149,30 @@ public:
             // whichever timer fires, the queue goes out from its front.
             const qint64 due = std::max(m_clock.elapsed() + delayMs(reply), m_lastDue);
             m_lastDue = due;
-            m_queue.push_back({due, bytes});
+            m_queue.push_back(bytes);
+            const qint64 sequence = m_queued++;
             QTimer::singleShot(int(due - m_clock.elapsed()), Qt::PreciseTimer, m_client,
-                               [this] { flush(); });
+                               [this, sequence] { flushThrough(sequence); });
         });
         m_clock.start();
     }
     QString url() const { return QStringLiteral("tcp://127.0.0.1:%1").arg(m_server.serverPort()); }
 
 private:
-    void flush()
+    // Sends every reply up to this one: an earlier reply's timer may fire later.
+    void flushThrough(qint64 sequence)
     {
-        while (!m_queue.empty() && m_queue.front().first <= m_clock.elapsed()) {
+        for (; m_sent <= sequence && !m_queue.empty(); ++m_sent) {
             if (m_client)
-                m_client->write(m_queue.front().second);
+                m_client->write(m_queue.front());
             m_queue.pop_front();
         }
     }
 
     quint16 m_target;
-    std::deque<std::pair<qint64, QByteArray>> m_queue;
+    std::deque<QByteArray> m_queue;
+    qint64 m_queued = 0;
+    qint64 m_sent = 0;
     QTcpServer m_server;
     QTcpSocket *m_client = nullptr;
     QTcpSocket m_upstream;
