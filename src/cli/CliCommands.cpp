@@ -1,5 +1,6 @@
 #include "CliCommands.h"
 
+#include "Console.h"
 #include "ServiceReport.h"
 #include "base/RegularFile.h"
 #include "history/ServiceHistory.h"
@@ -38,25 +39,33 @@ int fail(int status, const QString &message)
     return status;
 }
 
+enum class Content { Text, Binary };
+
 // To a file, or to standard output for "-" or none. A device or a pipe
-// (/dev/stdout) is written as it is; an ordinary file replaced whole.
-int writeOutput(const QString &path, const QByteArray &bytes)
+// (/dev/stdout) is written as it is; an ordinary file replaced whole. Text
+// gets the platform's line ends (CRLF on Windows), where a user opens it.
+int writeOutput(const QString &path, const QByteArray &bytes, Content content = Content::Text)
 {
     QString error;
+    const QIODevice::OpenMode mode =
+        content == Content::Text ? QIODevice::WriteOnly | QIODevice::Text : QIODevice::WriteOnly;
     if (path.isEmpty() || path == QLatin1String("-")) {
         QFile out;
+        // The console's own text mode already ends lines as the platform does.
+        if (content == Content::Binary)
+            Console::setBinary(Console::Output);
         if (out.open(stdout, QIODevice::WriteOnly) && out.write(bytes) == bytes.size() &&
             out.flush())
             return ExitOk;
         error = out.errorString();
     } else if (QFileInfo(path).exists() && !QFileInfo(path).isFile()) {
         QFile out(path);
-        if (out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size() && out.flush())
+        if (out.open(mode) && out.write(bytes) == bytes.size() && out.flush())
             return ExitOk;
         error = out.errorString();
     } else {
         QSaveFile out(path);
-        if (out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size() && out.commit())
+        if (out.open(mode) && out.write(bytes) == bytes.size() && out.commit())
             return ExitOk;
         error = out.errorString();
     }
@@ -218,7 +227,7 @@ int CliCommands::writeReport(const CliOptions &options, const QString &serial, c
     const Result<QByteArray> pdf = ServiceReport::pdf(visit);
     if (!pdf)
         return fail(ExitOutputFailed, pdf.error().description());
-    return writeOutput(outFile, *pdf);
+    return writeOutput(outFile, *pdf, Content::Binary);
 }
 
 int CliCommands::openHistory(bool forWriting)

@@ -38,3 +38,5 @@ void Console::onEndingSignals(void (*handler)(int))
     for (const int s : {SIGINT, SIGTERM, SIGHUP, SIGQUIT})
         std::signal(s, handler);
 }
+
+void Console::setBinary(Stream) {}

@@ -1,6 +1,7 @@
 #include "Console.h"
 
 #include <csignal>
+#include <fcntl.h>
 #include <initializer_list>
 #include <io.h>
 #include <windows.h>
@@ -36,4 +37,9 @@ void Console::onEndingSignals(void (*handler)(int))
 {
     for (const int s : {SIGINT, SIGTERM, SIGBREAK})
         std::signal(s, handler);
+}
+
+void Console::setBinary(Stream stream)
+{
+    ::_setmode(stream, _O_BINARY);
 }

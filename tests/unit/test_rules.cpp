@@ -31,6 +31,8 @@ private slots:
     void factor();
     void portNumbers_data();
     void portNumbers();
+    void comNumbers_data();
+    void comNumbers();
     void lineStep_data();
     void lineStep();
 };
@@ -290,6 +292,46 @@ void TestRules::portNumbers()
     const PortCatalogue ports(named, false);
     QCOMPARE(ports.device(number).value_or(QString()), device);
     QCOMPARE(PortCatalogue::numberOf(PortCatalogue::entryText(number)), number);
+}
+
+void TestRules::comNumbers_data()
+{
+    QTest::addColumn<QStringList>("system");
+    QTest::addColumn<QStringList>("named");
+    QTest::addColumn<QString>("first"); // devices of Com1 to Com5
+
+    QTest::newRow("none") << QStringList() << QStringList() << "COM1 COM2 COM3 COM4 COM5";
+    QTest::newRow("a bridge takes the first number no port has")
+        << QStringList{"COM1", "COM3"} << QStringList{"tcp://bridge:4001"}
+        << "COM1 tcp://bridge:4001 COM3 COM4 COM5";
+    QTest::newRow("two named, after the system's")
+        << QStringList{"COM1", "COM2"} << QStringList{"tcp://a:1", "/dev/x"}
+        << "COM1 COM2 tcp://a:1 /dev/x COM5";
+    QTest::newRow("a COM port named keeps its number")
+        << QStringList{"COM1"} << QStringList{"com4", "\\\\.\\COM2"} << "COM1 COM2 COM3 COM4 COM5";
+    QTest::newRow("ports above 16 are not offered")
+        << QStringList{"COM17", "COM1"} << QStringList{"COM17"} << "COM1 COM17 COM3 COM4 COM5";
+}
+
+// On Windows "Com3" is COM3 whatever else is named, so a workshop's port
+// never moves when a bridge is added.
+void TestRules::comNumbers()
+{
+    QFETCH(QStringList, system);
+    QFETCH(QStringList, named);
+    QFETCH(QString, first);
+    QList<PortCatalogue::SystemPort> ports;
+    for (const QString &d : system)
+        ports.append({d, QStringLiteral("USB serial")});
+    const PortCatalogue catalogue(named, ports, PortCatalogue::Naming::ByComNumber);
+    QStringList devices;
+    for (int n = 1; n <= 5; ++n)
+        devices << catalogue.device(n).value_or(QStringLiteral("-"));
+    QCOMPARE(devices.join(u' '), first);
+    QCOMPARE(catalogue.device(16).value_or(QString()), QStringLiteral("COM16"));
+    QVERIFY(!catalogue.device(17));
+    if (system.contains(QStringLiteral("COM1")))
+        QCOMPARE(catalogue.tooltip(1), QStringLiteral("COM1 (USB serial)"));
 }
 
 void TestRules::lineStep_data()

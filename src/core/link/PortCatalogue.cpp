@@ -1,11 +1,12 @@
 #include "PortCatalogue.h"
 
 #include "LineAddress.h"
-#include "SerialLink.h"
+#include "PortProbe.h"
 
 #include <QSerialPortInfo>
 
 #include <QCoreApplication>
+#include <QRegularExpression>
 #include <algorithm>
 
 namespace {
@@ -13,26 +14,52 @@ struct Texts
 {
     Q_DECLARE_TR_FUNCTIONS(PortCatalogue)
 };
+
+// The n of "COMn" (any case), or 0.
+int comNumber(const QString &device)
+{
+    static const QRegularExpression com(QStringLiteral("^(?:\\\\\\\\\\.\\\\)?COM([1-9][0-9]?)$"),
+                                        QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch m = com.match(device);
+    return m.hasMatch() ? m.captured(1).toInt() : 0;
+}
 } // namespace
 
 PortCatalogue::PortCatalogue(const QStringList &extraDevices, bool withSystemPorts)
+    : PortCatalogue(extraDevices, withSystemPorts ? systemPorts() : QList<SystemPort>(),
+                    platformNaming())
+{}
+
+PortCatalogue::PortCatalogue(const QStringList &extraDevices, const QList<SystemPort> &systemPorts,
+                             Naming naming)
 {
+    QList<Port> extras;
     for (const QString &d : extraDevices) {
         const Result<LineAddress> line = LineAddress::parse(d);
         if (line && line->isNetwork())
-            m_ports.append({line->name(), Texts::tr("serial-to-network bridge"), true});
+            extras.append({line->name(), Texts::tr("serial-to-network bridge"), true});
         else
-            m_ports.append({d, Texts::tr("named on the command line"), false});
+            extras.append({d, Texts::tr("named on the command line"), false});
     }
-#ifndef Q_OS_WIN
-    if (!withSystemPorts)
-        return;
-    auto infos = QSerialPortInfo::availablePorts();
-    std::sort(infos.begin(), infos.end(),
-              [](const auto &a, const auto &b) { return a.systemLocation() < b.systemLocation(); });
-    for (const auto &info : infos) {
-        if (extraDevices.contains(info.systemLocation()))
-            continue;
+    if (naming == Naming::ByComNumber)
+        byComNumber(extras, systemPorts);
+    else
+        byPosition(extras, systemPorts);
+}
+
+PortCatalogue::Naming PortCatalogue::platformNaming()
+{
+#ifdef Q_OS_WIN
+    return Naming::ByComNumber;
+#else
+    return Naming::ByPosition;
+#endif
+}
+
+QList<PortCatalogue::SystemPort> PortCatalogue::systemPorts()
+{
+    QList<SystemPort> ports;
+    for (const auto &info : QSerialPortInfo::availablePorts()) {
         QStringList parts;
         if (!info.description().isEmpty())
             parts << info.description();
@@ -40,56 +67,103 @@ PortCatalogue::PortCatalogue(const QStringList &extraDevices, bool withSystemPor
             parts << info.manufacturer();
         if (!info.serialNumber().isEmpty())
             parts << Texts::tr("serial %1").arg(info.serialNumber());
-        m_ports.append({info.systemLocation(), parts.join(QStringLiteral(", ")), false});
+        // Windows' "location" is \\.\COMn; its port name is what users know.
+        const QString device =
+            platformNaming() == Naming::ByComNumber ? info.portName() : info.systemLocation();
+        ports.append({device, parts.join(QStringLiteral(", "))});
     }
-#else
-    Q_UNUSED(withSystemPorts);
-#endif
+    return ports;
+}
+
+void PortCatalogue::byPosition(const QList<Port> &extras, const QList<SystemPort> &systemPorts)
+{
+    m_ports = extras;
+    QList<SystemPort> sorted = systemPorts;
+    std::sort(sorted.begin(), sorted.end(),
+              [](const auto &a, const auto &b) { return a.device < b.device; });
+    for (const SystemPort &p : sorted) {
+        if (std::none_of(extras.begin(), extras.end(),
+                         [&](const Port &e) { return e.device == p.device; }))
+            m_ports.append({p.device, p.description, false});
+    }
+    m_ports = m_ports.mid(0, MaxPorts);
+}
+
+void PortCatalogue::byComNumber(const QList<Port> &extras, const QList<SystemPort> &systemPorts)
+{
+    QList<bool> taken(MaxPorts, false);
+    for (int n = 1; n <= MaxPorts; ++n)
+        m_ports.append({QStringLiteral("COM%1").arg(n), QString(), false});
+    for (const SystemPort &p : systemPorts) {
+        const int n = comNumber(p.device);
+        if (n >= 1 && n <= MaxPorts) {
+            m_ports[n - 1].description = p.description;
+            taken[n - 1] = true;
+        }
+    }
+    // A COM port named again keeps its number; anything else takes the first
+    // number no port has, so the system's ports never move.
+    QList<Port> others;
+    for (const Port &e : extras) {
+        const int n = e.network ? 0 : comNumber(e.device);
+        if (n >= 1 && n <= MaxPorts) {
+            m_ports[n - 1] = {QStringLiteral("COM%1").arg(n), e.description, false};
+            taken[n - 1] = true;
+        } else {
+            others.append(e);
+        }
+    }
+    int next = 0;
+    for (const Port &e : others) {
+        while (next < MaxPorts && taken[next])
+            ++next;
+        if (next == MaxPorts)
+            break;
+        m_ports[next] = e;
+        taken[next] = true;
+    }
+}
+
+const PortCatalogue::Port *PortCatalogue::port(int number) const
+{
+    if (number < 1 || number > m_ports.size() || m_ports[number - 1].device.isEmpty())
+        return nullptr;
+    return &m_ports[number - 1];
 }
 
 std::optional<QString> PortCatalogue::device(int number) const
 {
-    if (number < 1 || number > MaxPorts)
-        return std::nullopt;
-#ifdef Q_OS_WIN
-    if (number > m_ports.size())
-        return QStringLiteral("COM%1").arg(number);
-#endif
-    if (number > m_ports.size())
-        return std::nullopt;
-    return m_ports[number - 1].device;
+    if (const Port *p = port(number))
+        return p->device;
+    return std::nullopt;
 }
 
 QString PortCatalogue::tooltip(int number) const
 {
-    const QString d = device(number).value_or(QString());
-    if (number < 1 || number > m_ports.size())
-        return d;
-    const QString &description = m_ports[number - 1].description;
-    return description.isEmpty() ? d : QStringLiteral("%1 (%2)").arg(d, description);
+    const Port *p = port(number);
+    if (!p)
+        return QString();
+    return p->description.isEmpty() ? p->device
+                                    : QStringLiteral("%1 (%2)").arg(p->device, p->description);
 }
 
 QList<int> PortCatalogue::usableNumbers() const
 {
     QList<int> usable;
-    SerialLink probe;
     for (int n = 1; n <= MaxPorts; ++n) {
-        const auto d = device(n);
+        const Port *p = port(n);
         // A bridge is offered unprobed: connecting may take seconds, and it
         // may be switched on after the program.
-        if (n <= m_ports.size() && m_ports[n - 1].network)
+        if (p && (p->network || PortProbe::opens(p->device)))
             usable.append(n);
-        else if (d && probe.open(*d))
-            usable.append(n);
-        probe.close();
     }
     return usable;
 }
 
 QString PortCatalogue::entry(int number) const
 {
-    if (number >= 1 && number <= m_ports.size() && m_ports[number - 1].network)
-        return QStringLiteral("Com%1 %2").arg(number).arg(m_ports[number - 1].device);
+    if (const Port *p = port(number); p && p->network)
+        return QStringLiteral("Com%1 %2").arg(number).arg(p->device);
     return entryText(number);
 }
 
