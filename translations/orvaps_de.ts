@@ -98,7 +98,7 @@
 <context>
     <name>CliCommands</name>
     <message>
-        <location filename="../src/cli/CliCommands.cpp" line="+64"/>
+        <location filename="../src/cli/CliCommands.cpp" line="+73"/>
         <source>cannot write %1: %2</source>
         <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>
@@ -1400,7 +1400,7 @@ Beschreibung : %2</translation>
 <context>
     <name>ParameterDocument</name>
     <message>
-        <location filename="../src/core/ops/ParameterDocument.cpp" line="+77"/>
+        <location filename="../src/core/ops/ParameterDocument.cpp" line="+82"/>
         <source>must be a text</source>
         <translation>muss ein Text sein</translation>
     </message>
@@ -1507,7 +1507,7 @@ Beschreibung : %2</translation>
 <context>
     <name>PortCatalogue</name>
     <message>
-        <location filename="../src/core/link/PortCatalogue.cpp" line="+23"/>
+        <location filename="../src/core/link/PortCatalogue.cpp" line="+40"/>
         <source>serial-to-network bridge</source>
         <translation>Seriell-Netzwerk-Umsetzer</translation>
     </message>
@@ -1517,7 +1517,7 @@ Beschreibung : %2</translation>
         <translation>auf der Befehlszeile angegeben</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+27"/>
         <source>serial %1</source>
         <translation>Seriennr. %1</translation>
     </message>
@@ -1647,18 +1647,24 @@ Warten Sie auf eine neue Verbindung und stellen Sie die Parameter ERNEUT ein ...
         <translation>Die Servicehistorie %1 %2: %3</translation>
     </message>
     <message>
-        <location line="+14"/>
-        <location line="+28"/>
+        <location line="+16"/>
+        <location line="+5"/>
+        <location line="+29"/>
         <source>cannot be opened</source>
         <translation>kann nicht geöffnet werden</translation>
     </message>
     <message>
-        <location line="-27"/>
+        <location line="-33"/>
+        <source>the Windows build keeps its history in a file: give --history a file path, or use a server history from Linux</source>
+        <translation>die Windows-Version führt den Verlauf in einer Datei: geben Sie --history einen Dateipfad an, oder nutzen Sie einen Server-Verlauf unter Linux</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>Qt&apos;s %1 driver is not installed (Debian package %2)</source>
         <translation>der Qt-Treiber %1 ist nicht installiert (Debian-Paket %2)</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+16"/>
         <location line="+16"/>
         <source>does not exist</source>
         <translation>existiert nicht</translation>
@@ -1944,7 +1950,7 @@ Sein Abschluss wird auf diesem Computer aufbewahrt und der Historie übergeben, 
 <context>
     <name>TesterSession</name>
     <message>
-        <location filename="../src/core/ops/TesterSession.cpp" line="+131"/>
+        <location filename="../src/core/ops/TesterSession.cpp" line="+132"/>
         <source>Invalid port number: no serial device has this number.</source>
         <translation>Ungültige Portnummer: keine serielle Schnittstelle hat diese Nummer.</translation>
     </message>
@@ -1961,17 +1967,17 @@ Das Gerät enthält jetzt: %3.</translation>
         <translation>keine Änderung</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+15"/>
         <source>Reading back what was sent .... (addr. h%1 )</source>
         <translation>Zurücklesen des Gesendeten .... (Adr. h%1 )</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+7"/>
         <source>The tester acknowledged every byte, but did not answer in step while they were read back (address %1h): read it again to see what it holds.</source>
         <translation>Das Gerät hat jedes Byte bestätigt, aber beim Zurücklesen nicht im Takt geantwortet (Adresse %1h): es erneut lesen, um zu sehen, was es enthält.</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+14"/>
         <source>%1 at address %2h: sent %3, the tester holds %4</source>
         <translation>%1 an Adresse %2h: gesendet %3, das Gerät enthält %4</translation>
     </message>

@@ -98,7 +98,7 @@
 <context>
     <name>CliCommands</name>
     <message>
-        <location filename="../src/cli/CliCommands.cpp" line="+64"/>
+        <location filename="../src/cli/CliCommands.cpp" line="+73"/>
         <source>cannot write %1: %2</source>
         <translation>impossibile scrivere %1: %2</translation>
     </message>
@@ -1399,7 +1399,7 @@ Descrizione : %2</translation>
 <context>
     <name>ParameterDocument</name>
     <message>
-        <location filename="../src/core/ops/ParameterDocument.cpp" line="+77"/>
+        <location filename="../src/core/ops/ParameterDocument.cpp" line="+82"/>
         <source>must be a text</source>
         <translation>deve essere un testo</translation>
     </message>
@@ -1506,7 +1506,7 @@ Descrizione : %2</translation>
 <context>
     <name>PortCatalogue</name>
     <message>
-        <location filename="../src/core/link/PortCatalogue.cpp" line="+23"/>
+        <location filename="../src/core/link/PortCatalogue.cpp" line="+40"/>
         <source>serial-to-network bridge</source>
         <translation>convertitore seriale-rete</translation>
     </message>
@@ -1516,7 +1516,7 @@ Descrizione : %2</translation>
         <translation>indicata sulla riga di comando</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+27"/>
         <source>serial %1</source>
         <translation>seriale %1</translation>
     </message>
@@ -1646,18 +1646,24 @@ Attendere una nuova connessione e IMPOSTARE DI NUOVO i parametri ....</translati
         <translation>Lo storico interventi %1 %2: %3</translation>
     </message>
     <message>
-        <location line="+14"/>
-        <location line="+28"/>
+        <location line="+16"/>
+        <location line="+5"/>
+        <location line="+29"/>
         <source>cannot be opened</source>
         <translation>non può essere aperto</translation>
     </message>
     <message>
-        <location line="-27"/>
+        <location line="-33"/>
+        <source>the Windows build keeps its history in a file: give --history a file path, or use a server history from Linux</source>
+        <translation>la versione per Windows tiene lo storico in un file: indicare con --history il percorso di un file, oppure usare uno storico su server da Linux</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>Qt&apos;s %1 driver is not installed (Debian package %2)</source>
         <translation>il driver %1 di Qt non è installato (pacchetto Debian %2)</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+16"/>
         <location line="+16"/>
         <source>does not exist</source>
         <translation>non esiste</translation>
@@ -1943,7 +1949,7 @@ La sua conclusione è conservata su questo computer e passata allo storico appen
 <context>
     <name>TesterSession</name>
     <message>
-        <location filename="../src/core/ops/TesterSession.cpp" line="+131"/>
+        <location filename="../src/core/ops/TesterSession.cpp" line="+132"/>
         <source>Invalid port number: no serial device has this number.</source>
         <translation>Numero di porta non valido: nessun dispositivo seriale ha questo numero.</translation>
     </message>
@@ -1960,17 +1966,17 @@ Ora il centrafari contiene: %3.</translation>
         <translation>nessuna modifica</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+15"/>
         <source>Reading back what was sent .... (addr. h%1 )</source>
         <translation>Rilettura di quanto inviato .... (ind. h%1 )</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+7"/>
         <source>The tester acknowledged every byte, but did not answer in step while they were read back (address %1h): read it again to see what it holds.</source>
         <translation>Il centrafari ha confermato ogni byte, ma non ha risposto in sincronia durante la rilettura (indirizzo %1h): rileggerlo per vedere cosa contiene.</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+14"/>
         <source>%1 at address %2h: sent %3, the tester holds %4</source>
         <translation>%1 all&apos;indirizzo %2h: inviato %3, il centrafari contiene %4</translation>
     </message>

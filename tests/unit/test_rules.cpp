@@ -299,18 +299,30 @@ void TestRules::comNumbers_data()
     QTest::addColumn<QStringList>("system");
     QTest::addColumn<QStringList>("named");
     QTest::addColumn<QString>("first"); // devices of Com1 to Com5
+    QTest::addColumn<QString>("last");  // of Com15 and Com16
 
-    QTest::newRow("none") << QStringList() << QStringList() << "COM1 COM2 COM3 COM4 COM5";
+    QTest::newRow("none") << QStringList() << QStringList() << "COM1 COM2 COM3 COM4 COM5"
+                          << "COM15 COM16";
     QTest::newRow("a bridge takes the first number no port has")
         << QStringList{"COM1", "COM3"} << QStringList{"tcp://bridge:4001"}
-        << "COM1 tcp://bridge:4001 COM3 COM4 COM5";
+        << "COM1 tcp://bridge:4001 COM3 COM4 COM5"
+        << "COM15 COM16";
     QTest::newRow("two named, after the system's")
         << QStringList{"COM1", "COM2"} << QStringList{"tcp://a:1", "/dev/x"}
-        << "COM1 COM2 tcp://a:1 /dev/x COM5";
+        << "COM1 COM2 tcp://a:1 /dev/x COM5"
+        << "COM15 COM16";
     QTest::newRow("a COM port named keeps its number")
-        << QStringList{"COM1"} << QStringList{"com4", "\\\\.\\COM2"} << "COM1 COM2 COM3 COM4 COM5";
+        << QStringList{"COM1"} << QStringList{"com4", "\\\\.\\COM2"} << "COM1 COM2 COM3 COM4 COM5"
+        << "COM15 COM16";
+    QStringList sixteen;
+    for (int n = 1; n <= 16; ++n)
+        sixteen << QStringLiteral("COM%1").arg(n);
+    QTest::newRow("all sixteen taken: what is named takes the last")
+        << sixteen << QStringList{"tcp://a:1", "COM16", "tcp://b:2"} << "COM1 COM2 COM3 COM4 COM5"
+        << "tcp://b:2 COM16";
     QTest::newRow("ports above 16 are not offered")
-        << QStringList{"COM17", "COM1"} << QStringList{"COM17"} << "COM1 COM17 COM3 COM4 COM5";
+        << QStringList{"COM17", "COM1"} << QStringList{"COM17"} << "COM1 COM17 COM3 COM4 COM5"
+        << "COM15 COM16";
 }
 
 // On Windows "Com3" is COM3 whatever else is named, so a workshop's port
@@ -320,6 +332,7 @@ void TestRules::comNumbers()
     QFETCH(QStringList, system);
     QFETCH(QStringList, named);
     QFETCH(QString, first);
+    QFETCH(QString, last);
     QList<PortCatalogue::SystemPort> ports;
     for (const QString &d : system)
         ports.append({d, QStringLiteral("USB serial")});
@@ -328,7 +341,7 @@ void TestRules::comNumbers()
     for (int n = 1; n <= 5; ++n)
         devices << catalogue.device(n).value_or(QStringLiteral("-"));
     QCOMPARE(devices.join(u' '), first);
-    QCOMPARE(catalogue.device(16).value_or(QString()), QStringLiteral("COM16"));
+    QCOMPARE(QStringList({*catalogue.device(15), *catalogue.device(16)}).join(u' '), last);
     QVERIFY(!catalogue.device(17));
     if (system.contains(QStringLiteral("COM1")))
         QCOMPARE(catalogue.tooltip(1), QStringLiteral("COM1 (USB serial)"));

@@ -137,11 +137,19 @@ Result<std::unique_ptr<ServiceHistory>> ServiceHistory::open(const HistoryLocati
     std::unique_ptr<ServiceHistory> history(new ServiceHistory(location, connection));
     const bool postgres = location.kind == HistoryLocation::Kind::PostgreSQL;
     const QString driver = postgres ? QStringLiteral("QPSQL") : QStringLiteral("QSQLITE");
-    if (!QSqlDatabase::isDriverAvailable(driver))
+    if (!QSqlDatabase::isDriverAvailable(driver)) {
+#ifdef Q_OS_WIN
+        if (postgres)
+            return history->failure(Texts::tr("cannot be opened"),
+                                    Texts::tr("the Windows build keeps its history in a file: "
+                                              "give --history a file path, or use a server "
+                                              "history from Linux"));
+#endif
         return history->failure(Texts::tr("cannot be opened"),
                                 Texts::tr("Qt's %1 driver is not installed (Debian package %2)")
                                     .arg(driver, postgres ? QStringLiteral("libqt6sql6-psql")
                                                           : QStringLiteral("libqt6sql6-sqlite")));
+    }
     QSqlDatabase db = QSqlDatabase::addDatabase(driver, connection);
     if (postgres) {
         db.setHostName(location.host);

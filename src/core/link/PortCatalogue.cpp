@@ -102,26 +102,29 @@ void PortCatalogue::byComNumber(const QList<Port> &extras, const QList<SystemPor
         }
     }
     // A COM port named again keeps its number; anything else takes the first
-    // number no port has, so the system's ports never move.
+    // number no port has, so the system's ports do not move. With all sixteen
+    // taken, what the user named is still offered, on the last numbers.
+    QList<bool> named(MaxPorts, false);
     QList<Port> others;
     for (const Port &e : extras) {
         const int n = e.network ? 0 : comNumber(e.device);
         if (n >= 1 && n <= MaxPorts) {
             m_ports[n - 1] = {QStringLiteral("COM%1").arg(n), e.description, false};
-            taken[n - 1] = true;
+            taken[n - 1] = named[n - 1] = true;
         } else {
             others.append(e);
         }
     }
-    int next = 0;
-    for (const Port &e : others) {
-        while (next < MaxPorts && taken[next])
-            ++next;
-        if (next == MaxPorts)
-            break;
-        m_ports[next] = e;
-        taken[next] = true;
-    }
+    QList<int> numbers;
+    for (int i = 0; i < MaxPorts && numbers.size() < others.size(); ++i)
+        if (!taken[i])
+            numbers.append(i);
+    for (int i = MaxPorts - 1; i >= 0 && numbers.size() < others.size(); --i)
+        if (taken[i] && !named[i])
+            numbers.append(i);
+    std::sort(numbers.begin(), numbers.end());
+    for (int k = 0; k < numbers.size(); ++k)
+        m_ports[numbers[k]] = others[k];
 }
 
 const PortCatalogue::Port *PortCatalogue::port(int number) const

@@ -2,10 +2,11 @@
 
 #include <windows.h>
 
-// A plain exclusive open, as the port list of a Windows program does it. Qt's
-// own open ties the handle to a completion port and sets the line up, which
-// is not needed to know that the port is there and free (and which hangs
-// under Wine).
+// A plain exclusive open, as the port list of a Windows program does it, and
+// the line's settings read, so a name that opens something other than a
+// serial port is not offered. Qt's own open ties the handle to a completion
+// port, which is not needed to know that the port is there and free (and
+// which hangs under Wine).
 bool PortProbe::opens(const QString &device)
 {
     const QString path =
@@ -15,6 +16,9 @@ bool PortProbe::opens(const QString &device)
                       0, nullptr, OPEN_EXISTING, 0, nullptr);
     if (h == INVALID_HANDLE_VALUE)
         return false;
+    DCB settings = {};
+    settings.DCBlength = sizeof settings;
+    const bool serial = ::GetCommState(h, &settings) != 0;
     ::CloseHandle(h);
-    return true;
+    return serial;
 }
