@@ -2,7 +2,9 @@
 
 #include <QJsonDocument>
 #include <QTextStream>
+#include <QTimeZone>
 
+#include <algorithm>
 #include <cstdio>
 
 int CliOutput::fail(int status, const QString &message)
@@ -16,6 +18,13 @@ int CliOutput::fail(int status, const QString &message)
 
 QString CliOutput::escapedColumn(const QString &text)
 {
+    // Most texts need nothing: no copy, no look-up of a character's category.
+    const auto plain = [](QChar c) {
+        return c.unicode() >= 0x20 && c != u'\\' &&
+               (c.unicode() < 0x7f || c.category() != QChar::Other_Control);
+    };
+    if (std::all_of(text.cbegin(), text.cend(), plain))
+        return text;
     QString out;
     for (const QChar c : text) {
         if (c == u'\\')
@@ -32,6 +41,14 @@ QString CliOutput::escapedColumn(const QString &text)
             out += c;
     }
     return out;
+}
+
+QString CliOutput::localMinute(const QDateTime &at)
+{
+    // The zone's own rules rather than the C library's, which reads the
+    // system's zone file again for each conversion of a long listing.
+    static const QTimeZone local = QTimeZone::systemTimeZone();
+    return at.toTimeZone(local).toString(QStringLiteral("yyyy-MM-dd HH:mm"));
 }
 
 CliOutput::Stream::Stream()

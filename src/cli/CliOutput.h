@@ -13,6 +13,8 @@ namespace CliOutput {
 int fail(int status, const QString &message);
 // A history line is one line of tab-separated columns, whatever a tester holds.
 QString escapedColumn(const QString &text);
+// "2026-12-06 14:02" in the user's time zone.
+QString localMinute(const QDateTime &at);
 
 // Standard output for a listing that may be long: rows go out as they are
 // made, so memory does not grow with the listing; a failed write is kept.

@@ -39,8 +39,7 @@ QByteArray line(const HistoryEntry &e)
     using CliOutput::escapedColumn;
     return QStringLiteral("%1\t%2\t%3\t%4\t%5\t%6\n")
         .arg(e.id)
-        .arg(e.at.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")),
-             escapedColumn(e.serial), HistoryEntry::kindName(e.kind),
+        .arg(CliOutput::localMinute(e.at), escapedColumn(e.serial), HistoryEntry::kindName(e.kind),
              escapedColumn(e.detail.isEmpty() ? e.outcome : e.outcome + u' ' + e.detail),
              escapedColumn(e.summary(false)))
         .toUtf8();

@@ -36,7 +36,7 @@ QString expiry(const TesterRecord &r)
 
 QString visit(const TesterRecord &r)
 {
-    return r.lastAt.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm"));
+    return CliOutput::localMinute(r.lastAt);
 }
 
 QByteArray line(const TesterRecord &r, const QDate &today)
