@@ -10,6 +10,7 @@
 #include "history/HistorySchema.h"
 #include "history/ServiceHistory.h"
 
+#include <QDeadlineTimer>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -291,6 +292,7 @@ private slots:
     void registerFollowsTheNewestEntry();
     void registerAsCsv();
     void windowListsLazilyAndOpensTesters();
+    void manyWritersLoseAndDuplicateNothing();
 };
 
 void TestHistory::initTestCase()
@@ -1425,6 +1427,60 @@ void TestHistory::windowListsLazilyAndOpensTesters()
     dialog.CmdShowEntries->click();
     QCOMPARE(page.HistoryTable->rowCount(), 1);
     QVERIFY(!page.canFetchMore());
+}
+
+// Programs calibrating their testers at the same moment into one history:
+// each one's read and calibration recorded once, and the register has them all.
+void TestHistory::manyWritersLoseAndDuplicateNothing()
+{
+    const int programs = postgres ? 20 : 6;
+    Cli cli;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_DATA_HOME"), cli.home.path());
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), cli.home.filePath(QStringLiteral("config")));
+    std::vector<std::unique_ptr<TesterSimulator>> testers;
+    std::vector<std::unique_ptr<QProcess>> running;
+    QStringList serials;
+    for (int k = 0; k < programs; ++k) {
+        auto &sim = testers.emplace_back(std::make_unique<TesterSimulator>());
+        sim->memory().replace(0x64, 7, QStringLiteral("-%1").arg(k, 6, 10, QLatin1Char('0')).toLatin1());
+        sim->start();
+        serials.append(QStringLiteral("SN24-%1").arg(k, 6, 10, QLatin1Char('0')));
+        auto &p = running.emplace_back(std::make_unique<QProcess>());
+        p->setProcessEnvironment(env);
+        p->setStandardOutputFile(QProcess::nullDevice());
+        p->start(CliRun::program(),
+                 {QStringLiteral("calibrate"), QStringLiteral("--port"), sim->devicePath(),
+                  QStringLiteral("--beam"), QStringLiteral("low"), QStringLiteral("--lux"),
+                  QStringLiteral("29"), QStringLiteral("--yes")});
+        p->write("27754\n");
+        p->closeWriteChannel();
+    }
+    const QDeadlineTimer deadline(120000);
+    for (auto &p : running) {
+        // The simulators answer from this event loop.
+        while (p->state() != QProcess::NotRunning && !deadline.hasExpired())
+            QTest::qWait(20);
+        QVERIFY2(p->state() == QProcess::NotRunning, "a program did not end in time");
+        QCOMPARE(p->exitCode(), 0);
+    }
+    QMap<QString, QStringList> recorded;
+    QSet<qint64> ids;
+    for (const QJsonValue &v : cli.history()) {
+        const QJsonObject e = v.toObject();
+        ids.insert(idOf(e));
+        recorded[e.value("serialNumber").toString()].append(e.value("kind").toString() + u' ' +
+                                                            e.value("outcome").toString());
+    }
+    QCOMPARE(ids.size(), 2 * programs);
+    QCOMPARE(recorded.keys(), serials);
+    for (const QStringList &kinds : recorded)
+        QCOMPARE(kinds, (QStringList{"calibration done", "read done"}));
+    const QJsonArray register_ = testersOf(cli);
+    QCOMPARE(register_.size(), programs);
+    for (const QJsonValue &t : register_)
+        QCOMPARE(t.toObject().value("lastVisit").toObject().value("kind").toString(),
+                 QStringLiteral("calibration"));
 }
 
 QTEST_MAIN(TestHistory)
