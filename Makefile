@@ -24,6 +24,7 @@ clean:
 
 bench: build
 	$(BUILD)/bin/bench_orva 10
+	$(BUILD)/bin/bench_history
 
 package: build
 	cd $(BUILD) && cpack -G DEB

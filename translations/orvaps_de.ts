@@ -98,7 +98,7 @@
 <context>
     <name>CliCommands</name>
     <message>
-        <location filename="../src/cli/CliCommands.cpp" line="+73"/>
+        <location filename="../src/cli/CliCommands.cpp" line="+72"/>
         <source>cannot write %1: %2</source>
         <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>
@@ -108,7 +108,7 @@
         <translation>die Standardausgabe</translation>
     </message>
     <message>
-        <location line="+52"/>
+        <location line="+31"/>
         <source>no tester answered on %1: check the cable, the port and the tester&apos;s power supply</source>
         <translation>kein Prüfgerät hat an %1 geantwortet: prüfen Sie das Kabel, den Port und die Stromversorgung des Prüfgeräts</translation>
     </message>
@@ -123,7 +123,7 @@
         <translation>als Historieneintrag %1 aufgezeichnet</translation>
     </message>
     <message>
-        <location line="+70"/>
+        <location line="+40"/>
         <source>the service history has no entry of the tester %1 on %2</source>
         <translation>die Servicehistorie hat keinen Eintrag des Prüfgeräts %1 am %2</translation>
     </message>
@@ -207,7 +207,7 @@
 <context>
     <name>CliMain</name>
     <message>
-        <location filename="../src/cli/main.cpp" line="+44"/>
+        <location filename="../src/cli/main.cpp" line="+46"/>
         <source>Write the document to FILE (default: standard output).</source>
         <translation>Schreibt das Dokument nach FILE (Standard: Standardausgabe).</translation>
     </message>
@@ -292,7 +292,12 @@
         <translation>Schreibt, was von einem anderen Gerät gelesen wurde.</translation>
     </message>
     <message>
-        <location line="+87"/>
+        <location line="+55"/>
+        <source>List the testers the history knows, soonest expiry date first.</source>
+        <translation>Listet die Prüfgeräte der Historie auf, das nächste Ablaufdatum zuerst.</translation>
+    </message>
+    <message>
+        <location line="+40"/>
         <source>
 &apos;orva-cli COMMAND --help&apos; describes a command&apos;s options. The password of write,
 calibrate and restore is asked for on the terminal, or read from the first line of
@@ -318,7 +323,7 @@ unterbrochen durch SIGINT oder SIGTERM.
 </translation>
     </message>
     <message>
-        <location line="+137"/>
+        <location line="+134"/>
         <source>--timeout takes a whole number of seconds from 1 to %1</source>
         <translation>--timeout erwartet eine ganze Zahl von Sekunden von 1 bis %1</translation>
     </message>
@@ -328,7 +333,7 @@ unterbrochen durch SIGINT oder SIGTERM.
         <translation>unterbrochen durch %1: das Schreiben hielt zwischen zwei Bytes an; die Historie verzeichnet, was das Gerät bestätigt hat</translation>
     </message>
     <message>
-        <location line="-254"/>
+        <location line="-259"/>
         <source>List the serial ports the window would offer.</source>
         <translation>Listet die seriellen Ports auf, die das Fenster anbieten würde.</translation>
     </message>
@@ -358,12 +363,12 @@ unterbrochen durch SIGINT oder SIGTERM.
         <translation>Setzt das Prüfgerät auf den Zustand vor einem Historieneintrag zurück.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>List the service history, or print one entry.</source>
         <translation>Listet die Servicehistorie auf oder gibt einen Eintrag aus.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+13"/>
         <source>Print a visit&apos;s service report: a tester&apos;s entries of one day, or --entry ENTRY.</source>
         <translation>Gibt den Servicebericht aus: Einträge eines Prüfgeräts an einem Tag, oder --entry ENTRY.</translation>
     </message>
@@ -416,12 +421,7 @@ Befehle:
         <translation>%1 benötigt %2</translation>
     </message>
     <message>
-        <location line="+15"/>
-        <source>--show takes an entry number</source>
-        <translation>--show erwartet eine Eintragsnummer</translation>
-    </message>
-    <message>
-        <location line="+9"/>
+        <location line="+21"/>
         <source>--entry takes an entry number</source>
         <translation>--entry erwartet eine Eintragsnummer</translation>
     </message>
@@ -474,6 +474,41 @@ Befehle:
         <location line="+14"/>
         <source>the password line is longer than %1 characters: nothing was done</source>
         <translation>die Passwortzeile ist länger als %1 Zeichen: es wurde nichts getan</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/HistoryCommand.cpp" line="+54"/>
+        <source>Only entries of this kind: read, send, calibration, restore.</source>
+        <translation>Nur Einträge dieser Art: read, send, calibration, restore.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Only entries with this outcome, such as done or failed.</source>
+        <translation>Nur Einträge mit diesem Ergebnis, etwa done oder failed.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Only entries of this day or later.</source>
+        <translation>Nur Einträge dieses Tages oder später.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Only entries of this day or earlier.</source>
+        <translation>Nur Einträge dieses Tages oder früher.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>At most N entries, the newest.</source>
+        <translation>Höchstens N Einträge, die neuesten.</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/TestersCommand.cpp" line="+89"/>
+        <source>Only testers whose expiry date is at most DAYS days away, or past, or cannot be read.</source>
+        <translation>Nur Prüfgeräte, deren Ablaufdatum höchstens DAYS Tage entfernt, überschritten oder unlesbar ist.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Print CSV with a header, for a spreadsheet.</source>
+        <translation>Gibt CSV mit Kopfzeile aus, für eine Tabellenkalkulation.</translation>
     </message>
 </context>
 <context>
@@ -1104,14 +1139,57 @@ Wählen Sie einen anderen Port unter &quot;Com-Port&quot;.</translation>
     </message>
 </context>
 <context>
+    <name>HistoryCommand</name>
+    <message>
+        <location filename="../src/cli/HistoryCommand.cpp" line="-40"/>
+        <source>%1 (see orva-cli history --help)</source>
+        <translation>%1 (siehe orva-cli history --help)</translation>
+    </message>
+    <message>
+        <location line="+52"/>
+        <source>--show takes an entry number</source>
+        <translation>--show erwartet eine Eintragsnummer</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>--kind takes read, send, calibration or restore</source>
+        <translation>--kind erwartet read, send, calibration oder restore</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>--outcome takes one of: %1</source>
+        <translation>--outcome erwartet eines von: %1</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>--%1 takes a day as YYYY-MM-DD</source>
+        <translation>--%1 erwartet einen Tag als YYYY-MM-DD</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>--since is after --until</source>
+        <translation>--since liegt nach --until</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>--limit takes a whole number from 1</source>
+        <translation>--limit erwartet eine ganze Zahl ab 1</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>cannot write the standard output: %1</source>
+        <translation>die Standardausgabe kann nicht geschrieben werden: %1</translation>
+    </message>
+</context>
+<context>
     <name>HistoryEntry</name>
     <message>
-        <location filename="../src/core/history/HistoryEntry.cpp" line="+20"/>
+        <location filename="../src/core/history/HistoryEntry.cpp" line="+23"/>
         <source>low beam</source>
         <translation>Abblendlicht</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>high beam</source>
         <translation>Fernlicht</translation>
     </message>
@@ -1121,7 +1199,7 @@ Wählen Sie einen anderen Port unter &quot;Com-Port&quot;.</translation>
         <translation>%1: %2 lux, Messwert %3, Faktor %4 -&gt; %5%6</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source> (not written)</source>
         <translation> (nicht geschrieben)</translation>
     </message>
@@ -1147,12 +1225,12 @@ Wählen Sie einen anderen Port unter &quot;Com-Port&quot;.</translation>
 <context>
     <name>HistoryPage</name>
     <message>
-        <location filename="../src/app/HistoryPage.cpp" line="+19"/>
+        <location filename="../src/app/HistoryPage.cpp" line="+23"/>
         <source>ORVA service history ...</source>
         <translation>ORVA-Servicehistorie ...</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location filename="../src/app/HistoryWords.cpp" line="+7"/>
         <source>read</source>
         <translation>Lesen</translation>
     </message>
@@ -1202,13 +1280,18 @@ Wählen Sie einen anderen Port unter &quot;Com-Port&quot;.</translation>
         <translation>importiert</translation>
     </message>
     <message>
-        <location line="+12"/>
-        <location line="+85"/>
+        <location filename="../src/app/HistoryPage.cpp" line="+11"/>
+        <location line="+141"/>
         <source>Save report...</source>
         <translation>Bericht speichern...</translation>
     </message>
     <message>
-        <location line="-80"/>
+        <location line="-140"/>
+        <source>Testers...</source>
+        <translation>Prüfgeräte...</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>Service history</source>
         <translation>Servicehistorie</translation>
     </message>
@@ -1238,7 +1321,12 @@ Wählen Sie einen anderen Port unter &quot;Com-Port&quot;.</translation>
         <translation>Bericht speichern</translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+11"/>
+        <source>Testers</source>
+        <translation>Prüfgeräte</translation>
+    </message>
+    <message>
+        <location line="+44"/>
         <source>No service history: nothing is recorded, and no write is possible.</source>
         <translation>Keine Servicehistorie: nichts wird aufgezeichnet, kein Schreiben möglich.</translation>
     </message>
@@ -1248,12 +1336,12 @@ Wählen Sie einen anderen Port unter &quot;Com-Port&quot;.</translation>
         <translation>Prüfgerät %1 in %2</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+68"/>
         <source>PDF (*.pdf)</source>
         <translation>PDF (*.pdf)</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+17"/>
         <source>The report could not be saved in %1: %2</source>
         <translation>Speichern des Berichts in %1 fehlgeschlagen: %2</translation>
     </message>
@@ -1642,7 +1730,7 @@ Warten Sie auf eine neue Verbindung und stellen Sie die Parameter ERNEUT ein ...
 <context>
     <name>ServiceHistory</name>
     <message>
-        <location filename="../src/core/history/ServiceHistory.cpp" line="+127"/>
+        <location filename="../src/core/history/ServiceHistory.cpp" line="+121"/>
         <source>The service history %1 %2: %3</source>
         <translation>Die Servicehistorie %1 %2: %3</translation>
     </message>
@@ -1692,14 +1780,16 @@ Warten Sie auf eine neue Verbindung und stellen Sie die Parameter ERNEUT ein ...
     <message>
         <location line="+39"/>
         <location line="+28"/>
-        <location line="+208"/>
-        <location line="+16"/>
+        <location line="+378"/>
+        <location line="+6"/>
+        <location line="+9"/>
+        <location line="+13"/>
         <location line="+11"/>
         <source>cannot be read</source>
         <translation>kann nicht gelesen werden</translation>
     </message>
     <message>
-        <location line="-232"/>
+        <location line="-414"/>
         <source>cannot be used</source>
         <translation>kann nicht verwendet werden</translation>
     </message>
@@ -1710,30 +1800,37 @@ Warten Sie auf eine neue Verbindung und stellen Sie die Parameter ERNEUT ein ...
     </message>
     <message>
         <location line="-13"/>
-        <location line="+23"/>
-        <location line="+9"/>
+        <location line="+27"/>
+        <location line="+46"/>
         <location line="+11"/>
         <location line="+8"/>
         <location line="+14"/>
-        <location line="+11"/>
-        <location line="+9"/>
-        <location line="+7"/>
-        <location line="+9"/>
-        <location line="+88"/>
         <location line="+15"/>
-        <location line="+46"/>
-        <location line="+31"/>
+        <location line="+5"/>
+        <location line="+21"/>
+        <location line="+9"/>
+        <location line="+18"/>
+        <location line="+10"/>
+        <location line="+6"/>
+        <location line="+85"/>
+        <location line="+14"/>
+        <location line="+9"/>
+        <location line="+3"/>
+        <location line="+131"/>
+        <location line="+32"/>
+        <location line="+7"/>
         <location line="+9"/>
         <source>cannot be written</source>
         <translation>kann nicht geschrieben werden</translation>
     </message>
     <message>
-        <location line="-271"/>
+        <location line="-461"/>
+        <location line="+4"/>
         <source>cannot be brought to schema %1</source>
         <translation>kann nicht auf Schema %1 gebracht werden</translation>
     </message>
     <message>
-        <location line="+130"/>
+        <location line="+215"/>
         <source>%1<byte value="xd"/>
 It could not be kept on this computer either: %2</source>
         <translation>%1<byte value="xd"/>
@@ -1747,7 +1844,7 @@ Its end is kept on this computer and given to the history when it can take it ag
 Sein Abschluss wird auf diesem Computer aufbewahrt und der Historie übergeben, sobald sie ihn wieder annehmen kann.</translation>
     </message>
     <message>
-        <location line="+84"/>
+        <location line="+177"/>
         <source>The service history has no entry %1.</source>
         <translation>Die Servicehistorie hat keinen Eintrag %1.</translation>
     </message>
@@ -1990,6 +2087,139 @@ Das Gerät enthält jetzt: %3.</translation>
         <location line="+7"/>
         <source>The tester acknowledged every byte, but %1 byte(s) read back differ from what was sent: send again.</source>
         <translation>Das Gerät hat jedes Byte bestätigt, aber %1 zurückgelesene Byte(s) weichen vom Gesendeten ab: erneut senden.</translation>
+    </message>
+</context>
+<context>
+    <name>TestersCommand</name>
+    <message>
+        <location filename="../src/cli/TestersCommand.cpp" line="+9"/>
+        <source>%1 (see orva-cli testers --help)</source>
+        <translation>%1 (siehe orva-cli testers --help)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>--json and --csv exclude each other</source>
+        <translation>--json und --csv schließen einander aus</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>--due-within takes a whole number of days from 0 to %1</source>
+        <translation>--due-within erwartet eine ganze Zahl von Tagen von 0 bis %1</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>cannot write the standard output: %1</source>
+        <translation>die Standardausgabe kann nicht geschrieben werden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TestersDialog</name>
+    <message>
+        <location filename="../src/app/TestersDialog.cpp" line="+57"/>
+        <source>Show entries</source>
+        <translation>Einträge zeigen</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <location line="+8"/>
+        <source>Testers</source>
+        <translation>Prüfgeräte</translation>
+    </message>
+    <message>
+        <location line="-6"/>
+        <source>Serial number</source>
+        <translation>Seriennummer</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Expiry date</source>
+        <translation>Ablaufdatum</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Days left</source>
+        <translation>Verbleibende Tage</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Model</source>
+        <translation>Modell</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Firmware</source>
+        <translation>Firmware</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Garage</source>
+        <translation>Werkstatt</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Town</source>
+        <translation>Ort</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Last visit</source>
+        <translation>Letzter Besuch</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Operation</source>
+        <translation>Vorgang</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Outcome</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Access level</source>
+        <translation>Zugriffsstufe</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Program</source>
+        <translation>Programm</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Low beam factor</source>
+        <translation>Faktor Abblendlicht</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>High beam factor</source>
+        <translation>Faktor Fernlicht</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Show the tester&apos;s entries</source>
+        <translation>Die Einträge des Prüfgeräts zeigen</translation>
+    </message>
+    <message>
+        <location line="+53"/>
+        <source>The tester holds no valid expiry date: %1</source>
+        <translation>Das Prüfgerät enthält kein gültiges Ablaufdatum: %1</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+3"/>
+        <source>Overdue by %n day(s)</source>
+        <translation>
+            <numerusform>Seit %n Tag überfällig</numerusform>
+            <numerusform>Seit %n Tagen überfällig</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+3"/>
+        <source>Due in %n day(s)</source>
+        <translation>
+            <numerusform>Fällig in %n Tag</numerusform>
+            <numerusform>Fällig in %n Tagen</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -98,7 +98,7 @@
 <context>
     <name>CliCommands</name>
     <message>
-        <location filename="../src/cli/CliCommands.cpp" line="+73"/>
+        <location filename="../src/cli/CliCommands.cpp" line="+72"/>
         <source>cannot write %1: %2</source>
         <translation>impossibile scrivere %1: %2</translation>
     </message>
@@ -108,7 +108,7 @@
         <translation>lo standard output</translation>
     </message>
     <message>
-        <location line="+52"/>
+        <location line="+31"/>
         <source>no tester answered on %1: check the cable, the port and the tester&apos;s power supply</source>
         <translation>nessun centrafari ha risposto su %1: controllare il cavo, la porta e l&apos;alimentazione del centrafari</translation>
     </message>
@@ -123,7 +123,7 @@
         <translation>registrato come voce %1 dello storico</translation>
     </message>
     <message>
-        <location line="+70"/>
+        <location line="+40"/>
         <source>the service history has no entry of the tester %1 on %2</source>
         <translation>lo storico interventi non ha alcuna voce del centrafari %1 il %2</translation>
     </message>
@@ -207,7 +207,7 @@
 <context>
     <name>CliMain</name>
     <message>
-        <location filename="../src/cli/main.cpp" line="+44"/>
+        <location filename="../src/cli/main.cpp" line="+46"/>
         <source>Write the document to FILE (default: standard output).</source>
         <translation>Scrive il documento in FILE (predefinito: standard output).</translation>
     </message>
@@ -292,7 +292,12 @@
         <translation>Scrive ciò che è stato letto da un altro centrafari.</translation>
     </message>
     <message>
-        <location line="+87"/>
+        <location line="+55"/>
+        <source>List the testers the history knows, soonest expiry date first.</source>
+        <translation>Elenca gli apparecchi noti alla cronologia, dalla scadenza più vicina.</translation>
+    </message>
+    <message>
+        <location line="+40"/>
         <source>
 &apos;orva-cli COMMAND --help&apos; describes a command&apos;s options. The password of write,
 calibrate and restore is asked for on the terminal, or read from the first line of
@@ -317,7 +322,7 @@ stata completata (è conservata su questo computer), 130 e 143 interrotto da SIG
 </translation>
     </message>
     <message>
-        <location line="+137"/>
+        <location line="+134"/>
         <source>--timeout takes a whole number of seconds from 1 to %1</source>
         <translation>--timeout accetta un numero intero di secondi da 1 a %1</translation>
     </message>
@@ -327,7 +332,7 @@ stata completata (è conservata su questo computer), 130 e 143 interrotto da SIG
         <translation>interrotto da %1: la scrittura si è fermata tra due byte; lo storico registra ciò che il centrafari ha confermato</translation>
     </message>
     <message>
-        <location line="-254"/>
+        <location line="-259"/>
         <source>List the serial ports the window would offer.</source>
         <translation>Elenca le porte seriali che la finestra offrirebbe.</translation>
     </message>
@@ -357,12 +362,12 @@ stata completata (è conservata su questo computer), 130 e 143 interrotto da SIG
         <translation>Riporta il centrafari allo stato precedente a una voce dello storico.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>List the service history, or print one entry.</source>
         <translation>Elenca lo storico interventi o stampa una voce.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+13"/>
         <source>Print a visit&apos;s service report: a tester&apos;s entries of one day, or --entry ENTRY.</source>
         <translation>Stampa il rapporto di un intervento: voci di un centrafari in un giorno, o --entry ENTRY.</translation>
     </message>
@@ -415,12 +420,7 @@ Comandi:
         <translation>%1 richiede %2</translation>
     </message>
     <message>
-        <location line="+15"/>
-        <source>--show takes an entry number</source>
-        <translation>--show richiede un numero di voce</translation>
-    </message>
-    <message>
-        <location line="+9"/>
+        <location line="+21"/>
         <source>--entry takes an entry number</source>
         <translation>--entry richiede un numero di voce</translation>
     </message>
@@ -473,6 +473,41 @@ Comandi:
         <location line="+14"/>
         <source>the password line is longer than %1 characters: nothing was done</source>
         <translation>la riga della password supera i %1 caratteri: non è stato fatto nulla</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/HistoryCommand.cpp" line="+54"/>
+        <source>Only entries of this kind: read, send, calibration, restore.</source>
+        <translation>Solo le voci di questo tipo: read, send, calibration, restore.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Only entries with this outcome, such as done or failed.</source>
+        <translation>Solo le voci con questo esito, come done o failed.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Only entries of this day or later.</source>
+        <translation>Solo le voci di questo giorno o successive.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Only entries of this day or earlier.</source>
+        <translation>Solo le voci di questo giorno o precedenti.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>At most N entries, the newest.</source>
+        <translation>Al massimo N voci, le più recenti.</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/TestersCommand.cpp" line="+89"/>
+        <source>Only testers whose expiry date is at most DAYS days away, or past, or cannot be read.</source>
+        <translation>Solo gli apparecchi la cui scadenza è entro DAYS giorni, già passata o illeggibile.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Print CSV with a header, for a spreadsheet.</source>
+        <translation>Stampa CSV con intestazione, per un foglio di calcolo.</translation>
     </message>
 </context>
 <context>
@@ -1103,14 +1138,57 @@ Scegliere un&apos;altra porta in &quot;Porta Com&quot;.</translation>
     </message>
 </context>
 <context>
+    <name>HistoryCommand</name>
+    <message>
+        <location filename="../src/cli/HistoryCommand.cpp" line="-40"/>
+        <source>%1 (see orva-cli history --help)</source>
+        <translation>%1 (vedere orva-cli history --help)</translation>
+    </message>
+    <message>
+        <location line="+52"/>
+        <source>--show takes an entry number</source>
+        <translation>--show richiede un numero di voce</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>--kind takes read, send, calibration or restore</source>
+        <translation>--kind richiede read, send, calibration o restore</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>--outcome takes one of: %1</source>
+        <translation>--outcome richiede uno di: %1</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>--%1 takes a day as YYYY-MM-DD</source>
+        <translation>--%1 richiede un giorno come YYYY-MM-DD</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>--since is after --until</source>
+        <translation>--since è dopo --until</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>--limit takes a whole number from 1</source>
+        <translation>--limit richiede un numero intero da 1</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>cannot write the standard output: %1</source>
+        <translation>impossibile scrivere sull&apos;output standard: %1</translation>
+    </message>
+</context>
+<context>
     <name>HistoryEntry</name>
     <message>
-        <location filename="../src/core/history/HistoryEntry.cpp" line="+20"/>
+        <location filename="../src/core/history/HistoryEntry.cpp" line="+23"/>
         <source>low beam</source>
         <translation>anabbagliante</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>high beam</source>
         <translation>abbagliante</translation>
     </message>
@@ -1120,7 +1198,7 @@ Scegliere un&apos;altra porta in &quot;Porta Com&quot;.</translation>
         <translation>%1: %2 lux, lettura %3, fattore %4 -&gt; %5%6</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source> (not written)</source>
         <translation> (non scritto)</translation>
     </message>
@@ -1146,12 +1224,12 @@ Scegliere un&apos;altra porta in &quot;Porta Com&quot;.</translation>
 <context>
     <name>HistoryPage</name>
     <message>
-        <location filename="../src/app/HistoryPage.cpp" line="+19"/>
+        <location filename="../src/app/HistoryPage.cpp" line="+23"/>
         <source>ORVA service history ...</source>
         <translation>Storico interventi ORVA ...</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location filename="../src/app/HistoryWords.cpp" line="+7"/>
         <source>read</source>
         <translation>lettura</translation>
     </message>
@@ -1201,13 +1279,18 @@ Scegliere un&apos;altra porta in &quot;Porta Com&quot;.</translation>
         <translation>importato</translation>
     </message>
     <message>
-        <location line="+12"/>
-        <location line="+85"/>
+        <location filename="../src/app/HistoryPage.cpp" line="+11"/>
+        <location line="+141"/>
         <source>Save report...</source>
         <translation>Salva rapporto...</translation>
     </message>
     <message>
-        <location line="-80"/>
+        <location line="-140"/>
+        <source>Testers...</source>
+        <translation>Apparecchi...</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>Service history</source>
         <translation>Storico interventi</translation>
     </message>
@@ -1237,7 +1320,12 @@ Scegliere un&apos;altra porta in &quot;Porta Com&quot;.</translation>
         <translation>Salva rapporto</translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+11"/>
+        <source>Testers</source>
+        <translation>Apparecchi</translation>
+    </message>
+    <message>
+        <location line="+44"/>
         <source>No service history: nothing is recorded, and no write is possible.</source>
         <translation>Nessuno storico interventi: nulla viene registrato e non è possibile scrivere.</translation>
     </message>
@@ -1247,12 +1335,12 @@ Scegliere un&apos;altra porta in &quot;Porta Com&quot;.</translation>
         <translation>Centrafari %1 in %2</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+68"/>
         <source>PDF (*.pdf)</source>
         <translation>PDF (*.pdf)</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+17"/>
         <source>The report could not be saved in %1: %2</source>
         <translation>Impossibile salvare il rapporto in %1: %2</translation>
     </message>
@@ -1641,7 +1729,7 @@ Attendere una nuova connessione e IMPOSTARE DI NUOVO i parametri ....</translati
 <context>
     <name>ServiceHistory</name>
     <message>
-        <location filename="../src/core/history/ServiceHistory.cpp" line="+127"/>
+        <location filename="../src/core/history/ServiceHistory.cpp" line="+121"/>
         <source>The service history %1 %2: %3</source>
         <translation>Lo storico interventi %1 %2: %3</translation>
     </message>
@@ -1691,14 +1779,16 @@ Attendere una nuova connessione e IMPOSTARE DI NUOVO i parametri ....</translati
     <message>
         <location line="+39"/>
         <location line="+28"/>
-        <location line="+208"/>
-        <location line="+16"/>
+        <location line="+378"/>
+        <location line="+6"/>
+        <location line="+9"/>
+        <location line="+13"/>
         <location line="+11"/>
         <source>cannot be read</source>
         <translation>non può essere letto</translation>
     </message>
     <message>
-        <location line="-232"/>
+        <location line="-414"/>
         <source>cannot be used</source>
         <translation>non può essere usato</translation>
     </message>
@@ -1709,30 +1799,37 @@ Attendere una nuova connessione e IMPOSTARE DI NUOVO i parametri ....</translati
     </message>
     <message>
         <location line="-13"/>
-        <location line="+23"/>
-        <location line="+9"/>
+        <location line="+27"/>
+        <location line="+46"/>
         <location line="+11"/>
         <location line="+8"/>
         <location line="+14"/>
-        <location line="+11"/>
-        <location line="+9"/>
-        <location line="+7"/>
-        <location line="+9"/>
-        <location line="+88"/>
         <location line="+15"/>
-        <location line="+46"/>
-        <location line="+31"/>
+        <location line="+5"/>
+        <location line="+21"/>
+        <location line="+9"/>
+        <location line="+18"/>
+        <location line="+10"/>
+        <location line="+6"/>
+        <location line="+85"/>
+        <location line="+14"/>
+        <location line="+9"/>
+        <location line="+3"/>
+        <location line="+131"/>
+        <location line="+32"/>
+        <location line="+7"/>
         <location line="+9"/>
         <source>cannot be written</source>
         <translation>non può essere scritto</translation>
     </message>
     <message>
-        <location line="-271"/>
+        <location line="-461"/>
+        <location line="+4"/>
         <source>cannot be brought to schema %1</source>
         <translation>non può essere portato allo schema %1</translation>
     </message>
     <message>
-        <location line="+130"/>
+        <location line="+215"/>
         <source>%1<byte value="xd"/>
 It could not be kept on this computer either: %2</source>
         <translation>%1<byte value="xd"/>
@@ -1746,7 +1843,7 @@ Its end is kept on this computer and given to the history when it can take it ag
 La sua conclusione è conservata su questo computer e passata allo storico appena può riceverla.</translation>
     </message>
     <message>
-        <location line="+84"/>
+        <location line="+177"/>
         <source>The service history has no entry %1.</source>
         <translation>Lo storico interventi non ha la voce %1.</translation>
     </message>
@@ -1989,6 +2086,139 @@ Ora il centrafari contiene: %3.</translation>
         <location line="+7"/>
         <source>The tester acknowledged every byte, but %1 byte(s) read back differ from what was sent: send again.</source>
         <translation>Il centrafari ha confermato ogni byte, ma %1 byte riletti differiscono da quanto inviato: inviare di nuovo.</translation>
+    </message>
+</context>
+<context>
+    <name>TestersCommand</name>
+    <message>
+        <location filename="../src/cli/TestersCommand.cpp" line="+9"/>
+        <source>%1 (see orva-cli testers --help)</source>
+        <translation>%1 (vedere orva-cli testers --help)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>--json and --csv exclude each other</source>
+        <translation>--json e --csv si escludono a vicenda</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>--due-within takes a whole number of days from 0 to %1</source>
+        <translation>--due-within richiede un numero intero di giorni da 0 a %1</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>cannot write the standard output: %1</source>
+        <translation>impossibile scrivere sull&apos;output standard: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TestersDialog</name>
+    <message>
+        <location filename="../src/app/TestersDialog.cpp" line="+57"/>
+        <source>Show entries</source>
+        <translation>Mostra voci</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <location line="+8"/>
+        <source>Testers</source>
+        <translation>Apparecchi</translation>
+    </message>
+    <message>
+        <location line="-6"/>
+        <source>Serial number</source>
+        <translation>Numero di serie</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Expiry date</source>
+        <translation>Scadenza</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Days left</source>
+        <translation>Giorni rimasti</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Model</source>
+        <translation>Modello</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Firmware</source>
+        <translation>Firmware</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Garage</source>
+        <translation>Officina</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Town</source>
+        <translation>Località</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Last visit</source>
+        <translation>Ultima visita</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Operation</source>
+        <translation>Operazione</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Outcome</source>
+        <translation>Esito</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Access level</source>
+        <translation>Livello di accesso</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Program</source>
+        <translation>Programma</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Low beam factor</source>
+        <translation>Fattore anabbagliante</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>High beam factor</source>
+        <translation>Fattore abbagliante</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Show the tester&apos;s entries</source>
+        <translation>Mostra le voci dell&apos;apparecchio</translation>
+    </message>
+    <message>
+        <location line="+53"/>
+        <source>The tester holds no valid expiry date: %1</source>
+        <translation>L&apos;apparecchio non contiene una scadenza valida: %1</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+3"/>
+        <source>Overdue by %n day(s)</source>
+        <translation>
+            <numerusform>Scaduto da %n giorno</numerusform>
+            <numerusform>Scaduto da %n giorni</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+3"/>
+        <source>Due in %n day(s)</source>
+        <translation>
+            <numerusform>Scade tra %n giorno</numerusform>
+            <numerusform>Scade tra %n giorni</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -1,15 +1,19 @@
 #include "HistoryPage.h"
 
+#include "HistoryWords.h"
 #include "ServiceReport.h"
+#include "TestersDialog.h"
 #include "UserPrompts.h"
 #include "history/ServiceHistory.h"
 
 #include <QDir>
 #include <QFile>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -19,24 +23,8 @@ QString title()
     return HistoryPage::tr("ORVA service history ...");
 }
 
-// Kinds and outcomes are stored in English, the same for every user of a shared history.
-QString shown(const QString &word)
-{
-    static const char *const words[] = {QT_TRANSLATE_NOOP("HistoryPage", "read"),
-                                        QT_TRANSLATE_NOOP("HistoryPage", "send"),
-                                        QT_TRANSLATE_NOOP("HistoryPage", "calibration"),
-                                        QT_TRANSLATE_NOOP("HistoryPage", "restore"),
-                                        QT_TRANSLATE_NOOP("HistoryPage", "done"),
-                                        QT_TRANSLATE_NOOP("HistoryPage", "aborted"),
-                                        QT_TRANSLATE_NOOP("HistoryPage", "declined"),
-                                        QT_TRANSLATE_NOOP("HistoryPage", "incomplete"),
-                                        QT_TRANSLATE_NOOP("HistoryPage", "failed"),
-                                        QT_TRANSLATE_NOOP("HistoryPage", "imported")};
-    for (const char *w : words)
-        if (word == QLatin1String(w))
-            return HistoryPage::tr(w);
-    return word;
-}
+// Entries read at a time: the page costs what it shows, not the history's size.
+constexpr int PageSize = 100;
 
 } // namespace
 
@@ -44,6 +32,7 @@ HistoryPage::HistoryPage(UserPrompts &prompts, QWidget *parent)
     : QWidget(parent)
     , HistoryTable(new QTableWidget(0, 4, this))
     , CmdSaveReport(new QPushButton(tr("Save report..."), this))
+    , CmdTesters(new QPushButton(tr("Testers..."), this))
     , m_prompts(prompts)
     , m_where(new QLabel(this))
 {
@@ -67,12 +56,29 @@ HistoryPage::HistoryPage(UserPrompts &prompts, QWidget *parent)
     layout->setContentsMargins(6, 4, 6, 4);
     layout->addWidget(m_where);
     layout->addWidget(HistoryTable, 1);
-    layout->addWidget(CmdSaveReport, 0, Qt::AlignRight);
+    CmdTesters->setObjectName(QStringLiteral("CmdTesters"));
+    CmdTesters->setAccessibleName(tr("Testers"));
+    CmdTesters->setAutoDefault(false);
+    CmdTesters->setEnabled(false);
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(CmdTesters);
+    buttons->addStretch(1);
+    buttons->addWidget(CmdSaveReport);
+    layout->addLayout(buttons);
     connect(CmdSaveReport, &QPushButton::clicked, this, &HistoryPage::saveReport);
+    connect(CmdTesters, &QPushButton::clicked, this, &HistoryPage::showTesters);
+    connect(HistoryTable->verticalScrollBar(), &QScrollBar::valueChanged, this, [this](int value) {
+        if (value == HistoryTable->verticalScrollBar()->maximum())
+            fetchMore();
+    });
 }
 
 void HistoryPage::showTester(ServiceHistory *history, const QString &serial)
 {
+    if (history != m_history) {
+        delete m_testers;
+        m_testers = nullptr;
+    }
     m_history = history;
     m_serial = serial;
     m_stale = true;
@@ -91,7 +97,9 @@ void HistoryPage::refresh()
 {
     m_stale = false;
     m_entries.clear();
+    m_complete = false;
     HistoryTable->setRowCount(0);
+    CmdTesters->setEnabled(m_history != nullptr);
     if (!m_history) {
         m_where->setText(tr("No service history: nothing is recorded, and no write "
                             "is possible."));
@@ -101,21 +109,57 @@ void HistoryPage::refresh()
     m_where->setText(
         tr("Tester %1 in %2")
             .arg(m_serial, QDir::toNativeSeparators(m_history->location().describe())));
-    if (const auto entries = m_history->entries(m_serial))
-        m_entries = *entries;
-    for (const HistoryEntry &e : m_entries) {
+    fetchMore();
+    HistoryTable->resizeColumnsToContents();
+}
+
+void HistoryPage::fetchMore()
+{
+    if (!m_history || m_complete)
+        return;
+    HistoryQuery query;
+    query.serial = m_serial;
+    query.limit = PageSize;
+    query.beforeId = m_entries.isEmpty() ? 0 : m_entries.last().id;
+    int read = 0;
+    const Result<> listed = m_history->list(query, [&](const HistoryEntry &e) {
+        ++read;
+        m_entries.append(e);
         const int row = HistoryTable->rowCount();
         HistoryTable->insertRow(row);
         const QStringList cells = {e.at.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")),
-                                   shown(HistoryEntry::kindName(e.kind)),
-                                   e.detail.isEmpty() ? shown(e.outcome)
-                                                      : shown(e.outcome) + u' ' + e.detail,
+                                   HistoryWords::shown(HistoryEntry::kindName(e.kind)),
+                                   e.detail.isEmpty()
+                                       ? HistoryWords::shown(e.outcome)
+                                       : HistoryWords::shown(e.outcome) + u' ' + e.detail,
                                    e.summary()};
         for (int column = 0; column < cells.size(); ++column)
             HistoryTable->setItem(row, column, new QTableWidgetItem(cells[column]));
-    }
-    HistoryTable->resizeColumnsToContents();
+        return true;
+    });
+    m_complete = !listed || read < PageSize;
     CmdSaveReport->setEnabled(!m_entries.isEmpty());
+}
+
+bool HistoryPage::canFetchMore() const
+{
+    return m_history && !m_complete;
+}
+
+void HistoryPage::showTesters()
+{
+    if (!m_history)
+        return;
+    if (!m_testers) {
+        m_testers = new TestersDialog(*m_history, this);
+        connect(m_testers, &TestersDialog::testerChosen, this, [this](const QString &serial) {
+            m_serial = serial;
+            refresh();
+        });
+    }
+    m_testers->refresh();
+    m_testers->show();
+    m_testers->raise();
 }
 
 void HistoryPage::saveReport()
@@ -134,8 +178,16 @@ void HistoryPage::saveReport()
         tr("PDF (*.pdf)"));
     if (path.isEmpty())
         return;
+    // The listing holds no documents: the day's entries are read with theirs.
+    HistoryQuery query;
+    query.serial = m_serial;
+    query.since = day.startOfDay();
+    query.until = day.addDays(1).startOfDay();
+    query.documents = true;
+    const Result<QList<HistoryEntry>> visit = m_history->collect(query);
     const Result<QByteArray> pdf =
-        ServiceReport::pdf(ServiceReport::visit(m_entries, m_serial, day));
+        visit ? ServiceReport::pdf(ServiceReport::visit(*visit, m_serial, day))
+              : Result<QByteArray>(visit.error());
     QSaveFile file(path);
     if (!pdf || !file.open(QIODevice::WriteOnly) || file.write(*pdf) != pdf->size() ||
         !file.commit())

@@ -9,10 +9,12 @@ class QLabel;
 class QPushButton;
 class QTableWidget;
 class ServiceHistory;
+class TestersDialog;
 class UserPrompts;
 
-// The third page: the connected tester's service history, newest first, and
-// the report of a visit to hand to the workshop.
+// The third page: the connected tester's service history (or one chosen
+// from the register of testers), newest first, and the report of a visit to
+// hand to the workshop.
 class HistoryPage : public QWidget
 {
     Q_OBJECT
@@ -25,9 +27,17 @@ public:
     // The report of the selected entry's day (the newest entry's when none
     // is selected) to a file the user chooses.
     void saveReport();
+    // Entries are read a page at a time, the next when the list is scrolled
+    // to its end.
+    void fetchMore();
+    bool canFetchMore() const;
+    // The register of testers; choosing one lists its entries here.
+    void showTesters();
+    TestersDialog *testersDialog() const { return m_testers; }
 
     QTableWidget *HistoryTable;
     QPushButton *CmdSaveReport;
+    QPushButton *CmdTesters;
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -38,6 +48,8 @@ private:
     UserPrompts &m_prompts;
     ServiceHistory *m_history = nullptr;
     bool m_stale = false;
+    bool m_complete = false; // every entry of the tester is listed
+    TestersDialog *m_testers = nullptr;
     QLabel *m_where;
     QList<HistoryEntry> m_entries;
     QString m_serial;

@@ -1,5 +1,6 @@
 #include "CliCommands.h"
 
+#include "CliOutput.h"
 #include "Console.h"
 #include "ServiceReport.h"
 #include "base/RegularFile.h"
@@ -31,13 +32,7 @@ QTextStream &err()
     return stream;
 }
 
-int fail(int status, const QString &message)
-{
-    err() << "orva-cli: " << QString(message).replace(QStringLiteral("\r\n"), QStringLiteral(" "))
-          << '\n';
-    err().flush();
-    return status;
-}
+using CliOutput::fail;
 
 enum class Content { Text, Binary };
 
@@ -72,27 +67,6 @@ int writeOutput(const QString &path, const QByteArray &bytes, Content content = 
     return fail(ExitOutputFailed,
                 Texts::tr("cannot write %1: %2")
                     .arg(path.isEmpty() ? Texts::tr("the standard output") : path, error));
-}
-
-// A history line is one line of tab-separated columns, whatever a tester holds.
-QString escapedColumn(const QString &text)
-{
-    QString out;
-    for (const QChar c : text) {
-        if (c == u'\\')
-            out += QStringLiteral("\\\\");
-        else if (c == u'\t')
-            out += QStringLiteral("\\t");
-        else if (c == u'\n')
-            out += QStringLiteral("\\n");
-        else if (c == u'\r')
-            out += QStringLiteral("\\r");
-        else if (c.category() == QChar::Other_Control)
-            out += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
-        else
-            out += c;
-    }
-    return out;
 }
 
 } // namespace
@@ -166,41 +140,6 @@ int CliCommands::listPorts()
     return ExitOk;
 }
 
-int CliCommands::listHistory(const CliOptions &options, const QString &serial, bool json,
-                             qint64 entry)
-{
-    const auto history =
-        ServiceHistory::openConfigured(options.history, ServiceHistory::Mode::Existing);
-    if (!history)
-        return fail(ExitHistory, history.error().description());
-    if (entry > 0) {
-        const Result<HistoryEntry> e = history.value()->entry(entry);
-        if (!e)
-            return fail(ExitBadInput, e.error().description());
-        return writeOutput({}, QJsonDocument(e->toJson(true)).toJson());
-    }
-    const Result<QList<HistoryEntry>> entries = history.value()->entries(serial);
-    if (!entries)
-        return fail(ExitHistory, entries.error().description());
-    if (json) {
-        QJsonArray list;
-        for (const HistoryEntry &e : *entries)
-            list.append(e.toJson(false));
-        return writeOutput({}, QJsonDocument(list).toJson());
-    }
-    QByteArray table;
-    for (const HistoryEntry &e : *entries)
-        table +=
-            QStringLiteral("%1\t%2\t%3\t%4\t%5\t%6\n")
-                .arg(e.id)
-                .arg(e.at.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")),
-                     escapedColumn(e.serial), HistoryEntry::kindName(e.kind),
-                     escapedColumn(e.detail.isEmpty() ? e.outcome : e.outcome + u' ' + e.detail),
-                     escapedColumn(e.summary()))
-                .toUtf8();
-    return writeOutput({}, table);
-}
-
 int CliCommands::writeReport(const CliOptions &options, const QString &serial, const QDate &day,
                              qint64 entry, const QString &outFile)
 {
@@ -215,7 +154,12 @@ int CliCommands::writeReport(const CliOptions &options, const QString &serial, c
             return fail(ExitBadInput, e.error().description());
         visit = {*e};
     } else {
-        const Result<QList<HistoryEntry>> entries = history.value()->entries(serial);
+        HistoryQuery query;
+        query.serial = serial;
+        query.since = day.startOfDay();
+        query.until = day.addDays(1).startOfDay();
+        query.documents = true;
+        const Result<QList<HistoryEntry>> entries = history.value()->collect(query);
         if (!entries)
             return fail(ExitHistory, entries.error().description());
         visit = ServiceReport::visit(*entries, serial, day);

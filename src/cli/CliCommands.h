@@ -44,8 +44,6 @@ public:
     TesterSession &session() { return m_session; }
 
     static int listPorts();
-    static int listHistory(const CliOptions &options, const QString &serial, bool json,
-                           qint64 entry);
     static int writeReport(const CliOptions &options, const QString &serial, const QDate &day,
                            qint64 entry, const QString &outFile);
     int read(const QString &device, const QString &outFile);

@@ -1,7 +1,9 @@
 #include "CliCommands.h"
 #include "Console.h"
+#include "HistoryCommand.h"
 #include "Interruption.h"
 #include "PasswordInput.h"
+#include "TestersCommand.h"
 #include "access/AccessLevel.h"
 #include "base/Translations.h"
 #include "history/HistoryLocation.h"
@@ -142,9 +144,17 @@ const QList<Command> &commands()
          {QStringLiteral("ENTRY")},
          true},
         {"history",
-         "history [--serial SN] [--json] [--show ENTRY]",
+         "history [--serial SN] [--kind KIND] [--outcome OUTCOME] [--since DAY] [--until DAY] "
+         "[--limit N] [--json] [--show ENTRY]",
          QT_TRANSLATE_NOOP("CliMain", "List the service history, or print one entry."),
-         {Serial, Json, Show, History},
+         QList<QCommandLineOption>{Serial, Json, Show, History} + HistoryCommand::filterOptions(),
+         {},
+         false},
+        {"testers",
+         "testers [--due-within DAYS] [--json | --csv]",
+         QT_TRANSLATE_NOOP("CliMain",
+                           "List the testers the history knows, soonest expiry date first."),
+         QList<QCommandLineOption>{Json, History} + TestersCommand::options(),
          {},
          false},
         {"report",
@@ -288,13 +298,10 @@ int main(int argc, char *argv[])
             return usage(name, l.error().description());
     }
     options.record = !offers(*command, NoHistory) || !parser.isSet(NoHistory);
-    if (name == QLatin1String("history")) {
-        bool ok = true;
-        const qint64 entry = parser.isSet(Show) ? parser.value(Show).toLongLong(&ok) : 0;
-        if (!ok || entry < 0)
-            return usage(name, Texts::tr("--show takes an entry number"));
-        return CliCommands::listHistory(options, parser.value(Serial), parser.isSet(Json), entry);
-    }
+    if (name == QLatin1String("history"))
+        return HistoryCommand::run(parser, options);
+    if (name == QLatin1String("testers"))
+        return TestersCommand::run(parser, options);
     if (report) {
         bool entryOk = true;
         const qint64 entry = parser.isSet(Entry) ? parser.value(Entry).toLongLong(&entryOk) : 0;

@@ -5,18 +5,23 @@
 #include "CliRun.h"
 #include "Harness.h"
 #include "HistoryPage.h"
+#include "ScriptedPrompts.h"
+#include "TestersDialog.h"
 #include "history/HistorySchema.h"
 #include "history/ServiceHistory.h"
 
+#include <QDeadlineTimer>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QTableView>
 #include <QTableWidget>
 #include <QTest>
 
@@ -189,6 +194,54 @@ qint64 writtenWith(Cli &cli, const QString &field, const QJsonValue &value)
     return idOf(cli.history().at(0));
 }
 
+// A visit recorded straight into the history: its "after" holds what the
+// register and the listings read.
+HistoryEntry visit(const QString &serial, const QDateTime &at, HistoryEntry::Kind kind,
+                   const QString &outcome, const QStringList &expiry = {"31", "12", "2027"},
+                   const QString &garage = QStringLiteral("AUTOFFICINA ROSSI"))
+{
+    HistoryEntry e;
+    e.serial = serial;
+    e.at = at.toUTC();
+    e.model = QStringLiteral("HT-5000");
+    e.firmware = QStringLiteral("1.00");
+    e.level = QStringLiteral("dealer");
+    e.program = QStringLiteral("orva-cli");
+    e.kind = kind;
+    e.outcome = outcome;
+    QJsonObject fields{{"serialNumber", serial},
+                       {"expiryDay", expiry.value(0)},
+                       {"expiryMonth", expiry.value(1)},
+                       {"expiryYear", expiry.value(2)},
+                       {"garageName", garage},
+                       {"garageAddress1", "VIA ROMA 12"},
+                       {"garageAddress2", "TEL 02 1234567"},
+                       {"garageAddress3", "20100 MILANO"},
+                       {"lowBeamFactor", 345},
+                       {"highBeamFactor", 210}};
+    e.after = QJsonObject{{"format", 1}, {"fields", fields}};
+    if (kind != HistoryEntry::Kind::Read) {
+        fields.insert("garageName", QStringLiteral("OLD NAME"));
+        e.before = QJsonObject{{"format", 1}, {"fields", fields}};
+    }
+    return e;
+}
+
+QList<qint64> idsOf(const QByteArray &json)
+{
+    QList<qint64> ids;
+    for (const QJsonValue &e : QJsonDocument::fromJson(json).array())
+        ids.append(idOf(e));
+    return ids;
+}
+
+QJsonArray testersOf(Cli &cli, const QStringList &more = {})
+{
+    return QJsonDocument::fromJson(
+               cli.run(QStringList{QStringLiteral("testers"), QStringLiteral("--json")} + more).out)
+        .array();
+}
+
 QString reportOf(Cli &cli, qint64 id)
 {
     const QString pdf = cli.home.filePath(QStringLiteral("entry.pdf"));
@@ -228,6 +281,18 @@ private slots:
     void migratesFromTheFirstSchema();
     void reportOfAVisit();
     void oldBackupsAreImportedOnce();
+    void listingFiltersAndPages_data();
+    void listingFiltersAndPages();
+    void listingOptionsThatMakeNoSense_data();
+    void listingOptionsThatMakeNoSense();
+    void listingThatCannotBeWrittenIsSaid();
+    void upgradeFillsSummariesAndTheRegisterOnce();
+    void registerDates_data();
+    void registerDates();
+    void registerFollowsTheNewestEntry();
+    void registerAsCsv();
+    void windowListsLazilyAndOpensTesters();
+    void manyWritersLoseAndDuplicateNothing();
 };
 
 void TestHistory::initTestCase()
@@ -980,6 +1045,442 @@ void TestHistory::oldBackupsAreImportedOnce()
     QCOMPARE(imported(), 1);
     QCOMPARE(imported(), 1);
     QCOMPARE(QDir(folder).entryList(QDir::Files).size(), 2);
+}
+
+void TestHistory::listingFiltersAndPages_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QList<int>>("expected"); // visits by their number below, newest first
+
+    QTest::newRow("all, newest first") << QStringList{} << QList<int>{6, 5, 4, 3, 2, 1};
+    QTest::newRow("--limit 2") << QStringList{"--limit", "2"} << QList<int>{6, 5};
+    QTest::newRow("--limit beyond the history")
+        << QStringList{"--limit", "100"} << QList<int>{6, 5, 4, 3, 2, 1};
+    QTest::newRow("--since takes its whole day")
+        << QStringList{"--since", "2026-03-02"} << QList<int>{6, 5, 4, 3};
+    QTest::newRow("--until takes its whole day")
+        << QStringList{"--until", "2026-03-02"} << QList<int>{4, 3, 2, 1};
+    QTest::newRow("one day") << QStringList{"--since", "2026-03-02", "--until", "2026-03-02"}
+                             << QList<int>{4, 3};
+    QTest::newRow("a day without entries")
+        << QStringList{"--since", "2026-03-05", "--until", "2026-03-05"} << QList<int>{};
+    QTest::newRow("--kind") << QStringList{"--kind", "calibration"} << QList<int>{5, 2};
+    QTest::newRow("--outcome") << QStringList{"--outcome", "verify mismatch"} << QList<int>{4};
+    QTest::newRow("--serial") << QStringList{"--serial", "SN-B"} << QList<int>{6, 3};
+    QTest::newRow("filters together, then the limit")
+        << QStringList{"--serial", "SN-A", "--kind", "send", "--limit", "1"} << QList<int>{4};
+}
+
+// What a listing holds, whatever the history's size: the filters' entries, newest first.
+void TestHistory::listingFiltersAndPages()
+{
+    QFETCH(QStringList, args);
+    QFETCH(QList<int>, expected);
+    Cli cli;
+    const auto history = cli.store.open();
+    const auto day = [](int d, int h, int m) {
+        return QDateTime(QDate(2026, 3, d), QTime(h, m), Qt::LocalTime);
+    };
+    using K = HistoryEntry::Kind;
+    const QList<HistoryEntry> visits = {
+        visit("SN-A", day(1, 23, 59), K::Send, "done"),
+        visit("SN-A", day(1, 23, 59), K::Calibration, "done"),
+        visit("SN-B", day(2, 0, 0), K::Read, "done"),
+        visit("SN-A", day(2, 23, 59), K::Send, "verify mismatch"),
+        visit("SN-A", day(3, 0, 0), K::Calibration, "declined"),
+        visit("SN-B", day(3, 12, 0), K::Restore, "done"),
+    };
+    QList<qint64> ids;
+    for (const HistoryEntry &e : visits)
+        ids.append(*history->add(e));
+    QList<qint64> wanted;
+    for (const int n : expected)
+        wanted.append(ids.at(n - 1));
+
+    const CliResult json = cli.run(QStringList{"history", "--json"} + args);
+    QCOMPARE(json.status, 0);
+    QCOMPARE(idsOf(json.out), wanted);
+    // The lines list the same entries, with what each changed.
+    const CliResult text = cli.run(QStringList{"history"} + args);
+    QCOMPARE(text.status, 0);
+    const QList<QByteArray> lines = text.out.split('\n');
+    QCOMPARE(lines.size(), wanted.size() + 1);
+    for (int i = 0; i < wanted.size(); ++i) {
+        QVERIFY(lines.at(i).startsWith(QByteArray::number(wanted.at(i)) + '\t'));
+        if (visits.at(expected.at(i) - 1).kind == K::Send)
+            QVERIFY2(lines.at(i).endsWith("garageName: OLD NAME -> AUTOFFICINA ROSSI"),
+                     lines.at(i).constData());
+    }
+}
+
+void TestHistory::listingOptionsThatMakeNoSense_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("--limit 0") << QStringList{"history", "--limit", "0"} << "--limit";
+    QTest::newRow("--limit words") << QStringList{"history", "--limit", "ten"} << "--limit";
+    QTest::newRow("--since no day") << QStringList{"history", "--since", "2026-02-30"} << "--since";
+    QTest::newRow("--until another form")
+        << QStringList{"history", "--until", "1.3.2026"} << "--until";
+    QTest::newRow("--since after --until")
+        << QStringList{"history", "--since", "2026-03-02", "--until", "2026-03-01"} << "--since";
+    QTest::newRow("--kind unknown") << QStringList{"history", "--kind", "write"} << "--kind";
+    QTest::newRow("--outcome unknown") << QStringList{"history", "--outcome", "ok"} << "--outcome";
+    QTest::newRow("--due-within negative")
+        << QStringList{"testers", "--due-within", "-1"} << "--due-within";
+    QTest::newRow("--json and --csv") << QStringList{"testers", "--json", "--csv"} << "--csv";
+}
+
+// A usage error, said before the history is opened.
+void TestHistory::listingOptionsThatMakeNoSense()
+{
+    QFETCH(QStringList, args);
+    QFETCH(QString, said);
+    Cli cli;
+    const CliResult r = cli.run(args);
+    QCOMPARE(r.status, 2);
+    QVERIFY2(r.err.contains(said), qPrintable(r.err));
+    QVERIFY(r.out.isEmpty());
+}
+
+void TestHistory::listingThatCannotBeWrittenIsSaid()
+{
+    Cli cli;
+    QVERIFY(cli.store.open()->add(
+        visit("SN-A", QDateTime::currentDateTime(), HistoryEntry::Kind::Read, "done")));
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_DATA_HOME"), cli.home.path());
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), cli.home.filePath(QStringLiteral("config")));
+    for (const QStringList &args : {QStringList{"history"}, QStringList{"history", "--json"},
+                                    QStringList{"testers", "--csv"}}) {
+        QProcess p;
+        p.setProcessEnvironment(env);
+        p.setStandardOutputFile(QStringLiteral("/dev/full"));
+        p.start(CliRun::program(), args);
+        QVERIFY(p.waitForFinished(30000));
+        QCOMPARE(p.exitCode(), 10);
+        QVERIFY(p.readAllStandardError().contains("standard output"));
+    }
+    // A history that is not there is not made by a listing.
+    const CliResult none = cli.run(
+        {"testers", "--history", cli.home.filePath(QStringLiteral("nowhere/history.sqlite"))});
+    QCOMPARE(none.status, 9);
+    QVERIFY(!QFile::exists(cli.home.filePath(QStringLiteral("nowhere/history.sqlite"))));
+}
+
+// A history of the schema before the stored changes and the register: the
+// first programs to open it fill both, once, for every entry it holds.
+void TestHistory::upgradeFillsSummariesAndTheRegisterOnce()
+{
+    Cli cli;
+    {
+        auto location = HistoryLocation::fromUrl(cli.store.url(), pgPassword);
+        QSqlDatabase db = QSqlDatabase::addDatabase(
+            postgres ? QStringLiteral("QPSQL") : QStringLiteral("QSQLITE"), QStringLiteral("v3"));
+        if (postgres) {
+            db.setHostName(location->host);
+            db.setPort(location->port);
+            db.setUserName(location->user);
+            db.setPassword(pgPassword);
+            db.setDatabaseName(location->database);
+        } else {
+            db.setDatabaseName(location->path);
+        }
+        QVERIFY(db.open());
+        QSqlQuery q(db);
+        for (int v = 1; v <= 3; ++v)
+            for (const QString &sql : HistorySchema::migration(v, postgres))
+                QVERIFY2(q.exec(sql), qPrintable(q.lastError().text()));
+        QVERIFY(q.exec(QStringLiteral("UPDATE schema_version SET version = 3")));
+        const QDateTime start(QDate(2026, 5, 4), QTime(10, 0), Qt::UTC);
+        // Three testers, the last with an entry that has no document.
+        for (int i = 0; i < 30; ++i) {
+            const HistoryEntry e =
+                visit(QStringLiteral("SN-%1").arg(i % 3), start.addSecs(60 * i),
+                      i % 2 ? HistoryEntry::Kind::Send : HistoryEntry::Kind::Read, "done",
+                      {"01", "06", QString::number(2027 + i)});
+            QVERIFY(q.prepare(QStringLiteral(
+                "INSERT INTO entries (at, serial, model, firmware, parameter_file, level, kind, "
+                "outcome, detail, before_doc, after_doc, program, line) VALUES (?, ?, ?, ?, '', "
+                "?, ?, ?, '', ?, ?, 'orvaps', '')")));
+            for (const QVariant &v : QVariantList{
+                     e.at.toString(Qt::ISODateWithMs), e.serial, e.model, e.firmware, e.level,
+                     HistoryEntry::kindName(e.kind), e.outcome,
+                     e.before.isEmpty()
+                         ? QVariant(QMetaType::fromType<QString>())
+                         : QVariant(QString::fromUtf8(QJsonDocument(e.before).toJson())),
+                     i == 29 ? QVariant(QMetaType::fromType<QString>())
+                             : QVariant(QString::fromUtf8(QJsonDocument(e.after).toJson()))})
+                q.addBindValue(v);
+            QVERIFY2(q.exec(), qPrintable(q.lastError().text()));
+        }
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("v3"));
+    // Several programs at once on the old history.
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_DATA_HOME"), cli.home.path());
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), cli.home.filePath(QStringLiteral("config")));
+    std::vector<std::unique_ptr<QProcess>> programs;
+    for (int k = 0; k < 4; ++k) {
+        auto &p = programs.emplace_back(std::make_unique<QProcess>());
+        p->setProcessEnvironment(env);
+        p->start(CliRun::program(), {QStringLiteral("testers"), QStringLiteral("--json")});
+    }
+    QByteArray first;
+    for (auto &p : programs) {
+        QVERIFY(p->waitForFinished(30000));
+        QCOMPARE(p->exitCode(), 0);
+        const QByteArray out = p->readAllStandardOutput();
+        QVERIFY(first.isEmpty() || out == first);
+        first = out;
+    }
+    const QJsonArray testers = QJsonDocument::fromJson(first).array();
+    QCOMPARE(testers.size(), 3);
+    // SN-2's newest entry (29) has no "after"; its "before" is the state known.
+    QStringList seen;
+    for (const QJsonValue &t : testers) {
+        const QJsonObject o = t.toObject();
+        seen.append(o.value("serialNumber").toString() + u' ' + o.value("expiryDate").toString() +
+                    u' ' + o.value("garageName").toString() + u' ' + o.value("town").toString() +
+                    u' ' + QString::number(o.value("lastVisit").toObject().value("entry").toInt()));
+    }
+    QCOMPARE(seen, (QStringList{"SN-0 2054-06-01 AUTOFFICINA ROSSI 20100 MILANO 28",
+                                "SN-1 2055-06-01 AUTOFFICINA ROSSI 20100 MILANO 29",
+                                "SN-2 2056-06-01 OLD NAME 20100 MILANO 30"}));
+    const QJsonArray entries = cli.history();
+    QCOMPARE(entries.size(), 30);
+    QCOMPARE(entries.at(2).toObject().value("changes").toArray(),
+             QJsonArray{QStringLiteral("garageName: OLD NAME -> AUTOFFICINA ROSSI")});
+    QCOMPARE(entries.at(1).toObject().value("changes").toArray(), QJsonArray{}); // a read
+    QCOMPARE(entries.at(0).toObject().value("changes").toArray(), QJsonArray{}); // no after
+    QCOMPARE(*cli.store.open()->schemaVersion(), HistorySchema::Current);
+}
+
+void TestHistory::registerDates_data()
+{
+    QTest::addColumn<int>("daysAway"); // from today; ignored when `held` is given
+    QTest::addColumn<QStringList>("held");
+    QTest::addColumn<QString>("status");
+    QTest::addColumn<bool>("dueWithin30");
+
+    QTest::newRow("today") << 0 << QStringList{} << "due" << true;
+    QTest::newRow("tomorrow") << 1 << QStringList{} << "due" << true;
+    QTest::newRow("in 30 days") << 30 << QStringList{} << "due" << true;
+    QTest::newRow("in 31 days") << 31 << QStringList{} << "ok" << false;
+    QTest::newRow("overdue") << -1 << QStringList{} << "overdue" << true;
+    QTest::newRow("no such day") << 0 << QStringList{"31", "02", "2027"} << "unknown" << true;
+    QTest::newRow("refused by the window")
+        << 0 << QStringList{"00", "13", "1999"} << "unknown" << true;
+    QTest::newRow("blank") << 0 << QStringList{"  ", "  ", "    "} << "unknown" << true;
+}
+
+void TestHistory::registerDates()
+{
+    QFETCH(int, daysAway);
+    QFETCH(QStringList, held);
+    QFETCH(QString, status);
+    QFETCH(bool, dueWithin30);
+    Cli cli;
+    const QDate day = QDate::currentDate().addDays(daysAway);
+    const QStringList expiry = held.isEmpty() ? QStringList{day.toString(QStringLiteral("dd")),
+                                                            day.toString(QStringLiteral("MM")),
+                                                            day.toString(QStringLiteral("yyyy"))}
+                                              : held;
+    const auto history = cli.store.open();
+    QVERIFY(history->add(
+        visit("SN-DUE", QDateTime::currentDateTime(), HistoryEntry::Kind::Send, "done", expiry)));
+    // A tester far from due, listed before an unreadable date and after a real one.
+    QVERIFY(history->add(visit("SN-LATER", QDateTime::currentDateTime(), HistoryEntry::Kind::Read,
+                               "done", {"01", "01", "2099"})));
+
+    const QJsonArray all = testersOf(cli);
+    QCOMPARE(all.size(), 2);
+    const QJsonObject t = all.at(status == QLatin1String("unknown") ? 1 : 0).toObject();
+    QCOMPARE(t.value("serialNumber").toString(), QStringLiteral("SN-DUE"));
+    QCOMPARE(t.value("status").toString(), status);
+    QCOMPARE(t.value("expiryAsHeld").toString(), expiry.join(u'/').remove(u' '));
+    if (held.isEmpty()) {
+        QCOMPARE(t.value("daysLeft").toInt(), daysAway);
+        QCOMPARE(t.value("expiryDate").toString(), day.toString(Qt::ISODate));
+    } else {
+        QVERIFY(t.value("daysLeft").isNull());
+        QVERIFY(t.value("expiryDate").isNull());
+    }
+    const QJsonArray due = testersOf(cli, {"--due-within", "30"});
+    QCOMPARE(due.size(), dueWithin30 ? 1 : 0);
+
+    // The window shows the same, marked, and does not sort an odd date first.
+    ScriptedPrompts prompts;
+    HistoryPage page(prompts);
+    page.showTester(history.get(), QStringLiteral("SN-DUE"));
+    page.showTesters();
+    QTableView &table = *page.testersDialog()->TestersTable;
+    QCOMPARE(table.model()->rowCount(), 2);
+    const int row = status == QLatin1String("unknown") ? 1 : 0;
+    QCOMPARE(table.model()->index(row, 0).data().toString(), QStringLiteral("SN-DUE"));
+    const bool marked = table.model()->index(row, 0).data(Qt::BackgroundRole).isValid();
+    QCOMPARE(marked, status != QLatin1String("ok"));
+    QVERIFY(!table.model()->index(1 - row, 0).data(Qt::BackgroundRole).isValid());
+}
+
+// The register holds each tester's newest entry: a write finished after a
+// newer read of the same tester does not take its place; an entry without a
+// document keeps the state known.
+void TestHistory::registerFollowsTheNewestEntry()
+{
+    Cli cli;
+    const auto history = cli.store.open();
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    HistoryEntry write = visit("SN-A", now.addSecs(-60), HistoryEntry::Kind::Send, "started");
+    write.after = {};
+    const qint64 writeId = *history->begin(write);
+    QVERIFY(history->add(
+        visit("SN-A", now, HistoryEntry::Kind::Read, "done", {"01", "01", "2030"}, "NEWER")));
+    HistoryEntry finished = visit("SN-A", now.addSecs(-60), HistoryEntry::Kind::Send, "done",
+                                  {"01", "01", "2029"}, "FINISHED");
+    QVERIFY(history->finish(writeId, finished));
+    QJsonObject t = testersOf(cli).at(0).toObject();
+    QCOMPARE(t.value("garageName").toString(), QStringLiteral("NEWER"));
+    QCOMPARE(t.value("expiryDate").toString(), QStringLiteral("2030-01-01"));
+
+    HistoryEntry calibration;
+    calibration.serial = QStringLiteral("SN-A");
+    calibration.at = now.addSecs(60);
+    calibration.kind = HistoryEntry::Kind::Calibration;
+    calibration.outcome = QStringLiteral("failed");
+    calibration.level = QStringLiteral("technician");
+    calibration.calibration = HistoryEntry::Calibration{"low", "29", 0, "345", 0, false};
+    QVERIFY(history->add(calibration));
+    t = testersOf(cli).at(0).toObject();
+    QCOMPARE(t.value("garageName").toString(), QStringLiteral("NEWER"));
+    QCOMPARE(t.value("lastVisit").toObject().value("outcome").toString(), QStringLiteral("failed"));
+    QCOMPARE(t.value("lastVisit").toObject().value("level").toString(),
+             QStringLiteral("technician"));
+    QCOMPARE(t.value("lowBeamFactor").toInt(), 345);
+}
+
+void TestHistory::registerAsCsv()
+{
+    Cli cli;
+    const auto history = cli.store.open();
+    QVERIFY(history->add(visit("SN-Q", QDateTime::currentDateTime(), HistoryEntry::Kind::Read,
+                               "done", {"31", "12", "2027"}, "GARAGE, \"DA MARIO\"")));
+    const CliResult r = cli.run({"testers", "--csv"});
+    QCOMPARE(r.status, 0);
+    const QList<QByteArray> lines = r.out.split('\n');
+    QCOMPARE(lines.size(), 3);
+    QVERIFY(lines.at(0).startsWith("\"serialNumber\",\"model\","));
+    QVERIFY(lines.at(0).endsWith("\r"));
+    QVERIFY2(lines.at(1).startsWith("\"SN-Q\",\"HT-5000\",\"1.00\",\"GARAGE, \"\"DA MARIO\"\"\","
+                                    "\"20100 MILANO\",\"2027-12-31\",\"31/12/2027\","),
+             lines.at(1).constData());
+    // As many fields in the row as in the header, a comma inside quotes not counted.
+    const auto fields = [](QByteArray line) {
+        int n = 1;
+        bool quoted = false;
+        for (const char c : line) {
+            if (c == '"')
+                quoted = !quoted;
+            else if (c == ',' && !quoted)
+                ++n;
+        }
+        return n;
+    };
+    QCOMPARE(fields(lines.at(1)), fields(lines.at(0)));
+    QCOMPARE(fields(lines.at(0)), 17);
+}
+
+// The page reads a page of entries at a time; the register opens a tester's entries.
+void TestHistory::windowListsLazilyAndOpensTesters()
+{
+    Cli cli;
+    const auto history = cli.store.open();
+    const QDateTime start = QDateTime::currentDateTime().addDays(-10);
+    for (int i = 0; i < 250; ++i)
+        QVERIFY(history->add(visit("SN-MANY", start.addSecs(i), HistoryEntry::Kind::Send, "done")));
+    QVERIFY(history->add(visit("SN-OTHER", start, HistoryEntry::Kind::Read, "done")));
+    ScriptedPrompts prompts;
+    HistoryPage page(prompts);
+    page.resize(600, 400);
+    page.showTester(history.get(), QStringLiteral("SN-MANY"));
+    page.show();
+    QCOMPARE(page.HistoryTable->rowCount(), 100);
+    QVERIFY(page.canFetchMore());
+    QTRY_VERIFY(page.HistoryTable->verticalScrollBar()->maximum() > 0);
+    page.HistoryTable->verticalScrollBar()->setValue(
+        page.HistoryTable->verticalScrollBar()->maximum());
+    QCOMPARE(page.HistoryTable->rowCount(), 200);
+    page.fetchMore();
+    QCOMPARE(page.HistoryTable->rowCount(), 250);
+    QVERIFY(!page.canFetchMore());
+    QVERIFY(page.HistoryTable->item(0, 3)->text().contains(QStringLiteral("OLD NAME")));
+
+    page.showTesters();
+    TestersDialog &dialog = *page.testersDialog();
+    QTableView &table = *dialog.TestersTable;
+    QCOMPARE(table.model()->rowCount(), 2);
+    // Sortable: by serial number, descending.
+    table.sortByColumn(0, Qt::DescendingOrder);
+    QCOMPARE(table.model()->index(0, 0).data().toString(), QStringLiteral("SN-OTHER"));
+    table.setCurrentIndex(table.model()->index(0, 0));
+    dialog.CmdShowEntries->click();
+    QCOMPARE(page.HistoryTable->rowCount(), 1);
+    QVERIFY(!page.canFetchMore());
+}
+
+// Programs calibrating their testers at the same moment into one history:
+// each one's read and calibration recorded once, and the register has them all.
+void TestHistory::manyWritersLoseAndDuplicateNothing()
+{
+    const int programs = postgres ? 20 : 6;
+    Cli cli;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_DATA_HOME"), cli.home.path());
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), cli.home.filePath(QStringLiteral("config")));
+    std::vector<std::unique_ptr<TesterSimulator>> testers;
+    std::vector<std::unique_ptr<QProcess>> running;
+    QStringList serials;
+    for (int k = 0; k < programs; ++k) {
+        auto &sim = testers.emplace_back(std::make_unique<TesterSimulator>());
+        sim->memory().replace(0x64, 7, QStringLiteral("-%1").arg(k, 6, 10, QLatin1Char('0')).toLatin1());
+        sim->start();
+        serials.append(QStringLiteral("SN24-%1").arg(k, 6, 10, QLatin1Char('0')));
+        auto &p = running.emplace_back(std::make_unique<QProcess>());
+        p->setProcessEnvironment(env);
+        p->setStandardOutputFile(QProcess::nullDevice());
+        p->start(CliRun::program(),
+                 {QStringLiteral("calibrate"), QStringLiteral("--port"), sim->devicePath(),
+                  QStringLiteral("--beam"), QStringLiteral("low"), QStringLiteral("--lux"),
+                  QStringLiteral("29"), QStringLiteral("--yes")});
+        p->write("27754\n");
+        p->closeWriteChannel();
+    }
+    const QDeadlineTimer deadline(120000);
+    for (auto &p : running) {
+        // The simulators answer from this event loop.
+        while (p->state() != QProcess::NotRunning && !deadline.hasExpired())
+            QTest::qWait(20);
+        QVERIFY2(p->state() == QProcess::NotRunning, "a program did not end in time");
+        QCOMPARE(p->exitCode(), 0);
+    }
+    QMap<QString, QStringList> recorded;
+    QSet<qint64> ids;
+    for (const QJsonValue &v : cli.history()) {
+        const QJsonObject e = v.toObject();
+        ids.insert(idOf(e));
+        recorded[e.value("serialNumber").toString()].append(e.value("kind").toString() + u' ' +
+                                                            e.value("outcome").toString());
+    }
+    QCOMPARE(ids.size(), 2 * programs);
+    QCOMPARE(recorded.keys(), serials);
+    for (const QStringList &kinds : recorded)
+        QCOMPARE(kinds, (QStringList{"calibration done", "read done"}));
+    const QJsonArray register_ = testersOf(cli);
+    QCOMPARE(register_.size(), programs);
+    for (const QJsonValue &t : register_)
+        QCOMPARE(t.toObject().value("lastVisit").toObject().value("kind").toString(),
+                 QStringLiteral("calibration"));
 }
 
 QTEST_MAIN(TestHistory)

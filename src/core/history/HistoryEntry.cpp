@@ -12,18 +12,23 @@ struct Texts
 };
 } // namespace
 
-QString HistoryEntry::summary() const
+QString HistoryEntry::summary(bool translated) const
 {
     if (!calibration)
         return changes().join(QStringLiteral("; "));
-    const QString beam =
-        calibration->beam == QLatin1String("low") ? Texts::tr("low beam") : Texts::tr("high beam");
-    return Texts::tr("%1: %2 lux, reading %3, factor %4 -> %5%6")
+    const auto text = [translated](const char *source) {
+        return translated ? Texts::tr(source) : QString::fromLatin1(source);
+    };
+    const QString beam = calibration->beam == QLatin1String("low")
+                             ? text(QT_TRANSLATE_NOOP("HistoryEntry", "low beam"))
+                             : text(QT_TRANSLATE_NOOP("HistoryEntry", "high beam"));
+    return text(QT_TRANSLATE_NOOP("HistoryEntry", "%1: %2 lux, reading %3, factor %4 -> %5%6"))
         .arg(beam, calibration->referenceLux)
         .arg(calibration->reading)
         .arg(calibration->oldFactor)
         .arg(calibration->newFactor)
-        .arg(calibration->confirmed ? QString() : Texts::tr(" (not written)"));
+        .arg(calibration->confirmed ? QString()
+                                    : text(QT_TRANSLATE_NOOP("HistoryEntry", " (not written)")));
 }
 
 QString HistoryEntry::serialOf(const QJsonObject &document)
@@ -74,6 +79,8 @@ QString shown(const QJsonValue &v)
 
 QStringList HistoryEntry::changes() const
 {
+    if (storedChanges)
+        return *storedChanges;
     QStringList lines;
     if (before.isEmpty() || after.isEmpty())
         return lines;

@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <QJsonObject>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -40,13 +41,16 @@ struct HistoryEntry
     QJsonObject before; // the tester's parameters before; empty for a read
     QJsonObject after;  // what the tester acknowledged (a read: what it holds)
     std::optional<Calibration> calibration;
+    // A listing's entry: the changes stored with it, its documents not read.
+    std::optional<QStringList> storedChanges;
 
     static QString kindName(Kind kind);
     static std::optional<Kind> kindFrom(const QString &name);
     // "manufacturer: ORVA -> ACME", one line a field, from before and after.
     QStringList changes() const;
-    // One line: a calibration's beam, reference, reading and factors, or the changes.
-    QString summary() const;
+    // One line: a calibration's beam, reference, reading and factors, or the
+    // changes; in English for scripts and stored data.
+    QString summary(bool translated = true) const;
     // The entry as JSON, as orva-cli prints it and a record kept on this
     // machine waits in; fromJson takes it back.
     QJsonObject toJson(bool withDocuments) const;

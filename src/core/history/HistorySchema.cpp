@@ -33,6 +33,24 @@ QStringList HistorySchema::migration(int version, bool postgres)
         return {
             QStringLiteral("ALTER TABLE entries ADD COLUMN line TEXT NOT NULL DEFAULT ''"),
         };
+    case 4:
+        // What a listing shows, stored with each entry so that it reads no
+        // document, and the register of testers: each one's latest known
+        // state. Both are filled for the entries already there in the same
+        // transaction (ServiceHistory::migrate).
+        return {
+            QStringLiteral("ALTER TABLE entries ADD COLUMN changes TEXT NOT NULL DEFAULT '[]'"),
+            QStringLiteral("CREATE INDEX entries_by_kind ON entries (kind, id)"),
+            QStringLiteral("CREATE INDEX entries_by_outcome ON entries (outcome, id)"),
+            QStringLiteral("CREATE INDEX entries_by_time ON entries (at)"),
+            QStringLiteral("CREATE TABLE testers (serial TEXT PRIMARY KEY, model TEXT NOT NULL, "
+                           "firmware TEXT NOT NULL, garage_name TEXT, town TEXT, expiry_as_held "
+                           "TEXT, expiry_date TEXT, last_entry BIGINT NOT NULL, last_at TEXT NOT "
+                           "NULL, last_kind TEXT NOT NULL, last_outcome TEXT NOT NULL, last_level "
+                           "TEXT NOT NULL, last_program TEXT NOT NULL, low_factor INTEGER, "
+                           "high_factor INTEGER)"),
+            QStringLiteral("CREATE INDEX testers_by_expiry ON testers (expiry_date)"),
+        };
     default:
         return {};
     }

@@ -1,12 +1,15 @@
 #include "ServiceHistory.h"
 
 #include "HistorySchema.h"
+#include "SqlStatement.h"
+#include "TesterRegister.h"
 #include "base/RegularFile.h"
 
 #include <QAtomicInt>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -35,40 +38,17 @@ QJsonObject document(const QVariant &text)
                          : QJsonDocument::fromJson(text.toString().toUtf8()).object();
 }
 
-// A query that runs or says why not.
-struct Statement
-{
-    QSqlQuery query;
-    QString error;
-
-    Statement(const QSqlDatabase &db, const QString &sql, const QVariantList &values = {})
-        : query(db)
-    {
-        // PostgreSQL cannot prepare a table's definition: statements without
-        // values run as they are.
-        if (values.isEmpty()) {
-            if (!query.exec(sql))
-                error = query.lastError().text();
-            return;
-        }
-        if (!query.prepare(sql)) {
-            error = query.lastError().text();
-            return;
-        }
-        for (const QVariant &v : values)
-            query.addBindValue(v);
-        if (!query.exec())
-            error = query.lastError().text();
-    }
-    bool ok() const { return error.isEmpty(); }
-};
+using Statement = SqlStatement;
 
 const QString EntryColumns = QStringLiteral(
     "e.id, e.at, e.serial, e.model, e.firmware, e.parameter_file, e.level, e.program, e.kind, "
-    "e.outcome, e.detail, e.before_doc, e.after_doc, c.beam, c.reference_lux, c.reading, "
-    "c.old_factor, c.new_factor, c.confirmed, e.line");
+    "e.outcome, e.detail, e.changes, c.beam, c.reference_lux, c.reading, c.old_factor, "
+    "c.new_factor, c.confirmed, e.line");
+const QString DocumentColumns = QStringLiteral(", e.before_doc, e.after_doc");
 
-HistoryEntry entryFrom(const QSqlQuery &q)
+// A listing's entry carries its stored changes; one read with its documents
+// works them out from those.
+HistoryEntry entryFrom(const QSqlQuery &q, bool documents)
 {
     HistoryEntry e;
     e.id = q.value(0).toLongLong();
@@ -82,14 +62,28 @@ HistoryEntry entryFrom(const QSqlQuery &q)
     e.kind = HistoryEntry::kindFrom(q.value(8).toString()).value_or(HistoryEntry::Kind::Read);
     e.outcome = q.value(9).toString();
     e.detail = q.value(10).toString();
-    e.before = document(q.value(11));
-    e.after = document(q.value(12));
-    if (!q.value(13).isNull())
+    if (!q.value(12).isNull())
         e.calibration = HistoryEntry::Calibration{
-            q.value(13).toString(), q.value(14).toString(), q.value(15).toLongLong(),
-            q.value(16).toString(), q.value(17).toInt(),    q.value(18).toInt() != 0};
-    e.line = q.value(19).toString();
+            q.value(12).toString(), q.value(13).toString(), q.value(14).toLongLong(),
+            q.value(15).toString(), q.value(16).toInt(),    q.value(17).toInt() != 0};
+    e.line = q.value(18).toString();
+    if (documents) {
+        e.before = document(q.value(19));
+        e.after = document(q.value(20));
+    } else {
+        QStringList changes;
+        for (const QJsonValue &line :
+             QJsonDocument::fromJson(q.value(11).toString().toUtf8()).array())
+            changes.append(line.toString());
+        e.storedChanges = changes;
+    }
     return e;
+}
+
+QString changesText(const HistoryEntry &entry)
+{
+    return QString::fromUtf8(
+        QJsonDocument(QJsonArray::fromStringList(entry.changes())).toJson(QJsonDocument::Compact));
 }
 
 QVariant nullable(const QString &text)
@@ -258,10 +252,51 @@ Result<> ServiceHistory::migrate()
             if (Statement s(db, sql); !s.ok())
                 return rollback(Texts::tr("cannot be brought to schema %1").arg(v), s.error);
         }
+        if (v == 4) {
+            if (const QString error = fillSummaries(); !error.isEmpty())
+                return rollback(Texts::tr("cannot be brought to schema %1").arg(v), error);
+        }
     }
     if (Statement commit(db, QStringLiteral("COMMIT")); !commit.ok())
         return rollback(Texts::tr("cannot be written"), commit.error);
     return {};
+}
+
+QString ServiceHistory::fillSummaries()
+{
+    QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+    QSqlQuery store(db);
+    if (!store.prepare(QStringLiteral("UPDATE entries SET changes = ? WHERE id = ?")))
+        return store.lastError().text();
+    // A batch at a time: a PostgreSQL session streaming rows runs no other query.
+    constexpr int Batch = 500;
+    for (qint64 last = 0;;) {
+        QList<HistoryEntry> batch;
+        {
+            Statement s(db,
+                        QStringLiteral("SELECT %1%2 FROM entries e LEFT JOIN calibrations c ON "
+                                       "c.entry_id = e.id WHERE e.id > ? ORDER BY e.id LIMIT %3")
+                            .arg(EntryColumns, DocumentColumns)
+                            .arg(Batch),
+                        {last}, true);
+            if (!s.ok())
+                return s.error;
+            while (s.query.next())
+                batch.append(entryFrom(s.query, true));
+        }
+        if (batch.isEmpty())
+            return {};
+        for (const HistoryEntry &e : batch) {
+            store.addBindValue(changesText(e));
+            store.addBindValue(e.id);
+            if (!store.exec())
+                return store.lastError().text();
+            if (const QString error = TesterRegister::record(db, TesterRecord::from(e));
+                !error.isEmpty())
+                return error;
+        }
+        last = batch.last().id;
+    }
 }
 
 Result<> ServiceHistory::insertCalibration(qint64 id, const HistoryEntry &entry)
@@ -293,13 +328,13 @@ Result<qint64> ServiceHistory::insert(const HistoryEntry &entry)
     Statement insert(
         db,
         QStringLiteral("INSERT INTO entries (at, serial, model, firmware, parameter_file, level, "
-                       "program, line, kind, outcome, detail, before_doc, after_doc) VALUES "
-                       "(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) RETURNING id"),
+                       "program, line, kind, outcome, detail, before_doc, after_doc, changes) "
+                       "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) RETURNING id"),
         {at.toUTC().toString(Qt::ISODateWithMs), text(entry.serial), text(entry.model),
          text(entry.firmware), text(entry.parameterFile), text(entry.level), text(entry.program),
          text(entry.line), HistoryEntry::kindName(entry.kind),
          entry.outcome.isEmpty() ? QStringLiteral("started") : entry.outcome, text(entry.detail),
-         nullable(json(entry.before)), nullable(json(entry.after))});
+         nullable(json(entry.before)), nullable(json(entry.after)), changesText(entry)});
     if (!insert.ok() || !insert.query.next()) {
         db.rollback();
         return failure(Texts::tr("cannot be written"), insert.error);
@@ -310,6 +345,15 @@ Result<qint64> ServiceHistory::insert(const HistoryEntry &entry)
         db.rollback();
         return c.error();
     }
+    HistoryEntry recorded = entry;
+    recorded.id = id;
+    recorded.at = at;
+    recorded.outcome = entry.outcome.isEmpty() ? QStringLiteral("started") : entry.outcome;
+    if (const QString error = TesterRegister::record(db, TesterRecord::from(recorded));
+        !error.isEmpty()) {
+        db.rollback();
+        return failure(Texts::tr("cannot be written"), error);
+    }
     if (!db.commit()) {
         const QString error = db.lastError().text();
         db.rollback();
@@ -318,15 +362,47 @@ Result<qint64> ServiceHistory::insert(const HistoryEntry &entry)
     return id;
 }
 
+QString ServiceHistory::beginWrite()
+{
+    QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+    if (m_location.kind == HistoryLocation::Kind::PostgreSQL)
+        return db.transaction() ? QString() : db.lastError().text();
+    // A transaction that reads before it writes takes the write lock first:
+    // one that would have to upgrade a read lock fails at once, without
+    // waiting, while another program writes.
+    Statement begin(db, QStringLiteral("BEGIN IMMEDIATE"));
+    return begin.error;
+}
+
 Result<> ServiceHistory::update(qint64 id, const HistoryEntry &entry)
 {
     QSqlDatabase db = QSqlDatabase::database(m_connection, false);
-    if (!db.transaction())
-        return failure(Texts::tr("cannot be written"), db.lastError().text());
+    if (const QString error = beginWrite(); !error.isEmpty())
+        return failure(Texts::tr("cannot be written"), error);
+    // The changes and the register need what the entry began with.
+    Statement begun(db,
+                    QStringLiteral("SELECT %1%2 FROM entries e LEFT JOIN calibrations c ON "
+                                   "c.entry_id = e.id WHERE e.id = ?")
+                        .arg(EntryColumns, DocumentColumns),
+                    {id});
+    if (!begun.ok()) {
+        db.rollback();
+        return failure(Texts::tr("cannot be written"), begun.error);
+    }
+    std::optional<HistoryEntry> finished;
+    if (begun.query.next()) {
+        finished = entryFrom(begun.query, true);
+        finished->outcome = entry.outcome;
+        finished->detail = entry.detail;
+        finished->after = entry.after;
+        finished->calibration = entry.calibration;
+    }
+    begun.query.finish();
     Statement update(db,
-                     QStringLiteral("UPDATE entries SET outcome = ?, detail = ?, after_doc = ? "
-                                    "WHERE id = ?"),
-                     {text(entry.outcome), text(entry.detail), nullable(json(entry.after)), id});
+                     QStringLiteral("UPDATE entries SET outcome = ?, detail = ?, after_doc = ?, "
+                                    "changes = ? WHERE id = ?"),
+                     {text(entry.outcome), text(entry.detail), nullable(json(entry.after)),
+                      finished ? changesText(*finished) : QStringLiteral("[]"), id});
     if (!update.ok()) {
         db.rollback();
         return failure(Texts::tr("cannot be written"), update.error);
@@ -334,6 +410,13 @@ Result<> ServiceHistory::update(qint64 id, const HistoryEntry &entry)
     if (const Result<> c = insertCalibration(id, entry); !c) {
         db.rollback();
         return c;
+    }
+    if (finished) {
+        if (const QString error = TesterRegister::record(db, TesterRecord::from(*finished));
+            !error.isEmpty()) {
+            db.rollback();
+            return failure(Texts::tr("cannot be written"), error);
+        }
     }
     if (!db.commit()) {
         const QString error = db.lastError().text();
@@ -420,60 +503,153 @@ Result<> ServiceHistory::settle()
     }
     // Left by a program of another machine: no write lasts an hour.
     QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+    const QString hourAgo =
+        QDateTime::currentDateTimeUtc().addSecs(-3600).toString(Qt::ISODateWithMs);
+    if (!db.transaction())
+        return failure(Texts::tr("cannot be written"), db.lastError().text());
     Statement old(db,
                   QStringLiteral("UPDATE entries SET outcome = 'interrupted', detail = 'state "
                                  "unknown until the tester is read' WHERE outcome = 'started' "
                                  "AND at < ?"),
-                  {QDateTime::currentDateTimeUtc().addSecs(-3600).toString(Qt::ISODateWithMs)});
-    if (!old.ok())
-        result = failure(Texts::tr("cannot be written"), old.error);
+                  {hourAgo});
+    Statement visits(db,
+                     QStringLiteral("UPDATE testers SET last_outcome = 'interrupted' WHERE "
+                                    "last_outcome = 'started' AND last_at < ?"),
+                     {hourAgo});
+    const QString error = !old.ok() ? old.error : visits.error;
+    if (!error.isEmpty() || !db.commit()) {
+        const QString why = error.isEmpty() ? db.lastError().text() : error;
+        db.rollback();
+        result = failure(Texts::tr("cannot be written"), why);
+    }
     return result;
 }
 
 Result<> ServiceHistory::closeInterrupted(const QString &serial, const QJsonObject &document)
 {
     QSqlDatabase db = QSqlDatabase::database(m_connection, false);
-    Statement close(db,
-                    QStringLiteral("UPDATE entries SET after_doc = ?, detail = ? WHERE serial = ? "
-                                   "AND outcome = 'interrupted' AND after_doc IS NULL"),
-                    {json(document),
-                     QStringLiteral("the tester was read at %1: after is what it then held")
-                         .arg(QDateTime::currentDateTimeUtc().toString(Qt::ISODate)),
-                     serial});
-    if (!close.ok())
-        return failure(Texts::tr("cannot be written"), close.error);
+    if (const QString error = beginWrite(); !error.isEmpty())
+        return failure(Texts::tr("cannot be written"), error);
+    const auto rollback = [&](const QString &error) {
+        db.rollback();
+        return failure(Texts::tr("cannot be written"), error);
+    };
+    Statement found(db,
+                    QStringLiteral("SELECT %1%2 FROM entries e LEFT JOIN calibrations c ON "
+                                   "c.entry_id = e.id WHERE e.serial = ? AND e.outcome = "
+                                   "'interrupted' AND e.after_doc IS NULL")
+                        .arg(EntryColumns, DocumentColumns),
+                    {serial});
+    if (!found.ok())
+        return rollback(found.error);
+    QList<HistoryEntry> interrupted;
+    while (found.query.next())
+        interrupted.append(entryFrom(found.query, true));
+    found.query.finish();
+    const QString detail = QStringLiteral("the tester was read at %1: after is what it then held")
+                               .arg(QDateTime::currentDateTimeUtc().toString(Qt::ISODate));
+    for (HistoryEntry &e : interrupted) {
+        e.after = document;
+        e.detail = detail;
+        Statement close(db,
+                        QStringLiteral("UPDATE entries SET after_doc = ?, detail = ?, changes = ? "
+                                       "WHERE id = ?"),
+                        {json(document), detail, changesText(e), e.id});
+        if (!close.ok())
+            return rollback(close.error);
+        if (const QString error = TesterRegister::record(db, TesterRecord::from(e));
+            !error.isEmpty())
+            return rollback(error);
+    }
+    if (!db.commit())
+        return rollback(db.lastError().text());
     return {};
 }
 
 Result<QList<HistoryEntry>> ServiceHistory::entries(const QString &serial) const
 {
+    HistoryQuery query;
+    query.serial = serial;
+    query.documents = true;
+    return collect(query);
+}
+
+Result<QList<HistoryEntry>> ServiceHistory::collect(const HistoryQuery &query) const
+{
+    QList<HistoryEntry> found;
+    const Result<> listed = list(query, [&](const HistoryEntry &e) {
+        found.append(e);
+        return true;
+    });
+    if (!listed)
+        return listed.error();
+    return found;
+}
+
+Result<> ServiceHistory::list(const HistoryQuery &query,
+                              const std::function<bool(const HistoryEntry &)> &row) const
+{
     const QSqlDatabase db = QSqlDatabase::database(m_connection, false);
-    const QString sql =
-        QStringLiteral("SELECT %1 FROM entries e LEFT JOIN calibrations c ON c.entry_id = e.id %2 "
-                       "ORDER BY e.id DESC")
-            .arg(EntryColumns, serial.isEmpty() ? QString() : QStringLiteral("WHERE e.serial = ?"));
-    Statement s(db, sql, serial.isEmpty() ? QVariantList() : QVariantList{serial});
+    QStringList where;
+    QVariantList values;
+    const auto filter = [&](const QString &condition, const QVariant &value) {
+        where.append(condition);
+        values.append(value);
+    };
+    if (!query.serial.isEmpty())
+        filter(QStringLiteral("e.serial = ?"), query.serial);
+    if (!query.kind.isEmpty())
+        filter(QStringLiteral("e.kind = ?"), query.kind);
+    if (!query.outcome.isEmpty())
+        filter(QStringLiteral("e.outcome = ?"), query.outcome);
+    if (query.since.isValid())
+        filter(QStringLiteral("e.at >= ?"), query.since.toUTC().toString(Qt::ISODateWithMs));
+    if (query.until.isValid())
+        filter(QStringLiteral("e.at < ?"), query.until.toUTC().toString(Qt::ISODateWithMs));
+    if (query.beforeId > 0)
+        filter(QStringLiteral("e.id < ?"), query.beforeId);
+    QString sql =
+        QStringLiteral("SELECT %1%2 FROM entries e LEFT JOIN calibrations c ON "
+                       "c.entry_id = e.id %3 ORDER BY e.id DESC")
+            .arg(EntryColumns, query.documents ? DocumentColumns : QString(),
+                 where.isEmpty() ? QString()
+                                 : QStringLiteral("WHERE ") + where.join(QStringLiteral(" AND ")));
+    if (query.limit > 0)
+        sql += QStringLiteral(" LIMIT %1").arg(query.limit);
+    Statement s(db, sql, values, true);
     if (!s.ok())
         return failure(Texts::tr("cannot be read"), s.error);
-    QList<HistoryEntry> found;
-    while (s.query.next())
-        found.append(entryFrom(s.query));
-    return found;
+    while (s.query.next()) {
+        if (!row(entryFrom(s.query, query.documents)))
+            return {};
+    }
+    if (s.query.lastError().isValid())
+        return failure(Texts::tr("cannot be read"), s.query.lastError().text());
+    return {};
+}
+
+Result<> ServiceHistory::testers(const std::optional<QDate> &dueBy,
+                                 const std::function<bool(const TesterRecord &)> &row) const
+{
+    const QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+    if (const QString error = TesterRegister::list(db, dueBy, row); !error.isEmpty())
+        return failure(Texts::tr("cannot be read"), error);
+    return {};
 }
 
 Result<HistoryEntry> ServiceHistory::entry(qint64 id) const
 {
     const QSqlDatabase db = QSqlDatabase::database(m_connection, false);
     Statement s(db,
-                QStringLiteral("SELECT %1 FROM entries e LEFT JOIN calibrations c ON c.entry_id "
-                               "= e.id WHERE e.id = ?")
-                    .arg(EntryColumns),
+                QStringLiteral("SELECT %1%2 FROM entries e LEFT JOIN calibrations c ON "
+                               "c.entry_id = e.id WHERE e.id = ?")
+                    .arg(EntryColumns, DocumentColumns),
                 {id});
     if (!s.ok())
         return failure(Texts::tr("cannot be read"), s.error);
     if (!s.query.next())
         return OrvaError(HistoryError, Texts::tr("The service history has no entry %1.").arg(id));
-    return entryFrom(s.query);
+    return entryFrom(s.query, true);
 }
 
 Result<int> ServiceHistory::importBackups(const QString &folder)
@@ -512,13 +688,21 @@ Result<int> ServiceHistory::importBackups(const QString &folder)
         Statement insert(db,
                          QStringLiteral("INSERT INTO entries (at, serial, model, firmware, "
                                         "parameter_file, level, program, kind, outcome, detail, "
-                                        "before_doc) VALUES (?, ?, ?, ?, ?, '', '', ?, ?, ?, ?)"),
+                                        "before_doc) VALUES (?, ?, ?, ?, ?, '', '', ?, ?, ?, ?) "
+                                        "RETURNING id"),
                          {e.at.toUTC().toString(Qt::ISODateWithMs), text(e.serial), text(e.model),
                           text(e.firmware), text(e.parameterFile), HistoryEntry::kindName(e.kind),
                           e.outcome, e.detail, json(e.before)});
-        if (!insert.ok()) {
+        if (!insert.ok() || !insert.query.next()) {
             db.rollback();
             return failure(Texts::tr("cannot be written"), insert.error);
+        }
+        e.id = insert.query.value(0).toLongLong();
+        insert.query.finish();
+        if (const QString error = TesterRegister::record(db, TesterRecord::from(e));
+            !error.isEmpty()) {
+            db.rollback();
+            return failure(Texts::tr("cannot be written"), error);
         }
         ++imported;
     }

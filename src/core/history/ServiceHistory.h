@@ -2,7 +2,9 @@
 
 #include "HistoryEntry.h"
 #include "HistoryLocation.h"
+#include "HistoryQuery.h"
 #include "PendingRecords.h"
+#include "TesterRecord.h"
 #include "base/Result.h"
 
 #include <QList>
@@ -10,6 +12,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 // The service history: one entry per operation on a tester, in an SQLite file
 // or on a PostgreSQL server, with its schema brought up to date when opened.
@@ -55,8 +58,17 @@ public:
     // A read of the tester closes its interrupted entries with what it holds.
     Result<> closeInterrupted(const QString &serial, const QJsonObject &document);
 
-    // Newest first; of one tester when a serial number is given.
+    // Newest first, with their documents; of one tester when a serial number is given.
     Result<QList<HistoryEntry>> entries(const QString &serial = {}) const;
+    // The entries a query asks for, all at once.
+    Result<QList<HistoryEntry>> collect(const HistoryQuery &query) const;
+    // The entries a query asks for, newest first, one at a time as they are
+    // read: memory does not grow with the history. `row` returns false to stop.
+    Result<> list(const HistoryQuery &query,
+                  const std::function<bool(const HistoryEntry &)> &row) const;
+    // The register of testers, soonest expiry first (see TesterRegister::list).
+    Result<> testers(const std::optional<QDate> &dueBy,
+                     const std::function<bool(const TesterRecord &)> &row) const;
     Result<HistoryEntry> entry(qint64 id) const;
 
     // The parameter documents an earlier version kept in `folder`, taken in
@@ -66,6 +78,11 @@ public:
 private:
     ServiceHistory(const HistoryLocation &location, QString connection);
     Result<> migrate();
+    // What a listing and the register need, worked out once for the entries
+    // an older schema holds; the database's error, or empty.
+    QString fillSummaries();
+    // Begins a transaction that will write; why it cannot, or empty.
+    QString beginWrite();
     Result<qint64> insert(const HistoryEntry &entry);
     Result<> update(qint64 id, const HistoryEntry &entry);
     // Runs `step` again, on a new session, while it fails, a few times.

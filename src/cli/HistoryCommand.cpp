@@ -1,0 +1,134 @@
+#include "HistoryCommand.h"
+
+#include "CliCommands.h"
+#include "CliOutput.h"
+#include "history/ServiceHistory.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QJsonDocument>
+
+using CliOutput::fail;
+
+namespace {
+struct Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(HistoryCommand)
+};
+
+const QStringList Outcomes = {QStringLiteral("started"),     QStringLiteral("done"),
+                              QStringLiteral("aborted"),     QStringLiteral("declined"),
+                              QStringLiteral("incomplete"),  QStringLiteral("verify mismatch"),
+                              QStringLiteral("unverified"),  QStringLiteral("failed"),
+                              QStringLiteral("interrupted"), QStringLiteral("imported")};
+
+int usage(const QString &message)
+{
+    return fail(ExitUsage, Texts::tr("%1 (see orva-cli history --help)").arg(message));
+}
+
+// A day as YYYY-MM-DD, exactly.
+QDate day(const QString &text)
+{
+    const QDate d = QDate::fromString(text, Qt::ISODate);
+    return d.isValid() && d.toString(Qt::ISODate) == text ? d : QDate();
+}
+
+QByteArray line(const HistoryEntry &e)
+{
+    using CliOutput::escapedColumn;
+    return QStringLiteral("%1\t%2\t%3\t%4\t%5\t%6\n")
+        .arg(e.id)
+        .arg(CliOutput::localMinute(e.at), escapedColumn(e.serial), HistoryEntry::kindName(e.kind),
+             escapedColumn(e.detail.isEmpty() ? e.outcome : e.outcome + u' ' + e.detail),
+             escapedColumn(e.summary(false)))
+        .toUtf8();
+}
+
+} // namespace
+
+QList<QCommandLineOption> HistoryCommand::filterOptions()
+{
+    return {
+        {{QStringLiteral("kind")},
+         QT_TRANSLATE_NOOP("CliMain",
+                           "Only entries of this kind: read, send, calibration, restore."),
+         QStringLiteral("KIND")},
+        {{QStringLiteral("outcome")},
+         QT_TRANSLATE_NOOP("CliMain", "Only entries with this outcome, such as done or failed."),
+         QStringLiteral("OUTCOME")},
+        {{QStringLiteral("since")},
+         QT_TRANSLATE_NOOP("CliMain", "Only entries of this day or later."),
+         QStringLiteral("YYYY-MM-DD")},
+        {{QStringLiteral("until")},
+         QT_TRANSLATE_NOOP("CliMain", "Only entries of this day or earlier."),
+         QStringLiteral("YYYY-MM-DD")},
+        {{QStringLiteral("limit")},
+         QT_TRANSLATE_NOOP("CliMain", "At most N entries, the newest."),
+         QStringLiteral("N")},
+    };
+}
+
+int HistoryCommand::run(const QCommandLineParser &parser, const CliOptions &options)
+{
+    bool ok = true;
+    const qint64 shown = parser.isSet(QStringLiteral("show"))
+                             ? parser.value(QStringLiteral("show")).toLongLong(&ok)
+                             : 0;
+    if (!ok || shown < 0)
+        return usage(Texts::tr("--show takes an entry number"));
+    HistoryQuery query;
+    query.serial = parser.value(QStringLiteral("serial"));
+    query.kind = parser.value(QStringLiteral("kind"));
+    if (!query.kind.isEmpty() && !HistoryEntry::kindFrom(query.kind))
+        return usage(Texts::tr("--kind takes read, send, calibration or restore"));
+    query.outcome = parser.value(QStringLiteral("outcome"));
+    if (!query.outcome.isEmpty() && !Outcomes.contains(query.outcome))
+        return usage(
+            Texts::tr("--outcome takes one of: %1").arg(Outcomes.join(QStringLiteral(", "))));
+    for (const QString &bound : {QStringLiteral("since"), QStringLiteral("until")}) {
+        if (!parser.isSet(bound))
+            continue;
+        const QDate d = day(parser.value(bound));
+        if (!d.isValid())
+            return usage(Texts::tr("--%1 takes a day as YYYY-MM-DD").arg(bound));
+        // Both days belong to the listing, in the user's own time.
+        if (bound == QLatin1String("since"))
+            query.since = d.startOfDay();
+        else
+            query.until = d.addDays(1).startOfDay();
+    }
+    if (query.since.isValid() && query.until.isValid() && query.since >= query.until)
+        return usage(Texts::tr("--since is after --until"));
+    if (parser.isSet(QStringLiteral("limit"))) {
+        query.limit = parser.value(QStringLiteral("limit")).toInt(&ok);
+        if (!ok || query.limit < 1)
+            return usage(Texts::tr("--limit takes a whole number from 1"));
+    }
+
+    const auto history =
+        ServiceHistory::openConfigured(options.history, ServiceHistory::Mode::Existing);
+    if (!history)
+        return fail(ExitHistory, history.error().description());
+    CliOutput::Stream out;
+    if (shown > 0) {
+        const Result<HistoryEntry> e = history.value()->entry(shown);
+        if (!e)
+            return fail(ExitBadInput, e.error().description());
+        out.write(QJsonDocument(e->toJson(true)).toJson());
+    } else {
+        const bool json = parser.isSet(QStringLiteral("json"));
+        CliOutput::JsonArrayStream array(out);
+        const Result<> listed = history.value()->list(query, [&](const HistoryEntry &e) {
+            return json ? array.append(e.toJson(false)) : out.write(line(e));
+        });
+        if (!listed)
+            return fail(ExitHistory, listed.error().description());
+        if (json)
+            array.finish();
+    }
+    if (!out.finish())
+        return fail(ExitOutputFailed,
+                    Texts::tr("cannot write the standard output: %1").arg(out.error()));
+    return ExitOk;
+}

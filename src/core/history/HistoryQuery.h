@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+
+// Which entries a listing wants, newest first. Every filter is optional.
+struct HistoryQuery
+{
+    QString serial;
+    QString kind;        // a kind's stored name ("send")
+    QString outcome;     // a stored outcome ("done")
+    QDateTime since;     // at or after
+    QDateTime until;     // before
+    qint64 beforeId = 0; // entries older than this one: the next page
+    int limit = 0;       // 0: all
+    // A listing reads no document; a report needs them.
+    bool documents = false;
+};
