@@ -122,6 +122,7 @@ FrmOrva::FrmOrva(const FrmOrvaOptions &options, UserPrompts *prompts, QWidget *p
     if (auto history = ServiceHistory::openConfigured(options.history)) {
         m_history = std::move(history.value());
         m_tester->setHistory(m_history.get());
+        showUnpushed();
     } else {
         m_tester->setHistoryUnavailable(history.error());
     }
@@ -243,6 +244,12 @@ QString FrmOrva::describe(HistoryEntry::Kind kind, const QString &operation, con
     return words;
 }
 
+void FrmOrva::showUnpushed()
+{
+    const Result<int> count = m_history ? m_history->pendingCount() : Result<int>(0);
+    m_statusArea->setUnpushedCount(count ? *count : 0);
+}
+
 void FrmOrva::present(const Outcome &outcome)
 {
     if (outcome.kind == Outcome::Kind::Fatal) {
@@ -259,6 +266,7 @@ void FrmOrva::present(const Outcome &outcome)
     if (!outcome.historyProblem.isEmpty())
         m_prompts->warning(this, tr("ORVA service history ..."), outcome.historyProblem);
     m_pending->refresh();
+    showUnpushed();
     PageHistory->showTester(m_history.get(), HistoryEntry::serialOf(m_tester->testerState()));
     if (!outcome.notSent.isEmpty())
         m_prompts->warning(this, tr("ORVA connection ..."),

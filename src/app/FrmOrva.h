@@ -115,6 +115,7 @@ private:
     void runTransfer(HistoryEntry::Kind kind, const QString &name,
                      const std::function<Outcome()> &operation);
     void present(const Outcome &outcome);
+    void showUnpushed();
     // How an operation ended, in words, for the status bar.
     QString describe(HistoryEntry::Kind kind, const QString &operation,
                      const Outcome &outcome) const;

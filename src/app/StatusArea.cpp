@@ -35,6 +35,7 @@ StatusArea::StatusArea(QStatusBar *bar)
     m_outcome = label(area, "OutcomeText", tr("Last operation"));
     m_pending = label(area, "PendingCount", tr("Changes not sent"));
     m_level = label(area, "AccessLevel", tr("Access level"));
+    m_unpushed = label(area, "UnpushedCount", tr("Service history entries not yet on the server"));
     auto *grid = new QGridLayout(area);
     grid->setContentsMargins(2, 0, 2, 0);
     grid->setVerticalSpacing(0);
@@ -44,6 +45,7 @@ StatusArea::StatusArea(QStatusBar *bar)
     grid->addWidget(m_outcome, 1, 0);
     grid->addWidget(m_pending, 1, 1);
     grid->addWidget(m_level, 1, 2, Qt::AlignRight);
+    grid->addWidget(m_unpushed, 0, 3, Qt::AlignRight);
     grid->setColumnStretch(0, 1);
     bar->addPermanentWidget(area, 1);
     m_showTimer.setSingleShot(true);
@@ -79,6 +81,13 @@ void StatusArea::setPendingCount(int count)
     m_pending->setText(count == 0   ? QString()
                        : count == 1 ? tr("1 change not sent")
                                     : tr("%1 changes not sent").arg(count));
+}
+
+void StatusArea::setUnpushedCount(int count)
+{
+    m_unpushed->setText(count == 0   ? QString()
+                        : count == 1 ? tr("1 entry not yet on the server")
+                                     : tr("%1 entries not yet on the server").arg(count));
 }
 
 void StatusArea::setLevel(const QString &text, bool known)

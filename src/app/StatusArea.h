@@ -26,12 +26,15 @@ public:
     QString outcome() const;
     void setOutcome(const QString &text);
     void setPendingCount(int count);
+    // Entries of this machine a server history has not yet taken.
+    void setUnpushedCount(int count);
     // The level's name, or the words for a password no level has.
     void setLevel(const QString &text, bool known);
 
     QLabel *outcomeLabel() const { return m_outcome; }
     QLabel *pendingLabel() const { return m_pending; }
     QLabel *levelLabel() const { return m_level; }
+    QLabel *unpushedLabel() const { return m_unpushed; }
 
 signals:
     void textChanged(const QString &text);
@@ -54,5 +57,6 @@ private:
     QLabel *m_outcome;
     QLabel *m_pending;
     QLabel *m_level;
+    QLabel *m_unpushed;
     QElapsedTimer m_clock;
 };

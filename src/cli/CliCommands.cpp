@@ -123,8 +123,15 @@ int CliCommands::finished(const Outcome &o)
         fail(history, o.historyProblem);
         return status == ExitOk ? int(history) : status;
     }
-    if (o.historyEntry)
-        err() << "orva-cli: " << Texts::tr("recorded as history entry %1").arg(*o.historyEntry)
+    if (!o.historyEntry || !m_history)
+        return status;
+    if (const std::optional<qint64> shown = m_history->shownId(*o.historyEntry))
+        err() << "orva-cli: " << Texts::tr("recorded as history entry %1").arg(*shown) << '\n';
+    else
+        err() << "orva-cli: "
+              << Texts::tr("recorded on this computer, not yet on the server %1, which could "
+                           "not be reached; orva-cli history sync sends it when it can be.")
+                     .arg(m_history->location().describe())
               << '\n';
     return status;
 }

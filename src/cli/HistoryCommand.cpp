@@ -47,6 +47,29 @@ QByteArray line(const HistoryEntry &e)
 
 } // namespace
 
+int HistoryCommand::sync(const CliOptions &options)
+{
+    const auto history = ServiceHistory::openConfigured(options.history);
+    if (!history)
+        return fail(ExitHistory, history.error().description());
+    const QString server = history.value()->location().describe();
+    if (history.value()->location().kind != HistoryLocation::Kind::PostgreSQL) {
+        QTextStream(stdout) << "history is a file (" << server << "): nothing to push\n";
+        return ExitOk;
+    }
+    const Result<int> pushed = history.value()->push(true);
+    const Result<int> left = history.value()->pendingCount();
+    if (!pushed || !left || *left > 0)
+        return fail(ExitHistory,
+                    Texts::tr("%1\r\n%2 entries wait on this computer for the server.")
+                        .arg(pushed
+                                 ? Texts::tr("Not every entry reached the server %1.").arg(server)
+                                 : pushed.error().description())
+                        .arg(left ? *left : -1));
+    QTextStream(stdout) << "every entry of this computer is on " << server << '\n';
+    return ExitOk;
+}
+
 QList<QCommandLineOption> HistoryCommand::filterOptions()
 {
     return {

@@ -12,6 +12,8 @@ namespace HistoryCommand {
 
 // The options of the listing's filters.
 QList<QCommandLineOption> filterOptions();
+// Gives a server history what this computer's copy of it holds.
+int sync(const CliOptions &options);
 // Returns the exit status; a wrong option value is a usage error.
 int run(const QCommandLineParser &parser, const CliOptions &options);
 

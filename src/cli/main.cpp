@@ -145,8 +145,10 @@ const QList<Command> &commands()
          true},
         {"history",
          "history [--serial SN] [--kind KIND] [--outcome OUTCOME] [--since DAY] [--until DAY] "
-         "[--limit N] [--json] [--show ENTRY]",
-         QT_TRANSLATE_NOOP("CliMain", "List the service history, or print one entry."),
+         "[--limit N] [--json] [--show ENTRY] | history sync",
+         QT_TRANSLATE_NOOP("CliMain",
+                           "List the service history, or print one entry; sync gives a server "
+                           "history the entries this computer keeps for it."),
          QList<QCommandLineOption>{Serial, Json, Show, History} + HistoryCommand::filterOptions(),
          {},
          false},
@@ -283,7 +285,8 @@ int main(int argc, char *argv[])
         return ExitOk;
     }
     const QStringList positional = parser.positionalArguments();
-    if (positional.size() != command->positional.size())
+    const bool sync = name == QLatin1String("history") && positional == QStringList{"sync"};
+    if (!sync && positional.size() != command->positional.size())
         return usage(name,
                      command->positional.isEmpty()
                          ? Texts::tr("%1 takes no argument %2").arg(name, positional.value(0))
@@ -299,7 +302,7 @@ int main(int argc, char *argv[])
     }
     options.record = !offers(*command, NoHistory) || !parser.isSet(NoHistory);
     if (name == QLatin1String("history"))
-        return HistoryCommand::run(parser, options);
+        return sync ? HistoryCommand::sync(options) : HistoryCommand::run(parser, options);
     if (name == QLatin1String("testers"))
         return TestersCommand::run(parser, options);
     if (report) {

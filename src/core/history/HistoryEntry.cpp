@@ -117,7 +117,11 @@ QJsonObject HistoryEntry::toJson(bool withDocuments) const
                   {"kind", kindName(kind)},
                   {"outcome", outcome},
                   {"detail", detail},
-                  {"changes", QJsonArray::fromStringList(changes())}};
+                  {"changes", QJsonArray::fromStringList(changes())},
+                  {"uuid", uuid},
+                  {"machine", machine}};
+    if (pending)
+        o.insert("onServer", false);
     if (calibration)
         o.insert("calibration", QJsonObject{{"beam", calibration->beam},
                                             {"referenceLux", calibration->referenceLux},
@@ -147,6 +151,8 @@ HistoryEntry HistoryEntry::fromJson(const QJsonObject &o)
     e.kind = kindFrom(o.value("kind").toString()).value_or(Kind::Read);
     e.outcome = o.value("outcome").toString();
     e.detail = o.value("detail").toString();
+    e.uuid = o.value("uuid").toString();
+    e.machine = o.value("machine").toString();
     e.before = o.value("before").toObject();
     e.after = o.value("after").toObject();
     if (o.value("calibration").isObject()) {

@@ -41,6 +41,11 @@ struct HistoryEntry
     QJsonObject before; // the tester's parameters before; empty for a read
     QJsonObject after;  // what the tester acknowledged (a read: what it holds)
     std::optional<Calibration> calibration;
+    // The entry's identity wherever it is kept, and the machine that made it.
+    QString uuid;
+    QString machine;
+    // Recorded on this machine, not yet on the server it is kept for.
+    bool pending = false;
     // A listing's entry: the changes stored with it, its documents not read.
     std::optional<QStringList> storedChanges;
 

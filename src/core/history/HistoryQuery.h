@@ -13,6 +13,8 @@ struct HistoryQuery
     QDateTime until;     // before
     qint64 beforeId = 0; // entries older than this one: the next page
     int limit = 0;       // 0: all
+    // Only the entries a machine's copy of a server history has not pushed.
+    bool pendingOnly = false;
     // A listing reads no document; a report needs them.
     bool documents = false;
 };

@@ -51,6 +51,23 @@ QStringList HistorySchema::migration(int version, bool postgres)
                            "high_factor INTEGER)"),
             QStringLiteral("CREATE INDEX testers_by_expiry ON testers (expiry_date)"),
         };
+    case 5:
+        // Entries known by an identity of their own wherever they are kept, so
+        // a machine's copy of a server history can push them more than once
+        // without duplicating any. A copy counts the changes of each entry
+        // and the last one the server took.
+        return {
+            QStringLiteral("ALTER TABLE entries ADD COLUMN uuid TEXT"),
+            QStringLiteral("ALTER TABLE entries ADD COLUMN machine TEXT NOT NULL DEFAULT ''"),
+            QStringLiteral("ALTER TABLE entries ADD COLUMN revision INTEGER NOT NULL DEFAULT 0"),
+            QStringLiteral(
+                "ALTER TABLE entries ADD COLUMN pushed_revision INTEGER NOT NULL DEFAULT -1"),
+            QStringLiteral("ALTER TABLE entries ADD COLUMN server_id BIGINT"),
+            postgres ? QStringLiteral("UPDATE entries SET uuid = md5(random()::text || "
+                                      "clock_timestamp()::text || id::text)")
+                     : QStringLiteral("UPDATE entries SET uuid = lower(hex(randomblob(16)))"),
+            QStringLiteral("CREATE UNIQUE INDEX entries_by_uuid ON entries (uuid)"),
+        };
     default:
         return {};
     }

@@ -7,7 +7,7 @@
 // PostgreSQL but for the key column.
 namespace HistorySchema {
 
-constexpr int Current = 4;
+constexpr int Current = 5;
 
 // The statements that take a database from version `version - 1` to `version`.
 QStringList migration(int version, bool postgres);

@@ -15,6 +15,8 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStandardPaths>
+#include <QSysInfo>
+#include <QUuid>
 #include <QVariant>
 
 namespace {
@@ -43,7 +45,7 @@ using Statement = SqlStatement;
 const QString EntryColumns = QStringLiteral(
     "e.id, e.at, e.serial, e.model, e.firmware, e.parameter_file, e.level, e.program, e.kind, "
     "e.outcome, e.detail, e.changes, c.beam, c.reference_lux, c.reading, c.old_factor, "
-    "c.new_factor, c.confirmed, e.line");
+    "c.new_factor, c.confirmed, e.line, e.uuid, e.machine, (e.pushed_revision = e.revision)");
 const QString DocumentColumns = QStringLiteral(", e.before_doc, e.after_doc");
 
 // A listing's entry carries its stored changes; one read with its documents
@@ -67,9 +69,12 @@ HistoryEntry entryFrom(const QSqlQuery &q, bool documents)
             q.value(12).toString(), q.value(13).toString(), q.value(14).toLongLong(),
             q.value(15).toString(), q.value(16).toInt(),    q.value(17).toInt() != 0};
     e.line = q.value(18).toString();
+    e.uuid = q.value(19).toString();
+    e.machine = q.value(20).toString();
+    e.pending = !q.value(21).toBool();
     if (documents) {
-        e.before = document(q.value(19));
-        e.after = document(q.value(20));
+        e.before = document(q.value(22));
+        e.after = document(q.value(23));
     } else {
         QStringList changes;
         for (const QJsonValue &line :
@@ -84,6 +89,16 @@ QString changesText(const HistoryEntry &entry)
 {
     return QString::fromUtf8(
         QJsonDocument(QJsonArray::fromStringList(entry.changes())).toJson(QJsonDocument::Compact));
+}
+
+QString newUuid()
+{
+    return QUuid::createUuid().toString(QUuid::WithoutBraces);
+}
+
+QString thisMachine()
+{
+    return QSysInfo::machineHostName();
 }
 
 QVariant nullable(const QString &text)
@@ -188,6 +203,8 @@ Result<std::unique_ptr<ServiceHistory>> ServiceHistory::openConfigured(const QSt
     const Result<HistoryLocation> location = HistoryLocation::configured(url);
     if (!location)
         return location.error();
+    if (location->kind == HistoryLocation::Kind::PostgreSQL)
+        return openCopy(*location, mode);
     // The user's own history may simply not have been needed yet.
     const bool own = location->kind == HistoryLocation::Kind::SQLite &&
                      location->path == HistoryLocation::byDefault().path;
@@ -252,10 +269,11 @@ Result<> ServiceHistory::migrate()
             if (Statement s(db, sql); !s.ok())
                 return rollback(Texts::tr("cannot be brought to schema %1").arg(v), s.error);
         }
-        if (v == 4) {
-            if (const QString error = fillSummaries(); !error.isEmpty())
-                return rollback(Texts::tr("cannot be brought to schema %1").arg(v), error);
-        }
+    }
+    // With every column there, as a listing reads them.
+    if (*version < 4) {
+        if (const QString error = fillSummaries(); !error.isEmpty())
+            return rollback(Texts::tr("cannot be brought to schema %1").arg(4), error);
     }
     if (Statement commit(db, QStringLiteral("COMMIT")); !commit.ok())
         return rollback(Texts::tr("cannot be written"), commit.error);
@@ -328,13 +346,16 @@ Result<qint64> ServiceHistory::insert(const HistoryEntry &entry)
     Statement insert(
         db,
         QStringLiteral("INSERT INTO entries (at, serial, model, firmware, parameter_file, level, "
-                       "program, line, kind, outcome, detail, before_doc, after_doc, changes) "
-                       "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) RETURNING id"),
+                       "program, line, kind, outcome, detail, before_doc, after_doc, changes, "
+                       "uuid, machine) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) "
+                       "RETURNING id"),
         {at.toUTC().toString(Qt::ISODateWithMs), text(entry.serial), text(entry.model),
          text(entry.firmware), text(entry.parameterFile), text(entry.level), text(entry.program),
          text(entry.line), HistoryEntry::kindName(entry.kind),
          entry.outcome.isEmpty() ? QStringLiteral("started") : entry.outcome, text(entry.detail),
-         nullable(json(entry.before)), nullable(json(entry.after)), changesText(entry)});
+         nullable(json(entry.before)), nullable(json(entry.after)), changesText(entry),
+         entry.uuid.isEmpty() ? newUuid() : entry.uuid,
+         entry.machine.isEmpty() ? thisMachine() : entry.machine});
     if (!insert.ok() || !insert.query.next()) {
         db.rollback();
         return failure(Texts::tr("cannot be written"), insert.error);
@@ -400,7 +421,7 @@ Result<> ServiceHistory::update(qint64 id, const HistoryEntry &entry)
     begun.query.finish();
     Statement update(db,
                      QStringLiteral("UPDATE entries SET outcome = ?, detail = ?, after_doc = ?, "
-                                    "changes = ? WHERE id = ?"),
+                                    "changes = ?, revision = revision + 1 WHERE id = ?"),
                      {text(entry.outcome), text(entry.detail), nullable(json(entry.after)),
                       finished ? changesText(*finished) : QStringLiteral("[]"), id});
     if (!update.ok()) {
@@ -455,7 +476,10 @@ Result<qint64> ServiceHistory::begin(const HistoryEntry &entry)
 
 Result<qint64> ServiceHistory::add(const HistoryEntry &entry)
 {
-    return retried<qint64>([&] { return insert(entry); });
+    const Result<qint64> id = retried<qint64>([&] { return insert(entry); });
+    if (id)
+        push(); // the server takes it now if it can, or later
+    return id;
 }
 
 Result<> ServiceHistory::finish(qint64 id, const HistoryEntry &entry)
@@ -463,6 +487,7 @@ Result<> ServiceHistory::finish(qint64 id, const HistoryEntry &entry)
     const Result<> done = retried<void>([&] { return update(id, entry); });
     if (done) {
         m_pending.finished(id);
+        push();
         return done;
     }
     HistoryEntry kept = entry;
@@ -485,7 +510,7 @@ Result<> ServiceHistory::settle()
             r = update(left.id, *left.end);
         } else {
             HistoryEntry interrupted;
-            const Result<HistoryEntry> found = entry(left.id);
+            const Result<HistoryEntry> found = entryHere(left.id);
             if (found && found->outcome != QLatin1String("started")) {
                 m_pending.finished(left.id);
                 continue;
@@ -509,8 +534,8 @@ Result<> ServiceHistory::settle()
         return failure(Texts::tr("cannot be written"), db.lastError().text());
     Statement old(db,
                   QStringLiteral("UPDATE entries SET outcome = 'interrupted', detail = 'state "
-                                 "unknown until the tester is read' WHERE outcome = 'started' "
-                                 "AND at < ?"),
+                                 "unknown until the tester is read', revision = revision + 1 "
+                                 "WHERE outcome = 'started' AND at < ?"),
                   {hourAgo});
     Statement visits(db,
                      QStringLiteral("UPDATE testers SET last_outcome = 'interrupted' WHERE "
@@ -552,8 +577,8 @@ Result<> ServiceHistory::closeInterrupted(const QString &serial, const QJsonObje
         e.after = document;
         e.detail = detail;
         Statement close(db,
-                        QStringLiteral("UPDATE entries SET after_doc = ?, detail = ?, changes = ? "
-                                       "WHERE id = ?"),
+                        QStringLiteral("UPDATE entries SET after_doc = ?, detail = ?, changes = ?, "
+                                       "revision = revision + 1 WHERE id = ?"),
                         {json(document), detail, changesText(e), e.id});
         if (!close.ok())
             return rollback(close.error);
@@ -586,8 +611,8 @@ Result<QList<HistoryEntry>> ServiceHistory::collect(const HistoryQuery &query) c
     return found;
 }
 
-Result<> ServiceHistory::list(const HistoryQuery &query,
-                              const std::function<bool(const HistoryEntry &)> &row) const
+Result<> ServiceHistory::listHere(const HistoryQuery &query,
+                                  const std::function<bool(const HistoryEntry &)> &row) const
 {
     const QSqlDatabase db = QSqlDatabase::database(m_connection, false);
     QStringList where;
@@ -608,6 +633,8 @@ Result<> ServiceHistory::list(const HistoryQuery &query,
         filter(QStringLiteral("e.at < ?"), query.until.toUTC().toString(Qt::ISODateWithMs));
     if (query.beforeId > 0)
         filter(QStringLiteral("e.id < ?"), query.beforeId);
+    if (query.pendingOnly)
+        where.append(QStringLiteral("e.pushed_revision <> e.revision"));
     QString sql =
         QStringLiteral("SELECT %1%2 FROM entries e LEFT JOIN calibrations c ON "
                        "c.entry_id = e.id %3 ORDER BY e.id DESC")
@@ -620,7 +647,9 @@ Result<> ServiceHistory::list(const HistoryQuery &query,
     if (!s.ok())
         return failure(Texts::tr("cannot be read"), s.error);
     while (s.query.next()) {
-        if (!row(entryFrom(s.query, query.documents)))
+        HistoryEntry e = entryFrom(s.query, query.documents);
+        e.pending = e.pending && m_server;
+        if (!row(e))
             return {};
     }
     if (s.query.lastError().isValid())
@@ -628,8 +657,8 @@ Result<> ServiceHistory::list(const HistoryQuery &query,
     return {};
 }
 
-Result<> ServiceHistory::testers(const std::optional<QDate> &dueBy,
-                                 const std::function<bool(const TesterRecord &)> &row) const
+Result<> ServiceHistory::testersHere(const std::optional<QDate> &dueBy,
+                                     const std::function<bool(const TesterRecord &)> &row) const
 {
     const QSqlDatabase db = QSqlDatabase::database(m_connection, false);
     if (const QString error = TesterRegister::list(db, dueBy, row); !error.isEmpty())
@@ -637,7 +666,7 @@ Result<> ServiceHistory::testers(const std::optional<QDate> &dueBy,
     return {};
 }
 
-Result<HistoryEntry> ServiceHistory::entry(qint64 id) const
+Result<HistoryEntry> ServiceHistory::entryHere(qint64 id) const
 {
     const QSqlDatabase db = QSqlDatabase::database(m_connection, false);
     Statement s(db,
@@ -649,7 +678,9 @@ Result<HistoryEntry> ServiceHistory::entry(qint64 id) const
         return failure(Texts::tr("cannot be read"), s.error);
     if (!s.query.next())
         return OrvaError(HistoryError, Texts::tr("The service history has no entry %1.").arg(id));
-    return entryFrom(s.query, true);
+    HistoryEntry e = entryFrom(s.query, true);
+    e.pending = e.pending && m_server;
+    return e;
 }
 
 Result<int> ServiceHistory::importBackups(const QString &folder)
@@ -688,11 +719,11 @@ Result<int> ServiceHistory::importBackups(const QString &folder)
         Statement insert(db,
                          QStringLiteral("INSERT INTO entries (at, serial, model, firmware, "
                                         "parameter_file, level, program, kind, outcome, detail, "
-                                        "before_doc) VALUES (?, ?, ?, ?, ?, '', '', ?, ?, ?, ?) "
-                                        "RETURNING id"),
+                                        "before_doc, uuid, machine) VALUES (?, ?, ?, ?, ?, '', "
+                                        "'', ?, ?, ?, ?, ?, ?) RETURNING id"),
                          {e.at.toUTC().toString(Qt::ISODateWithMs), text(e.serial), text(e.model),
                           text(e.firmware), text(e.parameterFile), HistoryEntry::kindName(e.kind),
-                          e.outcome, e.detail, json(e.before)});
+                          e.outcome, e.detail, json(e.before), newUuid(), thisMachine()});
         if (!insert.ok() || !insert.query.next()) {
             db.rollback();
             return failure(Texts::tr("cannot be written"), insert.error);

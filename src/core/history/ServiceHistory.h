@@ -7,6 +7,7 @@
 #include "TesterRecord.h"
 #include "base/Result.h"
 
+#include <QDateTime>
 #include <QList>
 #include <QString>
 
@@ -17,6 +18,11 @@
 // The service history: one entry per operation on a tester, in an SQLite file
 // or on a PostgreSQL server, with its schema brought up to date when opened.
 // Every change is one transaction, committed before the call returns.
+//
+// A server history is kept first in this machine's copy of it, an SQLite
+// file: what is recorded there is pushed to the server when it can be
+// reached, so work goes on without it. Reads go to the server and add the
+// entries not yet pushed; without the server they show the copy.
 class ServiceHistory
 {
 public:
@@ -39,7 +45,10 @@ public:
     // Where earlier versions kept their backups.
     static QString backupFolder();
 
-    const HistoryLocation &location() const { return m_location; }
+    // Where the user keeps it: for a server history, the server.
+    const HistoryLocation &location() const { return m_server ? *m_server : m_location; }
+    // This machine's copy of a server history: the file.
+    static QString copyPath(const HistoryLocation &server);
     Result<int> schemaVersion() const;
 
     // The entry of an operation about to write, committed before it starts
@@ -71,12 +80,37 @@ public:
                      const std::function<bool(const TesterRecord &)> &row) const;
     Result<HistoryEntry> entry(qint64 id) const;
 
+    // Of a server history: gives the server what this machine's copy holds
+    // that it does not (every entry once, whatever is repeated or cut short);
+    // how many entries went. Tries the server at most every minute unless
+    // `now` is asked.
+    Result<int> push(bool now = false);
+    // Entries of this machine not yet on the server.
+    Result<int> pendingCount() const;
+    // The number an entry recorded here has where the user looks for it: on
+    // the server, once pushed; none while it waits on this machine.
+    std::optional<qint64> shownId(qint64 id) const;
+    // Why the server could not be used at the last try; empty when it could.
+    QString serverProblem() const { return m_serverProblem; }
+    // On the server: an entry pushed by a machine, added, or brought up to
+    // date when its uuid is known; its id there.
+    Result<qint64> receive(const HistoryEntry &entry);
+
     // The parameter documents an earlier version kept in `folder`, taken in
     // once: later calls import nothing, and the folder is left as it is.
     Result<int> importBackups(const QString &folder);
 
 private:
     ServiceHistory(const HistoryLocation &location, QString connection);
+    static Result<std::unique_ptr<ServiceHistory>> openCopy(const HistoryLocation &server,
+                                                            Mode mode);
+    ServiceHistory *server() const;
+    Result<> listHere(const HistoryQuery &query,
+                      const std::function<bool(const HistoryEntry &)> &row) const;
+    Result<> testersHere(const std::optional<QDate> &dueBy,
+                         const std::function<bool(const TesterRecord &)> &row) const;
+    Result<HistoryEntry> entryHere(qint64 id) const;
+    Result<> markPushed(qint64 id, qint64 revision, qint64 serverId);
     Result<> migrate();
     // What a listing and the register need, worked out once for the entries
     // an older schema holds; the database's error, or empty.
@@ -94,4 +128,10 @@ private:
     HistoryLocation m_location;
     QString m_connection;
     PendingRecords m_pending;
+    // Of a machine's copy: the server it keeps, once opened.
+    std::optional<HistoryLocation> m_server;
+    Mode m_serverMode = Mode::Create;
+    mutable std::unique_ptr<ServiceHistory> m_serverHistory;
+    mutable QDateTime m_serverTried;
+    mutable QString m_serverProblem;
 };
