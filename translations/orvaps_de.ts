@@ -98,7 +98,7 @@
 <context>
     <name>CliCommands</name>
     <message>
-        <location filename="../src/cli/CliCommands.cpp" line="+72"/>
+        <location filename="../src/cli/CliCommands.cpp" line="+68"/>
         <source>cannot write %1: %2</source>
         <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>
@@ -118,12 +118,17 @@
         <translation>Prüfung: %1</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+24"/>
         <source>recorded as history entry %1</source>
         <translation>als Historieneintrag %1 aufgezeichnet</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+3"/>
+        <source>recorded on this computer, not yet on the server %1, which could not be reached; orva-cli history sync sends it when it can be.</source>
+        <translation>auf diesem Computer erfasst, noch nicht auf dem Server %1, der nicht erreichbar war; orva-cli history sync sendet es, sobald es geht.</translation>
+    </message>
+    <message>
+        <location line="+42"/>
         <source>the service history has no entry of the tester %1 on %2</source>
         <translation>die Servicehistorie hat keinen Eintrag des Prüfgeräts %1 am %2</translation>
     </message>
@@ -292,7 +297,12 @@
         <translation>Schreibt, was von einem anderen Gerät gelesen wurde.</translation>
     </message>
     <message>
-        <location line="+55"/>
+        <location line="+49"/>
+        <source>List the service history, or print one entry; sync gives a server history the entries this computer keeps for it.</source>
+        <translation>Den Serviceverlauf auflisten oder einen Eintrag ausgeben; sync übergibt einem Server-Verlauf die Einträge, die dieser Computer dafür aufbewahrt.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>List the testers the history knows, soonest expiry date first.</source>
         <translation>Listet die Prüfgeräte der Historie auf, das nächste Ablaufdatum zuerst.</translation>
     </message>
@@ -323,7 +333,7 @@ unterbrochen durch SIGINT oder SIGTERM.
 </translation>
     </message>
     <message>
-        <location line="+134"/>
+        <location line="+135"/>
         <source>--timeout takes a whole number of seconds from 1 to %1</source>
         <translation>--timeout erwartet eine ganze Zahl von Sekunden von 1 bis %1</translation>
     </message>
@@ -333,7 +343,7 @@ unterbrochen durch SIGINT oder SIGTERM.
         <translation>unterbrochen durch %1: das Schreiben hielt zwischen zwei Bytes an; die Historie verzeichnet, was das Gerät bestätigt hat</translation>
     </message>
     <message>
-        <location line="-259"/>
+        <location line="-262"/>
         <source>List the serial ports the window would offer.</source>
         <translation>Listet die seriellen Ports auf, die das Fenster anbieten würde.</translation>
     </message>
@@ -363,12 +373,7 @@ unterbrochen durch SIGINT oder SIGTERM.
         <translation>Setzt das Prüfgerät auf den Zustand vor einem Historieneintrag zurück.</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <source>List the service history, or print one entry.</source>
-        <translation>Listet die Servicehistorie auf oder gibt einen Eintrag aus.</translation>
-    </message>
-    <message>
-        <location line="+13"/>
+        <location line="+22"/>
         <source>Print a visit&apos;s service report: a tester&apos;s entries of one day, or --entry ENTRY.</source>
         <translation>Gibt den Servicebericht aus: Einträge eines Prüfgeräts an einem Tag, oder --entry ENTRY.</translation>
     </message>
@@ -411,7 +416,7 @@ Befehle:
         <translation>Aufruf: orva-cli %1</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+10"/>
         <source>%1 takes no argument %2</source>
         <translation>%1 akzeptiert kein Argument %2</translation>
     </message>
@@ -476,7 +481,7 @@ Befehle:
         <translation>die Passwortzeile ist länger als %1 Zeichen: es wurde nichts getan</translation>
     </message>
     <message>
-        <location filename="../src/cli/HistoryCommand.cpp" line="+54"/>
+        <location filename="../src/cli/HistoryCommand.cpp" line="+79"/>
         <source>Only entries of this kind: read, send, calibration, restore.</source>
         <translation>Nur Einträge dieser Art: read, send, calibration, restore.</translation>
     </message>
@@ -796,7 +801,7 @@ Befehle:
         <translation>Servicehistorie</translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location line="+44"/>
         <source>The equipment calibrates its photodiodes by itself: no password starts it from this program.</source>
         <translation>Das Gerät kalibriert seine Fotodioden selbst: kein Passwort startet dies aus diesem Programm.</translation>
     </message>
@@ -821,12 +826,12 @@ Befehle:
         <translation>Fotodiodenkalibrierung</translation>
     </message>
     <message>
-        <location line="+152"/>
+        <location line="+159"/>
         <source>Read</source>
         <translation>Lesen</translation>
     </message>
     <message>
-        <location line="-107"/>
+        <location line="-114"/>
         <source>Read from tester %1 at %2</source>
         <translation>Von Gerät %1 gelesen um %2</translation>
     </message>
@@ -886,12 +891,12 @@ Befehle:
         <translation> (Historieneintrag %1)</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+24"/>
         <source>ORVA service history ...</source>
         <translation>ORVA-Servicehistorie ...</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <location line="+71"/>
         <source>ORVA connection ...</source>
         <translation>ORVA-Verbindung ...</translation>
@@ -1141,12 +1146,24 @@ Wählen Sie einen anderen Port unter &quot;Com-Port&quot;.</translation>
 <context>
     <name>HistoryCommand</name>
     <message>
-        <location filename="../src/cli/HistoryCommand.cpp" line="-40"/>
+        <location filename="../src/cli/HistoryCommand.cpp" line="-65"/>
         <source>%1 (see orva-cli history --help)</source>
         <translation>%1 (siehe orva-cli history --help)</translation>
     </message>
     <message>
-        <location line="+52"/>
+        <location line="+39"/>
+        <source>%1<byte value="xd"/>
+%2 entries wait on this computer for the server.</source>
+        <translation>%1<byte value="xd"/>
+%2 Einträge warten auf diesem Computer auf den Server.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Not every entry reached the server %1.</source>
+        <translation>Nicht alle Einträge haben den Server %1 erreicht.</translation>
+    </message>
+    <message>
+        <location line="+36"/>
         <source>--show takes an entry number</source>
         <translation>--show erwartet eine Eintragsnummer</translation>
     </message>
@@ -1730,7 +1747,7 @@ Warten Sie auf eine neue Verbindung und stellen Sie die Parameter ERNEUT ein ...
 <context>
     <name>ServiceHistory</name>
     <message>
-        <location filename="../src/core/history/ServiceHistory.cpp" line="+121"/>
+        <location filename="../src/core/history/ServiceHistory.cpp" line="+136"/>
         <source>The service history %1 %2: %3</source>
         <translation>Die Servicehistorie %1 %2: %3</translation>
     </message>
@@ -1778,18 +1795,21 @@ Warten Sie auf eine neue Verbindung und stellen Sie die Parameter ERNEUT ein ...
         <translation>die Datenbank enthält keine Servicehistorie</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+41"/>
         <location line="+28"/>
-        <location line="+378"/>
-        <location line="+6"/>
+        <location line="+388"/>
+        <location line="+8"/>
         <location line="+9"/>
         <location line="+13"/>
-        <location line="+11"/>
+        <location line="+13"/>
+        <location filename="../src/core/history/ServiceHistoryServer.cpp" line="+94"/>
+        <location line="+50"/>
+        <location line="+27"/>
         <source>cannot be read</source>
         <translation>kann nicht gelesen werden</translation>
     </message>
     <message>
-        <location line="-414"/>
+        <location line="-428"/>
         <source>cannot be used</source>
         <translation>kann nicht verwendet werden</translation>
     </message>
@@ -1800,11 +1820,11 @@ Warten Sie auf eine neue Verbindung und stellen Sie die Parameter ERNEUT ein ...
     </message>
     <message>
         <location line="-13"/>
-        <location line="+27"/>
+        <location line="+28"/>
         <location line="+46"/>
         <location line="+11"/>
         <location line="+8"/>
-        <location line="+14"/>
+        <location line="+17"/>
         <location line="+15"/>
         <location line="+5"/>
         <location line="+21"/>
@@ -1812,25 +1832,26 @@ Warten Sie auf eine neue Verbindung und stellen Sie die Parameter ERNEUT ein ...
         <location line="+18"/>
         <location line="+10"/>
         <location line="+6"/>
-        <location line="+85"/>
+        <location line="+89"/>
         <location line="+14"/>
         <location line="+9"/>
         <location line="+3"/>
-        <location line="+131"/>
+        <location line="+137"/>
         <location line="+32"/>
         <location line="+7"/>
         <location line="+9"/>
+        <location filename="../src/core/history/ServiceHistoryServer.cpp" line="-39"/>
         <source>cannot be written</source>
         <translation>kann nicht geschrieben werden</translation>
     </message>
     <message>
-        <location line="-461"/>
-        <location line="+4"/>
+        <location line="-475"/>
+        <location line="+6"/>
         <source>cannot be brought to schema %1</source>
         <translation>kann nicht auf Schema %1 gebracht werden</translation>
     </message>
     <message>
-        <location line="+215"/>
+        <location line="+221"/>
         <source>%1<byte value="xd"/>
 It could not be kept on this computer either: %2</source>
         <translation>%1<byte value="xd"/>
@@ -1844,9 +1865,14 @@ Its end is kept on this computer and given to the history when it can take it ag
 Sein Abschluss wird auf diesem Computer aufbewahrt und der Historie übergeben, sobald sie ihn wieder annehmen kann.</translation>
     </message>
     <message>
-        <location line="+177"/>
+        <location line="+181"/>
         <source>The service history has no entry %1.</source>
         <translation>Die Servicehistorie hat keinen Eintrag %1.</translation>
+    </message>
+    <message>
+        <location filename="../src/core/history/ServiceHistoryServer.cpp" line="-50"/>
+        <source>The server history was tried less than a minute ago.</source>
+        <translation>Der Server-Verlauf wurde vor weniger als einer Minute versucht.</translation>
     </message>
 </context>
 <context>
@@ -1970,7 +1996,12 @@ Sein Abschluss wird auf diesem Computer aufbewahrt und der Historie übergeben, 
         <translation>Zugriffsebene</translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location line="+1"/>
+        <source>Service history entries not yet on the server</source>
+        <translation>Verlaufseinträge noch nicht auf dem Server</translation>
+    </message>
+    <message>
+        <location line="+44"/>
         <source>1 change not sent</source>
         <translation>1 Änderung offen</translation>
     </message>
@@ -1978,6 +2009,16 @@ Sein Abschluss wird auf diesem Computer aufbewahrt und der Historie übergeben, 
         <location line="+1"/>
         <source>%1 changes not sent</source>
         <translation>%1 Änderungen offen</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>1 entry not yet on the server</source>
+        <translation>1 Eintrag noch nicht auf dem Server</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 entries not yet on the server</source>
+        <translation>%1 Einträge noch nicht auf dem Server</translation>
     </message>
     <message>
         <location line="+52"/>

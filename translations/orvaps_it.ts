@@ -98,7 +98,7 @@
 <context>
     <name>CliCommands</name>
     <message>
-        <location filename="../src/cli/CliCommands.cpp" line="+72"/>
+        <location filename="../src/cli/CliCommands.cpp" line="+68"/>
         <source>cannot write %1: %2</source>
         <translation>impossibile scrivere %1: %2</translation>
     </message>
@@ -118,12 +118,17 @@
         <translation>verifica: %1</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+24"/>
         <source>recorded as history entry %1</source>
         <translation>registrato come voce %1 dello storico</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+3"/>
+        <source>recorded on this computer, not yet on the server %1, which could not be reached; orva-cli history sync sends it when it can be.</source>
+        <translation>registrato su questo computer, non ancora sul server %1, che non era raggiungibile; orva-cli history sync lo invia quando sarà possibile.</translation>
+    </message>
+    <message>
+        <location line="+42"/>
         <source>the service history has no entry of the tester %1 on %2</source>
         <translation>lo storico interventi non ha alcuna voce del centrafari %1 il %2</translation>
     </message>
@@ -292,7 +297,12 @@
         <translation>Scrive ciò che è stato letto da un altro centrafari.</translation>
     </message>
     <message>
-        <location line="+55"/>
+        <location line="+49"/>
+        <source>List the service history, or print one entry; sync gives a server history the entries this computer keeps for it.</source>
+        <translation>Elenca lo storico degli interventi o stampa una voce; sync consegna a uno storico su server le voci che questo computer tiene per esso.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>List the testers the history knows, soonest expiry date first.</source>
         <translation>Elenca gli apparecchi noti alla cronologia, dalla scadenza più vicina.</translation>
     </message>
@@ -322,7 +332,7 @@ stata completata (è conservata su questo computer), 130 e 143 interrotto da SIG
 </translation>
     </message>
     <message>
-        <location line="+134"/>
+        <location line="+135"/>
         <source>--timeout takes a whole number of seconds from 1 to %1</source>
         <translation>--timeout accetta un numero intero di secondi da 1 a %1</translation>
     </message>
@@ -332,7 +342,7 @@ stata completata (è conservata su questo computer), 130 e 143 interrotto da SIG
         <translation>interrotto da %1: la scrittura si è fermata tra due byte; lo storico registra ciò che il centrafari ha confermato</translation>
     </message>
     <message>
-        <location line="-259"/>
+        <location line="-262"/>
         <source>List the serial ports the window would offer.</source>
         <translation>Elenca le porte seriali che la finestra offrirebbe.</translation>
     </message>
@@ -362,12 +372,7 @@ stata completata (è conservata su questo computer), 130 e 143 interrotto da SIG
         <translation>Riporta il centrafari allo stato precedente a una voce dello storico.</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <source>List the service history, or print one entry.</source>
-        <translation>Elenca lo storico interventi o stampa una voce.</translation>
-    </message>
-    <message>
-        <location line="+13"/>
+        <location line="+22"/>
         <source>Print a visit&apos;s service report: a tester&apos;s entries of one day, or --entry ENTRY.</source>
         <translation>Stampa il rapporto di un intervento: voci di un centrafari in un giorno, o --entry ENTRY.</translation>
     </message>
@@ -410,7 +415,7 @@ Comandi:
         <translation>Uso: orva-cli %1</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+10"/>
         <source>%1 takes no argument %2</source>
         <translation>%1 non accetta l&apos;argomento %2</translation>
     </message>
@@ -475,7 +480,7 @@ Comandi:
         <translation>la riga della password supera i %1 caratteri: non è stato fatto nulla</translation>
     </message>
     <message>
-        <location filename="../src/cli/HistoryCommand.cpp" line="+54"/>
+        <location filename="../src/cli/HistoryCommand.cpp" line="+79"/>
         <source>Only entries of this kind: read, send, calibration, restore.</source>
         <translation>Solo le voci di questo tipo: read, send, calibration, restore.</translation>
     </message>
@@ -795,7 +800,7 @@ Comandi:
         <translation>Storico interventi</translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location line="+44"/>
         <source>The equipment calibrates its photodiodes by itself: no password starts it from this program.</source>
         <translation>L&apos;apparecchiatura calibra i fotodiodi da sola: nessuna password la avvia da questo programma.</translation>
     </message>
@@ -820,12 +825,12 @@ Comandi:
         <translation>Calibrazione fotodiodo</translation>
     </message>
     <message>
-        <location line="+152"/>
+        <location line="+159"/>
         <source>Read</source>
         <translation>Leggi</translation>
     </message>
     <message>
-        <location line="-107"/>
+        <location line="-114"/>
         <source>Read from tester %1 at %2</source>
         <translation>Lettura centrafari %1 alle %2</translation>
     </message>
@@ -885,12 +890,12 @@ Comandi:
         <translation> (voce storico %1)</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+24"/>
         <source>ORVA service history ...</source>
         <translation>Storico interventi ORVA ...</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <location line="+71"/>
         <source>ORVA connection ...</source>
         <translation>Connessione ORVA ...</translation>
@@ -1140,12 +1145,24 @@ Scegliere un&apos;altra porta in &quot;Porta Com&quot;.</translation>
 <context>
     <name>HistoryCommand</name>
     <message>
-        <location filename="../src/cli/HistoryCommand.cpp" line="-40"/>
+        <location filename="../src/cli/HistoryCommand.cpp" line="-65"/>
         <source>%1 (see orva-cli history --help)</source>
         <translation>%1 (vedere orva-cli history --help)</translation>
     </message>
     <message>
-        <location line="+52"/>
+        <location line="+39"/>
+        <source>%1<byte value="xd"/>
+%2 entries wait on this computer for the server.</source>
+        <translation>%1<byte value="xd"/>
+%2 voci attendono il server su questo computer.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Not every entry reached the server %1.</source>
+        <translation>Non tutte le voci hanno raggiunto il server %1.</translation>
+    </message>
+    <message>
+        <location line="+36"/>
         <source>--show takes an entry number</source>
         <translation>--show richiede un numero di voce</translation>
     </message>
@@ -1729,7 +1746,7 @@ Attendere una nuova connessione e IMPOSTARE DI NUOVO i parametri ....</translati
 <context>
     <name>ServiceHistory</name>
     <message>
-        <location filename="../src/core/history/ServiceHistory.cpp" line="+121"/>
+        <location filename="../src/core/history/ServiceHistory.cpp" line="+136"/>
         <source>The service history %1 %2: %3</source>
         <translation>Lo storico interventi %1 %2: %3</translation>
     </message>
@@ -1777,18 +1794,21 @@ Attendere una nuova connessione e IMPOSTARE DI NUOVO i parametri ....</translati
         <translation>il database non contiene alcuno storico interventi</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+41"/>
         <location line="+28"/>
-        <location line="+378"/>
-        <location line="+6"/>
+        <location line="+388"/>
+        <location line="+8"/>
         <location line="+9"/>
         <location line="+13"/>
-        <location line="+11"/>
+        <location line="+13"/>
+        <location filename="../src/core/history/ServiceHistoryServer.cpp" line="+94"/>
+        <location line="+50"/>
+        <location line="+27"/>
         <source>cannot be read</source>
         <translation>non può essere letto</translation>
     </message>
     <message>
-        <location line="-414"/>
+        <location line="-428"/>
         <source>cannot be used</source>
         <translation>non può essere usato</translation>
     </message>
@@ -1799,11 +1819,11 @@ Attendere una nuova connessione e IMPOSTARE DI NUOVO i parametri ....</translati
     </message>
     <message>
         <location line="-13"/>
-        <location line="+27"/>
+        <location line="+28"/>
         <location line="+46"/>
         <location line="+11"/>
         <location line="+8"/>
-        <location line="+14"/>
+        <location line="+17"/>
         <location line="+15"/>
         <location line="+5"/>
         <location line="+21"/>
@@ -1811,25 +1831,26 @@ Attendere una nuova connessione e IMPOSTARE DI NUOVO i parametri ....</translati
         <location line="+18"/>
         <location line="+10"/>
         <location line="+6"/>
-        <location line="+85"/>
+        <location line="+89"/>
         <location line="+14"/>
         <location line="+9"/>
         <location line="+3"/>
-        <location line="+131"/>
+        <location line="+137"/>
         <location line="+32"/>
         <location line="+7"/>
         <location line="+9"/>
+        <location filename="../src/core/history/ServiceHistoryServer.cpp" line="-39"/>
         <source>cannot be written</source>
         <translation>non può essere scritto</translation>
     </message>
     <message>
-        <location line="-461"/>
-        <location line="+4"/>
+        <location line="-475"/>
+        <location line="+6"/>
         <source>cannot be brought to schema %1</source>
         <translation>non può essere portato allo schema %1</translation>
     </message>
     <message>
-        <location line="+215"/>
+        <location line="+221"/>
         <source>%1<byte value="xd"/>
 It could not be kept on this computer either: %2</source>
         <translation>%1<byte value="xd"/>
@@ -1843,9 +1864,14 @@ Its end is kept on this computer and given to the history when it can take it ag
 La sua conclusione è conservata su questo computer e passata allo storico appena può riceverla.</translation>
     </message>
     <message>
-        <location line="+177"/>
+        <location line="+181"/>
         <source>The service history has no entry %1.</source>
         <translation>Lo storico interventi non ha la voce %1.</translation>
+    </message>
+    <message>
+        <location filename="../src/core/history/ServiceHistoryServer.cpp" line="-50"/>
+        <source>The server history was tried less than a minute ago.</source>
+        <translation>Lo storico su server è stato provato meno di un minuto fa.</translation>
     </message>
 </context>
 <context>
@@ -1969,7 +1995,12 @@ La sua conclusione è conservata su questo computer e passata allo storico appen
         <translation>Accesso</translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location line="+1"/>
+        <source>Service history entries not yet on the server</source>
+        <translation>Voci dello storico non ancora sul server</translation>
+    </message>
+    <message>
+        <location line="+44"/>
         <source>1 change not sent</source>
         <translation>1 modifica in attesa</translation>
     </message>
@@ -1977,6 +2008,16 @@ La sua conclusione è conservata su questo computer e passata allo storico appen
         <location line="+1"/>
         <source>%1 changes not sent</source>
         <translation>%1 modifiche in attesa</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>1 entry not yet on the server</source>
+        <translation>1 voce non ancora sul server</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 entries not yet on the server</source>
+        <translation>%1 voci non ancora sul server</translation>
     </message>
     <message>
         <location line="+52"/>

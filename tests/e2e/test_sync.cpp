@@ -1,0 +1,347 @@
+// A server history kept first on each machine and pushed: work goes on with
+// the server out of reach, and every push, cut short, repeated or run from two
+// machines at once, leaves each entry on the server exactly once. Against the
+// PostgreSQL server tests/support/pg-server started (ORVA_PG_DIR).
+#include "CliRun.h"
+#include "history/ServiceHistory.h"
+
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QPointer>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTest>
+#include <QUrl>
+
+#include <memory>
+#include <vector>
+
+namespace {
+
+QString pgUrl;
+QString pgPassword;
+const QByteArray Admin = "52917\n";
+
+QString readFile(const QString &path)
+{
+    QFile f(path);
+    f.open(QIODevice::ReadOnly);
+    return QString::fromUtf8(f.readAll()).trimmed();
+}
+
+// One SQL statement on a database of the test server; its first column.
+QStringList onServer(const QString &database, const QString &sql)
+{
+    static int count = 0;
+    const QString name = QStringLiteral("sync-check-%1").arg(++count);
+    QStringList values;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name);
+        const QUrl url(pgUrl);
+        db.setHostName(url.host());
+        db.setPort(url.port());
+        db.setUserName(url.userName());
+        db.setPassword(pgPassword);
+        db.setDatabaseName(database);
+        if (!db.open())
+            qFatal("cannot reach the test server: %s", qPrintable(db.lastError().text()));
+        QSqlQuery q(db);
+        q.exec(sql);
+        while (q.next())
+            values.append(q.value(0).toString());
+    }
+    QSqlDatabase::removeDatabase(name);
+    return values;
+}
+
+// A new database for a server history; its name.
+QString newDatabase()
+{
+    static int count = 0;
+    const QString name =
+        QStringLiteral("sync_%1_%2").arg(QCoreApplication::applicationPid()).arg(++count);
+    onServer(QStringLiteral("postgres"), QStringLiteral("CREATE DATABASE %1").arg(name));
+    return name;
+}
+
+// The server as the office's router lets it through, or not: a port of its
+// own that passes every connection on to the server, and can be shut with
+// the connections it carries.
+class ServerGate
+{
+public:
+    explicit ServerGate(quint16 serverPort)
+        : m_serverPort(serverPort)
+    {
+        open();
+        m_port = m_listener.serverPort();
+        QObject::connect(&m_listener, &QTcpServer::newConnection, &m_listener, [this] {
+            while (QTcpSocket *in = m_listener.nextPendingConnection()) {
+                auto *out = new QTcpSocket(in);
+                out->connectToHost(QStringLiteral("127.0.0.1"), m_serverPort);
+                QObject::connect(in, &QTcpSocket::readyRead, out,
+                                 [in, out] { out->write(in->readAll()); });
+                QObject::connect(out, &QTcpSocket::readyRead, in,
+                                 [in, out] { in->write(out->readAll()); });
+                QObject::connect(out, &QTcpSocket::disconnected, in, &QTcpSocket::close);
+                QObject::connect(in, &QTcpSocket::disconnected, in, &QObject::deleteLater);
+                m_carried.append(in);
+            }
+        });
+    }
+    void open() { QVERIFY(m_listener.listen(QHostAddress::LocalHost, m_port)); }
+    void shut()
+    {
+        m_listener.close();
+        for (const QPointer<QTcpSocket> &s : std::as_const(m_carried))
+            if (s)
+                s->abort();
+        m_carried.clear();
+    }
+    QString url(const QString &database) const
+    {
+        return QStringLiteral("postgresql://%1@127.0.0.1:%2/%3")
+            .arg(QUrl(pgUrl).userName())
+            .arg(m_port)
+            .arg(database);
+    }
+
+private:
+    quint16 m_serverPort;
+    quint16 m_port = 0;
+    QTcpServer m_listener;
+    QList<QPointer<QTcpSocket>> m_carried;
+};
+
+// orva-cli with its settings naming a server history.
+struct Machine : CliRun
+{
+    explicit Machine(const QString &url)
+    {
+        QDir(home.path()).mkpath(QStringLiteral("config/orvaps"));
+        QFile settings(home.filePath(QStringLiteral("config/orvaps/orvaps.ini")));
+        settings.open(QIODevice::WriteOnly);
+        settings.write(
+            QStringLiteral("[history]\nurl=%1\npassword=%2\n").arg(url, pgPassword).toUtf8());
+    }
+    // This machine's copy of the server history, opened here.
+    std::unique_ptr<ServiceHistory> copy(const QString &url) const
+    {
+        HistoryLocation location;
+        location.path = home.filePath(
+            QStringLiteral("orvaps/servers/") +
+            QFileInfo(ServiceHistory::copyPath(*HistoryLocation::fromUrl(url))).fileName());
+        auto h = ServiceHistory::open(location);
+        if (!h)
+            qFatal("%s", qPrintable(h.error().description()));
+        return std::move(h.value());
+    }
+    // Entries of the copy the server has not taken.
+    int waiting(const QString &url) const
+    {
+        const QString name = QStringLiteral("copy-%1").arg(quintptr(this));
+        int count = -1;
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+            db.setDatabaseName(copy(url)->location().path);
+            db.open();
+            QSqlQuery q(db);
+            if (q.exec(QStringLiteral(
+                    "SELECT COUNT(*) FROM entries WHERE pushed_revision <> revision")) &&
+                q.next())
+                count = q.value(0).toInt();
+        }
+        QSqlDatabase::removeDatabase(name);
+        return count;
+    }
+    QProcess *startSync()
+    {
+        auto *p = new QProcess;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("XDG_DATA_HOME"), home.path());
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
+        p->setProcessEnvironment(env);
+        p->start(program(), {QStringLiteral("history"), QStringLiteral("sync")});
+        return p;
+    }
+};
+
+// `count` entries recorded on a machine while its server was away.
+void recordOffline(const Machine &m, const QString &url, int count, const QString &serial)
+{
+    const auto copy = m.copy(url);
+    for (int i = 0; i < count; ++i) {
+        HistoryEntry e;
+        e.serial = serial;
+        e.model = QStringLiteral("HT-5000");
+        e.program = QStringLiteral("orva-cli");
+        e.kind = HistoryEntry::Kind::Read;
+        e.outcome = QStringLiteral("done");
+        e.detail = QString::number(i);
+        QVERIFY(copy->add(e));
+    }
+}
+
+// In an event loop that does not sleep, so the gate passes bytes at once.
+bool waitFor(QProcess *p, int ms = 120000)
+{
+    QSignalSpy finished(p, &QProcess::finished);
+    return p->state() == QProcess::NotRunning || finished.wait(ms);
+}
+
+} // namespace
+
+class TestSync : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void workGoesOnWithTheServerOutOfReach();
+    void pushCutShortAndRepeatedIsExact();
+    void twoMachinesPushingAtOnce();
+};
+
+void TestSync::initTestCase()
+{
+    const QString dir = qEnvironmentVariable("ORVA_PG_DIR");
+    if (dir.isEmpty())
+        QSKIP("no PostgreSQL test server (ORVA_PG_DIR)");
+    pgUrl = readFile(dir + QStringLiteral("/url"));
+    pgPassword = readFile(dir + QStringLiteral("/password"));
+    QVERIFY2(!pgUrl.isEmpty(), "no test server: start tests/support/pg-server");
+}
+
+void TestSync::workGoesOnWithTheServerOutOfReach()
+{
+    const QString database = newDatabase();
+    ServerGate gate(quint16(QUrl(pgUrl).port()));
+    const QString url = gate.url(database);
+    Machine m(url);
+    const QJsonObject edited = CliRun::with(m.read(), QStringLiteral("garageName"), "OFFLINE");
+    QCOMPARE(m.run({QStringLiteral("history"), QStringLiteral("sync")}).status, 0);
+    const int before =
+        onServer(database, QStringLiteral("SELECT COUNT(*) FROM entries")).value(0).toInt();
+    QCOMPARE(before, 1); // the read, pushed at once
+
+    gate.shut();
+    const CliResult write = m.run(
+        QStringList{QStringLiteral("write"), QStringLiteral("--in"), m.document(edited)}, Admin);
+    QCOMPARE(write.status, 0);
+    QVERIFY2(write.err.contains(QStringLiteral("not yet on the server")), qPrintable(write.err));
+    QVERIFY(QJsonDocument(m.read()).toJson().contains("OFFLINE")); // the tester took it
+    const int waiting = m.waiting(url);
+    QVERIFY2(waiting >= 2, qPrintable(QString::number(waiting))); // the send and the read
+    // Listed from this machine, what waits marked; sync says so, and fails.
+    const QJsonArray listed =
+        QJsonDocument::fromJson(m.run({QStringLiteral("history"), QStringLiteral("--json")}).out)
+            .array();
+    QCOMPARE(listed.size(), before + waiting);
+    int marked = 0;
+    for (const QJsonValue &e : listed)
+        marked += e.toObject().value("onServer") == QJsonValue(false);
+    QCOMPARE(marked, waiting);
+    const QByteArray text = m.run({QStringLiteral("history")}).out;
+    QCOMPARE(text.count("\nlocal-") + int(text.startsWith("local-")), waiting);
+    const CliResult failed = m.run({QStringLiteral("history"), QStringLiteral("sync")});
+    QCOMPARE(failed.status, 9);
+    QVERIFY2(failed.err.contains(QStringLiteral("%1 entries wait").arg(waiting)),
+             qPrintable(failed.err));
+    QCOMPARE(onServer(database, QStringLiteral("SELECT COUNT(*) FROM entries")).value(0).toInt(),
+             before);
+
+    gate.open();
+    const QString all = QStringLiteral("%1/%1").arg(before + waiting);
+    for (int round = 0; round < 2; ++round) { // a second sync adds nothing
+        const CliResult sync = m.run({QStringLiteral("history"), QStringLiteral("sync")});
+        QCOMPARE(sync.status, 0);
+        QCOMPARE(onServer(database, QStringLiteral("SELECT COUNT(DISTINCT uuid) || '/' || "
+                                                   "COUNT(*) FROM entries")),
+                 QStringList{all});
+    }
+    QCOMPARE(m.waiting(url), 0);
+    QCOMPARE(onServer(database, QStringLiteral("SELECT outcome FROM entries WHERE kind = 'send'")),
+             QStringList{"done"});
+    QCOMPARE(
+        onServer(database, QStringLiteral("SELECT COUNT(*) FROM testers WHERE garage_name LIKE "
+                                          "'OFFLINE%'")),
+        QStringList{"1"});
+    const QJsonArray after =
+        QJsonDocument::fromJson(m.run({QStringLiteral("history"), QStringLiteral("--json")}).out)
+            .array();
+    QCOMPARE(after.size(), before + waiting);
+    for (const QJsonValue &e : after)
+        QVERIFY(!e.toObject().contains("onServer"));
+}
+
+void TestSync::pushCutShortAndRepeatedIsExact()
+{
+    const QString database = newDatabase();
+    ServerGate gate(quint16(QUrl(pgUrl).port()));
+    const QString url = gate.url(database);
+    Machine m(url);
+    constexpr int Entries = 600;
+    recordOffline(m, url, Entries, QStringLiteral("SN-CUT"));
+    // Killed once the server has some of them, not all.
+    std::unique_ptr<QProcess> sync(m.startSync());
+    const QDeadlineTimer deadline(60000);
+    int there = 0;
+    while (sync->state() != QProcess::NotRunning && !deadline.hasExpired()) {
+        there = onServer(database, QStringLiteral("SELECT COUNT(*) FROM entries")).value(0).toInt();
+        if (there > 0) {
+            sync->kill();
+            break;
+        }
+        QSignalSpy(sync.get(), &QProcess::finished).wait(5);
+    }
+    QVERIFY(waitFor(sync.get()));
+    QVERIFY2(there < Entries, "the push ended before it could be cut");
+    // And a connection dropped in the middle of the next one.
+    sync.reset(m.startSync());
+    QSignalSpy(sync.get(), &QProcess::finished).wait(300);
+    gate.shut();
+    QVERIFY(waitFor(sync.get()));
+    gate.open();
+    sync.reset(m.startSync());
+    QVERIFY(waitFor(sync.get()));
+    QCOMPARE(sync->exitCode(), 0);
+    QCOMPARE(onServer(database,
+                      QStringLiteral("SELECT COUNT(DISTINCT uuid) || '/' || COUNT(*) || '/' || "
+                                     "COUNT(DISTINCT detail) FROM entries")),
+             QStringList{QStringLiteral("%1/%1/%1").arg(Entries)});
+    QCOMPARE(m.waiting(url), 0);
+}
+
+void TestSync::twoMachinesPushingAtOnce()
+{
+    const QString database = newDatabase();
+    const QString url = QString(pgUrl).replace(QStringLiteral("/postgres"), u'/' + database);
+    std::vector<std::unique_ptr<Machine>> machines;
+    std::vector<std::unique_ptr<QProcess>> syncs;
+    for (const char *serial : {"SN-A", "SN-B"}) {
+        machines.push_back(std::make_unique<Machine>(url));
+        recordOffline(*machines.back(), url, 400, QString::fromLatin1(serial));
+    }
+    for (auto &m : machines)
+        syncs.emplace_back(m->startSync());
+    for (auto &s : syncs) {
+        QVERIFY(waitFor(s.get()));
+        QCOMPARE(s->exitCode(), 0);
+    }
+    QCOMPARE(onServer(database, QStringLiteral("SELECT serial || ' ' || COUNT(DISTINCT uuid) || "
+                                               "'/' || COUNT(*) FROM entries GROUP BY serial "
+                                               "ORDER BY serial")),
+             (QStringList{"SN-A 400/400", "SN-B 400/400"}));
+    QCOMPARE(onServer(database, QStringLiteral("SELECT COUNT(*) FROM testers")), QStringList{"2"});
+}
+
+QTEST_MAIN(TestSync)
+#include "test_sync.moc"
