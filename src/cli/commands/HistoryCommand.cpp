@@ -1,7 +1,8 @@
-#include "HistoryCommand.h"
-
-#include "CliCommands.h"
+#include "CliCall.h"
 #include "CliOutput.h"
+#include "ExitStatus.h"
+#include "SharedOptions.h"
+#include "commands/Commands.h"
 #include "history/ServiceHistory.h"
 
 #include <QCommandLineParser>
@@ -45,9 +46,12 @@ QByteArray line(const HistoryEntry &e)
         .toUtf8();
 }
 
-} // namespace
+const QCommandLineOption Show({QStringLiteral("show")},
+                              QT_TRANSLATE_NOOP("CliMain", "Print an entry's documents."),
+                              QStringLiteral("ENTRY"));
 
-QList<QCommandLineOption> HistoryCommand::filterOptions()
+// The listing's filters.
+QList<QCommandLineOption> filterOptions()
 {
     return {
         {{QStringLiteral("kind")},
@@ -69,8 +73,9 @@ QList<QCommandLineOption> HistoryCommand::filterOptions()
     };
 }
 
-int HistoryCommand::run(const QCommandLineParser &parser, const CliOptions &options)
+int run(CliCall &call)
 {
+    const QCommandLineParser &parser = call.parser;
     bool ok = true;
     const qint64 shown = parser.isSet(QStringLiteral("show"))
                              ? parser.value(QStringLiteral("show")).toLongLong(&ok)
@@ -107,7 +112,7 @@ int HistoryCommand::run(const QCommandLineParser &parser, const CliOptions &opti
     }
 
     const auto history =
-        ServiceHistory::openConfigured(options.history, ServiceHistory::Mode::Existing);
+        ServiceHistory::openConfigured(call.history, ServiceHistory::Mode::Existing);
     if (!history)
         return fail(ExitHistory, history.error().description());
     CliOutput::Stream out;
@@ -131,4 +136,19 @@ int HistoryCommand::run(const QCommandLineParser &parser, const CliOptions &opti
         return fail(ExitOutputFailed,
                     Texts::tr("cannot write the standard output: %1").arg(out.error()));
     return ExitOk;
+}
+
+} // namespace
+
+CliCommand Commands::history()
+{
+    return {"history",
+            "history [--serial SN] [--kind KIND] [--outcome OUTCOME] [--since DAY] [--until DAY] "
+            "[--limit N] [--json] [--show ENTRY]",
+            QT_TRANSLATE_NOOP("CliMain", "List the service history, or print one entry."),
+            QList<QCommandLineOption>{SharedOptions::Serial, SharedOptions::Json, Show,
+                                      SharedOptions::History} +
+                filterOptions(),
+            {},
+            &run};
 }
