@@ -98,7 +98,7 @@
 <context>
     <name>CliCommands</name>
     <message>
-        <location filename="../src/cli/CliCommands.cpp" line="+68"/>
+        <location filename="../src/cli/OutputFile.cpp" line="+49"/>
         <source>cannot write %1: %2</source>
         <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>
@@ -108,7 +108,7 @@
         <translation>die Standardausgabe</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location filename="../src/cli/CliSession.cpp" line="+55"/>
         <source>no tester answered on %1: check the cable, the port and the tester&apos;s power supply</source>
         <translation>kein Prüfgerät hat an %1 geantwortet: prüfen Sie das Kabel, den Port und die Stromversorgung des Prüfgeräts</translation>
     </message>
@@ -118,22 +118,22 @@
         <translation>Prüfung: %1</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+23"/>
         <source>recorded as history entry %1</source>
         <translation>als Historieneintrag %1 aufgezeichnet</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <source>recorded on this computer, not yet on the server %1, which could not be reached; orva-cli history sync sends it when it can be.</source>
-        <translation>auf diesem Computer erfasst, noch nicht auf dem Server %1, der nicht erreichbar war; orva-cli history sync sendet es, sobald es geht.</translation>
-    </message>
-    <message>
-        <location line="+42"/>
+        <location filename="../src/cli/commands/ReportCommand.cpp" line="+67"/>
         <source>the service history has no entry of the tester %1 on %2</source>
         <translation>die Servicehistorie hat keinen Eintrag des Prüfgeräts %1 am %2</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location filename="../src/cli/CliSession.cpp" line="+3"/>
+        <source>recorded on this computer, not yet on the server %1, which could not be reached; orva-cli history sync sends it when it can be.</source>
+        <translation>auf diesem Computer erfasst, noch nicht auf dem Server %1, der nicht erreichbar war; orva-cli history sync sendet es, sobald es geht.</translation>
+    </message>
+    <message>
+        <location line="+19"/>
         <source>warning: this read is not recorded: %1</source>
         <translation>Warnung: dieser Lesevorgang wird nicht aufgezeichnet: %1</translation>
     </message>
@@ -143,7 +143,7 @@
         <translation>%1 Es wurde nichts geschrieben. Auf einem Rechner ohne beschreibbares Home-Verzeichnis schreibt --no-history ohne Aufzeichnung.</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+25"/>
         <source>no tester answered on %1 within %2 s: check the cable, the port and the tester&apos;s power supply</source>
         <translation>kein Prüfgerät hat an %1 innerhalb von %2 s geantwortet: prüfen Sie das Kabel, den Port und die Stromversorgung des Prüfgeräts</translation>
     </message>
@@ -158,12 +158,12 @@
         <translation>Warnung: %1</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+14"/>
         <source>nothing was written</source>
         <translation>es wurde nichts geschrieben</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location filename="../src/cli/commands/WriteCommand.cpp" line="+52"/>
         <source>cannot read %1: %2</source>
         <translation>%1 kann nicht gelesen werden: %2</translation>
     </message>
@@ -173,18 +173,18 @@
         <translation>%1 ist kein Parameterdokument: %2</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <location line="+26"/>
+        <location filename="../src/cli/commands/RestoreCommand.cpp" line="+28"/>
+        <location filename="../src/cli/commands/WriteCommand.cpp" line="+2"/>
         <source>this password may not change any parameter</source>
         <translation>mit diesem Passwort kann kein Parameter geändert werden</translation>
     </message>
     <message>
-        <location line="-12"/>
+        <location filename="../src/cli/commands/WriteCommand.cpp" line="+11"/>
         <source>%1 holds the serial number %2, not %3 of the tester on %4: nothing was written (--other-tester writes it anyway, also to change the serial number)</source>
         <translation>%1 enthält die Seriennummer %2, nicht %3 des Geräts an %4: nichts wurde geschrieben (--other-tester schreibt es trotzdem, auch um die Seriennummer zu ändern)</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location filename="../src/cli/commands/RestoreCommand.cpp" line="+3"/>
         <source>restore needs the service history</source>
         <translation>restore benötigt die Servicehistorie</translation>
     </message>
@@ -194,7 +194,7 @@
         <translation>Eintrag %1 ist vom Typ %2 und enthält keinen vorherigen Zustand: stellen Sie einen Eintrag eines Sendens, einer Kalibrierung oder einer Wiederherstellung wieder her</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+11"/>
         <source>entry %1 is of the tester %2, not of %3 on %4: nothing was written (--other-tester restores it anyway)</source>
         <translation>Eintrag %1 gehört zum Prüfgerät %2, nicht zu %3 an %4: es wurde nichts geschrieben (--other-tester stellt ihn trotzdem wieder her)</translation>
     </message>
@@ -204,7 +204,7 @@
         <translation>Eintrag %1</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location filename="../src/cli/commands/CalibrateCommand.cpp" line="+40"/>
         <source>this password may not calibrate</source>
         <translation>mit diesem Passwort ist keine Kalibrierung möglich</translation>
     </message>
@@ -212,22 +212,22 @@
 <context>
     <name>CliMain</name>
     <message>
-        <location filename="../src/cli/main.cpp" line="+46"/>
+        <location filename="../src/cli/commands/ReadCommand.cpp" line="+15"/>
         <source>Write the document to FILE (default: standard output).</source>
         <translation>Schreibt das Dokument nach FILE (Standard: Standardausgabe).</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location filename="../src/cli/commands/WriteCommand.cpp" line="-40"/>
         <source>The document to write.</source>
         <translation>Das zu schreibende Dokument.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location filename="../src/cli/SharedOptions.cpp" line="+33"/>
         <source>Do not read back what was written.</source>
         <translation>Liest das Geschriebene nicht zurück.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location filename="../src/cli/commands/CalibrateCommand.cpp" line="-13"/>
         <source>low or high.</source>
         <translation>low oder high.</translation>
     </message>
@@ -242,9 +242,9 @@
         <translation>Schreibt den Faktor.</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <source>Wait at most S seconds for the tester (default 30).</source>
-        <translation>Wartet höchstens S Sekunden auf das Prüfgerät (Standard 30).</translation>
+        <location filename="../src/cli/SharedOptions.cpp" line="-16"/>
+        <source>Wait at most S seconds for the tester (default %1).</source>
+        <translation>Wartet höchstens S Sekunden auf das Prüfgerät (Standard %1).</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -262,7 +262,7 @@
         <translation>Zeichnet nichts auf (Rechner ohne beschreibbares Home).</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+10"/>
         <source>Only the entries of the tester with this serial number.</source>
         <translation>Nur die Einträge des Prüfgeräts mit dieser Seriennummer.</translation>
     </message>
@@ -272,12 +272,12 @@
         <translation>Gibt JSON aus.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location filename="../src/cli/commands/HistoryCommand.cpp" line="+52"/>
         <source>Print an entry&apos;s documents.</source>
         <translation>Gibt die Dokumente eines Eintrags aus.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location filename="../src/cli/commands/ReportCommand.cpp" line="-41"/>
         <source>The day of the visit (default: today).</source>
         <translation>Der Tag des Serviceeinsatzes (Standard: heute).</translation>
     </message>
@@ -292,22 +292,17 @@
         <translation>Die zu schreibende PDF-Datei.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location filename="../src/cli/SharedOptions.cpp" line="-8"/>
         <source>Write what was read from another tester.</source>
         <translation>Schreibt, was von einem anderen Gerät gelesen wurde.</translation>
     </message>
     <message>
-        <location line="+49"/>
-        <source>List the service history, or print one entry; sync gives a server history the entries this computer keeps for it.</source>
-        <translation>Den Serviceverlauf auflisten oder einen Eintrag ausgeben; sync übergibt einem Server-Verlauf die Einträge, die dieser Computer dafür aufbewahrt.</translation>
-    </message>
-    <message>
-        <location line="+8"/>
+        <location filename="../src/cli/commands/TestersCommand.cpp" line="+149"/>
         <source>List the testers the history knows, soonest expiry date first.</source>
         <translation>Listet die Prüfgeräte der Historie auf, das nächste Ablaufdatum zuerst.</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location filename="../src/cli/CommandTable.cpp" line="+56"/>
         <source>
 &apos;orva-cli COMMAND --help&apos; describes a command&apos;s options. The password of write,
 calibrate and restore is asked for on the terminal, or read from the first line of
@@ -333,52 +328,57 @@ unterbrochen durch SIGINT oder SIGTERM.
 </translation>
     </message>
     <message>
-        <location line="+135"/>
+        <location filename="../src/cli/TesterPrologue.cpp" line="+62"/>
         <source>--timeout takes a whole number of seconds from 1 to %1</source>
         <translation>--timeout erwartet eine ganze Zahl von Sekunden von 1 bis %1</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="-20"/>
         <source>interrupted by %1: the write stopped between two bytes; the history records what the tester acknowledged</source>
         <translation>unterbrochen durch %1: das Schreiben hielt zwischen zwei Bytes an; die Historie verzeichnet, was das Gerät bestätigt hat</translation>
     </message>
     <message>
-        <location line="-262"/>
+        <location filename="../src/cli/commands/PortsCommand.cpp" line="+27"/>
         <source>List the serial ports the window would offer.</source>
         <translation>Listet die seriellen Ports auf, die das Fenster anbieten würde.</translation>
     </message>
     <message>
-        <location line="-79"/>
+        <location filename="../src/cli/SharedOptions.cpp" line="-26"/>
         <source>The tester&apos;s serial device, or a serial-to-network bridge: tcp://HOST:PORT (raw) or rfc2217://HOST:PORT (telnet).</source>
         <translation>Die serielle Schnittstelle des Prüfgeräts oder ein Seriell-Netzwerk-Umsetzer: tcp://HOST:PORT (roh) oder rfc2217://HOST:PORT (Telnet).</translation>
     </message>
     <message>
-        <location line="+85"/>
+        <location filename="../src/cli/commands/ReadCommand.cpp" line="+22"/>
         <source>Read every parameter into a JSON document.</source>
         <translation>Liest alle Parameter in ein JSON-Dokument.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location filename="../src/cli/commands/WriteCommand.cpp" line="+68"/>
         <source>Write a document&apos;s changes, then read them back.</source>
         <translation>Schreibt die Änderungen eines Dokuments und liest sie zurück.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location filename="../src/cli/commands/CalibrateCommand.cpp" line="+55"/>
         <source>Measure a beam&apos;s factor; --yes writes it.</source>
         <translation>Misst den Faktor eines Lichts; --yes schreibt ihn.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location filename="../src/cli/commands/RestoreCommand.cpp" line="+25"/>
         <source>Put the tester back to a history entry&apos;s state before it.</source>
         <translation>Setzt das Prüfgerät auf den Zustand vor einem Historieneintrag zurück.</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location filename="../src/cli/commands/HistoryCommand.cpp" line="+98"/>
+        <source>List the service history, or print one entry.</source>
+        <translation>Listet die Servicehistorie auf oder gibt einen Eintrag aus.</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/commands/ReportCommand.cpp" line="+67"/>
         <source>Print a visit&apos;s service report: a tester&apos;s entries of one day, or --entry ENTRY.</source>
         <translation>Gibt den Servicebericht aus: Einträge eines Prüfgeräts an einem Tag, oder --entry ENTRY.</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location filename="../src/cli/CommandTable.cpp" line="-7"/>
         <source>Usage: orva-cli COMMAND [OPTIONS]
 Reads and writes an ORVA headlight tester from scripts.
 
@@ -391,12 +391,13 @@ Befehle:
 </translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location filename="../src/cli/CliCall.cpp" line="+20"/>
+        <location filename="../src/cli/main.cpp" line="+79"/>
         <source>%1 (see orva-cli %2--help)</source>
         <translation>%1 (siehe orva-cli %2--help)</translation>
     </message>
     <message>
-        <location line="+55"/>
+        <location filename="../src/cli/main.cpp" line="+2"/>
         <source>name a command before the options</source>
         <translation>nennen Sie einen Befehl vor den Optionen</translation>
     </message>
@@ -406,27 +407,27 @@ Befehle:
         <translation>unbekannter Befehl %1</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+9"/>
         <source>This help.</source>
         <translation>Diese Hilfe.</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+11"/>
         <source>Usage: orva-cli %1</source>
         <translation>Aufruf: orva-cli %1</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+9"/>
         <source>%1 takes no argument %2</source>
         <translation>%1 akzeptiert kein Argument %2</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>%1 needs %2</source>
         <translation>%1 benötigt %2</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location filename="../src/cli/commands/ReportCommand.cpp" line="-16"/>
         <source>--entry takes an entry number</source>
         <translation>--entry erwartet eine Eintragsnummer</translation>
     </message>
@@ -446,42 +447,42 @@ Befehle:
         <translation>--out FILE.pdf ist erforderlich</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location filename="../src/cli/TesterPrologue.cpp" line="+13"/>
         <source>--port DEVICE is needed</source>
         <translation>--port DEVICE ist erforderlich</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location filename="../src/cli/commands/WriteCommand.cpp" line="-14"/>
         <source>--in FILE is needed</source>
         <translation>--in FILE ist erforderlich</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>--trace names the file --in reads</source>
         <translation>--trace nennt die Datei, die --in liest</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location filename="../src/cli/commands/CalibrateCommand.cpp" line="-19"/>
         <source>--beam takes low or high</source>
         <translation>--beam erwartet low oder high</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>--lux takes a whole number from 1 to 9999</source>
         <translation>--lux erwartet eine ganze Zahl von 1 bis 9999</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location filename="../src/cli/commands/RestoreCommand.cpp" line="-12"/>
         <source>ENTRY is an entry number of orva-cli history</source>
         <translation>ENTRY ist eine Eintragsnummer aus orva-cli history</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location filename="../src/cli/TesterPrologue.cpp" line="-24"/>
         <source>the password line is longer than %1 characters: nothing was done</source>
         <translation>die Passwortzeile ist länger als %1 Zeichen: es wurde nichts getan</translation>
     </message>
     <message>
-        <location filename="../src/cli/HistoryCommand.cpp" line="+79"/>
+        <location filename="../src/cli/commands/HistoryCommand.cpp" line="-90"/>
         <source>Only entries of this kind: read, send, calibration, restore.</source>
         <translation>Nur Einträge dieser Art: read, send, calibration, restore.</translation>
     </message>
@@ -506,7 +507,7 @@ Befehle:
         <translation>Höchstens N Einträge, die neuesten.</translation>
     </message>
     <message>
-        <location filename="../src/cli/TestersCommand.cpp" line="+89"/>
+        <location filename="../src/cli/commands/TestersCommand.cpp" line="-61"/>
         <source>Only testers whose expiry date is at most DAYS days away, or past, or cannot be read.</source>
         <translation>Nur Prüfgeräte, deren Ablaufdatum höchstens DAYS Tage entfernt, überschritten oder unlesbar ist.</translation>
     </message>
@@ -514,6 +515,11 @@ Befehle:
         <location line="+5"/>
         <source>Print CSV with a header, for a spreadsheet.</source>
         <translation>Gibt CSV mit Kopfzeile aus, für eine Tabellenkalkulation.</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/commands/HistorySyncCommand.cpp" line="+53"/>
+        <source>Give a server history the entries this computer keeps for it while the server cannot be reached.</source>
+        <translation>Einem Server-Verlauf die Einträge übergeben, die dieser Computer dafür aufbewahrt, solange der Server nicht erreichbar ist.</translation>
     </message>
 </context>
 <context>
@@ -1146,24 +1152,12 @@ Wählen Sie einen anderen Port unter &quot;Com-Port&quot;.</translation>
 <context>
     <name>HistoryCommand</name>
     <message>
-        <location filename="../src/cli/HistoryCommand.cpp" line="-65"/>
+        <location filename="../src/cli/commands/HistoryCommand.cpp" line="-45"/>
         <source>%1 (see orva-cli history --help)</source>
         <translation>%1 (siehe orva-cli history --help)</translation>
     </message>
     <message>
-        <location line="+39"/>
-        <source>%1<byte value="xd"/>
-%2 entries wait on this computer for the server.</source>
-        <translation>%1<byte value="xd"/>
-%2 Einträge warten auf diesem Computer auf den Server.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Not every entry reached the server %1.</source>
-        <translation>Nicht alle Einträge haben den Server %1 erreicht.</translation>
-    </message>
-    <message>
-        <location line="+36"/>
+        <location line="+58"/>
         <source>--show takes an entry number</source>
         <translation>--show erwartet eine Eintragsnummer</translation>
     </message>
@@ -1196,6 +1190,18 @@ Wählen Sie einen anderen Port unter &quot;Com-Port&quot;.</translation>
         <location line="+26"/>
         <source>cannot write the standard output: %1</source>
         <translation>die Standardausgabe kann nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/commands/HistorySyncCommand.cpp" line="-15"/>
+        <source>%1<byte value="xd"/>
+%2 entries wait on this computer for the server.</source>
+        <translation>%1<byte value="xd"/>
+%2 Einträge warten auf diesem Computer auf den Server.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Not every entry reached the server %1.</source>
+        <translation>Nicht alle Einträge haben den Server %1 erreicht.</translation>
     </message>
 </context>
 <context>
@@ -2133,7 +2139,7 @@ Das Gerät enthält jetzt: %3.</translation>
 <context>
     <name>TestersCommand</name>
     <message>
-        <location filename="../src/cli/TestersCommand.cpp" line="+9"/>
+        <location filename="../src/cli/commands/TestersCommand.cpp" line="+10"/>
         <source>%1 (see orva-cli testers --help)</source>
         <translation>%1 (siehe orva-cli testers --help)</translation>
     </message>

@@ -98,7 +98,7 @@
 <context>
     <name>CliCommands</name>
     <message>
-        <location filename="../src/cli/CliCommands.cpp" line="+68"/>
+        <location filename="../src/cli/OutputFile.cpp" line="+49"/>
         <source>cannot write %1: %2</source>
         <translation>impossibile scrivere %1: %2</translation>
     </message>
@@ -108,7 +108,7 @@
         <translation>lo standard output</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location filename="../src/cli/CliSession.cpp" line="+55"/>
         <source>no tester answered on %1: check the cable, the port and the tester&apos;s power supply</source>
         <translation>nessun centrafari ha risposto su %1: controllare il cavo, la porta e l&apos;alimentazione del centrafari</translation>
     </message>
@@ -118,22 +118,22 @@
         <translation>verifica: %1</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+23"/>
         <source>recorded as history entry %1</source>
         <translation>registrato come voce %1 dello storico</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <source>recorded on this computer, not yet on the server %1, which could not be reached; orva-cli history sync sends it when it can be.</source>
-        <translation>registrato su questo computer, non ancora sul server %1, che non era raggiungibile; orva-cli history sync lo invia quando sarà possibile.</translation>
-    </message>
-    <message>
-        <location line="+42"/>
+        <location filename="../src/cli/commands/ReportCommand.cpp" line="+67"/>
         <source>the service history has no entry of the tester %1 on %2</source>
         <translation>lo storico interventi non ha alcuna voce del centrafari %1 il %2</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location filename="../src/cli/CliSession.cpp" line="+3"/>
+        <source>recorded on this computer, not yet on the server %1, which could not be reached; orva-cli history sync sends it when it can be.</source>
+        <translation>registrato su questo computer, non ancora sul server %1, che non era raggiungibile; orva-cli history sync lo invia quando sarà possibile.</translation>
+    </message>
+    <message>
+        <location line="+19"/>
         <source>warning: this read is not recorded: %1</source>
         <translation>attenzione: questa lettura non è registrata: %1</translation>
     </message>
@@ -143,7 +143,7 @@
         <translation>%1 Non è stato scritto nulla. Su una macchina senza home scrivibile, --no-history scrive senza registrare.</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+25"/>
         <source>no tester answered on %1 within %2 s: check the cable, the port and the tester&apos;s power supply</source>
         <translation>nessun centrafari ha risposto su %1 entro %2 s: controllare il cavo, la porta e l&apos;alimentazione del centrafari</translation>
     </message>
@@ -158,12 +158,12 @@
         <translation>attenzione: %1</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+14"/>
         <source>nothing was written</source>
         <translation>non è stato scritto nulla</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location filename="../src/cli/commands/WriteCommand.cpp" line="+52"/>
         <source>cannot read %1: %2</source>
         <translation>impossibile leggere %1: %2</translation>
     </message>
@@ -173,18 +173,18 @@
         <translation>%1 non è un documento di parametri: %2</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <location line="+26"/>
+        <location filename="../src/cli/commands/RestoreCommand.cpp" line="+28"/>
+        <location filename="../src/cli/commands/WriteCommand.cpp" line="+2"/>
         <source>this password may not change any parameter</source>
         <translation>questa password non può modificare alcun parametro</translation>
     </message>
     <message>
-        <location line="-12"/>
+        <location filename="../src/cli/commands/WriteCommand.cpp" line="+11"/>
         <source>%1 holds the serial number %2, not %3 of the tester on %4: nothing was written (--other-tester writes it anyway, also to change the serial number)</source>
         <translation>%1 contiene il numero di serie %2, non %3 del centrafari su %4: non è stato scritto nulla (--other-tester lo scrive comunque, anche per cambiare il numero di serie)</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location filename="../src/cli/commands/RestoreCommand.cpp" line="+3"/>
         <source>restore needs the service history</source>
         <translation>restore richiede lo storico interventi</translation>
     </message>
@@ -194,7 +194,7 @@
         <translation>la voce %1 è di tipo %2 e non contiene uno stato precedente: ripristinare una voce di invio, di calibrazione o di ripristino</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+11"/>
         <source>entry %1 is of the tester %2, not of %3 on %4: nothing was written (--other-tester restores it anyway)</source>
         <translation>la voce %1 è del centrafari %2, non di %3 su %4: non è stato scritto nulla (--other-tester la ripristina comunque)</translation>
     </message>
@@ -204,7 +204,7 @@
         <translation>voce %1</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location filename="../src/cli/commands/CalibrateCommand.cpp" line="+40"/>
         <source>this password may not calibrate</source>
         <translation>questa password non può calibrare</translation>
     </message>
@@ -212,22 +212,22 @@
 <context>
     <name>CliMain</name>
     <message>
-        <location filename="../src/cli/main.cpp" line="+46"/>
+        <location filename="../src/cli/commands/ReadCommand.cpp" line="+15"/>
         <source>Write the document to FILE (default: standard output).</source>
         <translation>Scrive il documento in FILE (predefinito: standard output).</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location filename="../src/cli/commands/WriteCommand.cpp" line="-40"/>
         <source>The document to write.</source>
         <translation>Il documento da scrivere.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location filename="../src/cli/SharedOptions.cpp" line="+33"/>
         <source>Do not read back what was written.</source>
         <translation>Non rilegge ciò che è stato scritto.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location filename="../src/cli/commands/CalibrateCommand.cpp" line="-13"/>
         <source>low or high.</source>
         <translation>low o high.</translation>
     </message>
@@ -242,9 +242,9 @@
         <translation>Scrive il fattore.</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <source>Wait at most S seconds for the tester (default 30).</source>
-        <translation>Attende il centrafari al massimo S secondi (predefinito 30).</translation>
+        <location filename="../src/cli/SharedOptions.cpp" line="-16"/>
+        <source>Wait at most S seconds for the tester (default %1).</source>
+        <translation>Attende il centrafari al massimo S secondi (predefinito %1).</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -262,7 +262,7 @@
         <translation>Non registra nulla (macchina senza home scrivibile).</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+10"/>
         <source>Only the entries of the tester with this serial number.</source>
         <translation>Solo le voci del centrafari con questo numero di serie.</translation>
     </message>
@@ -272,12 +272,12 @@
         <translation>Stampa in JSON.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location filename="../src/cli/commands/HistoryCommand.cpp" line="+52"/>
         <source>Print an entry&apos;s documents.</source>
         <translation>Stampa i documenti di una voce.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location filename="../src/cli/commands/ReportCommand.cpp" line="-41"/>
         <source>The day of the visit (default: today).</source>
         <translation>Il giorno dell&apos;intervento (predefinito: oggi).</translation>
     </message>
@@ -292,22 +292,17 @@
         <translation>Il file PDF da scrivere.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location filename="../src/cli/SharedOptions.cpp" line="-8"/>
         <source>Write what was read from another tester.</source>
         <translation>Scrive ciò che è stato letto da un altro centrafari.</translation>
     </message>
     <message>
-        <location line="+49"/>
-        <source>List the service history, or print one entry; sync gives a server history the entries this computer keeps for it.</source>
-        <translation>Elenca lo storico degli interventi o stampa una voce; sync consegna a uno storico su server le voci che questo computer tiene per esso.</translation>
-    </message>
-    <message>
-        <location line="+8"/>
+        <location filename="../src/cli/commands/TestersCommand.cpp" line="+149"/>
         <source>List the testers the history knows, soonest expiry date first.</source>
         <translation>Elenca gli apparecchi noti alla cronologia, dalla scadenza più vicina.</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location filename="../src/cli/CommandTable.cpp" line="+56"/>
         <source>
 &apos;orva-cli COMMAND --help&apos; describes a command&apos;s options. The password of write,
 calibrate and restore is asked for on the terminal, or read from the first line of
@@ -332,52 +327,57 @@ stata completata (è conservata su questo computer), 130 e 143 interrotto da SIG
 </translation>
     </message>
     <message>
-        <location line="+135"/>
+        <location filename="../src/cli/TesterPrologue.cpp" line="+62"/>
         <source>--timeout takes a whole number of seconds from 1 to %1</source>
         <translation>--timeout accetta un numero intero di secondi da 1 a %1</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="-20"/>
         <source>interrupted by %1: the write stopped between two bytes; the history records what the tester acknowledged</source>
         <translation>interrotto da %1: la scrittura si è fermata tra due byte; lo storico registra ciò che il centrafari ha confermato</translation>
     </message>
     <message>
-        <location line="-262"/>
+        <location filename="../src/cli/commands/PortsCommand.cpp" line="+27"/>
         <source>List the serial ports the window would offer.</source>
         <translation>Elenca le porte seriali che la finestra offrirebbe.</translation>
     </message>
     <message>
-        <location line="-79"/>
+        <location filename="../src/cli/SharedOptions.cpp" line="-26"/>
         <source>The tester&apos;s serial device, or a serial-to-network bridge: tcp://HOST:PORT (raw) or rfc2217://HOST:PORT (telnet).</source>
         <translation>Il dispositivo seriale del centrafari, o un convertitore seriale-rete: tcp://HOST:PORT (grezzo) o rfc2217://HOST:PORT (telnet).</translation>
     </message>
     <message>
-        <location line="+85"/>
+        <location filename="../src/cli/commands/ReadCommand.cpp" line="+22"/>
         <source>Read every parameter into a JSON document.</source>
         <translation>Legge tutti i parametri in un documento JSON.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location filename="../src/cli/commands/WriteCommand.cpp" line="+68"/>
         <source>Write a document&apos;s changes, then read them back.</source>
         <translation>Scrive le modifiche di un documento, poi le rilegge.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location filename="../src/cli/commands/CalibrateCommand.cpp" line="+55"/>
         <source>Measure a beam&apos;s factor; --yes writes it.</source>
         <translation>Misura il fattore di un fascio; --yes lo scrive.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location filename="../src/cli/commands/RestoreCommand.cpp" line="+25"/>
         <source>Put the tester back to a history entry&apos;s state before it.</source>
         <translation>Riporta il centrafari allo stato precedente a una voce dello storico.</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location filename="../src/cli/commands/HistoryCommand.cpp" line="+98"/>
+        <source>List the service history, or print one entry.</source>
+        <translation>Elenca lo storico interventi o stampa una voce.</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/commands/ReportCommand.cpp" line="+67"/>
         <source>Print a visit&apos;s service report: a tester&apos;s entries of one day, or --entry ENTRY.</source>
         <translation>Stampa il rapporto di un intervento: voci di un centrafari in un giorno, o --entry ENTRY.</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location filename="../src/cli/CommandTable.cpp" line="-7"/>
         <source>Usage: orva-cli COMMAND [OPTIONS]
 Reads and writes an ORVA headlight tester from scripts.
 
@@ -390,12 +390,13 @@ Comandi:
 </translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location filename="../src/cli/CliCall.cpp" line="+20"/>
+        <location filename="../src/cli/main.cpp" line="+79"/>
         <source>%1 (see orva-cli %2--help)</source>
         <translation>%1 (vedere orva-cli %2--help)</translation>
     </message>
     <message>
-        <location line="+55"/>
+        <location filename="../src/cli/main.cpp" line="+2"/>
         <source>name a command before the options</source>
         <translation>indicare un comando prima delle opzioni</translation>
     </message>
@@ -405,27 +406,27 @@ Comandi:
         <translation>comando sconosciuto %1</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+9"/>
         <source>This help.</source>
         <translation>Questo aiuto.</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+11"/>
         <source>Usage: orva-cli %1</source>
         <translation>Uso: orva-cli %1</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+9"/>
         <source>%1 takes no argument %2</source>
         <translation>%1 non accetta l&apos;argomento %2</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>%1 needs %2</source>
         <translation>%1 richiede %2</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location filename="../src/cli/commands/ReportCommand.cpp" line="-16"/>
         <source>--entry takes an entry number</source>
         <translation>--entry richiede un numero di voce</translation>
     </message>
@@ -445,42 +446,42 @@ Comandi:
         <translation>serve --out FILE.pdf</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location filename="../src/cli/TesterPrologue.cpp" line="+13"/>
         <source>--port DEVICE is needed</source>
         <translation>serve --port DEVICE</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location filename="../src/cli/commands/WriteCommand.cpp" line="-14"/>
         <source>--in FILE is needed</source>
         <translation>serve --in FILE</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>--trace names the file --in reads</source>
         <translation>--trace indica il file che --in legge</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location filename="../src/cli/commands/CalibrateCommand.cpp" line="-19"/>
         <source>--beam takes low or high</source>
         <translation>--beam accetta low o high</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>--lux takes a whole number from 1 to 9999</source>
         <translation>--lux richiede un numero intero da 1 a 9999</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location filename="../src/cli/commands/RestoreCommand.cpp" line="-12"/>
         <source>ENTRY is an entry number of orva-cli history</source>
         <translation>ENTRY è un numero di voce di orva-cli history</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location filename="../src/cli/TesterPrologue.cpp" line="-24"/>
         <source>the password line is longer than %1 characters: nothing was done</source>
         <translation>la riga della password supera i %1 caratteri: non è stato fatto nulla</translation>
     </message>
     <message>
-        <location filename="../src/cli/HistoryCommand.cpp" line="+79"/>
+        <location filename="../src/cli/commands/HistoryCommand.cpp" line="-90"/>
         <source>Only entries of this kind: read, send, calibration, restore.</source>
         <translation>Solo le voci di questo tipo: read, send, calibration, restore.</translation>
     </message>
@@ -505,7 +506,7 @@ Comandi:
         <translation>Al massimo N voci, le più recenti.</translation>
     </message>
     <message>
-        <location filename="../src/cli/TestersCommand.cpp" line="+89"/>
+        <location filename="../src/cli/commands/TestersCommand.cpp" line="-61"/>
         <source>Only testers whose expiry date is at most DAYS days away, or past, or cannot be read.</source>
         <translation>Solo gli apparecchi la cui scadenza è entro DAYS giorni, già passata o illeggibile.</translation>
     </message>
@@ -513,6 +514,11 @@ Comandi:
         <location line="+5"/>
         <source>Print CSV with a header, for a spreadsheet.</source>
         <translation>Stampa CSV con intestazione, per un foglio di calcolo.</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/commands/HistorySyncCommand.cpp" line="+53"/>
+        <source>Give a server history the entries this computer keeps for it while the server cannot be reached.</source>
+        <translation>Consegna a uno storico su server le voci che questo computer tiene per esso mentre il server non è raggiungibile.</translation>
     </message>
 </context>
 <context>
@@ -1145,24 +1151,12 @@ Scegliere un&apos;altra porta in &quot;Porta Com&quot;.</translation>
 <context>
     <name>HistoryCommand</name>
     <message>
-        <location filename="../src/cli/HistoryCommand.cpp" line="-65"/>
+        <location filename="../src/cli/commands/HistoryCommand.cpp" line="-45"/>
         <source>%1 (see orva-cli history --help)</source>
         <translation>%1 (vedere orva-cli history --help)</translation>
     </message>
     <message>
-        <location line="+39"/>
-        <source>%1<byte value="xd"/>
-%2 entries wait on this computer for the server.</source>
-        <translation>%1<byte value="xd"/>
-%2 voci attendono il server su questo computer.</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Not every entry reached the server %1.</source>
-        <translation>Non tutte le voci hanno raggiunto il server %1.</translation>
-    </message>
-    <message>
-        <location line="+36"/>
+        <location line="+58"/>
         <source>--show takes an entry number</source>
         <translation>--show richiede un numero di voce</translation>
     </message>
@@ -1195,6 +1189,18 @@ Scegliere un&apos;altra porta in &quot;Porta Com&quot;.</translation>
         <location line="+26"/>
         <source>cannot write the standard output: %1</source>
         <translation>impossibile scrivere sull&apos;output standard: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/cli/commands/HistorySyncCommand.cpp" line="-15"/>
+        <source>%1<byte value="xd"/>
+%2 entries wait on this computer for the server.</source>
+        <translation>%1<byte value="xd"/>
+%2 voci attendono il server su questo computer.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Not every entry reached the server %1.</source>
+        <translation>Non tutte le voci hanno raggiunto il server %1.</translation>
     </message>
 </context>
 <context>
@@ -2132,7 +2138,7 @@ Ora il centrafari contiene: %3.</translation>
 <context>
     <name>TestersCommand</name>
     <message>
-        <location filename="../src/cli/TestersCommand.cpp" line="+9"/>
+        <location filename="../src/cli/commands/TestersCommand.cpp" line="+10"/>
         <source>%1 (see orva-cli testers --help)</source>
         <translation>%1 (vedere orva-cli testers --help)</translation>
     </message>

@@ -18,6 +18,12 @@ int CliOutput::fail(int status, const QString &message)
     return status;
 }
 
+QTextStream &CliOutput::err()
+{
+    static QTextStream stream(stderr);
+    return stream;
+}
+
 QString CliOutput::escapedColumn(const QString &text)
 {
     // Most texts need nothing: no copy, no look-up of a character's category.

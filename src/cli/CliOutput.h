@@ -5,12 +5,17 @@
 #include <QJsonObject>
 #include <QString>
 
+class QTextStream;
+
 // What orva-cli's commands share to say things: messages on standard error,
 // and rows on standard output written as they come.
 namespace CliOutput {
 
-// Says `message` on standard error and returns `status`.
+// Says `message` on standard error at once and returns `status`.
 int fail(int status, const QString &message);
+// Standard error for notes and warnings; what it holds goes out when the
+// program ends.
+QTextStream &err();
 // A history line is one line of tab-separated columns, whatever a tester holds.
 QString escapedColumn(const QString &text);
 // "2026-12-06 14:02" in the user's time zone.

@@ -7,6 +7,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -19,6 +20,32 @@
 #include <unistd.h>
 
 using Cli = CliRun;
+
+namespace {
+
+QString sourceText(const char *path)
+{
+    QFile f(QStringLiteral(ORVA_DATA_DIR "/../") + QLatin1String(path));
+    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+}
+
+// A paragraph of a manual page's section: the line that starts with *word*
+// and the indented lines under it.
+QString manParagraph(const QString &page, const QString &section, const QString &word)
+{
+    const QString text = page.section(QStringLiteral("\n# ") + section + u'\n', 1)
+                             .section(QStringLiteral("\n# "), 0, 0);
+    QString paragraph;
+    for (const QString &line : text.split(u'\n')) {
+        if (!paragraph.isEmpty() && !line.startsWith(u'\t'))
+            break;
+        if (!paragraph.isEmpty() || line.startsWith(u'*' + word + u'*'))
+            paragraph += line + u'\n';
+    }
+    return paragraph;
+}
+
+} // namespace
 
 class TestCli : public QObject
 {
@@ -34,6 +61,8 @@ private slots:
     void historyLinesAndStoredWords();
     void passwordPromptGivesEchoBack_data();
     void passwordPromptGivesEchoBack();
+    void documentationNamesEveryOption_data();
+    void documentationNamesEveryOption();
 };
 
 void TestCli::readMatchesTheWindow()
@@ -367,6 +396,75 @@ void TestCli::passwordPromptGivesEchoBack()
     QVERIFY(p.waitForFinished(10000));
     QVERIFY(echoing());
     QCOMPARE(p.exitStatus() == QProcess::CrashExit, signal != 0);
+}
+
+void TestCli::documentationNamesEveryOption_data()
+{
+    QTest::addColumn<QStringList>("options"); // --name[=VALUE[=DEFAULT]]; empty: not in orva-cli
+    QTest::addColumn<QString>("synopsis");
+    QProcess dump;
+    dump.start(Cli::program(), {QStringLiteral("--dump-commands")});
+    QVERIFY(dump.waitForFinished(10000) && dump.exitCode() == 0);
+    QStringList names;
+    for (const QString &line : QString::fromUtf8(dump.readAllStandardOutput()).split(u'\n')) {
+        const QStringList columns = line.split(u'\t');
+        if (columns.size() == 3) {
+            names.append(columns[0]);
+            QTest::newRow(qPrintable(columns[0]))
+                << columns[1].split(u' ', Qt::SkipEmptyParts) << columns[2];
+        }
+    }
+    QVERIFY(!names.isEmpty());
+    // A command the completion or the manual page names that orva-cli lacks.
+    const QString man = sourceText("packaging/man/orva-cli.1.scd");
+    const QString manCommands = man.section(QStringLiteral("# COMMANDS"), 1).section("\n# ", 0, 0);
+    for (const auto &[text, pattern] :
+         {std::pair{sourceText("packaging/orva-cli.bash-completion"), "\n *\\[([a-z]+)\\]="},
+          std::pair{manCommands, "\n\\*([a-z]+)\\*"}}) {
+        for (const auto &m : QRegularExpression(QLatin1String(pattern)).globalMatch(text)) {
+            if (names.contains(m.captured(1)))
+                continue;
+            names.append(m.captured(1));
+            QTest::newRow(qPrintable(m.captured(1))) << QStringList() << QString();
+        }
+    }
+}
+
+// The completion and the manual page offer what orva-cli's table holds.
+void TestCli::documentationNamesEveryOption()
+{
+    QFETCH(QStringList, options);
+    QFETCH(QString, synopsis);
+    const QString command = QString::fromLatin1(QTest::currentDataTag());
+    QVERIFY2(!synopsis.isEmpty(), "documented, but orva-cli has no such command");
+    const QString completion = sourceText("packaging/orva-cli.bash-completion");
+    const QString man = sourceText("packaging/man/orva-cli.1.scd");
+    QVERIFY(!completion.isEmpty() && !man.isEmpty());
+    const QString paragraph = manParagraph(man, QStringLiteral("COMMANDS"), command);
+    QVERIFY2(!paragraph.isEmpty(), "the manual page does not describe it");
+    const QRegularExpression row(QStringLiteral("\\[%1\\]=\"([^\"]*)\"").arg(command));
+    QStringList offered = row.match(completion).captured(1).split(u' ', Qt::SkipEmptyParts);
+    QStringList names;
+    for (const QString &option : options) {
+        const QStringList parts = option.split(u'=');
+        const QString name = parts[0];
+        names.append(name);
+        const QString general = manParagraph(man, QStringLiteral("OPTIONS"), name);
+        QVERIFY2(paragraph.contains(u'*' + name + u'*') || !general.isEmpty(),
+                 qPrintable(name + QStringLiteral(" is not in the manual page")));
+        if (parts.size() > 2)
+            QVERIFY2((paragraph + general).contains(QStringLiteral("(default %1)").arg(parts[2])),
+                     qPrintable(name + QStringLiteral(": the manual page names another default")));
+        // The completion completes the value of an option that takes one.
+        QCOMPARE(completion.contains(u'[' + name + QStringLiteral("]=")), parts.size() > 1);
+    }
+    for (const QString &word : synopsis.split(u' '))
+        if (word.startsWith(QStringLiteral("[--")) || word.startsWith(QStringLiteral("--")))
+            QVERIFY2(names.contains(word.mid(word.indexOf(u'-')).remove(u']')),
+                     qPrintable(word + QStringLiteral(" in the synopsis is no option")));
+    offered.sort();
+    names.sort();
+    QCOMPARE(offered, names);
 }
 
 QTEST_MAIN(TestCli)

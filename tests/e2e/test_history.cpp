@@ -509,14 +509,16 @@ void TestHistory::restoreTakesOnlyAFactorTheTesterCanHold()
 
 void TestHistory::historyThatCannotBeWrittenStopsEveryWrite_data()
 {
-    QTest::addColumn<bool>("window");
-    QTest::newRow("window") << true;
-    QTest::newRow("command line") << false;
+    QTest::addColumn<QString>("operation");
+    QTest::newRow("window") << "window";
+    QTest::newRow("command-line write") << "write";
+    QTest::newRow("command-line calibration") << "calibrate";
 }
 
 void TestHistory::historyThatCannotBeWrittenStopsEveryWrite()
 {
-    QFETCH(bool, window);
+    QFETCH(QString, operation);
+    const bool window = operation == QLatin1String("window");
     CliRun cli;
     // No folder can be made under a file; no server listens on port 1.
     QFile blocker(cli.home.filePath(QStringLiteral("file")));
@@ -542,21 +544,32 @@ void TestHistory::historyThatCannotBeWrittenStopsEveryWrite()
         QVERIFY(h.prompts.shown[0].text.contains(blocker.fileName()));
         QCOMPARE(h.window->TestoMarca->text(), QStringLiteral("EDITED")); // the edit is kept
     } else {
-        const QString doc =
-            cli.document(CliRun::with(cli.read(), QStringLiteral("manufacturer"), "EDITED"));
+        const bool write = operation == QLatin1String("write");
+        cli.sim.setReading(9, 7700); // 7700 / 35 lux: factor 220 (dc 00h)
+        const QStringList args =
+            write ? QStringList{QStringLiteral("write"), QStringLiteral("--in"),
+                                cli.document(CliRun::with(
+                                    cli.read(), QStringLiteral("manufacturer"), "EDITED"))}
+                  : QStringList{QStringLiteral("calibrate"), QStringLiteral("--beam"),
+                                QStringLiteral("high"),      QStringLiteral("--lux"),
+                                QStringLiteral("35"),        QStringLiteral("--yes")};
+        const QByteArray password = write ? Admin : QByteArray("27754\n");
         cli.sim.clearFrames();
-        const CliResult r = cli.run({QStringLiteral("write"), QStringLiteral("--in"), doc,
-                                     QStringLiteral("--history"), unusable},
-                                    Admin);
+        const CliResult r =
+            cli.run(args + QStringList{QStringLiteral("--history"), unusable}, password);
         QCOMPARE(r.status, 9);
         QVERIFY(r.err.contains(QStringLiteral("--no-history")));
+        QVERIFY(r.out.isEmpty());
         QVERIFY(cli.sim.frames().isEmpty()); // not even the port was used
+        QCOMPARE(cli.sim.memory(), before);
         // Without a record, on purpose.
-        const CliResult unrecorded = cli.run(
-            {QStringLiteral("write"), QStringLiteral("--in"), doc, QStringLiteral("--no-history")},
-            Admin);
+        const CliResult unrecorded =
+            cli.run(args + QStringList{QStringLiteral("--no-history")}, password);
         QCOMPARE(unrecorded.status, 0);
-        QCOMPARE(cli.sim.memory().mid(0x10, 6), QByteArray("EDITED"));
+        if (write)
+            QCOMPARE(cli.sim.memory().mid(0x10, 6), QByteArray("EDITED"));
+        else
+            QCOMPARE(cli.sim.memory().mid(0x122, 2), QByteArray::fromHex("dc00"));
         return;
     }
     QVERIFY(cli.sim.framesStartingWith('W').isEmpty());
@@ -699,6 +712,8 @@ void TestHistory::recordAgreesWithTheTester_data()
                                                 << "Garage Name: AUTOFFICINA ROSSI → NEW GFICINA";
     QTest::newRow("cut inside a factor") << "cut in factor" << 3 << "incomplete"
                                          << "Bit / Lux HIGH BEAM: 210 → 250 (partial)";
+    QTest::newRow("SIGINT inside a factor") << "SIGINT in factor" << 130 << "aborted"
+                                            << "Bit / Lux HIGH BEAM: 210 → 250 (partial)";
     QTest::newRow("SIGINT in a paced write") << "SIGINT" << 130 << "aborted"
                                              << "aborted part way";
     QTest::newRow("SIGTERM in a paced write") << "SIGTERM" << 143 << "aborted"
@@ -717,6 +732,8 @@ void TestHistory::recordAgreesWithTheTester()
     const QString doc =
         cli.document(CliRun::with(cli.read(), QStringLiteral("garageName"), "NEW GARAGE"));
     const bool signal = fault.startsWith(QLatin1String("SIG"));
+    const QString signalName = fault.section(u' ', 0, 0);
+    const bool factor = fault.endsWith(QLatin1String("factor"));
     if (fault == QLatin1String("stores nothing"))
         cli.sim.setStoreWrites(false);
     if (signal)
@@ -727,16 +744,17 @@ void TestHistory::recordAgreesWithTheTester()
         const int writes = int(cli.sim.framesStartingWith('W').size());
         if (fault == QLatin1String("cut in text") && f.mid(1, 2) == QByteArray::fromHex("00a0"))
             cli.sim.stopAckAfter(5); // N, E, W, blank, G
-        else if (signal && writes == 20 && cli.pid > 0)
-            ::kill(pid_t(cli.pid), fault == QLatin1String("SIGINT")    ? SIGINT
-                                   : fault == QLatin1String("SIGTERM") ? SIGTERM
-                                                                       : SIGKILL);
+        else if (signal && writes == (factor ? 1 : 20) && cli.pid > 0)
+            ::kill(pid_t(cli.pid), signalName == QLatin1String("SIGINT")    ? SIGINT
+                                   : signalName == QLatin1String("SIGTERM") ? SIGTERM
+                                                                            : SIGKILL);
     });
     const QByteArray before = cli.sim.memory();
     CliResult r;
-    if (fault == QLatin1String("cut in factor")) {
+    if (factor) {
         cli.sim.setReading(9, 17710); // 17710 / 35 lux: factor 506 (FA 01h), replacing 210 (D2 00h)
-        cli.sim.stopAckAfter(1);
+        if (!signal)
+            cli.sim.stopAckAfter(1);
         r = cli.run({QStringLiteral("calibrate"), QStringLiteral("--beam"), QStringLiteral("high"),
                      QStringLiteral("--lux"), QStringLiteral("35"), QStringLiteral("--yes"),
                      QStringLiteral("--timeout"), QStringLiteral("3")},
@@ -759,9 +777,9 @@ void TestHistory::recordAgreesWithTheTester()
     const qint64 id = idOf(entry);
     QCOMPARE(entry.value("outcome").toString(), outcome);
     if (signal && fault != QLatin1String("SIGKILL"))
-        QVERIFY2(
-            entry.value("detail").toString().contains(QStringLiteral("interrupted by ") + fault),
-            qPrintable(entry.value("detail").toString()));
+        QVERIFY2(entry.value("detail").toString().contains(QStringLiteral("interrupted by ") +
+                                                           signalName),
+                 qPrintable(entry.value("detail").toString()));
     if (fault == QLatin1String("SIGKILL"))
         QCOMPARE(entry.value("detail").toString(),
                  QStringLiteral("state unknown until the tester is read"));
@@ -769,6 +787,11 @@ void TestHistory::recordAgreesWithTheTester()
     const QString report = reportOf(cli, id);
     QVERIFY2(report.contains(inReport), qPrintable(report));
     QVERIFY2(!report.contains(QStringLiteral("Parameters changed none")), qPrintable(report));
+    // A factor's own row says how far its write went, and never that it was written.
+    if (factor)
+        QVERIFY2(report.contains(QStringLiteral("35 lux 17710 210 → 506 ") +
+                                 (signal ? "aborted part way" : "stopped part way")),
+                 qPrintable(report));
     if (fault.startsWith(QLatin1String("cut")))
         QVERIFY2(report.contains(QStringLiteral("(partial)")), qPrintable(report));
     if (fault == QLatin1String("stores nothing"))

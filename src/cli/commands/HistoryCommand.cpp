@@ -1,7 +1,8 @@
-#include "HistoryCommand.h"
-
-#include "CliCommands.h"
+#include "CliCall.h"
 #include "CliOutput.h"
+#include "ExitStatus.h"
+#include "SharedOptions.h"
+#include "commands/Commands.h"
 #include "history/ServiceHistory.h"
 
 #include <QCommandLineParser>
@@ -47,32 +48,12 @@ QByteArray line(const HistoryEntry &e)
         .toUtf8();
 }
 
-} // namespace
+const QCommandLineOption Show({QStringLiteral("show")},
+                              QT_TRANSLATE_NOOP("CliMain", "Print an entry's documents."),
+                              QStringLiteral("ENTRY"));
 
-int HistoryCommand::sync(const CliOptions &options)
-{
-    const auto history = ServiceHistory::openConfigured(options.history);
-    if (!history)
-        return fail(ExitHistory, history.error().description());
-    const QString server = history.value()->location().describe();
-    if (history.value()->location().kind != HistoryLocation::Kind::PostgreSQL) {
-        QTextStream(stdout) << "history is a file (" << server << "): nothing to push\n";
-        return ExitOk;
-    }
-    const Result<int> pushed = history.value()->push(true);
-    const Result<int> left = history.value()->pendingCount();
-    if (!pushed || !left || *left > 0)
-        return fail(ExitHistory,
-                    Texts::tr("%1\r\n%2 entries wait on this computer for the server.")
-                        .arg(pushed
-                                 ? Texts::tr("Not every entry reached the server %1.").arg(server)
-                                 : pushed.error().description())
-                        .arg(left ? *left : -1));
-    QTextStream(stdout) << "every entry of this computer is on " << server << '\n';
-    return ExitOk;
-}
-
-QList<QCommandLineOption> HistoryCommand::filterOptions()
+// The listing's filters.
+QList<QCommandLineOption> filterOptions()
 {
     return {
         {{QStringLiteral("kind")},
@@ -94,8 +75,9 @@ QList<QCommandLineOption> HistoryCommand::filterOptions()
     };
 }
 
-int HistoryCommand::run(const QCommandLineParser &parser, const CliOptions &options)
+int run(CliCall &call)
 {
+    const QCommandLineParser &parser = call.parser;
     bool ok = true;
     const qint64 shown = parser.isSet(QStringLiteral("show"))
                              ? parser.value(QStringLiteral("show")).toLongLong(&ok)
@@ -132,7 +114,7 @@ int HistoryCommand::run(const QCommandLineParser &parser, const CliOptions &opti
     }
 
     const auto history =
-        ServiceHistory::openConfigured(options.history, ServiceHistory::Mode::Existing);
+        ServiceHistory::openConfigured(call.history, ServiceHistory::Mode::Existing);
     if (!history)
         return fail(ExitHistory, history.error().description());
     CliOutput::Stream out;
@@ -156,4 +138,19 @@ int HistoryCommand::run(const QCommandLineParser &parser, const CliOptions &opti
         return fail(ExitOutputFailed,
                     Texts::tr("cannot write the standard output: %1").arg(out.error()));
     return ExitOk;
+}
+
+} // namespace
+
+CliCommand Commands::history()
+{
+    return {"history",
+            "history [--serial SN] [--kind KIND] [--outcome OUTCOME] [--since DAY] [--until DAY] "
+            "[--limit N] [--json] [--show ENTRY]",
+            QT_TRANSLATE_NOOP("CliMain", "List the service history, or print one entry."),
+            QList<QCommandLineOption>{SharedOptions::Serial, SharedOptions::Json, Show,
+                                      SharedOptions::History} +
+                filterOptions(),
+            {},
+            &run};
 }

@@ -1,7 +1,8 @@
-#include "TestersCommand.h"
-
-#include "CliCommands.h"
+#include "CliCall.h"
 #include "CliOutput.h"
+#include "ExitStatus.h"
+#include "SharedOptions.h"
+#include "commands/Commands.h"
 #include "history/ServiceHistory.h"
 
 #include <QCommandLineParser>
@@ -80,9 +81,7 @@ QByteArray csvRow(const TesterRecord &r, const QDate &today)
                     r.lastProgram, number(r.lowBeamFactor), number(r.highBeamFactor)});
 }
 
-} // namespace
-
-QList<QCommandLineOption> TestersCommand::options()
+QList<QCommandLineOption> options()
 {
     return {
         {{QStringLiteral("due-within")},
@@ -95,8 +94,9 @@ QList<QCommandLineOption> TestersCommand::options()
     };
 }
 
-int TestersCommand::run(const QCommandLineParser &parser, const CliOptions &options)
+int run(CliCall &call)
 {
+    const QCommandLineParser &parser = call.parser;
     const bool json = parser.isSet(QStringLiteral("json"));
     const bool csv = parser.isSet(QStringLiteral("csv"));
     const auto usage = [](const QString &message) {
@@ -115,7 +115,7 @@ int TestersCommand::run(const QCommandLineParser &parser, const CliOptions &opti
         dueBy = today.addDays(within);
     }
     const auto history =
-        ServiceHistory::openConfigured(options.history, ServiceHistory::Mode::Existing);
+        ServiceHistory::openConfigured(call.history, ServiceHistory::Mode::Existing);
     if (!history)
         return fail(ExitHistory, history.error().description());
     CliOutput::Stream out;
@@ -138,4 +138,17 @@ int TestersCommand::run(const QCommandLineParser &parser, const CliOptions &opti
         return fail(ExitOutputFailed,
                     Texts::tr("cannot write the standard output: %1").arg(out.error()));
     return ExitOk;
+}
+
+} // namespace
+
+CliCommand Commands::testers()
+{
+    return {"testers",
+            "testers [--due-within DAYS] [--json | --csv]",
+            QT_TRANSLATE_NOOP("CliMain",
+                              "List the testers the history knows, soonest expiry date first."),
+            QList<QCommandLineOption>{SharedOptions::Json, SharedOptions::History} + options(),
+            {},
+            &run};
 }
