@@ -203,8 +203,12 @@ Result<std::unique_ptr<ServiceHistory>> ServiceHistory::openConfigured(const QSt
     const Result<HistoryLocation> location = HistoryLocation::configured(url);
     if (!location)
         return location.error();
+    // Without the server's driver there is nothing a copy could be pushed
+    // to: opening the server itself says why.
     if (location->kind == HistoryLocation::Kind::PostgreSQL)
-        return openCopy(*location, mode);
+        return QSqlDatabase::isDriverAvailable(QStringLiteral("QPSQL"))
+                   ? openCopy(*location, mode)
+                   : open(*location, mode);
     // The user's own history may simply not have been needed yet.
     const bool own = location->kind == HistoryLocation::Kind::SQLite &&
                      location->path == HistoryLocation::byDefault().path;
@@ -465,6 +469,9 @@ template <typename T> Result<T> ServiceHistory::retried(const std::function<Resu
     }
     return result;
 }
+
+// ServiceHistoryServer.cpp retries a push's entries too.
+template Result<qint64> ServiceHistory::retried<qint64>(const std::function<Result<qint64>()> &);
 
 Result<qint64> ServiceHistory::begin(const HistoryEntry &entry)
 {
