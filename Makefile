@@ -25,6 +25,7 @@ clean:
 bench: build
 	$(BUILD)/bin/bench_orva 10
 	$(BUILD)/bin/bench_history
+	$(BUILD)/bin/bench_history --postgres
 
 package: build
 	cd $(BUILD) && cpack -G DEB

@@ -1,6 +1,7 @@
 // The service history's listings against generated histories of 10,000,
-// 100,000 and 1,000,000 entries in SQLite: wall time and peak memory of each
-// orva-cli command, as one table. Run by `make bench`; nothing is asserted.
+// 100,000 and 1,000,000 entries in SQLite, or with --postgres on a server
+// tests/support/pg-server starts: wall time and peak memory of each orva-cli
+// command, as one table. Run by `make bench`; nothing is asserted.
 //
 // The entries are copies of real ones: orva-cli reads, writes and calibrates
 // the simulated tester once, and those entries are copied with other serial
@@ -24,6 +25,7 @@
 
 #include <algorithm>
 #include <fcntl.h>
+#include <memory>
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -116,11 +118,13 @@ QVariant nullable(const QString &text)
 
 // A history of `count` entries: testers of 50 entries each, one every ten
 // minutes up to now, expiry dates spread over the year around today.
-void generate(const QString &path, int count, const QList<HistoryEntry> &real)
+void generate(const HistoryLocation &location, int count, const QList<HistoryEntry> &real)
 {
-    QFile::remove(path);
+    const bool postgres = location.kind == HistoryLocation::Kind::PostgreSQL;
+    if (!postgres)
+        QFile::remove(location.path);
     {
-        auto made = ServiceHistory::open(*HistoryLocation::fromUrl(path));
+        auto made = ServiceHistory::open(location);
         if (!made)
             qFatal("%s", qPrintable(made.error().description()));
     }
@@ -133,11 +137,22 @@ void generate(const QString &path, int count, const QList<HistoryEntry> &real)
     }
     const int testers = std::max(1, count / EntriesPerTester);
     const QDateTime start = QDateTime::currentDateTimeUtc().addSecs(-600LL * count);
-    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("gen"));
-    db.setDatabaseName(path);
-    db.open();
+    QSqlDatabase db = QSqlDatabase::addDatabase(
+        postgres ? QStringLiteral("QPSQL") : QStringLiteral("QSQLITE"), QStringLiteral("gen"));
+    if (postgres) {
+        db.setHostName(location.host);
+        db.setPort(location.port);
+        db.setUserName(location.user);
+        db.setPassword(location.password);
+        db.setDatabaseName(location.database);
+    } else {
+        db.setDatabaseName(location.path);
+    }
+    if (!db.open())
+        qFatal("%s", qPrintable(db.lastError().text()));
     QSqlQuery q(db);
-    q.exec(QStringLiteral("PRAGMA synchronous = OFF"));
+    if (!postgres)
+        q.exec(QStringLiteral("PRAGMA synchronous = OFF"));
     q.exec(QStringLiteral("INSERT INTO history_meta (name, value) VALUES ('backups', '0')"));
     db.transaction();
     QSqlQuery insert(db);
@@ -188,6 +203,8 @@ void generate(const QString &path, int count, const QList<HistoryEntry> &real)
         }
     }
     db.commit();
+    if (postgres)
+        q.exec(QStringLiteral("ANALYZE"));
     db.close();
     db = {};
     QSqlDatabase::removeDatabase(QStringLiteral("gen"));
@@ -243,13 +260,67 @@ Measure median(const QStringList &args, int runs)
 
 } // namespace
 
+// A PostgreSQL server for the length of the bench.
+class Server
+{
+public:
+    explicit Server(const QString &folder)
+        : m_folder(folder)
+    {
+        if (QProcess::execute(script(), {QStringLiteral("start"), m_folder}) != 0)
+            qFatal("the PostgreSQL server did not start (scripts/install-deps)");
+        m_url = contents(QStringLiteral("url"));
+        m_password = contents(QStringLiteral("password"));
+    }
+    ~Server() { QProcess::execute(script(), {QStringLiteral("stop"), m_folder}); }
+    // A new, empty database on it.
+    HistoryLocation database(const QString &name) const
+    {
+        {
+            QSqlDatabase admin =
+                QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), QStringLiteral("admin"));
+            HistoryLocation server = *HistoryLocation::fromUrl(m_url, m_password);
+            admin.setHostName(server.host);
+            admin.setPort(server.port);
+            admin.setUserName(server.user);
+            admin.setPassword(m_password);
+            admin.setDatabaseName(server.database);
+            if (!admin.open())
+                qFatal("%s", qPrintable(admin.lastError().text()));
+            QSqlQuery(admin).exec(QStringLiteral("DROP DATABASE IF EXISTS %1").arg(name));
+            QSqlQuery(admin).exec(QStringLiteral("CREATE DATABASE %1").arg(name));
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("admin"));
+        return *HistoryLocation::fromUrl(
+            QString(m_url).replace(QStringLiteral("/postgres"), u'/' + name), m_password);
+    }
+    QString password() const { return m_password; }
+
+private:
+    static QString script() { return QStringLiteral(ORVA_SOURCE_DIR "/tests/support/pg-server"); }
+    QString contents(const QString &name) const
+    {
+        QFile f(m_folder + u'/' + name);
+        f.open(QIODevice::ReadOnly);
+        return QString::fromUtf8(f.readAll()).trimmed();
+    }
+    QString m_folder;
+    QString m_url;
+    QString m_password;
+};
+
 int main(int argc, char *argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QCoreApplication app(argc, argv);
     QList<int> sizes;
-    for (int i = 1; i < argc; ++i)
-        sizes.append(QByteArray(argv[i]).toInt());
+    bool postgres = false;
+    for (int i = 1; i < argc; ++i) {
+        if (QByteArray(argv[i]) == "--postgres")
+            postgres = true;
+        else
+            sizes.append(QByteArray(argv[i]).toInt());
+    }
     if (sizes.isEmpty())
         sizes = {10000, 100000, 1000000};
     QTemporaryDir work;
@@ -259,12 +330,25 @@ int main(int argc, char *argv[])
     const QList<HistoryEntry> real = realEntries(work.path());
     if (real.isEmpty())
         qFatal("orva-cli made no entry on the simulated tester");
-    out() << "| entries | command | wall | peak memory | generated in |\n|---|---|---|---|---|\n";
+    std::unique_ptr<Server> server;
+    if (postgres) {
+        server = std::make_unique<Server>(work.filePath(QStringLiteral("pg")));
+        // orva-cli takes the server's password from its settings file.
+        QDir().mkpath(work.filePath(QStringLiteral("config/orvaps")));
+        QFile settings(work.filePath(QStringLiteral("config/orvaps/orvaps.ini")));
+        settings.open(QIODevice::WriteOnly);
+        settings.write("[history]\npassword=" + server->password().toUtf8() + '\n');
+    }
+    out() << "| store | entries | command | wall | peak memory | generated in |\n"
+             "|---|---|---|---|---|---|\n";
     for (const int size : sizes) {
         const QString path = work.filePath(QStringLiteral("history-%1.sqlite").arg(size));
+        const HistoryLocation location =
+            postgres ? server->database(QStringLiteral("bench_%1").arg(size))
+                     : *HistoryLocation::fromUrl(path);
         QElapsedTimer clock;
         clock.start();
-        generate(path, size, real);
+        generate(location, size, real);
         const double generated = double(clock.nsecsElapsed()) / 1e9;
         const QString serial = QStringLiteral("SN%1").arg(0, 6, 10, QLatin1Char('0'));
         // The day of the tester's newest entry, the last of its round.
@@ -274,7 +358,7 @@ int main(int argc, char *argv[])
                                 .toLocalTime()
                                 .date()
                                 .toString(Qt::ISODate);
-        const QStringList history = {QStringLiteral("--history"), path};
+        const QStringList history = {QStringLiteral("--history"), location.describe()};
         const QList<std::pair<QString, QStringList>> commands = {
             {"history --limit 50", {"history", "--limit", "50"}},
             {"history --json (all)", {"history", "--json"}},
@@ -290,7 +374,8 @@ int main(int argc, char *argv[])
             // The first run reads the file from disk; the median of three is what a user meets.
             run(args + history);
             const Measure m = median(args + history, name.contains("--json") ? 1 : 3);
-            out() << QStringLiteral("| %1 | %2 | %3 s%4 | %5 MB | %6 |\n")
+            out() << QStringLiteral("| %1 | %2 | %3 | %4 s%5 | %6 MB | %7 |\n")
+                         .arg(postgres ? QStringLiteral("PostgreSQL") : QStringLiteral("SQLite"))
                          .arg(size)
                          .arg(name)
                          .arg(m.seconds, 0, 'f', 3)

@@ -3,6 +3,9 @@
 // machines at once, leaves each entry on the server exactly once. Against the
 // PostgreSQL server tests/support/pg-server started (ORVA_PG_DIR).
 #include "CliRun.h"
+#include "FrmOrva.h"
+#include "Harness.h"
+#include "StatusArea.h"
 #include "history/ServiceHistory.h"
 
 #include <QDeadlineTimer>
@@ -11,6 +14,8 @@
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPointer>
 #include <QProcess>
 #include <QSignalSpy>
@@ -19,6 +24,7 @@
 #include <QSqlQuery>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
 
@@ -208,6 +214,7 @@ private slots:
     void workGoesOnWithTheServerOutOfReach();
     void pushCutShortAndRepeatedIsExact();
     void twoMachinesPushingAtOnce();
+    void windowSaysWhatWaits();
 };
 
 void TestSync::initTestCase()
@@ -218,6 +225,9 @@ void TestSync::initTestCase()
     pgUrl = readFile(dir + QStringLiteral("/url"));
     pgPassword = readFile(dir + QStringLiteral("/password"));
     QVERIFY2(!pgUrl.isEmpty(), "no test server: start tests/support/pg-server");
+    // The window keeps its copies in the data folder of a home of this run's.
+    static QTemporaryDir home;
+    qputenv("HOME", home.path().toUtf8());
 }
 
 void TestSync::workGoesOnWithTheServerOutOfReach()
@@ -341,6 +351,36 @@ void TestSync::twoMachinesPushingAtOnce()
                                                "ORDER BY serial")),
              (QStringList{"SN-A 400/400", "SN-B 400/400"}));
     QCOMPARE(onServer(database, QStringLiteral("SELECT COUNT(*) FROM testers")), QStringList{"2"});
+}
+
+// The window records while the server is away, and its status bar says how
+// much waits for it.
+void TestSync::windowSaysWhatWaits()
+{
+    const QString database = newDatabase();
+    ServerGate gate(quint16(QUrl(pgUrl).port()));
+    gate.shut();
+    CliRun cli; // its simulator
+    Harness h;
+    FrmOrvaOptions options;
+    options.ports = {cli.sim.devicePath()};
+    options.systemPorts = false;
+    options.programFolder = h.folder.path();
+    options.history = gate.url(database);
+    qputenv("PGPASSWORD", pgPassword.toUtf8());
+    h.window = std::make_unique<FrmOrva>(options, &h.prompts);
+    QVERIFY(h.start());
+    QLabel *waiting = h.window->findChild<QLabel *>(QStringLiteral("UnpushedCount"));
+    QVERIFY(waiting);
+    QCOMPARE(waiting->text(), QStringLiteral("1 entry not yet on the server")); // the read
+    h.window->TestoMarca->setText(QStringLiteral("AWAY"));
+    QVERIFY(h.click(QStringLiteral("CmdInvia")));
+    QVERIFY2(h.prompts.shown.isEmpty(), "a server away is no error of the send");
+    QCOMPARE(cli.sim.memory().mid(0x10, 4), QByteArray("AWAY"));
+    QCOMPARE(waiting->text(), QStringLiteral("2 entries not yet on the server"));
+    QCOMPARE(onServer(database, QStringLiteral("SELECT COUNT(*) FROM pg_tables WHERE tablename = "
+                                               "'entries'")),
+             QStringList{"0"}); // nothing reached it
 }
 
 QTEST_MAIN(TestSync)
