@@ -214,6 +214,7 @@ private slots:
     void workGoesOnWithTheServerOutOfReach();
     void pushCutShortAndRepeatedIsExact();
     void twoMachinesPushingAtOnce();
+    void listingsAddWhatWaits();
     void windowSaysWhatWaits();
 };
 
@@ -225,6 +226,7 @@ void TestSync::initTestCase()
     pgUrl = readFile(dir + QStringLiteral("/url"));
     pgPassword = readFile(dir + QStringLiteral("/password"));
     QVERIFY2(!pgUrl.isEmpty(), "no test server: start tests/support/pg-server");
+    qputenv("PGPASSWORD", pgPassword.toUtf8());
     // The window keeps its copies in the data folder of a home of this run's.
     static QTemporaryDir home;
     qputenv("HOME", home.path().toUtf8());
@@ -351,6 +353,47 @@ void TestSync::twoMachinesPushingAtOnce()
                                                "ORDER BY serial")),
              (QStringList{"SN-A 400/400", "SN-B 400/400"}));
     QCOMPARE(onServer(database, QStringLiteral("SELECT COUNT(*) FROM testers")), QStringList{"2"});
+}
+
+// An entry recorded here and not yet pushed comes first in a listing of the
+// server's, marked, and only once when it is pushed meanwhile.
+void TestSync::listingsAddWhatWaits()
+{
+    const QString url = QString(pgUrl).replace(QStringLiteral("/postgres"), u'/' + newDatabase());
+    auto configured = ServiceHistory::openConfigured(url);
+    QVERIFY2(configured, configured ? "" : qPrintable(configured.error().description()));
+    ServiceHistory &history = *configured.value();
+    HistoryEntry e;
+    e.serial = QStringLiteral("SN-WAIT");
+    e.outcome = QStringLiteral("done");
+    e.detail = QStringLiteral("pushed");
+    QVERIFY(history.add(e)); // pushed at once
+    HistoryLocation copy;
+    copy.path = ServiceHistory::copyPath(*HistoryLocation::fromUrl(url));
+    {
+        auto plain = ServiceHistory::open(copy); // records without pushing
+        QVERIFY(plain);
+        e.detail = QStringLiteral("waits");
+        QVERIFY(plain.value()->add(e));
+    }
+    const auto listed = [&] {
+        QStringList rows;
+        history.list({}, [&](const HistoryEntry &entry) {
+            rows << entry.detail + (entry.pending ? QStringLiteral(" here") : QString());
+            return true;
+        });
+        return rows;
+    };
+    QCOMPARE(listed(), (QStringList{"waits here", "pushed"}));
+    const auto waiting = [&] {
+        const Result<int> n = history.pendingCount();
+        return n ? *n : -1;
+    };
+    QCOMPARE(waiting(), 1);
+    const Result<int> pushed = history.push(true);
+    QVERIFY2(pushed, pushed ? "" : qPrintable(pushed.error().description()));
+    QCOMPARE(listed(), (QStringList{"waits", "pushed"}));
+    QCOMPARE(waiting(), 0);
 }
 
 // The window records while the server is away, and its status bar says how

@@ -216,53 +216,15 @@ Result<> ServiceHistory::list(const HistoryQuery &query,
     return listed;
 }
 
+// A copy's entries not yet on the server are pushed at its start; one that
+// could not be leaves the server unused for a minute, and the copy's own
+// register answers meanwhile.
 Result<> ServiceHistory::testers(const std::optional<QDate> &dueBy,
                                  const std::function<bool(const TesterRecord &)> &row) const
 {
-    ServiceHistory *target = server();
-    if (!target)
-        return testersHere(dueBy, row);
-    const Result<int> pending = pendingCount();
-    if (pending && *pending == 0)
+    if (ServiceHistory *target = server())
         return target->testers(dueBy, row);
-    // The testers this machine served since its last push, as it left them.
-    QHash<QString, TesterRecord> mine;
-    {
-        const QSqlDatabase db = QSqlDatabase::database(m_connection, false);
-        SqlStatement s(db, QStringLiteral("SELECT DISTINCT serial FROM entries WHERE "
-                                          "pushed_revision <> revision"));
-        QSet<QString> served;
-        while (s.ok() && s.query.next())
-            served.insert(s.query.value(0).toString());
-        const Result<> listed = testersHere(dueBy, [&](const TesterRecord &r) {
-            if (served.contains(r.serial))
-                mine.insert(r.serial, r);
-            return true;
-        });
-        if (!listed)
-            return listed;
-    }
-    QList<TesterRecord> all;
-    const Result<> listed = target->testers(dueBy, [&](const TesterRecord &r) {
-        const auto it = mine.constFind(r.serial);
-        if (it == mine.constEnd() || it->lastAt < r.lastAt)
-            all.append(r);
-        else
-            all.append(mine.take(r.serial));
-        return true;
-    });
-    if (!listed)
-        return listed;
-    all.append(mine.values());
-    std::stable_sort(all.begin(), all.end(), [](const TesterRecord &a, const TesterRecord &b) {
-        if (a.expiry.isValid() != b.expiry.isValid())
-            return a.expiry.isValid();
-        return a.expiry != b.expiry ? a.expiry < b.expiry : a.serial < b.serial;
-    });
-    for (const TesterRecord &r : all)
-        if (!row(r))
-            break;
-    return {};
+    return testersHere(dueBy, row);
 }
 
 Result<HistoryEntry> ServiceHistory::entry(qint64 id) const
