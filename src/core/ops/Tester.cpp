@@ -4,12 +4,15 @@
 #include "form/OrvaForm.h"
 #include "link/AbortFlag.h"
 #include "link/Frames.h"
+#include "params/Catalogue.h"
 #include "params/ParameterFile.h"
 #include "params/ValueCodec.h"
 #include "params/WriteEncoding.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
+
+#include <algorithm>
 
 namespace {
 struct Texts
@@ -20,8 +23,10 @@ struct Texts
 // Second parts of split texts come back with unprintable bytes made blanks.
 bool isPrintableKey(const QString &key)
 {
-    return key == QLatin1String("parame_nomol1") || key == QLatin1String("parame_model1") ||
-           key == QLatin1String("parame_nseri1");
+    return std::any_of(Catalogue::entries().cbegin(), Catalogue::entries().cend(),
+                       [&](const CatalogueEntry &e) {
+                           return e.kind == ParamKind::TextTail && e.keyText() == key;
+                       });
 }
 
 // A reply that is neither complete nor aborted unwinds the operation.
