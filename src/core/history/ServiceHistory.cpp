@@ -240,15 +240,18 @@ Result<int> ServiceHistory::schemaVersion() const
 Result<> ServiceHistory::migrate()
 {
     QSqlDatabase db = QSqlDatabase::database(m_connection, false);
-    const bool postgres = m_location.kind == HistoryLocation::Kind::PostgreSQL;
+    const SqlDialect dialect = m_location.kind == HistoryLocation::Kind::PostgreSQL
+                                   ? SqlDialect::PostgreSQL
+                                   : SqlDialect::SQLite;
     if (const Result<int> version = schemaVersion(); version && *version == HistorySchema::Current)
         return {};
     // Programs started at once on a new history: one makes the schema while
     // the others wait for it, then find it made.
     const QStringList begin =
-        postgres ? QStringList{QStringLiteral("BEGIN"),
-                               QStringLiteral("SELECT pg_advisory_xact_lock(7262)")}
-                 : QStringList{QStringLiteral("BEGIN IMMEDIATE")};
+        dialect == SqlDialect::PostgreSQL
+            ? QStringList{QStringLiteral("BEGIN"),
+                          QStringLiteral("SELECT pg_advisory_xact_lock(7262)")}
+            : QStringList{QStringLiteral("BEGIN IMMEDIATE")};
     for (const QString &sql : begin) {
         if (Statement s(db, sql); !s.ok()) {
             Statement(db, QStringLiteral("ROLLBACK"));
@@ -267,7 +270,7 @@ Result<> ServiceHistory::migrate()
             Texts::tr("cannot be used"),
             Texts::tr("it was written by a newer version of OrvaPS (schema %1)").arg(*version));
     for (int v = *version + 1; v <= HistorySchema::Current; ++v) {
-        QStringList statements = HistorySchema::migration(v, postgres);
+        QStringList statements = HistorySchema::migration(v, dialect);
         statements.append(QStringLiteral("UPDATE schema_version SET version = %1").arg(v));
         for (const QString &sql : statements) {
             if (Statement s(db, sql); !s.ok())
