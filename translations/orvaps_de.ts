@@ -4,7 +4,7 @@
 <context>
     <name>AccessLevel</name>
     <message>
-        <location filename="../src/core/access/AccessLevel.cpp" line="+37"/>
+        <location filename="../src/core/access/Passwords.cpp" line="+37"/>
         <source>  (PW = Administrator)</source>
         <translation>  (PW = Administrator)</translation>
     </message>
@@ -1461,7 +1461,7 @@ Neuer Faktor: %2, ersetzt %3</translation>
         <translation>Es wurde nichts geschrieben: %1</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+9"/>
         <source>%1 Nothing was written.</source>
         <translation>%1 Es wurde nichts geschrieben.</translation>
     </message>
@@ -1511,7 +1511,7 @@ Beschreibung : %2</translation>
 <context>
     <name>ParameterDocument</name>
     <message>
-        <location filename="../src/core/ops/ParameterDocument.cpp" line="+82"/>
+        <location filename="../src/core/ops/ParameterDocument.cpp" line="+83"/>
         <source>must be a text</source>
         <translation>muss ein Text sein</translation>
     </message>
@@ -1667,7 +1667,7 @@ The equipment now holds only part of the new parameters: check the connection an
 Das Gerät enthält jetzt nur einen Teil der neuen Parameter: prüfen Sie Verbindung und Stromversorgung und SENDEN Sie die Parameter ERNEUT.</translation>
     </message>
     <message>
-        <location line="+139"/>
+        <location line="+135"/>
         <source>Transmission Parameters FAILED because ORVA equipment is not connected or is power off !<byte value="xd"/>
 Wait a new connection and SET new parameters AGAIN ....</source>
         <translation>Parameterübertragung FEHLGESCHLAGEN, da das ORVA-Gerät nicht angeschlossen oder ausgeschaltet ist !<byte value="xd"/>
@@ -1753,7 +1753,7 @@ Warten Sie auf eine neue Verbindung und stellen Sie die Parameter ERNEUT ein ...
 <context>
     <name>ServiceHistory</name>
     <message>
-        <location filename="../src/core/history/ServiceHistory.cpp" line="+136"/>
+        <location filename="../src/core/history/ServiceHistory.cpp" line="+144"/>
         <source>The service history %1 %2: %3</source>
         <translation>Die Servicehistorie %1 %2: %3</translation>
     </message>
@@ -1801,9 +1801,9 @@ Warten Sie auf eine neue Verbindung und stellen Sie die Parameter ERNEUT ein ...
         <translation>die Datenbank enthält keine Servicehistorie</translation>
     </message>
     <message>
-        <location line="+41"/>
-        <location line="+28"/>
-        <location line="+388"/>
+        <location line="+44"/>
+        <location line="+31"/>
+        <location line="+391"/>
         <location line="+8"/>
         <location line="+9"/>
         <location line="+13"/>
@@ -1815,7 +1815,7 @@ Warten Sie auf eine neue Verbindung und stellen Sie die Parameter ERNEUT ein ...
         <translation>kann nicht gelesen werden</translation>
     </message>
     <message>
-        <location line="-428"/>
+        <location line="-431"/>
         <source>cannot be used</source>
         <translation>kann nicht verwendet werden</translation>
     </message>
@@ -1838,7 +1838,7 @@ Warten Sie auf eine neue Verbindung und stellen Sie die Parameter ERNEUT ein ...
         <location line="+18"/>
         <location line="+10"/>
         <location line="+6"/>
-        <location line="+89"/>
+        <location line="+92"/>
         <location line="+14"/>
         <location line="+9"/>
         <location line="+3"/>
@@ -1851,13 +1851,13 @@ Warten Sie auf eine neue Verbindung und stellen Sie die Parameter ERNEUT ein ...
         <translation>kann nicht geschrieben werden</translation>
     </message>
     <message>
-        <location line="-475"/>
+        <location line="-478"/>
         <location line="+6"/>
         <source>cannot be brought to schema %1</source>
         <translation>kann nicht auf Schema %1 gebracht werden</translation>
     </message>
     <message>
-        <location line="+221"/>
+        <location line="+224"/>
         <source>%1<byte value="xd"/>
 It could not be kept on this computer either: %2</source>
         <translation>%1<byte value="xd"/>
@@ -2043,7 +2043,7 @@ Sein Abschluss wird auf diesem Computer aufbewahrt und der Historie übergeben, 
 <context>
     <name>Tester</name>
     <message>
-        <location filename="../src/core/ops/Tester.cpp" line="+44"/>
+        <location filename="../src/core/ops/Tester.cpp" line="+49"/>
         <source>Wait connection to Equipment ! Reset with power supply ...</source>
         <translation>Warten auf Verbindung zum Gerät ! Reset über die Stromversorgung ...</translation>
     </message>
@@ -2053,7 +2053,7 @@ Sein Abschluss wird auf diesem Computer aufbewahrt und der Historie übergeben, 
         <translation>Bitte warten, Parameter werden vom Gerät gelesen .... (Adr. h%1 )</translation>
     </message>
     <message>
-        <location line="+47"/>
+        <location line="+48"/>
         <source>Wait sending parameters to Equipment .... (addr. h%1 )</source>
         <translation>Bitte warten, Parameter werden an das Gerät gesendet .... (Adr. h%1 )</translation>
     </message>
@@ -2290,7 +2290,7 @@ Das Gerät enthält jetzt: %3.</translation>
         <translation>%1: leerer Wert, nicht gesendet (Adr. h%2 )</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+15"/>
         <source>Line %1 of the parameter file has no usable value for %2: not sent (addr. h%3 )</source>
         <translation>Zeile %1 der Parameterdatei hat keinen verwendbaren Wert für %2: nicht gesendet (Adr. h%3 )</translation>
     </message>

@@ -4,7 +4,7 @@
 <context>
     <name>AccessLevel</name>
     <message>
-        <location filename="../src/core/access/AccessLevel.cpp" line="+37"/>
+        <location filename="../src/core/access/Passwords.cpp" line="+37"/>
         <source>  (PW = Administrator)</source>
         <translation>  (PW = Amministratore)</translation>
     </message>
@@ -1460,7 +1460,7 @@ Nuovo fattore: %2, al posto di %3</translation>
         <translation>Non è stato scritto nulla: %1</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+9"/>
         <source>%1 Nothing was written.</source>
         <translation>%1 Non è stato scritto nulla.</translation>
     </message>
@@ -1510,7 +1510,7 @@ Descrizione : %2</translation>
 <context>
     <name>ParameterDocument</name>
     <message>
-        <location filename="../src/core/ops/ParameterDocument.cpp" line="+82"/>
+        <location filename="../src/core/ops/ParameterDocument.cpp" line="+83"/>
         <source>must be a text</source>
         <translation>deve essere un testo</translation>
     </message>
@@ -1666,7 +1666,7 @@ The equipment now holds only part of the new parameters: check the connection an
 L&apos;apparecchiatura contiene ora solo parte dei nuovi parametri: controllare il collegamento e l&apos;alimentazione, poi INVIARE DI NUOVO i parametri.</translation>
     </message>
     <message>
-        <location line="+139"/>
+        <location line="+135"/>
         <source>Transmission Parameters FAILED because ORVA equipment is not connected or is power off !<byte value="xd"/>
 Wait a new connection and SET new parameters AGAIN ....</source>
         <translation>Trasmissione parametri FALLITA perché l&apos;apparecchiatura ORVA non è collegata o è spenta !<byte value="xd"/>
@@ -1752,7 +1752,7 @@ Attendere una nuova connessione e IMPOSTARE DI NUOVO i parametri ....</translati
 <context>
     <name>ServiceHistory</name>
     <message>
-        <location filename="../src/core/history/ServiceHistory.cpp" line="+136"/>
+        <location filename="../src/core/history/ServiceHistory.cpp" line="+144"/>
         <source>The service history %1 %2: %3</source>
         <translation>Lo storico interventi %1 %2: %3</translation>
     </message>
@@ -1800,9 +1800,9 @@ Attendere una nuova connessione e IMPOSTARE DI NUOVO i parametri ....</translati
         <translation>il database non contiene alcuno storico interventi</translation>
     </message>
     <message>
-        <location line="+41"/>
-        <location line="+28"/>
-        <location line="+388"/>
+        <location line="+44"/>
+        <location line="+31"/>
+        <location line="+391"/>
         <location line="+8"/>
         <location line="+9"/>
         <location line="+13"/>
@@ -1814,7 +1814,7 @@ Attendere una nuova connessione e IMPOSTARE DI NUOVO i parametri ....</translati
         <translation>non può essere letto</translation>
     </message>
     <message>
-        <location line="-428"/>
+        <location line="-431"/>
         <source>cannot be used</source>
         <translation>non può essere usato</translation>
     </message>
@@ -1837,7 +1837,7 @@ Attendere una nuova connessione e IMPOSTARE DI NUOVO i parametri ....</translati
         <location line="+18"/>
         <location line="+10"/>
         <location line="+6"/>
-        <location line="+89"/>
+        <location line="+92"/>
         <location line="+14"/>
         <location line="+9"/>
         <location line="+3"/>
@@ -1850,13 +1850,13 @@ Attendere una nuova connessione e IMPOSTARE DI NUOVO i parametri ....</translati
         <translation>non può essere scritto</translation>
     </message>
     <message>
-        <location line="-475"/>
+        <location line="-478"/>
         <location line="+6"/>
         <source>cannot be brought to schema %1</source>
         <translation>non può essere portato allo schema %1</translation>
     </message>
     <message>
-        <location line="+221"/>
+        <location line="+224"/>
         <source>%1<byte value="xd"/>
 It could not be kept on this computer either: %2</source>
         <translation>%1<byte value="xd"/>
@@ -2042,7 +2042,7 @@ La sua conclusione è conservata su questo computer e passata allo storico appen
 <context>
     <name>Tester</name>
     <message>
-        <location filename="../src/core/ops/Tester.cpp" line="+44"/>
+        <location filename="../src/core/ops/Tester.cpp" line="+49"/>
         <source>Wait connection to Equipment ! Reset with power supply ...</source>
         <translation>Attendere connessione all&apos;apparecchiatura ! Reset tramite l&apos;alimentazione ...</translation>
     </message>
@@ -2052,7 +2052,7 @@ La sua conclusione è conservata su questo computer e passata allo storico appen
         <translation>Attendere lettura parametri dall&apos;apparecchiatura .... (ind. h%1 )</translation>
     </message>
     <message>
-        <location line="+47"/>
+        <location line="+48"/>
         <source>Wait sending parameters to Equipment .... (addr. h%1 )</source>
         <translation>Attendere invio parametri all&apos;apparecchiatura .... (ind. h%1 )</translation>
     </message>
@@ -2289,7 +2289,7 @@ Ora il centrafari contiene: %3.</translation>
         <translation>%1: valore vuoto, non inviato (ind. h%2 )</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+15"/>
         <source>Line %1 of the parameter file has no usable value for %2: not sent (addr. h%3 )</source>
         <translation>La riga %1 del file parametri non ha un valore utilizzabile per %2: non inviato (ind. h%3 )</translation>
     </message>

@@ -8,7 +8,7 @@
 #include "Interruption.h"
 #include "PasswordInput.h"
 #include "SharedOptions.h"
-#include "access/AccessLevel.h"
+#include "access/Passwords.h"
 #include "link/LineAddress.h"
 #include "link/SerialTrace.h"
 

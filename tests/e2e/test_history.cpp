@@ -36,6 +36,11 @@ bool postgres = false;
 QString pgUrl;      // the server's maintenance database
 QString pgPassword; // its password
 
+SqlDialect dialect()
+{
+    return postgres ? SqlDialect::PostgreSQL : SqlDialect::SQLite;
+}
+
 QString pdfText(const QString &path)
 {
     QProcess p;
@@ -989,7 +994,7 @@ void TestHistory::migratesFromTheFirstSchema()
         }
         QVERIFY(db.open());
         QSqlQuery q(db);
-        for (const QString &sql : HistorySchema::migration(1, postgres))
+        for (const QString &sql : HistorySchema::migration(1, dialect()))
             QVERIFY2(q.exec(sql), qPrintable(q.lastError().text()));
         QVERIFY(q.exec(QStringLiteral("UPDATE schema_version SET version = 1")));
         QVERIFY(q.exec(QStringLiteral(
@@ -1236,7 +1241,7 @@ void TestHistory::upgradeFillsSummariesAndTheRegisterOnce()
         QVERIFY(db.open());
         QSqlQuery q(db);
         for (int v = 1; v <= 3; ++v)
-            for (const QString &sql : HistorySchema::migration(v, postgres))
+            for (const QString &sql : HistorySchema::migration(v, dialect()))
                 QVERIFY2(q.exec(sql), qPrintable(q.lastError().text()));
         QVERIFY(q.exec(QStringLiteral("UPDATE schema_version SET version = 3")));
         const QDateTime start(QDate(2026, 5, 4), QTime(10, 0), Qt::UTC);

@@ -20,9 +20,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         (void)d->usable();
     for (const Definition &d : ParameterFile::findForWrite(lines, key)) {
         for (const WriteMode mode : {WriteMode::Number, WriteMode::Text, WriteMode::FromFile}) {
-            QString value = key;
-            const Encoded e = WriteEncoding::encode(d, value, mode);
-            if (e.sends() && e.bytes.size() != d.length)
+            const Encoded e = WriteEncoding::encode(d, key, mode);
+            if (e.bytes && e.bytes->size() != d.length)
                 __builtin_trap(); // a write fills exactly its definition's bytes
         }
     }

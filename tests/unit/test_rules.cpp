@@ -1,7 +1,7 @@
-#include "access/AccessLevel.h"
 #include "access/EditRules.h"
 #include "access/FieldRules.h"
 #include "access/Interlock.h"
+#include "access/Passwords.h"
 #include "form/FormValues.h"
 #include "link/PortCatalogue.h"
 #include "link/StepRule.h"

@@ -1,3 +1,4 @@
 #pragma once
 
+// What a password allows (access/Passwords.h decides which).
 enum class AccessLevel { Administrator, Dealer, Technician, Unknown };

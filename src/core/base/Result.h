@@ -6,7 +6,8 @@
 #include <variant>
 
 // A value, or the error that prevented it. What every function that can fail
-// returns; exceptions only unwind a whole operation (see Unwind.h).
+// returns; exceptions only unwind a whole operation (see "Errors" in
+// docs/ARCHITECTURE.md).
 template <typename T = void> class Result
 {
 public:

@@ -1,9 +1,10 @@
 #include "HistorySchema.h"
 
-QStringList HistorySchema::migration(int version, bool postgres)
+QStringList HistorySchema::migration(int version, SqlDialect dialect)
 {
-    const QString key = postgres ? QStringLiteral("BIGSERIAL PRIMARY KEY")
-                                 : QStringLiteral("INTEGER PRIMARY KEY AUTOINCREMENT");
+    const QString key = dialect == SqlDialect::PostgreSQL
+                            ? QStringLiteral("BIGSERIAL PRIMARY KEY")
+                            : QStringLiteral("INTEGER PRIMARY KEY AUTOINCREMENT");
     switch (version) {
     case 1:
         return {
@@ -63,9 +64,10 @@ QStringList HistorySchema::migration(int version, bool postgres)
             QStringLiteral(
                 "ALTER TABLE entries ADD COLUMN pushed_revision INTEGER NOT NULL DEFAULT -1"),
             QStringLiteral("ALTER TABLE entries ADD COLUMN server_id BIGINT"),
-            postgres ? QStringLiteral("UPDATE entries SET uuid = md5(random()::text || "
-                                      "clock_timestamp()::text || id::text)")
-                     : QStringLiteral("UPDATE entries SET uuid = lower(hex(randomblob(16)))"),
+            dialect == SqlDialect::PostgreSQL
+                ? QStringLiteral("UPDATE entries SET uuid = md5(random()::text || "
+                                 "clock_timestamp()::text || id::text)")
+                : QStringLiteral("UPDATE entries SET uuid = lower(hex(randomblob(16)))"),
             QStringLiteral("CREATE UNIQUE INDEX entries_by_uuid ON entries (uuid)"),
         };
     default:

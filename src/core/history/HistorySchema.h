@@ -1,5 +1,7 @@
 #pragma once
 
+#include "SqlDialect.h"
+
 #include <QStringList>
 
 // The history's tables, version by version. Each version's statements take a
@@ -10,6 +12,6 @@ namespace HistorySchema {
 constexpr int Current = 5;
 
 // The statements that take a database from version `version - 1` to `version`.
-QStringList migration(int version, bool postgres);
+QStringList migration(int version, SqlDialect dialect);
 
 } // namespace HistorySchema

@@ -27,6 +27,14 @@ struct Texts
 
 constexpr int HistoryError = 70; // our own error number for the history
 
+// How long a server may take to answer a connection.
+constexpr int ServerConnectSeconds = 5;
+// How long to wait for another program that holds an SQLite file.
+constexpr int FileBusyMs = 2000;
+// An entry still "started" this long after it began was left by a program
+// that ended first: no write lasts an hour.
+constexpr qint64 StartedLimitSeconds = 3600;
+
 QString json(const QJsonObject &document)
 {
     return document.isEmpty()
@@ -167,7 +175,7 @@ Result<std::unique_ptr<ServiceHistory>> ServiceHistory::open(const HistoryLocati
         db.setDatabaseName(location.database);
         if (!location.password.isEmpty())
             db.setPassword(location.password);
-        db.setConnectOptions(QStringLiteral("connect_timeout=5"));
+        db.setConnectOptions(QStringLiteral("connect_timeout=%1").arg(ServerConnectSeconds));
     } else {
         const QFileInfo file(location.path);
         if (mode == Mode::Existing && !file.exists())
@@ -180,7 +188,7 @@ Result<std::unique_ptr<ServiceHistory>> ServiceHistory::open(const HistoryLocati
                 Texts::tr("the folder %1 cannot be made").arg(file.absolutePath()));
         db.setDatabaseName(location.path);
         // Another program holding the file: wait a little, then fail, never hang.
-        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=2000"));
+        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(FileBusyMs));
     }
     if (!db.open())
         return history->failure(Texts::tr("cannot be opened"), db.lastError().text());
@@ -206,9 +214,8 @@ Result<std::unique_ptr<ServiceHistory>> ServiceHistory::openConfigured(const QSt
     // Without the server's driver there is nothing a copy could be pushed
     // to: opening the server itself says why.
     if (location->kind == HistoryLocation::Kind::PostgreSQL)
-        return QSqlDatabase::isDriverAvailable(QStringLiteral("QPSQL"))
-                   ? openCopy(*location, mode)
-                   : open(*location, mode);
+        return QSqlDatabase::isDriverAvailable(QStringLiteral("QPSQL")) ? openCopy(*location, mode)
+                                                                        : open(*location, mode);
     // The user's own history may simply not have been needed yet.
     const bool own = location->kind == HistoryLocation::Kind::SQLite &&
                      location->path == HistoryLocation::byDefault().path;
@@ -240,15 +247,18 @@ Result<int> ServiceHistory::schemaVersion() const
 Result<> ServiceHistory::migrate()
 {
     QSqlDatabase db = QSqlDatabase::database(m_connection, false);
-    const bool postgres = m_location.kind == HistoryLocation::Kind::PostgreSQL;
+    const SqlDialect dialect = m_location.kind == HistoryLocation::Kind::PostgreSQL
+                                   ? SqlDialect::PostgreSQL
+                                   : SqlDialect::SQLite;
     if (const Result<int> version = schemaVersion(); version && *version == HistorySchema::Current)
         return {};
     // Programs started at once on a new history: one makes the schema while
     // the others wait for it, then find it made.
     const QStringList begin =
-        postgres ? QStringList{QStringLiteral("BEGIN"),
-                               QStringLiteral("SELECT pg_advisory_xact_lock(7262)")}
-                 : QStringList{QStringLiteral("BEGIN IMMEDIATE")};
+        dialect == SqlDialect::PostgreSQL
+            ? QStringList{QStringLiteral("BEGIN"),
+                          QStringLiteral("SELECT pg_advisory_xact_lock(7262)")}
+            : QStringList{QStringLiteral("BEGIN IMMEDIATE")};
     for (const QString &sql : begin) {
         if (Statement s(db, sql); !s.ok()) {
             Statement(db, QStringLiteral("ROLLBACK"));
@@ -267,7 +277,7 @@ Result<> ServiceHistory::migrate()
             Texts::tr("cannot be used"),
             Texts::tr("it was written by a newer version of OrvaPS (schema %1)").arg(*version));
     for (int v = *version + 1; v <= HistorySchema::Current; ++v) {
-        QStringList statements = HistorySchema::migration(v, postgres);
+        QStringList statements = HistorySchema::migration(v, dialect);
         statements.append(QStringLiteral("UPDATE schema_version SET version = %1").arg(v));
         for (const QString &sql : statements) {
             if (Statement s(db, sql); !s.ok())
@@ -533,21 +543,21 @@ Result<> ServiceHistory::settle()
         else
             result = r;
     }
-    // Left by a program of another machine: no write lasts an hour.
+    // Left by a program of another machine.
     QSqlDatabase db = QSqlDatabase::database(m_connection, false);
-    const QString hourAgo =
-        QDateTime::currentDateTimeUtc().addSecs(-3600).toString(Qt::ISODateWithMs);
+    const QString startedBefore =
+        QDateTime::currentDateTimeUtc().addSecs(-StartedLimitSeconds).toString(Qt::ISODateWithMs);
     if (!db.transaction())
         return failure(Texts::tr("cannot be written"), db.lastError().text());
     Statement old(db,
                   QStringLiteral("UPDATE entries SET outcome = 'interrupted', detail = 'state "
                                  "unknown until the tester is read', revision = revision + 1 "
                                  "WHERE outcome = 'started' AND at < ?"),
-                  {hourAgo});
+                  {startedBefore});
     Statement visits(db,
                      QStringLiteral("UPDATE testers SET last_outcome = 'interrupted' WHERE "
                                     "last_outcome = 'started' AND last_at < ?"),
-                     {hourAgo});
+                     {startedBefore});
     const QString error = !old.ok() ? old.error : visits.error;
     if (!error.isEmpty() || !db.commit()) {
         const QString why = error.isEmpty() ? db.lastError().text() : error;

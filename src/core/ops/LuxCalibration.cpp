@@ -117,8 +117,7 @@ Outcome measureBeam(OpContext &ctx, Beam beam, const BeamControls &c, const QStr
             return o;
         }
     }
-    QString value = form.text(c.factor);
-    const auto written = tester.writeParameter(value, c.key, WriteMode::Number);
+    const auto written = tester.writeParameter(form.text(c.factor), c.key, WriteMode::Number);
     if (!written) {
         o.kind = Outcome::Kind::Failed;
         o.cause = Outcome::Cause::File;

@@ -12,6 +12,7 @@
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QRegularExpression>
+#include <QSet>
 
 namespace {
 struct Texts
@@ -336,18 +337,29 @@ QJsonObject ParameterDocument::afterWrite(const QJsonObject &before, const OrvaF
                                           const WritePlan &plan)
 {
     QJsonObject result = asStored(before);
-    QStringList partial;
+    // A field of two definitions is cut too when the second got no byte.
+    QStringList written; // in the plan's order
+    QSet<QString> stored;
+    QSet<QString> cut;
     for (const WrittenBytes &w : plan) {
-        if (w.acknowledged == 0)
-            continue;
-        const QByteArray held = w.held();
-        result = withStored(result, form, w.key, held);
-        if (w.whole())
-            continue;
-        for (const Control c : documentControls())
-            if (Catalogue::keysOf(c).contains(w.key) && !partial.contains(fieldName(c)))
-                partial.append(fieldName(c));
+        if (w.acknowledged > 0)
+            result = withStored(result, form, w.key, w.held());
+        for (const Control c : documentControls()) {
+            if (!Catalogue::keysOf(c).contains(w.key))
+                continue;
+            const QString name = fieldName(c);
+            if (!written.contains(name))
+                written.append(name);
+            if (w.acknowledged > 0)
+                stored.insert(name);
+            if (!w.whole())
+                cut.insert(name);
+        }
     }
+    QStringList partial;
+    for (const QString &name : written)
+        if (stored.contains(name) && cut.contains(name))
+            partial.append(name);
     result.remove("partial");
     if (!partial.isEmpty())
         result.insert("partial", QJsonArray::fromStringList(partial));

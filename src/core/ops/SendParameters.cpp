@@ -71,7 +71,7 @@ Outcome writeAll(OpContext &ctx, const QList<Control> &factors)
 {
     OrvaForm &form = ctx.form;
     Tester &tester = ctx.tester;
-    QString language = form.currentText(Control::ListaLingua);
+    const QString language = form.currentText(Control::ListaLingua);
     const QString languageKey = form.currentText(Control::ListaLingua1);
     const TransferProgress progress(form, tester.link(), bytesToSend(ctx, languageKey, factors));
 
@@ -79,19 +79,15 @@ Outcome writeAll(OpContext &ctx, const QList<Control> &factors)
     for (const CatalogueEntry &e : Catalogue::entries()) {
         if (!written || *written == Tester::Written::Aborted)
             break;
-        if (const auto v = sendValue(form, ctx.session, e)) {
-            QString value = v->value;
+        if (const auto v = sendValue(form, ctx.session, e))
             written = v->raw ? tester.writeKept(e.keyText(), *v->raw)
-                             : tester.writeParameter(value, e.keyText(), v->mode);
-        }
+                             : tester.writeParameter(v->value, e.keyText(), v->mode);
     }
     for (const CatalogueEntry &e : Catalogue::entries()) {
         if (!written || *written == Tester::Written::Aborted)
             break;
-        if (factors.contains(e.control)) {
-            QString value = form.text(e.control);
-            written = tester.writeParameter(value, e.keyText(), WriteMode::Number);
-        }
+        if (factors.contains(e.control))
+            written = tester.writeParameter(form.text(e.control), e.keyText(), WriteMode::Number);
     }
     if (!written)
         return fileFailed(written.error());

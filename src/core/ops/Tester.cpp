@@ -4,12 +4,15 @@
 #include "form/OrvaForm.h"
 #include "link/AbortFlag.h"
 #include "link/Frames.h"
+#include "params/Catalogue.h"
 #include "params/ParameterFile.h"
 #include "params/ValueCodec.h"
 #include "params/WriteEncoding.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
+
+#include <algorithm>
 
 namespace {
 struct Texts
@@ -20,8 +23,10 @@ struct Texts
 // Second parts of split texts come back with unprintable bytes made blanks.
 bool isPrintableKey(const QString &key)
 {
-    return key == QLatin1String("parame_nomol1") || key == QLatin1String("parame_model1") ||
-           key == QLatin1String("parame_nseri1");
+    return std::any_of(Catalogue::entries().cbegin(), Catalogue::entries().cend(),
+                       [&](const CatalogueEntry &e) {
+                           return e.kind == ParamKind::TextTail && e.keyText() == key;
+                       });
 }
 
 // A reply that is neither complete nor aborted unwinds the operation.
@@ -87,7 +92,8 @@ Result<QByteArray> Tester::readParameter(const QString &key)
     return reply.bytes;
 }
 
-Result<Tester::Written> Tester::writeParameter(QString &value, const QString &key, WriteMode mode)
+Result<Tester::Written> Tester::writeParameter(const QString &value, const QString &key,
+                                               WriteMode mode)
 {
     return writeDefinitions(
         key, [&](const Definition &d) { return WriteEncoding::encode(d, value, mode); });
@@ -117,7 +123,7 @@ Tester::writeDefinitions(const QString &key,
         if (!d.start() || d.length <= 0)
             continue;
         const Encoded encoded = encode(d);
-        if (!encoded.sends()) {
+        if (!encoded.bytes) {
             if (!encoded.notSent.isEmpty())
                 m_notSent.append(encoded.notSent);
             continue;
@@ -128,7 +134,7 @@ Tester::writeDefinitions(const QString &key,
         w.key = key;
         w.name = d.name;
         w.start = *d.start();
-        w.bytes = encoded.bytes;
+        w.bytes = *encoded.bytes;
         for (qsizetype k = 0; k < w.bytes.size(); ++k) {
             const auto held = m_held.constFind(quint16(w.start + k));
             if (held == m_held.cend()) {
@@ -137,7 +143,7 @@ Tester::writeDefinitions(const QString &key,
             }
             w.before.append(*held);
         }
-        const LinkReply reply = m_link.writeBytes(*d.start(), encoded.bytes);
+        const LinkReply reply = m_link.writeBytes(*d.start(), w.bytes);
         // A byte sent but not acknowledged may or may not have been stored.
         w.acknowledged =
             reply.status == LinkStatus::Ok ? int(w.bytes.size()) : int(reply.address - w.start);

@@ -50,10 +50,9 @@ public:
     Result<QByteArray> readParameter(const QString &key);
 
     enum class Written { Done, Aborted };
-    // Every definition of the key, in file order. Number mode may replace the
-    // caller's text by zeros. Lines with nothing to send are collected in
-    // notSent(). Throws TesterLost.
-    Result<Written> writeParameter(QString &value, const QString &key, WriteMode mode);
+    // Every definition of the key, in file order. Lines with nothing to send
+    // are collected in notSent(). Throws TesterLost.
+    Result<Written> writeParameter(const QString &value, const QString &key, WriteMode mode);
     // The tester's own bytes back to every definition of their length.
     Result<Written> writeKept(const QString &key, const QByteArray &raw);
     QStringList takeNotSent();

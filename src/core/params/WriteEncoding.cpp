@@ -13,7 +13,7 @@ struct Texts
 };
 } // namespace
 
-Encoded WriteEncoding::encode(const Definition &d, QString &value, WriteMode mode)
+Encoded WriteEncoding::encode(const Definition &d, const QString &value, WriteMode mode)
 {
     switch (mode) {
     case WriteMode::Text:
@@ -22,8 +22,6 @@ Encoded WriteEncoding::encode(const Definition &d, QString &value, WriteMode mod
         if (value.isEmpty())
             return {{}, Texts::tr("%1: empty value, not sent (addr. h%2 )").arg(d.name, d.address)};
         const auto n = ValueCodec::decimal(value);
-        if (!n)
-            value = QString(value.size(), u'0');
         return {ValueCodec::encodeNumber(std::min(n.value_or(0), ValueCodec::maxValue(d.length)),
                                          d.length),
                 {}};

@@ -4,6 +4,7 @@
 
 #include <QString>
 
+// Which level a password opens, and the levels' names.
 namespace Access {
 
 // Decided afresh from the password text each time; exact and case-sensitive.

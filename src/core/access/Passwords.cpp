@@ -1,4 +1,4 @@
-#include "AccessLevel.h"
+#include "Passwords.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
