@@ -73,6 +73,13 @@ HistoryPage::HistoryPage(UserPrompts &prompts, QWidget *parent)
     });
 }
 
+// The table's scroll bar moves while QWidget's destructor takes the table
+// down, when this is no longer a HistoryPage to fetch more for.
+HistoryPage::~HistoryPage()
+{
+    HistoryTable->verticalScrollBar()->disconnect(this);
+}
+
 void HistoryPage::showTester(ServiceHistory *history, const QString &serial)
 {
     if (history != m_history) {

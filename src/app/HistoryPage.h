@@ -20,6 +20,7 @@ class HistoryPage : public QWidget
     Q_OBJECT
 public:
     HistoryPage(UserPrompts &prompts, QWidget *parent = nullptr);
+    ~HistoryPage() override;
 
     // The entries of the tester with this serial number; read when the page
     // is on screen, so an operation does not pay for a page nobody looks at.
