@@ -215,6 +215,7 @@ private slots:
     void pushCutShortAndRepeatedIsExact();
     void twoMachinesPushingAtOnce();
     void listingsAddWhatWaits();
+    void olderPushArrivingLateChangesNothing();
     void windowSaysWhatWaits();
 };
 
@@ -394,6 +395,32 @@ void TestSync::listingsAddWhatWaits()
     QVERIFY2(pushed, pushed ? "" : qPrintable(pushed.error().description()));
     QCOMPARE(listed(), (QStringList{"waits", "pushed"}));
     QCOMPARE(waiting(), 0);
+}
+
+// Two programs of one computer push the same entry, the one before its end
+// and the one after: whichever arrives last, the server keeps the end.
+void TestSync::olderPushArrivingLateChangesNothing()
+{
+    const QString url = QString(pgUrl).replace(QStringLiteral("/postgres"), u'/' + newDatabase());
+    auto opened = ServiceHistory::open(*HistoryLocation::fromUrl(url));
+    QVERIFY(opened);
+    ServiceHistory &server = *opened.value();
+    HistoryEntry started;
+    started.uuid = QStringLiteral("0b0e-late");
+    started.serial = QStringLiteral("SN-LATE");
+    started.kind = HistoryEntry::Kind::Send;
+    started.outcome = QStringLiteral("started");
+    started.revision = 0;
+    HistoryEntry done = started;
+    done.outcome = QStringLiteral("done");
+    done.revision = 1;
+    for (const HistoryEntry *first : {&done, &started}) {
+        QVERIFY(server.receive(*first));
+        QVERIFY(server.receive(first == &done ? started : done));
+        QCOMPARE(onServer(QUrl(url).path().mid(1),
+                          QStringLiteral("SELECT outcome || ' ' || COUNT(*) OVER () FROM entries")),
+                 QStringList{"done 1"});
+    }
 }
 
 // The window records while the server is away, and its status bar says how

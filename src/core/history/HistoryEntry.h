@@ -46,6 +46,9 @@ struct HistoryEntry
     QString machine;
     // Recorded on this machine, not yet on the server it is kept for.
     bool pending = false;
+    // Pushed from a machine's copy: the change of the entry it carries there,
+    // so an older one arriving late does not undo a newer one.
+    std::optional<qint64> revision;
     // A listing's entry: the changes stored with it, its documents not read.
     std::optional<QStringList> storedChanges;
 

@@ -361,15 +361,15 @@ Result<qint64> ServiceHistory::insert(const HistoryEntry &entry)
         db,
         QStringLiteral("INSERT INTO entries (at, serial, model, firmware, parameter_file, level, "
                        "program, line, kind, outcome, detail, before_doc, after_doc, changes, "
-                       "uuid, machine) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) "
-                       "RETURNING id"),
+                       "uuid, machine, revision) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, "
+                       "?, ?, ?, ?) RETURNING id"),
         {at.toUTC().toString(Qt::ISODateWithMs), text(entry.serial), text(entry.model),
          text(entry.firmware), text(entry.parameterFile), text(entry.level), text(entry.program),
          text(entry.line), HistoryEntry::kindName(entry.kind),
          entry.outcome.isEmpty() ? QStringLiteral("started") : entry.outcome, text(entry.detail),
          nullable(json(entry.before)), nullable(json(entry.after)), changesText(entry),
          entry.uuid.isEmpty() ? newUuid() : entry.uuid,
-         entry.machine.isEmpty() ? thisMachine() : entry.machine});
+         entry.machine.isEmpty() ? thisMachine() : entry.machine, entry.revision.value_or(0)});
     if (!insert.ok() || !insert.query.next()) {
         db.rollback();
         return failure(Texts::tr("cannot be written"), insert.error);
@@ -433,14 +433,29 @@ Result<> ServiceHistory::update(qint64 id, const HistoryEntry &entry)
         finished->calibration = entry.calibration;
     }
     begun.query.finish();
+    QVariantList values = {text(entry.outcome), text(entry.detail), nullable(json(entry.after)),
+                           finished ? changesText(*finished) : QStringLiteral("[]")};
+    // A pushed change waits for the row a newer push of the same entry may
+    // hold, then applies only if it is not the older.
+    if (entry.revision)
+        values << *entry.revision << id << *entry.revision;
+    else
+        values << id;
     Statement update(db,
-                     QStringLiteral("UPDATE entries SET outcome = ?, detail = ?, after_doc = ?, "
-                                    "changes = ?, revision = revision + 1 WHERE id = ?"),
-                     {text(entry.outcome), text(entry.detail), nullable(json(entry.after)),
-                      finished ? changesText(*finished) : QStringLiteral("[]"), id});
+                     entry.revision
+                         ? QStringLiteral("UPDATE entries SET outcome = ?, detail = ?, after_doc = "
+                                          "?, changes = ?, revision = ? WHERE id = ? AND revision "
+                                          "<= ?")
+                         : QStringLiteral("UPDATE entries SET outcome = ?, detail = ?, after_doc = "
+                                          "?, changes = ?, revision = revision + 1 WHERE id = ?"),
+                     values);
     if (!update.ok()) {
         db.rollback();
         return failure(Texts::tr("cannot be written"), update.error);
+    }
+    if (entry.revision && update.query.numRowsAffected() == 0) {
+        db.rollback(); // the server holds a newer change already
+        return {};
     }
     if (const Result<> c = insertCalibration(id, entry); !c) {
         db.rollback();

@@ -97,9 +97,11 @@ Result<int> ServiceHistory::push(bool now)
         }
         int marked = 0;
         for (const auto &[id, revision] : waiting) {
-            const Result<HistoryEntry> entry = entryHere(id);
+            Result<HistoryEntry> entry = entryHere(id);
             if (!entry)
                 return entry.error();
+            // Read after its revision: what goes is never older than its label.
+            entry.value().revision = revision;
             const Result<qint64> serverId = target->receive(*entry);
             if (!serverId) {
                 // A session that failed is opened anew at the next try.
