@@ -31,7 +31,9 @@ int run(CliCall &call)
     const auto history = ServiceHistory::openConfigured(call.history);
     if (!history)
         return fail(ExitHistory, history.error().description());
-    const Result<int> pushed = history.value()->push(true);
+    // Opening pushed already; a server it could not reach is not tried a
+    // second time (its time-out again), but its answer is given.
+    const Result<int> pushed = history.value()->push();
     const Result<int> left = history.value()->pendingCount();
     if (!pushed || !left || *left > 0)
         return fail(ExitHistory,
