@@ -1282,7 +1282,7 @@ void TestHistory::upgradeFillsSummariesAndTheRegisterOnce()
     QByteArray first;
     for (auto &p : programs) {
         QVERIFY(p->waitForFinished(30000));
-        QCOMPARE(p->exitCode(), 0);
+        QVERIFY2(p->exitCode() == 0, p->readAllStandardError().constData());
         const QByteArray out = p->readAllStandardOutput();
         QVERIFY(first.isEmpty() || out == first);
         first = out;

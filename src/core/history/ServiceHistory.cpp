@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QScopeGuard>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -31,6 +32,9 @@ constexpr int HistoryError = 70; // our own error number for the history
 constexpr int ServerConnectSeconds = 5;
 // How long to wait for another program that holds an SQLite file.
 constexpr int FileBusyMs = 2000;
+// Programs started together on a history that needs a new schema wait for
+// the one making it; on a slow computer that takes longer than a write.
+constexpr int MigrationBusyMs = 30000;
 // An entry still "started" this long after it began was left by a program
 // that ended first: no write lasts an hour.
 constexpr qint64 StartedLimitSeconds = 3600;
@@ -250,6 +254,12 @@ Result<> ServiceHistory::migrate()
     const SqlDialect dialect = m_location.kind == HistoryLocation::Kind::PostgreSQL
                                    ? SqlDialect::PostgreSQL
                                    : SqlDialect::SQLite;
+    if (dialect == SqlDialect::SQLite)
+        Statement(db, QStringLiteral("PRAGMA busy_timeout = %1").arg(MigrationBusyMs));
+    const auto restoreTimeout = qScopeGuard([&] {
+        if (dialect == SqlDialect::SQLite)
+            Statement(db, QStringLiteral("PRAGMA busy_timeout = %1").arg(FileBusyMs));
+    });
     if (const Result<int> version = schemaVersion(); version && *version == HistorySchema::Current)
         return {};
     // Programs started at once on a new history: one makes the schema while
