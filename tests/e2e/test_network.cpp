@@ -9,6 +9,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -147,11 +148,14 @@ public:
             injectNext.clear();
             // Replies keep their order, each no sooner than its own delay:
             // whichever timer fires, the queue goes out from its front.
-            const qint64 due = std::max(m_clock.elapsed() + delayMs(reply), m_lastDue);
+            // One reading of the clock: read twice, a tick between the two made
+            // a negative timeout, which QTimer drops, and the reply was lost.
+            const qint64 now = m_clock.elapsed();
+            const qint64 due = std::max(now + delayMs(reply), m_lastDue);
             m_lastDue = due;
             m_queue.push_back(bytes);
             const qint64 sequence = m_queued++;
-            QTimer::singleShot(int(due - m_clock.elapsed()), Qt::PreciseTimer, m_client,
+            QTimer::singleShot(int(due - now), Qt::PreciseTimer, m_client,
                                [this, sequence] { flushThrough(sequence); });
         });
         m_clock.start();
@@ -200,6 +204,7 @@ class TestNetwork : public QObject
     Q_OBJECT
 private slots:
     void initTestCase();
+    void init();
     void endToEnd_data();
     void endToEnd();
     void faults_data();
@@ -211,6 +216,12 @@ void TestNetwork::initTestCase()
 {
     if (!Bridge::available(Bridge::Kind::Socat) || !Bridge::available(Bridge::Kind::Ser2net))
         QSKIP("socat and ser2net are needed (scripts/install-deps)");
+}
+
+// A proxy timer that would never fire loses a reply without a trace.
+void TestNetwork::init()
+{
+    QTest::failOnWarning(QRegularExpression(QStringLiteral("negative timeouts")));
 }
 
 void TestNetwork::endToEnd_data()
@@ -307,11 +318,6 @@ void TestNetwork::faults()
     QFETCH(QString, command);
     QFETCH(int, status);
     QFETCH(QString, message);
-    // The write over the delaying proxy now and then stops with the tester
-    // not acknowledging a byte in time, seen only while the rest of the suite
-    // runs beside it; reported honestly as incomplete, but not yet understood.
-    if (fault == QLatin1String("latency") && command == QLatin1String("write"))
-        QSKIP("flaky under load: a write over the delaying proxy, not yet understood");
     CliRun cli;
     const QByteArray original = cli.sim.memory();
     const QByteArray direct = cli.run({QStringLiteral("read")}).out;
