@@ -34,7 +34,7 @@ constexpr int ServerConnectSeconds = 5;
 constexpr int FileBusyMs = 2000;
 // Programs started together on a history that needs a new schema wait for
 // the one making it; on a slow computer that takes longer than a write.
-constexpr int MigrationBusyMs = 30000;
+constexpr int MigrationBusyMs = 15000;
 // An entry still "started" this long after it began was left by a program
 // that ended first: no write lasts an hour.
 constexpr qint64 StartedLimitSeconds = 3600;
@@ -240,8 +240,19 @@ QString ServiceHistory::backupFolder()
 Result<int> ServiceHistory::schemaVersion() const
 {
     const QSqlDatabase db = QSqlDatabase::database(m_connection, false);
-    if (!db.tables().contains(QStringLiteral("schema_version")))
+    // Asked of the database rather than of QSqlDatabase::tables(), which
+    // takes a file another program holds for one without a schema.
+    Statement table(db, m_location.kind == HistoryLocation::Kind::PostgreSQL
+                            ? QStringLiteral("SELECT COUNT(*) FROM information_schema.tables "
+                                             "WHERE table_schema = current_schema() AND "
+                                             "table_name = 'schema_version'")
+                            : QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE type = "
+                                             "'table' AND name = 'schema_version'"));
+    if (!table.ok() || !table.query.next())
+        return failure(Texts::tr("cannot be read"), table.error);
+    if (table.query.value(0).toInt() == 0)
         return 0;
+    table.query.finish();
     Statement s(db, QStringLiteral("SELECT version FROM schema_version"));
     if (!s.ok() || !s.query.next())
         return failure(Texts::tr("cannot be read"), s.error);
@@ -254,14 +265,17 @@ Result<> ServiceHistory::migrate()
     const SqlDialect dialect = m_location.kind == HistoryLocation::Kind::PostgreSQL
                                    ? SqlDialect::PostgreSQL
                                    : SqlDialect::SQLite;
-    if (dialect == SqlDialect::SQLite)
+    const Result<int> found = schemaVersion();
+    if (found && *found == HistorySchema::Current)
+        return {};
+    // Known to need a new schema: whoever holds the file is most likely
+    // making it, and is waited for longer than a write would be.
+    if (found && dialect == SqlDialect::SQLite)
         Statement(db, QStringLiteral("PRAGMA busy_timeout = %1").arg(MigrationBusyMs));
     const auto restoreTimeout = qScopeGuard([&] {
         if (dialect == SqlDialect::SQLite)
             Statement(db, QStringLiteral("PRAGMA busy_timeout = %1").arg(FileBusyMs));
     });
-    if (const Result<int> version = schemaVersion(); version && *version == HistorySchema::Current)
-        return {};
     // Programs started at once on a new history: one makes the schema while
     // the others wait for it, then find it made.
     const QStringList begin =
