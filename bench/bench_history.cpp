@@ -87,19 +87,17 @@ struct Template
     QString before, after, changes; // JSON with the serial number as @SERIAL@
 };
 
-QString withPlaceholders(const QJsonObject &document)
+QString withPlaceholders(const TesterState &state)
 {
-    if (document.isEmpty())
+    if (state.isEmpty())
         return {};
-    QJsonObject fields = document.value("fields").toObject();
-    fields.insert("serialNumber", QStringLiteral("@SERIAL@"));
-    fields.insert("garageName", QStringLiteral("@GARAGE@"));
-    fields.insert("expiryDay", QStringLiteral("@DD@"));
-    fields.insert("expiryMonth", QStringLiteral("@MM@"));
-    fields.insert("expiryYear", QStringLiteral("@YYYY@"));
-    QJsonObject copy = document;
-    copy.insert("fields", fields);
-    return QString::fromUtf8(QJsonDocument(copy).toJson(QJsonDocument::Compact));
+    TesterState copy = state;
+    copy.set(Control::TestoNumSerie, QStringLiteral("@SERIAL@"));
+    copy.set(Control::TestoNomeOfficina, QStringLiteral("@GARAGE@"));
+    copy.set(Control::TestoGiornoScadenza, QStringLiteral("@DD@"));
+    copy.set(Control::TestoMeseScadenza, QStringLiteral("@MM@"));
+    copy.set(Control::TestoAnnoScadenza, QStringLiteral("@YYYY@"));
+    return QString::fromUtf8(QJsonDocument(copy.toDocument()).toJson(QJsonDocument::Compact));
 }
 
 QString filled(QString text, const QString &serial, const QDate &expiry)
@@ -174,18 +172,19 @@ void generate(const HistoryLocation &location, int count, const QList<HistoryEnt
         const QDateTime at = start.addSecs(600LL * i);
         const QString before = filled(t.before, serial, expiry);
         const QString after = filled(t.after, serial, expiry);
-        for (const QVariant &v :
-             QVariantList{id, at.toString(Qt::ISODateWithMs), serial, t.entry.model,
-                          t.entry.firmware, t.entry.parameterFile, t.entry.level, t.entry.program,
-                          t.entry.line, HistoryEntry::kindName(t.entry.kind), t.entry.outcome,
-                          t.entry.detail, nullable(before), nullable(after), t.changes})
+        for (const QVariant &v : QVariantList{
+                 id, at.toString(Qt::ISODateWithMs), serial, t.entry.model, t.entry.firmware,
+                 t.entry.parameterFile, t.entry.level, t.entry.program, t.entry.line,
+                 HistoryEntry::kindName(t.entry.kind), HistoryEntry::endingName(t.entry.outcome),
+                 t.entry.detail, nullable(before), nullable(after), t.changes})
             insert.addBindValue(v);
         if (!insert.exec())
             qFatal("%s", qPrintable(insert.lastError().text()));
         if (t.entry.calibration) {
             const HistoryEntry::Calibration &c = *t.entry.calibration;
-            for (const QVariant &v : QVariantList{id, c.beam, c.referenceLux, c.reading,
-                                                  c.oldFactor, c.newFactor, c.confirmed ? 1 : 0})
+            for (const QVariant &v :
+                 QVariantList{id, Beams::name(c.beam), c.referenceLux, c.reading, c.oldFactor,
+                              c.newFactor, c.confirmed ? 1 : 0})
                 calibration.addBindValue(v);
             calibration.exec();
         }
@@ -195,8 +194,8 @@ void generate(const HistoryLocation &location, int count, const QList<HistoryEnt
             e.id = id;
             e.at = at;
             e.serial = serial;
-            e.before = QJsonDocument::fromJson(before.toUtf8()).object();
-            e.after = QJsonDocument::fromJson(after.toUtf8()).object();
+            e.before = TesterState::fromDocument(QJsonDocument::fromJson(before.toUtf8()).object());
+            e.after = TesterState::fromDocument(QJsonDocument::fromJson(after.toUtf8()).object());
             const QString error = TesterRegister::record(db, TesterRecord::from(e));
             if (!error.isEmpty())
                 qFatal("%s", qPrintable(error));

@@ -202,8 +202,7 @@ QString FrmOrva::describe(HistoryEntry::Kind kind, const QString &operation, con
     switch (o.kind) {
     case Outcome::Kind::Done:
         if (kind == HistoryEntry::Kind::Read)
-            words = tr("Read from tester %1 at %2")
-                        .arg(HistoryEntry::serialOf(m_tester->testerState()), at);
+            words = tr("Read from tester %1 at %2").arg(m_tester->testerState().serial(), at);
         else if (kind == HistoryEntry::Kind::Send)
             words = tr("Sent at %1").arg(at);
         else if (o.measure)
@@ -267,7 +266,7 @@ void FrmOrva::present(const Outcome &outcome)
         m_prompts->warning(this, tr("ORVA service history ..."), outcome.historyProblem);
     m_pending->refresh();
     showUnpushed();
-    PageHistory->showTester(m_history.get(), HistoryEntry::serialOf(m_tester->testerState()));
+    PageHistory->showTester(m_history.get(), m_tester->testerState().serial());
     if (!outcome.notSent.isEmpty())
         m_prompts->warning(this, tr("ORVA connection ..."),
                            tr("These lines of the parameter file were not sent:\r\n%1")

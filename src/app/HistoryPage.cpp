@@ -137,8 +137,9 @@ void HistoryPage::fetchMore()
         const QStringList cells = {e.at.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")),
                                    HistoryWords::shown(HistoryEntry::kindName(e.kind)),
                                    e.detail.isEmpty()
-                                       ? HistoryWords::shown(e.outcome)
-                                       : HistoryWords::shown(e.outcome) + u' ' + e.detail,
+                                       ? HistoryWords::shown(HistoryEntry::endingName(e.outcome))
+                                       : HistoryWords::shown(HistoryEntry::endingName(e.outcome)) +
+                                             u' ' + e.detail,
                                    e.summary()};
         for (int column = 0; column < cells.size(); ++column)
             HistoryTable->setItem(row, column, new QTableWidgetItem(cells[column]));

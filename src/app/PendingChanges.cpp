@@ -6,23 +6,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QJsonObject>
 #include <QLineEdit>
-
-namespace {
-
-// Lists compare by their index: the item's text is only for the reader.
-QJsonValue compared(const QJsonValue &v)
-{
-    return v.isObject() ? v.toObject().value("index") : v;
-}
-
-QJsonObject storedFields(const QJsonObject &document)
-{
-    return ParameterDocument::asStored(document).value("fields").toObject();
-}
-
-} // namespace
 
 PendingChanges::PendingChanges(WindowForm &form, TesterSession &tester, QObject *parent)
     : QObject(parent)
@@ -50,13 +34,13 @@ void PendingChanges::refresh()
     const bool loaded = m_tester.state().parametersLoaded;
     if (!loaded && m_count == 0)
         return;
-    const bool compare = loaded && !m_tester.testerState().value("fields").toObject().isEmpty();
-    const QJsonObject known = compare ? storedFields(m_tester.testerState()) : QJsonObject();
-    const QJsonObject shown = compare ? storedFields(m_tester.document()) : QJsonObject();
+    const TesterState &known = m_tester.testerState();
+    const bool compare = loaded && !known.isEmpty();
     int count = 0;
     for (const Control c : std::as_const(m_fields)) {
-        const QString name = QString::fromLatin1(Controls::info(c).field);
-        const bool pending = compare && compared(shown.value(name)) != compared(known.value(name));
+        const bool pending =
+            compare &&
+            !TesterState::same(c, known.value(c), ParameterDocument::fieldValue(m_form, c));
         m_form.setPending(c, pending);
         count += pending;
     }

@@ -5,7 +5,6 @@
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QFontDatabase>
-#include <QJsonObject>
 #include <QPageSize>
 #include <QPdfWriter>
 #include <QTextDocument>
@@ -21,14 +20,13 @@ QString escaped(const QString &text)
     return text.toHtmlEscaped();
 }
 
-QString field(const QJsonObject &document, const char *name)
+QString field(const TesterState &state, Control c)
 {
-    const QJsonValue v = document.value("fields").toObject().value(QLatin1String(name));
-    return v.isObject() ? v.toObject().value("item").toString().trimmed() : v.toString().trimmed();
+    return TesterState::shown(state.value(c));
 }
 
-// The tester's state after the visit: the last document known.
-QJsonObject lastState(const QList<HistoryEntry> &entries)
+// The tester's state after the visit: the last one known.
+TesterState lastState(const QList<HistoryEntry> &entries)
 {
     for (auto it = entries.crbegin(); it != entries.crend(); ++it) {
         if (!it->after.isEmpty())
@@ -40,21 +38,29 @@ QJsonObject lastState(const QList<HistoryEntry> &entries)
 }
 
 // How far a write went, in the words of the person who signs.
-QString outcomeWords(const QString &outcome)
+QString outcomeWords(HistoryEntry::Ending outcome)
 {
-    if (outcome == QLatin1String("done"))
+    using Ending = HistoryEntry::Ending;
+    switch (outcome) {
+    case Ending::Done:
         return Texts::tr("written");
-    if (outcome == QLatin1String("verify mismatch"))
+    case Ending::Mismatch:
         return Texts::tr("NOT written: the tester reads back otherwise");
-    if (outcome == QLatin1String("unverified"))
+    case Ending::Unverified:
         return Texts::tr("not confirmed by a read-back");
-    if (outcome == QLatin1String("incomplete"))
+    case Ending::Incomplete:
         return Texts::tr("stopped part way");
-    if (outcome == QLatin1String("aborted"))
+    case Ending::Aborted:
         return Texts::tr("aborted part way");
-    if (outcome == QLatin1String("interrupted") || outcome == QLatin1String("started"))
+    case Ending::Interrupted:
+    case Ending::Started:
         return Texts::tr("interrupted");
-    return outcome;
+    case Ending::Declined:
+    case Ending::Failed:
+    case Ending::Imported:
+        break;
+    }
+    return HistoryEntry::endingName(outcome);
 }
 
 QString calibrationRow(const HistoryEntry &e)
@@ -62,12 +68,11 @@ QString calibrationRow(const HistoryEntry &e)
     const HistoryEntry::Calibration &c = *e.calibration;
     return Texts::tr("<tr><td>%1 beam</td><td>%2 lux</td><td>%3</td><td>%4 &rarr; %5</td>"
                      "<td>%6</td></tr>")
-        .arg(c.beam == QLatin1String("low") ? Texts::tr("Low") : Texts::tr("High"),
-             escaped(c.referenceLux))
+        .arg(c.beam == Beam::Low ? Texts::tr("Low") : Texts::tr("High"), escaped(c.referenceLux))
         .arg(c.reading)
         .arg(escaped(c.oldFactor))
         .arg(c.newFactor)
-        .arg(escaped(c.confirmed ? outcomeWords(e.outcome) : e.outcome));
+        .arg(escaped(c.confirmed ? outcomeWords(e.outcome) : HistoryEntry::endingName(e.outcome)));
 }
 
 } // namespace
@@ -89,7 +94,7 @@ QString ServiceReport::html(const QList<HistoryEntry> &entries)
     if (entries.isEmpty())
         return {};
     const HistoryEntry &first = entries.first();
-    const QJsonObject state = lastState(entries);
+    const TesterState state = lastState(entries);
     QStringList levels;
     QString changes, calibrations;
     for (const HistoryEntry &e : entries) {
@@ -100,14 +105,15 @@ QString ServiceReport::html(const QList<HistoryEntry> &entries)
             calibrations += calibrationRow(e);
             // A factor written whole is the row above; one cut part way is
             // listed with what the tester holds.
-            if (e.outcome == QLatin1String("done") || e.outcome == QLatin1String("declined"))
+            if (e.outcome == HistoryEntry::Ending::Done ||
+                e.outcome == HistoryEntry::Ending::Declined)
                 continue;
         }
         if (e.kind == HistoryEntry::Kind::Read)
             continue;
         const QString time = e.at.toLocalTime().toString(QStringLiteral("HH:mm"));
         const QStringList lines = e.changes();
-        if (lines.isEmpty() && e.outcome != QLatin1String("done") && !e.before.isEmpty()) {
+        if (lines.isEmpty() && e.outcome != HistoryEntry::Ending::Done && !e.before.isEmpty()) {
             // A write that went wrong is listed even where no change is known.
             const QString what = e.after.isEmpty()
                                      ? Texts::tr("what the tester holds is not known: read it")
@@ -128,14 +134,15 @@ QString ServiceReport::html(const QList<HistoryEntry> &entries)
                                 escaped(outcomeWords(e.outcome)));
         }
     }
-    QString workshop = escaped(field(state, "garageName"));
-    for (const char *line :
-         {"garageAddress1", "garageAddress2", "garageAddress3", "garageAddress4"})
+    QString workshop = escaped(field(state, Control::TestoNomeOfficina));
+    for (const Control line : {Control::TestoIndirizzo1, Control::TestoIndirizzo2,
+                               Control::TestoIndirizzo3, Control::TestoIndirizzo4})
         if (const QString text = field(state, line); !text.isEmpty())
             workshop += QStringLiteral("<br>") + escaped(text);
     const QString expiry = QStringLiteral("%1/%2/%3")
-                               .arg(field(state, "expiryDay"), field(state, "expiryMonth"),
-                                    field(state, "expiryYear"));
+                               .arg(field(state, Control::TestoGiornoScadenza),
+                                    field(state, Control::TestoMeseScadenza),
+                                    field(state, Control::TestoAnnoScadenza));
     const QString none = QStringLiteral("<p><i>none</i></p>");
     return Texts::tr("<h2>ORVA headlight tester: service report</h2>"
                      "<p><b>Date:</b> %1</p>"

@@ -136,11 +136,9 @@ void TestSend::writesEveryParameterInOrder()
     QVERIFY(entries);
     const HistoryEntry &sent = entries->first();
     QCOMPARE(sent.kind, HistoryEntry::Kind::Send);
-    QCOMPARE(sent.outcome, QStringLiteral("done"));
-    QCOMPARE(sent.before.value("fields").toObject().value("manufacturer").toString(),
-             QStringLiteral("ORVA      "));
-    QCOMPARE(sent.after.value("fields").toObject().value("manufacturer").toString(),
-             QStringLiteral("ACME      "));
+    QCOMPARE(sent.outcome, HistoryEntry::Ending::Done);
+    QCOMPARE(sent.before.text(Control::TestoMarca), QStringLiteral("ORVA      "));
+    QCOMPARE(sent.after.text(Control::TestoMarca), QStringLiteral("ACME      "));
     QCOMPARE(h.prompts.beeps, beeps + 1);
     QVERIFY(h.prompts.shown.isEmpty());
     QVERIFY(!w.CmdInterrompiParametri->isVisible());

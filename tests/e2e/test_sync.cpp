@@ -191,7 +191,7 @@ void recordOffline(const Machine &m, const QString &url, int count, const QStrin
         e.model = QStringLiteral("HT-5000");
         e.program = QStringLiteral("orva-cli");
         e.kind = HistoryEntry::Kind::Read;
-        e.outcome = QStringLiteral("done");
+        e.outcome = HistoryEntry::Ending::Done;
         e.detail = QString::number(i);
         QVERIFY(copy->add(e));
     }
@@ -366,7 +366,7 @@ void TestSync::listingsAddWhatWaits()
     ServiceHistory &history = *configured.value();
     HistoryEntry e;
     e.serial = QStringLiteral("SN-WAIT");
-    e.outcome = QStringLiteral("done");
+    e.outcome = HistoryEntry::Ending::Done;
     e.detail = QStringLiteral("pushed");
     QVERIFY(history.add(e)); // pushed at once
     HistoryLocation copy;
@@ -409,10 +409,10 @@ void TestSync::olderPushArrivingLateChangesNothing()
     started.uuid = QStringLiteral("0b0e-late");
     started.serial = QStringLiteral("SN-LATE");
     started.kind = HistoryEntry::Kind::Send;
-    started.outcome = QStringLiteral("started");
+    started.outcome = HistoryEntry::Ending::Started;
     started.revision = 0;
     HistoryEntry done = started;
-    done.outcome = QStringLiteral("done");
+    done.outcome = HistoryEntry::Ending::Done;
     done.revision = 1;
     for (const HistoryEntry *first : {&done, &started}) {
         QVERIFY(server.receive(*first));

@@ -35,14 +35,12 @@ const QCommandLineOption Yes({QStringLiteral("yes")},
 int calibrate(CliSession &cli, const QString &device, Beam beam, const QString &lux,
               AccessLevel level, bool yes)
 {
-    const Control button = beam == Beam::Low ? Control::CmdCalibraAna : Control::CmdCalibraAbb;
-    if (Controls::action(button, level) != LevelAction::Open)
+    if (Controls::action(Beams::info(beam).calibrate, level) != LevelAction::Open)
         return fail(ExitAccessRefused, Texts::tr("this password may not calibrate"));
     cli.setLevel(level);
     if (const int s = cli.begin(device, yes))
         return s;
-    cli.form().setText(
-        beam == Beam::Low ? Control::TestoLuxAnaCampione : Control::TestoLuxAbbCampione, lux);
+    cli.form().setText(Beams::info(beam).reference, lux);
     cli.form().setAnswer(yes);
     cli.session().policy().verifyWrites = true;
     const Outcome o = cli.session().calibrate(beam);
@@ -64,17 +62,16 @@ int run(CliCall &call)
     if (const int s = TesterPrologue::check(call))
         return s;
     const QCommandLineParser &parser = call.parser;
-    const QString b = parser.value(BeamOption);
-    if (b != QLatin1String("low") && b != QLatin1String("high"))
+    const std::optional<Beam> beam = Beams::byName(parser.value(BeamOption));
+    if (!beam)
         return call.usage(UsageTexts::tr("--beam takes low or high"));
-    const Beam beam = b == QLatin1String("low") ? Beam::Low : Beam::High;
     const QString lux = parser.value(Lux);
     bool ok = false;
     const int luxValue = lux.toInt(&ok);
     if (!ok || luxValue < 1 || luxValue > 9999 || lux != QString::number(luxValue))
         return call.usage(UsageTexts::tr("--lux takes a whole number from 1 to 9999"));
     return TesterPrologue::runWithPassword(call, [&](CliSession &cli, AccessLevel level) {
-        return calibrate(cli, parser.value(SharedOptions::Port), beam, lux, level,
+        return calibrate(cli, parser.value(SharedOptions::Port), *beam, lux, level,
                          parser.isSet(Yes));
     });
 }

@@ -17,12 +17,6 @@ struct Texts
     Q_DECLARE_TR_FUNCTIONS(HistoryCommand)
 };
 
-const QStringList Outcomes = {QStringLiteral("started"),     QStringLiteral("done"),
-                              QStringLiteral("aborted"),     QStringLiteral("declined"),
-                              QStringLiteral("incomplete"),  QStringLiteral("verify mismatch"),
-                              QStringLiteral("unverified"),  QStringLiteral("failed"),
-                              QStringLiteral("interrupted"), QStringLiteral("imported")};
-
 int usage(const QString &message)
 {
     return fail(ExitUsage, Texts::tr("%1 (see orva-cli history --help)").arg(message));
@@ -43,7 +37,9 @@ QByteArray line(const HistoryEntry &e)
     return QStringLiteral("%1\t%2\t%3\t%4\t%5\t%6\n")
         .arg(e.pending ? QStringLiteral("local-%1").arg(e.id) : QString::number(e.id))
         .arg(CliOutput::localMinute(e.at), escapedColumn(e.serial), HistoryEntry::kindName(e.kind),
-             escapedColumn(e.detail.isEmpty() ? e.outcome : e.outcome + u' ' + e.detail),
+             escapedColumn(e.detail.isEmpty()
+                               ? HistoryEntry::endingName(e.outcome)
+                               : HistoryEntry::endingName(e.outcome) + u' ' + e.detail),
              escapedColumn(e.summary(false)))
         .toUtf8();
 }
@@ -86,13 +82,17 @@ int run(CliCall &call)
         return usage(Texts::tr("--show takes an entry number"));
     HistoryQuery query;
     query.serial = parser.value(QStringLiteral("serial"));
-    query.kind = parser.value(QStringLiteral("kind"));
-    if (!query.kind.isEmpty() && !HistoryEntry::kindFrom(query.kind))
-        return usage(Texts::tr("--kind takes read, send, calibration or restore"));
-    query.outcome = parser.value(QStringLiteral("outcome"));
-    if (!query.outcome.isEmpty() && !Outcomes.contains(query.outcome))
-        return usage(
-            Texts::tr("--outcome takes one of: %1").arg(Outcomes.join(QStringLiteral(", "))));
+    if (const QString kind = parser.value(QStringLiteral("kind")); !kind.isEmpty()) {
+        query.kind = HistoryEntry::kindFrom(kind);
+        if (!query.kind)
+            return usage(Texts::tr("--kind takes read, send, calibration or restore"));
+    }
+    if (const QString outcome = parser.value(QStringLiteral("outcome")); !outcome.isEmpty()) {
+        query.outcome = HistoryEntry::endingFrom(outcome);
+        if (!query.outcome)
+            return usage(Texts::tr("--outcome takes one of: %1")
+                             .arg(HistoryEntry::endingNames().join(QStringLiteral(", "))));
+    }
     for (const QString &bound : {QStringLiteral("since"), QStringLiteral("until")}) {
         if (!parser.isSet(bound))
             continue;

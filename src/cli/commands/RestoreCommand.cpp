@@ -34,7 +34,7 @@ int restore(CliSession &cli, const CliCall &call, qint64 entry, AccessLevel leve
     const Result<HistoryEntry> found = cli.history()->entry(entry);
     if (!found)
         return fail(ExitBadInput, found.error().description());
-    QJsonObject target = found->before;
+    TesterState target = found->before;
     if (target.isEmpty())
         return fail(ExitBadInput, Texts::tr("entry %1 is a %2 and holds no state before it: "
                                             "restore an entry of a send, a calibration or a "
@@ -44,26 +44,20 @@ int restore(CliSession &cli, const CliCall &call, qint64 entry, AccessLevel leve
     const QString device = call.parser.value(SharedOptions::Port);
     if (const int s = cli.connect(device))
         return s;
-    const QString serial = HistoryEntry::serialOf(cli.session().testerState());
-    const QString wanted = HistoryEntry::serialOf(target);
-    if (serial != wanted && !call.parser.isSet(SharedOptions::OtherTester))
+    const TesterState &now = cli.session().testerState();
+    if (now.serial() != target.serial() && !call.parser.isSet(SharedOptions::OtherTester))
         return fail(ExitBadInput, Texts::tr("entry %1 is of the tester %2, not of %3 on %4: "
                                             "nothing was written (--other-tester restores it "
                                             "anyway)")
                                       .arg(entry)
-                                      .arg(wanted, serial, device));
-    const QJsonObject now = cli.session().testerState().value("fields").toObject();
+                                      .arg(target.serial(), now.serial(), device));
     QList<Control> factors;
-    for (const Control c : {Control::TestoAnaConv, Control::TestoAbbConv}) {
-        const QString field = QString::fromLatin1(Controls::info(c).field);
-        if (target.value("fields").toObject().value(field) != now.value(field))
+    for (const Beam beam : Beams::All)
+        if (const Control c = Beams::info(beam).factor; target.differs(c, now))
             factors.append(c);
-    }
     // The tester sets its photodiode offsets itself, by calibrating them.
-    QJsonObject fields = target.value("fields").toObject();
-    fields.remove(QStringLiteral("photodiodeOffsets"));
-    target.insert("fields", fields);
-    if (const int s = cli.apply(target, Texts::tr("entry %1").arg(entry), level, true))
+    target.offsets.reset();
+    if (const int s = cli.apply(target.toDocument(), Texts::tr("entry %1").arg(entry), level, true))
         return s;
     cli.session().policy().verifyWrites = !call.parser.isSet(SharedOptions::NoVerify);
     return cli.finished(cli.session().restore(entry, factors));

@@ -65,8 +65,8 @@ int write(CliSession &cli, const CliCall &call, AccessLevel level)
     if (const int s = cli.apply(doc.object(), inFile, level, false))
         return s;
     // Checked once the document is known to be one this password may write.
-    const QString serial = HistoryEntry::serialOf(cli.session().testerState());
-    const QString wanted = HistoryEntry::serialOf(doc.object());
+    const QString serial = cli.session().testerState().serial();
+    const QString wanted = TesterState::fromDocument(doc.object()).serial();
     if (!wanted.isEmpty() && wanted != serial && !call.parser.isSet(SharedOptions::OtherTester))
         return fail(ExitBadInput, Texts::tr("%1 holds the serial number %2, not %3 of the tester "
                                             "on %4: nothing was written (--other-tester writes "

@@ -19,7 +19,7 @@ QString HistoryEntry::summary(bool translated) const
     const auto text = [translated](const char *source) {
         return translated ? Texts::tr(source) : QString::fromLatin1(source);
     };
-    const QString beam = calibration->beam == QLatin1String("low")
+    const QString beam = calibration->beam == Beam::Low
                              ? text(QT_TRANSLATE_NOOP("HistoryEntry", "low beam"))
                              : text(QT_TRANSLATE_NOOP("HistoryEntry", "high beam"));
     return text(QT_TRANSLATE_NOOP("HistoryEntry", "%1: %2 lux, reading %3, factor %4 -> %5%6"))
@@ -29,11 +29,6 @@ QString HistoryEntry::summary(bool translated) const
         .arg(calibration->newFactor)
         .arg(calibration->confirmed ? QString()
                                     : text(QT_TRANSLATE_NOOP("HistoryEntry", " (not written)")));
-}
-
-QString HistoryEntry::serialOf(const QJsonObject &document)
-{
-    return document.value("fields").toObject().value("serialNumber").toString().trimmed();
 }
 
 QString HistoryEntry::kindName(Kind kind)
@@ -60,47 +55,51 @@ std::optional<HistoryEntry::Kind> HistoryEntry::kindFrom(const QString &name)
 }
 
 namespace {
-QString shown(const QJsonValue &v)
-{
-    if (v.isObject()) {
-        const QJsonObject o = v.toObject();
-        return o.contains("item") ? o.value("item").toString().trimmed()
-                                  : QString::number(o.value("index").toInt());
-    }
-    if (v.isBool())
-        return v.toBool() ? QStringLiteral("yes") : QStringLiteral("no");
-    if (v.isDouble())
-        return QString::number(v.toInteger());
-    if (v.isArray())
-        return QString::fromUtf8(QJsonDocument(v.toArray()).toJson(QJsonDocument::Compact));
-    return v.toString().trimmed();
-}
+constexpr std::pair<HistoryEntry::Ending, const char *> EndingNames[] = {
+    {HistoryEntry::Ending::Started, "started"},
+    {HistoryEntry::Ending::Done, "done"},
+    {HistoryEntry::Ending::Aborted, "aborted"},
+    {HistoryEntry::Ending::Declined, "declined"},
+    {HistoryEntry::Ending::Incomplete, "incomplete"},
+    {HistoryEntry::Ending::Mismatch, "verify mismatch"},
+    {HistoryEntry::Ending::Unverified, "unverified"},
+    {HistoryEntry::Ending::Failed, "failed"},
+    {HistoryEntry::Ending::Interrupted, "interrupted"},
+    {HistoryEntry::Ending::Imported, "imported"},
+};
 } // namespace
+
+QString HistoryEntry::endingName(Ending ending)
+{
+    for (const auto &[e, name] : EndingNames)
+        if (e == ending)
+            return QString::fromLatin1(name);
+    return {};
+}
+
+std::optional<HistoryEntry::Ending> HistoryEntry::endingFrom(const QString &name)
+{
+    for (const auto &[e, n] : EndingNames)
+        if (name == QLatin1String(n))
+            return e;
+    return std::nullopt;
+}
+
+QStringList HistoryEntry::endingNames()
+{
+    QStringList names;
+    for (const auto &[e, name] : EndingNames)
+        names.append(QString::fromLatin1(name));
+    return names;
+}
 
 QStringList HistoryEntry::changes() const
 {
     if (storedChanges)
         return *storedChanges;
-    QStringList lines;
     if (before.isEmpty() || after.isEmpty())
-        return lines;
-    const QJsonObject was = before.value("fields").toObject();
-    const QJsonObject now = after.value("fields").toObject();
-    const QJsonArray partial = after.value("partial").toArray();
-    for (auto it = now.begin(); it != now.end(); ++it) {
-        const QJsonValue old = was.value(it.key());
-        const bool cut = partial.contains(it.key());
-        const bool same = it->isObject() && old.isObject()
-                              ? it->toObject().value("index") == old.toObject().value("index")
-                          : it->isString() && old.isString()
-                              ? it->toString().trimmed() == old.toString().trimmed()
-                              : *it == old;
-        if (!same || cut)
-            lines.append(QStringLiteral("%1: %2 -> %3%4")
-                             .arg(it.key(), shown(old), shown(*it),
-                                  cut ? QStringLiteral(" (partial)") : QString()));
-    }
-    return lines;
+        return {};
+    return before.changesTo(after);
 }
 
 QJsonObject HistoryEntry::toJson(bool withDocuments) const
@@ -115,7 +114,7 @@ QJsonObject HistoryEntry::toJson(bool withDocuments) const
                   {"program", program},
                   {"line", line},
                   {"kind", kindName(kind)},
-                  {"outcome", outcome},
+                  {"outcome", endingName(outcome)},
                   {"detail", detail},
                   {"changes", QJsonArray::fromStringList(changes())},
                   {"uuid", uuid},
@@ -123,15 +122,15 @@ QJsonObject HistoryEntry::toJson(bool withDocuments) const
     if (pending)
         o.insert("onServer", false);
     if (calibration)
-        o.insert("calibration", QJsonObject{{"beam", calibration->beam},
+        o.insert("calibration", QJsonObject{{"beam", Beams::name(calibration->beam)},
                                             {"referenceLux", calibration->referenceLux},
                                             {"reading", calibration->reading},
                                             {"oldFactor", calibration->oldFactor},
                                             {"newFactor", calibration->newFactor},
                                             {"confirmed", calibration->confirmed}});
     if (withDocuments) {
-        o.insert("before", before.isEmpty() ? QJsonValue() : QJsonValue(before));
-        o.insert("after", after.isEmpty() ? QJsonValue() : QJsonValue(after));
+        o.insert("before", before.isEmpty() ? QJsonValue() : QJsonValue(before.toDocument()));
+        o.insert("after", after.isEmpty() ? QJsonValue() : QJsonValue(after.toDocument()));
     }
     return o;
 }
@@ -149,18 +148,20 @@ HistoryEntry HistoryEntry::fromJson(const QJsonObject &o)
     e.program = o.value("program").toString();
     e.line = o.value("line").toString();
     e.kind = kindFrom(o.value("kind").toString()).value_or(Kind::Read);
-    e.outcome = o.value("outcome").toString();
+    e.outcome = endingFrom(o.value("outcome").toString()).value_or(Ending::Started);
     e.detail = o.value("detail").toString();
     e.uuid = o.value("uuid").toString();
     e.machine = o.value("machine").toString();
-    e.before = o.value("before").toObject();
-    e.after = o.value("after").toObject();
+    e.before = TesterState::fromDocument(o.value("before").toObject());
+    e.after = TesterState::fromDocument(o.value("after").toObject());
     if (o.value("calibration").isObject()) {
         const QJsonObject c = o.value("calibration").toObject();
-        e.calibration =
-            Calibration{c.value("beam").toString(),     c.value("referenceLux").toString(),
-                        c.value("reading").toInteger(), c.value("oldFactor").toString(),
-                        c.value("newFactor").toInt(),   c.value("confirmed").toBool()};
+        e.calibration = Calibration{Beams::byName(c.value("beam").toString()).value_or(Beam::Low),
+                                    c.value("referenceLux").toString(),
+                                    c.value("reading").toInteger(),
+                                    c.value("oldFactor").toString(),
+                                    c.value("newFactor").toInt(),
+                                    c.value("confirmed").toBool()};
     }
     return e;
 }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "params/Beams.h"
+#include "params/TesterState.h"
+
 #include <QDateTime>
 #include <QJsonObject>
 #include <QString>
@@ -11,10 +14,23 @@
 struct HistoryEntry
 {
     enum class Kind { Read, Send, Calibration, Restore };
+    // How it ended; Started until it has.
+    enum class Ending {
+        Started,
+        Done,
+        Aborted,
+        Declined,
+        Incomplete,
+        Mismatch,
+        Unverified,
+        Failed,
+        Interrupted, // its program ended first
+        Imported,    // an earlier version's backup
+    };
 
     struct Calibration
     {
-        QString beam;         // "low" or "high"
+        Beam beam = Beam::Low;
         QString referenceLux; // as entered
         qint64 reading = 0;
         QString oldFactor; // as the window showed it
@@ -34,12 +50,10 @@ struct HistoryEntry
     // rfc2217://HOST:PORT; empty in entries older than this column.
     QString line;
     Kind kind = Kind::Read;
-    // started, done, aborted, declined, incomplete, verify mismatch,
-    // unverified, failed, interrupted, imported
-    QString outcome;
+    Ending outcome = Ending::Started;
     QString detail;     // where it stopped, or what the user was told
-    QJsonObject before; // the tester's parameters before; empty for a read
-    QJsonObject after;  // what the tester acknowledged (a read: what it holds)
+    TesterState before; // the tester's parameters before; empty for a read
+    TesterState after;  // what the tester acknowledged (a read: what it holds)
     std::optional<Calibration> calibration;
     // The entry's identity wherever it is kept, and the machine that made it.
     QString uuid;
@@ -54,6 +68,10 @@ struct HistoryEntry
 
     static QString kindName(Kind kind);
     static std::optional<Kind> kindFrom(const QString &name);
+    // English words, as the history stores them and scripts read them.
+    static QString endingName(Ending ending);
+    static std::optional<Ending> endingFrom(const QString &name);
+    static QStringList endingNames();
     // "manufacturer: ORVA -> ACME", one line a field, from before and after.
     QStringList changes() const;
     // One line: a calibration's beam, reference, reading and factors, or the
@@ -63,6 +81,4 @@ struct HistoryEntry
     // machine waits in; fromJson takes it back.
     QJsonObject toJson(bool withDocuments) const;
     static HistoryEntry fromJson(const QJsonObject &json);
-    // The serial number of the tester a parameter document was read from.
-    static QString serialOf(const QJsonObject &document);
 };

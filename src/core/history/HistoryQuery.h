@@ -1,14 +1,18 @@
 #pragma once
 
+#include "HistoryEntry.h"
+
 #include <QDateTime>
 #include <QString>
+
+#include <optional>
 
 // Which entries a listing wants, newest first. Every filter is optional.
 struct HistoryQuery
 {
     QString serial;
-    QString kind;        // a kind's stored name ("send")
-    QString outcome;     // a stored outcome ("done")
+    std::optional<HistoryEntry::Kind> kind;
+    std::optional<HistoryEntry::Ending> outcome;
     QDateTime since;     // at or after
     QDateTime until;     // before
     qint64 beforeId = 0; // entries older than this one: the next page

@@ -46,10 +46,16 @@ QString json(const QJsonObject &document)
                : QString::fromUtf8(QJsonDocument(document).toJson(QJsonDocument::Compact));
 }
 
-QJsonObject document(const QVariant &text)
+QString json(const TesterState &state)
 {
-    return text.isNull() ? QJsonObject()
-                         : QJsonDocument::fromJson(text.toString().toUtf8()).object();
+    return state.isEmpty() ? QString() : json(state.toDocument());
+}
+
+TesterState stateFrom(const QVariant &text)
+{
+    return text.isNull() ? TesterState()
+                         : TesterState::fromDocument(
+                               QJsonDocument::fromJson(text.toString().toUtf8()).object());
 }
 
 using Statement = SqlStatement;
@@ -74,19 +80,24 @@ HistoryEntry entryFrom(const QSqlQuery &q, bool documents)
     e.level = q.value(6).toString();
     e.program = q.value(7).toString();
     e.kind = HistoryEntry::kindFrom(q.value(8).toString()).value_or(HistoryEntry::Kind::Read);
-    e.outcome = q.value(9).toString();
+    e.outcome =
+        HistoryEntry::endingFrom(q.value(9).toString()).value_or(HistoryEntry::Ending::Started);
     e.detail = q.value(10).toString();
     if (!q.value(12).isNull())
-        e.calibration = HistoryEntry::Calibration{
-            q.value(12).toString(), q.value(13).toString(), q.value(14).toLongLong(),
-            q.value(15).toString(), q.value(16).toInt(),    q.value(17).toInt() != 0};
+        e.calibration =
+            HistoryEntry::Calibration{Beams::byName(q.value(12).toString()).value_or(Beam::Low),
+                                      q.value(13).toString(),
+                                      q.value(14).toLongLong(),
+                                      q.value(15).toString(),
+                                      q.value(16).toInt(),
+                                      q.value(17).toInt() != 0};
     e.line = q.value(18).toString();
     e.uuid = q.value(19).toString();
     e.machine = q.value(20).toString();
     e.pending = !q.value(21).toBool();
     if (documents) {
-        e.before = document(q.value(22));
-        e.after = document(q.value(23));
+        e.before = stateFrom(q.value(22));
+        e.after = stateFrom(q.value(23));
     } else {
         QStringList changes;
         for (const QJsonValue &line :
@@ -368,7 +379,7 @@ Result<> ServiceHistory::insertCalibration(qint64 id, const HistoryEntry &entry)
                      QStringLiteral("INSERT INTO calibrations (entry_id, beam, reference_lux, "
                                     "reading, old_factor, new_factor, confirmed) VALUES "
                                     "(?, ?, ?, ?, ?, ?, ?)"),
-                     {id, text(c.beam), text(c.referenceLux), c.reading, text(c.oldFactor),
+                     {id, Beams::name(c.beam), text(c.referenceLux), c.reading, text(c.oldFactor),
                       c.newFactor, c.confirmed ? 1 : 0});
     if (!insert.ok())
         return failure(Texts::tr("cannot be written"), insert.error);
@@ -390,8 +401,8 @@ Result<qint64> ServiceHistory::insert(const HistoryEntry &entry)
         {at.toUTC().toString(Qt::ISODateWithMs), text(entry.serial), text(entry.model),
          text(entry.firmware), text(entry.parameterFile), text(entry.level), text(entry.program),
          text(entry.line), HistoryEntry::kindName(entry.kind),
-         entry.outcome.isEmpty() ? QStringLiteral("started") : entry.outcome, text(entry.detail),
-         nullable(json(entry.before)), nullable(json(entry.after)), changesText(entry),
+         HistoryEntry::endingName(entry.outcome), text(entry.detail), nullable(json(entry.before)),
+         nullable(json(entry.after)), changesText(entry),
          entry.uuid.isEmpty() ? newUuid() : entry.uuid,
          entry.machine.isEmpty() ? thisMachine() : entry.machine, entry.revision.value_or(0)});
     if (!insert.ok() || !insert.query.next()) {
@@ -407,7 +418,6 @@ Result<qint64> ServiceHistory::insert(const HistoryEntry &entry)
     HistoryEntry recorded = entry;
     recorded.id = id;
     recorded.at = at;
-    recorded.outcome = entry.outcome.isEmpty() ? QStringLiteral("started") : entry.outcome;
     if (const QString error = TesterRegister::record(db, TesterRecord::from(recorded));
         !error.isEmpty()) {
         db.rollback();
@@ -457,7 +467,8 @@ Result<> ServiceHistory::update(qint64 id, const HistoryEntry &entry)
         finished->calibration = entry.calibration;
     }
     begun.query.finish();
-    QVariantList values = {text(entry.outcome), text(entry.detail), nullable(json(entry.after)),
+    QVariantList values = {HistoryEntry::endingName(entry.outcome), text(entry.detail),
+                           nullable(json(entry.after)),
                            finished ? changesText(*finished) : QStringLiteral("[]")};
     // A pushed change waits for the row a newer push of the same entry may
     // hold, then applies only if it is not the older.
@@ -567,11 +578,11 @@ Result<> ServiceHistory::settle()
         } else {
             HistoryEntry interrupted;
             const Result<HistoryEntry> found = entryHere(left.id);
-            if (found && found->outcome != QLatin1String("started")) {
+            if (found && found->outcome != HistoryEntry::Ending::Started) {
                 m_pending.finished(left.id);
                 continue;
             }
-            interrupted.outcome = QStringLiteral("interrupted");
+            interrupted.outcome = HistoryEntry::Ending::Interrupted;
             interrupted.detail = QStringLiteral("state unknown until the tester is read");
             if (found)
                 interrupted.calibration = found->calibration;
@@ -606,7 +617,7 @@ Result<> ServiceHistory::settle()
     return result;
 }
 
-Result<> ServiceHistory::closeInterrupted(const QString &serial, const QJsonObject &document)
+Result<> ServiceHistory::closeInterrupted(const QString &serial, const TesterState &state)
 {
     QSqlDatabase db = QSqlDatabase::database(m_connection, false);
     if (const QString error = beginWrite(); !error.isEmpty())
@@ -630,12 +641,12 @@ Result<> ServiceHistory::closeInterrupted(const QString &serial, const QJsonObje
     const QString detail = QStringLiteral("the tester was read at %1: after is what it then held")
                                .arg(QDateTime::currentDateTimeUtc().toString(Qt::ISODate));
     for (HistoryEntry &e : interrupted) {
-        e.after = document;
+        e.after = state;
         e.detail = detail;
         Statement close(db,
                         QStringLiteral("UPDATE entries SET after_doc = ?, detail = ?, changes = ?, "
                                        "revision = revision + 1 WHERE id = ?"),
-                        {json(document), detail, changesText(e), e.id});
+                        {json(state), detail, changesText(e), e.id});
         if (!close.ok())
             return rollback(close.error);
         if (const QString error = TesterRegister::record(db, TesterRecord::from(e));
@@ -679,10 +690,10 @@ Result<> ServiceHistory::listHere(const HistoryQuery &query,
     };
     if (!query.serial.isEmpty())
         filter(QStringLiteral("e.serial = ?"), query.serial);
-    if (!query.kind.isEmpty())
-        filter(QStringLiteral("e.kind = ?"), query.kind);
-    if (!query.outcome.isEmpty())
-        filter(QStringLiteral("e.outcome = ?"), query.outcome);
+    if (query.kind)
+        filter(QStringLiteral("e.kind = ?"), HistoryEntry::kindName(*query.kind));
+    if (query.outcome)
+        filter(QStringLiteral("e.outcome = ?"), HistoryEntry::endingName(*query.outcome));
     if (query.since.isValid())
         filter(QStringLiteral("e.at >= ?"), query.since.toUTC().toString(Qt::ISODateWithMs));
     if (query.until.isValid())
@@ -759,19 +770,18 @@ Result<int> ServiceHistory::importBackups(const QString &folder)
             contents ? QJsonDocument::fromJson(*contents).object() : QJsonObject();
         if (doc.value("format").toInt() != 1 || !doc.value("fields").isObject())
             continue; // not a document this program wrote
-        const QJsonObject fields = doc.value("fields").toObject();
         HistoryEntry e;
-        e.at = QDateTime::fromString(doc.value("readAt").toString(), Qt::ISODate);
+        e.before = TesterState::fromDocument(doc);
+        e.at = QDateTime::fromString(e.before.readAt, Qt::ISODate);
         if (!e.at.isValid())
             e.at = file.lastModified();
-        e.serial = HistoryEntry::serialOf(doc);
-        e.model = fields.value("model").toString().trimmed();
-        e.firmware = doc.value("firmwareVersion").toString().trimmed();
-        e.parameterFile = doc.value("parameterFile").toString();
+        e.serial = e.before.serial();
+        e.model = e.before.text(Control::TestoModello).trimmed();
+        e.firmware = e.before.firmware.trimmed();
+        e.parameterFile = e.before.parameterFile;
         e.kind = HistoryEntry::Kind::Send;
-        e.outcome = QStringLiteral("imported");
+        e.outcome = HistoryEntry::Ending::Imported;
         e.detail = QStringLiteral("backup %1").arg(file.fileName());
-        e.before = doc;
         Statement insert(db,
                          QStringLiteral("INSERT INTO entries (at, serial, model, firmware, "
                                         "parameter_file, level, program, kind, outcome, detail, "
@@ -779,7 +789,9 @@ Result<int> ServiceHistory::importBackups(const QString &folder)
                                         "'', ?, ?, ?, ?, ?, ?) RETURNING id"),
                          {e.at.toUTC().toString(Qt::ISODateWithMs), text(e.serial), text(e.model),
                           text(e.firmware), text(e.parameterFile), HistoryEntry::kindName(e.kind),
-                          e.outcome, e.detail, json(e.before), newUuid(), thisMachine()});
+                          // The file's own document, as it was kept.
+                          HistoryEntry::endingName(e.outcome), e.detail, json(doc), newUuid(),
+                          thisMachine()});
         if (!insert.ok() || !insert.query.next()) {
             db.rollback();
             return failure(Texts::tr("cannot be written"), insert.error);

@@ -65,7 +65,7 @@ public:
     // the entries whose programs ended before they did.
     Result<> settle();
     // A read of the tester closes its interrupted entries with what it holds.
-    Result<> closeInterrupted(const QString &serial, const QJsonObject &document);
+    Result<> closeInterrupted(const QString &serial, const TesterState &state);
 
     // Newest first, with their documents; of one tester when a serial number is given.
     Result<QList<HistoryEntry>> entries(const QString &serial = {}) const;

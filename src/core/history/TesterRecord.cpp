@@ -1,38 +1,25 @@
 #include "TesterRecord.h"
 
 #include "HistoryEntry.h"
+#include "params/Beams.h"
 
-#include <QJsonValue>
 #include <QRegularExpression>
 
 namespace {
 
-QString trimmedField(const QJsonObject &fields, const char *name)
-{
-    return fields.value(QLatin1String(name)).toString().trimmed();
-}
-
 // The address line with the town: the one that starts with a postcode, as
 // the workshops' addresses do; else the second line, where most put it.
-QString townOf(const QJsonObject &fields)
+QString townOf(const TesterState &state)
 {
     static const QRegularExpression postcode(QStringLiteral("^\\d{4,5}\\s"));
     QStringList lines;
-    for (const char *name :
-         {"garageAddress1", "garageAddress2", "garageAddress3", "garageAddress4"})
-        lines.append(trimmedField(fields, name));
+    for (const Control c : {Control::TestoIndirizzo1, Control::TestoIndirizzo2,
+                            Control::TestoIndirizzo3, Control::TestoIndirizzo4})
+        lines.append(state.text(c).trimmed());
     for (const QString &line : lines)
         if (postcode.match(line).hasMatch())
             return line;
     return lines.at(1);
-}
-
-std::optional<int> factor(const QJsonObject &fields, const char *name)
-{
-    const QJsonValue v = fields.value(QLatin1String(name));
-    if (!v.isDouble())
-        return std::nullopt;
-    return int(v.toInteger());
 }
 
 } // namespace
@@ -46,30 +33,29 @@ TesterRecord TesterRecord::from(const HistoryEntry &entry)
     r.lastEntry = entry.id;
     r.lastAt = entry.at.toUTC();
     r.lastKind = HistoryEntry::kindName(entry.kind);
-    r.lastOutcome = entry.outcome;
+    r.lastOutcome = HistoryEntry::endingName(entry.outcome);
     r.lastLevel = entry.level;
     r.lastProgram = entry.program;
-    const QJsonObject document = entry.after.isEmpty() ? entry.before : entry.after;
-    const QJsonObject fields = document.value("fields").toObject();
-    if (fields.isEmpty())
+    const TesterState &state = entry.after.isEmpty() ? entry.before : entry.after;
+    if (state.isEmpty())
         return r;
     r.stateKnown = true;
     if (r.model.isEmpty())
-        r.model = trimmedField(fields, "model");
+        r.model = state.text(Control::TestoModello).trimmed();
     if (r.firmware.isEmpty())
-        r.firmware = document.value("firmwareVersion").toString().trimmed();
-    r.garageName = trimmedField(fields, "garageName");
-    r.town = townOf(fields);
-    const QString day = trimmedField(fields, "expiryDay");
-    const QString month = trimmedField(fields, "expiryMonth");
-    const QString year = trimmedField(fields, "expiryYear");
+        r.firmware = state.firmware.trimmed();
+    r.garageName = state.text(Control::TestoNomeOfficina).trimmed();
+    r.town = townOf(state);
+    const QString day = state.text(Control::TestoGiornoScadenza).trimmed();
+    const QString month = state.text(Control::TestoMeseScadenza).trimmed();
+    const QString year = state.text(Control::TestoAnnoScadenza).trimmed();
     r.expiryAsHeld = QStringList{day, month, year}.join(u'/');
     bool okDay = false, okMonth = false, okYear = false;
     const QDate date(year.toInt(&okYear), month.toInt(&okMonth), day.toInt(&okDay));
     if (okDay && okMonth && okYear && date.isValid())
         r.expiry = date;
-    r.lowBeamFactor = factor(fields, "lowBeamFactor");
-    r.highBeamFactor = factor(fields, "highBeamFactor");
+    r.lowBeamFactor = state.number(Beams::info(Beam::Low).factor);
+    r.highBeamFactor = state.number(Beams::info(Beam::High).factor);
     return r;
 }
 

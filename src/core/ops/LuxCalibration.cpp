@@ -19,28 +19,10 @@ struct Texts
     Q_DECLARE_TR_FUNCTIONS(LuxCalibration)
 };
 
-struct BeamControls
+// The caption of the beam's button, as the messages name the calibration.
+QString captionOf(Beam beam)
 {
-    Control calibrate;
-    QString caption;
-    Control abort;
-    Control reference;
-    Control reading;
-    Control factor;
-    QString key;
-};
-
-BeamControls controlsOf(Beam beam)
-{
-    if (beam == Beam::Low)
-        return {Control::CmdCalibraAna,         Texts::tr("Calibrate Low Beam"),
-                Control::CmdInterrompiAna,      Control::TestoLuxAnaCampione,
-                Control::TestoBitAnaScheda,     Control::TestoAnaConv,
-                QStringLiteral("offset_convan")};
-    return {Control::CmdCalibraAbb,         Texts::tr("Calibrate High Beam"),
-            Control::CmdInterrompiAbb,      Control::TestoLuxAbbCampione,
-            Control::TestoBitAbbScheda,     Control::TestoAbbConv,
-            QStringLiteral("offset_convab")};
+    return beam == Beam::Low ? Texts::tr("Calibrate Low Beam") : Texts::tr("Calibrate High Beam");
 }
 
 QString title()
@@ -60,15 +42,15 @@ Outcome warning(Outcome::Kind kind, Outcome::Cause cause, const QString &text)
 
 quint8 channelOf(const OrvaForm &form, Beam beam)
 {
-    if (beam == Beam::High)
-        return 9;
     const QStringList lamps = form.items(Control::ListaTipoFaro);
-    return !lamps.isEmpty() && form.currentText(Control::ListaTipoFaro) == lamps.first() ? 11 : 7;
+    return Beams::channel(beam, !lamps.isEmpty() &&
+                                    form.currentText(Control::ListaTipoFaro) == lamps.first());
 }
 
 // From the reading on: the factor, the question and the write.
-Outcome measureBeam(OpContext &ctx, Beam beam, const BeamControls &c, const QString &keptFactor)
+Outcome measureBeam(OpContext &ctx, Beam beam, const QString &keptFactor)
 {
+    const BeamInfo &c = Beams::info(beam);
     OrvaForm &form = ctx.form;
     Tester &tester = ctx.tester;
     const auto reading = tester.readPhotodiode(channelOf(form, beam));
@@ -77,9 +59,7 @@ Outcome measureBeam(OpContext &ctx, Beam beam, const BeamControls &c, const QStr
     const QString reference = form.text(c.reference);
     const auto factor =
         *reading < 0x80000000u ? conversionFactor(*reading, reference) : std::nullopt;
-    const CalibrationMeasure measure{beam == Beam::Low ? QStringLiteral("low")
-                                                       : QStringLiteral("high"),
-                                     reference, *reading, factor, keptFactor};
+    const CalibrationMeasure measure{beam, reference, *reading, factor, keptFactor};
     form.setText(c.reading, QString::number(*reading));
     if (!factor) {
         form.setText(c.factor, keptFactor);
@@ -88,7 +68,7 @@ Outcome measureBeam(OpContext &ctx, Beam beam, const BeamControls &c, const QStr
             Texts::tr("No conversion factor for %1: the reading %2 divided by the reference "
                       "\"%3\" lux gives no factor from 0 to 32767. Enter the reference "
                       "illuminance (1 to 9999 lux) and calibrate again; nothing was written.")
-                .arg(c.caption)
+                .arg(captionOf(beam))
                 .arg(*reading)
                 .arg(reference));
         o.measure = measure;
@@ -98,7 +78,7 @@ Outcome measureBeam(OpContext &ctx, Beam beam, const BeamControls &c, const QStr
     o.measure = measure;
     form.setText(c.factor, QString::number(factor.value_or(0)));
     // The question, then what answering Yes changes.
-    const QString question = Texts::tr("Are you sure to %1?").arg(c.caption) +
+    const QString question = Texts::tr("Are you sure to %1?").arg(captionOf(beam)) +
                              Texts::tr("\r\n\r\nReading: %1\r\nNew factor: %2, replacing %3")
                                  .arg(*reading)
                                  .arg(factor.value_or(0))
@@ -117,7 +97,8 @@ Outcome measureBeam(OpContext &ctx, Beam beam, const BeamControls &c, const QStr
             return o;
         }
     }
-    const auto written = tester.writeParameter(form.text(c.factor), c.key, WriteMode::Number);
+    const auto written =
+        tester.writeParameter(form.text(c.factor), Beams::factorKey(beam), WriteMode::Number);
     if (!written) {
         o.kind = Outcome::Kind::Failed;
         o.cause = Outcome::Cause::File;
@@ -149,7 +130,7 @@ std::optional<int> conversionFactor(quint32 reading, const QString &reference)
 Outcome LuxCalibration(OpContext &ctx, Beam beam)
 {
     OrvaForm &form = ctx.form;
-    const BeamControls c = controlsOf(beam);
+    const BeamInfo &c = Beams::info(beam);
     const TransferScope scope(ctx, c.calibrate, c.abort);
     form.setText(c.reading, QString());
     const QString keptFactor = form.text(c.factor);
@@ -166,13 +147,13 @@ Outcome LuxCalibration(OpContext &ctx, Beam beam)
                                       "is power off !\r\nThe parameters are read again from "
                                       "the equipment as soon as it answers; changes not yet "
                                       "sent are replaced.")
-                                .arg(c.caption));
+                                .arg(captionOf(beam)));
         return reloadAfter(ctx, o);
     }
     form.setStatus(Texts::tr("Wait sending parameters to Equipment ...."));
     Outcome outcome;
     try {
-        outcome = measureBeam(ctx, beam, c, keptFactor);
+        outcome = measureBeam(ctx, beam, keptFactor);
     } catch (const TesterLost &lost) {
         // Nothing read is trusted, so the fields stay empty as after an Abort.
         form.setText(c.reading, QString());
@@ -187,12 +168,12 @@ Outcome LuxCalibration(OpContext &ctx, Beam beam)
             outcome = warning(Outcome::Kind::Failed, Outcome::Cause::Silent,
                               Texts::tr("The equipment sent no reading for %1: nothing was "
                                         "changed. Check the connection and try again.")
-                                  .arg(c.caption));
+                                  .arg(captionOf(beam)));
         } else {
             outcome = warning(Outcome::Kind::Failed, TesterMessages::causeOf(lost),
                               Texts::tr("%1 was not possible: %2. Nothing was written; check "
                                         "the connection and calibrate again.")
-                                  .arg(c.caption, TesterMessages::whatHappened(lost)));
+                                  .arg(captionOf(beam), TesterMessages::whatHappened(lost)));
         }
     }
     form.setStatus(QString());

@@ -1,13 +1,13 @@
 #pragma once
 
+#include "params/Beams.h"
+
 #include <QString>
 
 #include <optional>
 
 struct OpContext;
 struct Outcome;
-
-enum class Beam { Low, High };
 
 // Measures a beam's conversion factor against the reference illuminance,
 // asks for confirmation and writes it to the tester.

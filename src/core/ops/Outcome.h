@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/OrvaError.h"
+#include "params/Beams.h"
 
 #include <QString>
 #include <QStringList>
@@ -10,7 +11,7 @@
 // What a lux calibration measured.
 struct CalibrationMeasure
 {
-    QString beam; // "low" or "high"
+    Beam beam = Beam::Low;
     QString referenceLux;
     quint32 reading = 0;
     std::optional<int> factor; // none when the reading and the reference give none

@@ -38,33 +38,21 @@ QString fieldName(Control c)
 
 // A list's entry as documents keep it: the program's own lamp types in
 // English, whatever the window shows.
-QJsonObject listEntry(const OrvaForm &form, Control c, int index)
+ListEntry listEntry(const OrvaForm &form, Control c, int index)
 {
     const QStringList items =
         c == Control::ListaTipoFaro ? Catalogue::lampTypeNames() : form.items(c);
-    return {{"index", index}, {"item", items.value(index)}};
+    return {index, items.value(index)};
 }
 
 QJsonValue valueOf(const OrvaForm &form, Control c)
 {
-    switch (Controls::info(c).kind) {
-    case ControlKind::Text:
-        return form.text(c);
-    case ControlKind::List:
-        return listEntry(form, c, form.currentIndex(c));
-    case ControlKind::Check:
-        return form.isChecked(c);
-    case ControlKind::Display: // the factors
-        return form.text(c).toInt();
-    case ControlKind::Button:
-        break;
-    }
-    return {};
+    return TesterState::fieldJson(ParameterDocument::fieldValue(form, c));
 }
 
-QJsonArray offsetsOf(const OrvaForm &form)
+QList<int> offsetsOf(const OrvaForm &form)
 {
-    QJsonArray values;
+    QList<int> values;
     static const QRegularExpression line(QStringLiteral("^PH\\d\\d=(\\d+)$"));
     for (const QString &l :
          form.text(Control::TestoOffsetFotodiodi).split(QStringLiteral("\r\n"))) {
@@ -72,6 +60,14 @@ QJsonArray offsetsOf(const OrvaForm &form)
         if (m.hasMatch())
             values.append(m.captured(1).toInt());
     }
+    return values;
+}
+
+QJsonArray offsetsJson(const OrvaForm &form)
+{
+    QJsonArray values;
+    for (const int v : offsetsOf(form))
+        values.append(v);
     return values;
 }
 
@@ -181,31 +177,38 @@ QStringList ParameterDocument::fieldNames()
     return names;
 }
 
-QJsonObject ParameterDocument::fromForm(const OrvaForm &form, const Session &session)
+FieldValue ParameterDocument::fieldValue(const OrvaForm &form, Control c)
 {
-    QJsonObject fields;
+    switch (Controls::info(c).kind) {
+    case ControlKind::List:
+        return listEntry(form, c, form.currentIndex(c));
+    case ControlKind::Check:
+        return form.isChecked(c);
+    case ControlKind::Display: // the factors
+        return form.text(c).toInt();
+    case ControlKind::Text:
+    case ControlKind::Button:
+        break;
+    }
+    return form.text(c);
+}
+
+TesterState ParameterDocument::stateOf(const OrvaForm &form, const Session &session)
+{
+    TesterState state;
     for (const Control c : documentControls())
-        fields.insert(fieldName(c), valueOf(form, c));
-    fields.insert(Offsets, offsetsOf(form));
-    QString version = form.text(Control::TestoVersioneScheda);
-    version.remove(QStringLiteral("ORVA ver. "));
-    QJsonObject document{
-        {"format", Format},
-        {"firmwareVersion", version},
-        {"parameterFile", QFileInfo(session.parameterFilePath).fileName()},
-        {"languageKey", form.currentText(Control::ListaLingua1)},
-        {"readAt", QDateTime::currentDateTime().toString(Qt::ISODate)},
-        {"fields", fields},
-    };
+        state.set(c, fieldValue(form, c));
+    state.offsets = offsetsOf(form);
+    state.firmware = form.text(Control::TestoVersioneScheda);
+    state.firmware.remove(QStringLiteral("ORVA ver. "));
+    state.parameterFile = QFileInfo(session.parameterFilePath).fileName();
+    state.languageKey = form.currentText(Control::ListaLingua1);
+    state.readAt = QDateTime::currentDateTime().toString(Qt::ISODate);
     // What the tester holds where a field shows no value of it (a list
     // showing no entry): kept, and written back unless the field changes.
-    if (!session.kept.isEmpty()) {
-        QJsonObject kept;
-        for (auto it = session.kept.cbegin(); it != session.kept.cend(); ++it)
-            kept.insert(it.key(), it->display);
-        document.insert("notOffered", kept);
-    }
-    return document;
+    for (auto it = session.kept.cbegin(); it != session.kept.cend(); ++it)
+        state.notOffered.insert(it.key(), it->display);
+    return state;
 }
 
 ParameterDocument::Problems ParameterDocument::apply(OrvaForm &form, const QJsonObject &document,
@@ -263,7 +266,7 @@ ParameterDocument::Problems ParameterDocument::apply(OrvaForm &form, const QJson
                 listChanges.append({c, indexOf(wanted)});
         }
     }
-    if (fields.contains(Offsets) && fields.value(Offsets).toArray() != offsetsOf(form))
+    if (fields.contains(Offsets) && fields.value(Offsets).toArray() != offsetsJson(form))
         problems.refused.append(Texts::tr("%1: the tester sets them itself").arg(Offsets));
     problems.invalid += listRuleConflicts(form, listChanges);
     if (problems.any())
@@ -273,109 +276,87 @@ ParameterDocument::Problems ParameterDocument::apply(OrvaForm &form, const QJson
     return problems;
 }
 
-QJsonObject ParameterDocument::withStored(const QJsonObject &document, const OrvaForm &form,
+TesterState ParameterDocument::withStored(const TesterState &state, const OrvaForm &form,
                                           const QString &key, const QByteArray &bytes)
 {
     const auto entry = std::find_if(Catalogue::entries().cbegin(), Catalogue::entries().cend(),
                                     [&](const CatalogueEntry &e) { return e.keyText() == key; });
     if (entry == Catalogue::entries().cend() || bytes.isEmpty())
-        return document;
-    QJsonObject fields = document.value("fields").toObject();
-    const QString name = fieldName(entry->control);
+        return state;
+    TesterState result = state;
+    const Control c = entry->control;
     const auto listValue = [&](std::optional<int> index) {
-        const QJsonObject was = fields.value(name).toObject();
         const int n = index.value_or(-1);
-        return QJsonValue(n == was.value("index").toInt(-2) ? was
-                                                            : listEntry(form, entry->control, n));
+        const auto was = state.value(c);
+        return was && state.index(c) == n ? *was : FieldValue(listEntry(form, c, n));
     };
     const QString text = ValueCodec::text(bytes);
-    const int width = Controls::info(entry->control).maxLength;
-    const QString old = fields.value(name).toString().leftJustified(width, u' ');
+    const QString old = state.text(c).leftJustified(Controls::info(c).maxLength, u' ');
     switch (entry->kind) {
     case ParamKind::Text:
-        fields.insert(name, text);
+        result.set(c, text);
         break;
     case ParamKind::TextHead:
-        fields.insert(name, text.leftJustified(entry->split, u' ').left(entry->split) +
-                                old.mid(entry->split));
+        result.set(c, text.leftJustified(entry->split, u' ').left(entry->split) +
+                          old.mid(entry->split));
         break;
     case ParamKind::TextTail:
-        fields.insert(name, old.left(entry->split) +
-                                ValueCodec::text(ValueCodec::printable(bytes, int(bytes.size()))));
+        result.set(c, old.left(entry->split) +
+                          ValueCodec::text(ValueCodec::printable(bytes, int(bytes.size()))));
         break;
     case ParamKind::Date:
         for (int k = 0; k < 3; ++k)
-            fields.insert(fieldName(Catalogue::DateFields[k]), text.mid(k * 2, k < 2 ? 2 : -1));
+            result.set(Catalogue::DateFields[k], text.mid(k * 2, k < 2 ? 2 : -1));
         break;
     case ParamKind::LanguageIndex:
     case ParamKind::ByteIndex:
-        fields.insert(name, listValue(ValueCodec::byteCode(bytes)));
+        result.set(c, listValue(ValueCodec::byteCode(bytes)));
         break;
     case ParamKind::DigitIndex:
-        fields.insert(name, listValue(ValueCodec::digitIndex(bytes)));
+        result.set(c, listValue(ValueCodec::digitIndex(bytes)));
         break;
     case ParamKind::Switches: {
         const int bits = ValueCodec::number16(bytes).value_or(0);
         for (int bit = 0; bit < int(std::size(Catalogue::Switches)); ++bit)
-            fields.insert(fieldName(Catalogue::Switches[bit]), (bits & (1 << bit)) != 0);
+            result.set(Catalogue::Switches[bit], (bits & (1 << bit)) != 0);
         break;
     }
     case ParamKind::CheckByte:
-        fields.insert(name, ValueCodec::byteCode(bytes).value_or(0) != 0);
+        result.set(c, ValueCodec::byteCode(bytes).value_or(0) != 0);
         break;
     case ParamKind::Factor:
         if (const auto n = ValueCodec::number16(bytes))
-            fields.insert(name, *n);
+            result.set(c, *n);
         break;
     }
-    QJsonObject result = document;
-    result.insert("fields", fields);
     return result;
 }
 
-QJsonObject ParameterDocument::afterWrite(const QJsonObject &before, const OrvaForm &form,
+TesterState ParameterDocument::afterWrite(const TesterState &before, const OrvaForm &form,
                                           const WritePlan &plan)
 {
-    QJsonObject result = asStored(before);
+    TesterState result = before.asStored();
     // A field of two definitions is cut too when the second got no byte.
-    QStringList written; // in the plan's order
-    QSet<QString> stored;
-    QSet<QString> cut;
+    QList<Control> written; // in the plan's order
+    QSet<Control> stored;
+    QSet<Control> cut;
     for (const WrittenBytes &w : plan) {
         if (w.acknowledged > 0)
             result = withStored(result, form, w.key, w.held());
         for (const Control c : documentControls()) {
             if (!Catalogue::keysOf(c).contains(w.key))
                 continue;
-            const QString name = fieldName(c);
-            if (!written.contains(name))
-                written.append(name);
+            if (!written.contains(c))
+                written.append(c);
             if (w.acknowledged > 0)
-                stored.insert(name);
+                stored.insert(c);
             if (!w.whole())
-                cut.insert(name);
+                cut.insert(c);
         }
     }
-    QStringList partial;
-    for (const QString &name : written)
-        if (stored.contains(name) && cut.contains(name))
-            partial.append(name);
-    result.remove("partial");
-    if (!partial.isEmpty())
-        result.insert("partial", QJsonArray::fromStringList(partial));
-    return result;
-}
-
-QJsonObject ParameterDocument::asStored(const QJsonObject &document)
-{
-    QJsonObject result = document;
-    QJsonObject fields = document.value("fields").toObject();
-    for (const Control c : documentControls()) {
-        const ControlInfo &row = Controls::info(c);
-        if (row.reset && qstrcmp(row.reset, Controls::Blanks) == 0)
-            fields.insert(fieldName(c),
-                          fields.value(fieldName(c)).toString().leftJustified(row.maxLength, u' '));
-    }
-    result.insert("fields", fields);
+    result.partial.clear();
+    for (const Control c : written)
+        if (stored.contains(c) && cut.contains(c))
+            result.partial.append(c);
     return result;
 }

@@ -2,6 +2,7 @@
 
 #include "WrittenBytes.h"
 #include "base/AccessLevel.h"
+#include "params/TesterState.h"
 
 #include <QJsonObject>
 #include <QStringList>
@@ -9,14 +10,16 @@
 class OrvaForm;
 struct Session;
 
-// The tester's parameters as a JSON document ("format": 1): what a read
-// saves, what a backup keeps and what a write takes. Its field names come
-// from the control table.
+// The tester's parameters between the form and a TesterState, whose JSON
+// form ("format": 1) is what a read saves, what a backup keeps and what a
+// write takes. Its field names come from the control table.
 namespace ParameterDocument {
 
 constexpr int Format = 1;
 
-QJsonObject fromForm(const OrvaForm &form, const Session &session);
+TesterState stateOf(const OrvaForm &form, const Session &session);
+// One field as the form shows it.
+FieldValue fieldValue(const OrvaForm &form, Control c);
 
 // What keeps a document from being applied, field by field.
 struct Problems
@@ -37,18 +40,15 @@ struct Problems
 Problems apply(OrvaForm &form, const QJsonObject &document, AccessLevel level,
                bool factors = false);
 
-// The document as the tester stores it: blank-padded texts to their width.
-QJsonObject asStored(const QJsonObject &document);
-
-// The document after a write: `before` with each written definition's bytes
+// The state after a write: `before` with each written definition's bytes
 // as the tester was acknowledged to hold them. A field whose bytes were cut
-// part way is named under "partial", with the mix it now holds where the old
-// bytes are known.
-QJsonObject afterWrite(const QJsonObject &before, const OrvaForm &form, const WritePlan &plan);
+// part way is marked partial, with the mix it now holds where the old bytes
+// are known.
+TesterState afterWrite(const TesterState &before, const OrvaForm &form, const WritePlan &plan);
 
 // The fields the bytes of a parameter key stand for, decoded as a load would
 // (list items named from the form's lists).
-QJsonObject withStored(const QJsonObject &document, const OrvaForm &form, const QString &key,
+TesterState withStored(const TesterState &state, const OrvaForm &form, const QString &key,
                        const QByteArray &bytes);
 
 // The document's "fields" names.

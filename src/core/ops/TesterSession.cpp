@@ -23,28 +23,29 @@ struct Texts
     Q_DECLARE_TR_FUNCTIONS(TesterSession)
 };
 
-QString outcomeName(Outcome::Kind kind)
+HistoryEntry::Ending endingOf(Outcome::Kind kind)
 {
+    using Ending = HistoryEntry::Ending;
     switch (kind) {
     case Outcome::Kind::Done:
-        return QStringLiteral("done");
+        return Ending::Done;
     case Outcome::Kind::Aborted:
-        return QStringLiteral("aborted");
+        return Ending::Aborted;
     case Outcome::Kind::Declined:
-        return QStringLiteral("declined");
+        return Ending::Declined;
     case Outcome::Kind::Incomplete:
-        return QStringLiteral("incomplete");
+        return Ending::Incomplete;
     case Outcome::Kind::Mismatch:
-        return QStringLiteral("verify mismatch");
+        return Ending::Mismatch;
     case Outcome::Kind::Unverified:
-        return QStringLiteral("unverified");
+        return Ending::Unverified;
     case Outcome::Kind::NoTester:
     case Outcome::Kind::Failed:
     case Outcome::Kind::Refused:
     case Outcome::Kind::Fatal:
         break;
     }
-    return QStringLiteral("failed");
+    return Ending::Failed;
 }
 
 // The history keeps English words, whatever language the user reads.
@@ -135,13 +136,12 @@ Result<> TesterSession::openPort(std::optional<int> number)
 
 HistoryEntry TesterSession::entryFor(HistoryEntry::Kind kind) const
 {
-    const QJsonObject fields = m_testerState.value("fields").toObject();
     HistoryEntry e;
     e.kind = kind;
-    e.serial = HistoryEntry::serialOf(m_testerState);
-    e.model = fields.value("model").toString().trimmed();
-    e.firmware = m_testerState.value("firmwareVersion").toString().trimmed();
-    e.parameterFile = m_testerState.value("parameterFile").toString();
+    e.serial = m_testerState.serial();
+    e.model = m_testerState.text(Control::TestoModello).trimmed();
+    e.firmware = m_testerState.firmware.trimmed();
+    e.parameterFile = m_testerState.parameterFile;
     e.level = Access::levelName(m_state.accessLevel());
     e.program = QCoreApplication::applicationName();
     e.line = m_serial.device();
@@ -150,11 +150,11 @@ HistoryEntry TesterSession::entryFor(HistoryEntry::Kind kind) const
 
 void TesterSession::afterLoad()
 {
-    m_testerState = document();
+    m_testerState = ParameterDocument::stateOf(m_form, m_state);
     if (!m_history)
         return;
     HistoryEntry read = entryFor(HistoryEntry::Kind::Read);
-    read.outcome = QStringLiteral("done");
+    read.outcome = HistoryEntry::Ending::Done;
     read.after = m_testerState;
     if (const Result<qint64> added = m_history->add(read); !added) {
         m_unrecorded.append(added.error().description());
@@ -222,7 +222,7 @@ void TesterSession::finishRecord(Outcome &o, const QString &note)
             verifyWritten(o);
         m_testerState = m_record.after;
     }
-    m_record.outcome = outcomeName(o.kind);
+    m_record.outcome = endingOf(o.kind);
     const QString detail = detailOf(o);
     m_record.detail =
         note.isEmpty() || detail.isEmpty() ? note + detail : note + QStringLiteral("; ") + detail;
@@ -341,5 +341,5 @@ void TesterSession::interrupt(const QString &why)
 
 QJsonObject TesterSession::document() const
 {
-    return ParameterDocument::fromForm(m_form, m_state);
+    return ParameterDocument::stateOf(m_form, m_state).toDocument();
 }

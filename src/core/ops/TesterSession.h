@@ -11,6 +11,7 @@
 #include "link/PortCatalogue.h"
 #include "link/SerialLink.h"
 #include "link/TesterLink.h"
+#include "params/TesterState.h"
 
 #include <QJsonObject>
 #include <QStringList>
@@ -65,7 +66,10 @@ public:
 
     // True from the record of a write until its end: a stop now leaves the
     // tester part written.
-    bool isWriting() const { return m_recordId.has_value() && m_record.outcome.isEmpty(); }
+    bool isWriting() const
+    {
+        return m_recordId.has_value() && m_record.outcome == HistoryEntry::Ending::Started;
+    }
     // Stops the running write between two bytes, as Abort does, and records
     // why (English, as the history keeps it).
     void interrupt(const QString &why);
@@ -74,7 +78,7 @@ public:
     QJsonObject document() const;
     // What the tester holds, as far as this session knows: the last load,
     // and what every write since was acknowledged.
-    QJsonObject testerState() const { return m_testerState; }
+    const TesterState &testerState() const { return m_testerState; }
 
 private:
     Outcome recorded(HistoryEntry::Kind kind, const std::function<Outcome()> &operation,
@@ -102,7 +106,7 @@ private:
     ServiceHistory *m_history = nullptr;
     std::optional<OrvaError> m_historyProblem;
     QStringList m_unrecorded;
-    QJsonObject m_testerState;
+    TesterState m_testerState;
     HistoryEntry m_record;
     std::optional<qint64> m_recordId;
     QString m_interruption;
