@@ -174,7 +174,7 @@ void generate(const HistoryLocation &location, int count, const QList<HistoryEnt
         const QString after = filled(t.after, serial, expiry);
         for (const QVariant &v : QVariantList{
                  id, at.toString(Qt::ISODateWithMs), serial, t.entry.model, t.entry.firmware,
-                 t.entry.parameterFile, t.entry.level, t.entry.program, t.entry.line,
+                 t.entry.parameterFile, t.entry.levelName(), t.entry.program, t.entry.line,
                  HistoryEntry::kindName(t.entry.kind), HistoryEntry::endingName(t.entry.outcome),
                  t.entry.detail, nullable(before), nullable(after), t.changes})
             insert.addBindValue(v);

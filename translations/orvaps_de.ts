@@ -24,7 +24,7 @@
         <translation>  (PW = unbekannt)</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+21"/>
         <source>Administrator</source>
         <translation>Administrator</translation>
     </message>
@@ -194,17 +194,17 @@
         <translation>Eintrag %1 ist vom Typ %2 und enthält keinen vorherigen Zustand: stellen Sie einen Eintrag eines Sendens, einer Kalibrierung oder einer Wiederherstellung wieder her</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+10"/>
         <source>entry %1 is of the tester %2, not of %3 on %4: nothing was written (--other-tester restores it anyway)</source>
         <translation>Eintrag %1 gehört zum Prüfgerät %2, nicht zu %3 an %4: es wurde nichts geschrieben (--other-tester stellt ihn trotzdem wieder her)</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+11"/>
         <source>entry %1</source>
         <translation>Eintrag %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/commands/CalibrateCommand.cpp" line="+40"/>
+        <location filename="../src/cli/commands/CalibrateCommand.cpp" line="+39"/>
         <source>this password may not calibrate</source>
         <translation>mit diesem Passwort ist keine Kalibrierung möglich</translation>
     </message>
@@ -227,7 +227,7 @@
         <translation>Liest das Geschriebene nicht zurück.</translation>
     </message>
     <message>
-        <location filename="../src/cli/commands/CalibrateCommand.cpp" line="-13"/>
+        <location filename="../src/cli/commands/CalibrateCommand.cpp" line="-12"/>
         <source>low or high.</source>
         <translation>low oder high.</translation>
     </message>
@@ -272,7 +272,7 @@
         <translation>Gibt JSON aus.</translation>
     </message>
     <message>
-        <location filename="../src/cli/commands/HistoryCommand.cpp" line="+52"/>
+        <location filename="../src/cli/commands/HistoryCommand.cpp" line="+48"/>
         <source>Print an entry&apos;s documents.</source>
         <translation>Gibt die Dokumente eines Eintrags aus.</translation>
     </message>
@@ -358,7 +358,7 @@ unterbrochen durch SIGINT oder SIGTERM.
         <translation>Schreibt die Änderungen eines Dokuments und liest sie zurück.</translation>
     </message>
     <message>
-        <location filename="../src/cli/commands/CalibrateCommand.cpp" line="+55"/>
+        <location filename="../src/cli/commands/CalibrateCommand.cpp" line="+52"/>
         <source>Measure a beam&apos;s factor; --yes writes it.</source>
         <translation>Misst den Faktor eines Lichts; --yes schreibt ihn.</translation>
     </message>
@@ -368,7 +368,7 @@ unterbrochen durch SIGINT oder SIGTERM.
         <translation>Setzt das Prüfgerät auf den Zustand vor einem Historieneintrag zurück.</translation>
     </message>
     <message>
-        <location filename="../src/cli/commands/HistoryCommand.cpp" line="+98"/>
+        <location filename="../src/cli/commands/HistoryCommand.cpp" line="+102"/>
         <source>List the service history, or print one entry.</source>
         <translation>Listet die Servicehistorie auf oder gibt einen Eintrag aus.</translation>
     </message>
@@ -462,12 +462,12 @@ Befehle:
         <translation>--trace nennt die Datei, die --in liest</translation>
     </message>
     <message>
-        <location filename="../src/cli/commands/CalibrateCommand.cpp" line="-19"/>
+        <location filename="../src/cli/commands/CalibrateCommand.cpp" line="-18"/>
         <source>--beam takes low or high</source>
         <translation>--beam erwartet low oder high</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+5"/>
         <source>--lux takes a whole number from 1 to 9999</source>
         <translation>--lux erwartet eine ganze Zahl von 1 bis 9999</translation>
     </message>
@@ -482,7 +482,7 @@ Befehle:
         <translation>die Passwortzeile ist länger als %1 Zeichen: es wurde nichts getan</translation>
     </message>
     <message>
-        <location filename="../src/cli/commands/HistoryCommand.cpp" line="-90"/>
+        <location filename="../src/cli/commands/HistoryCommand.cpp" line="-94"/>
         <source>Only entries of this kind: read, send, calibration, restore.</source>
         <translation>Nur Einträge dieser Art: read, send, calibration, restore.</translation>
     </message>
@@ -517,7 +517,7 @@ Befehle:
         <translation>Gibt CSV mit Kopfzeile aus, für eine Tabellenkalkulation.</translation>
     </message>
     <message>
-        <location filename="../src/cli/commands/HistorySyncCommand.cpp" line="+53"/>
+        <location filename="../src/cli/commands/HistorySyncCommand.cpp" line="+55"/>
         <source>Give a server history the entries this computer keeps for it while the server cannot be reached.</source>
         <translation>Einem Server-Verlauf die Einträge übergeben, die dieser Computer dafür aufbewahrt, solange der Server nicht erreichbar ist.</translation>
     </message>
@@ -832,17 +832,17 @@ Befehle:
         <translation>Fotodiodenkalibrierung</translation>
     </message>
     <message>
-        <location line="+159"/>
+        <location line="+158"/>
         <source>Read</source>
         <translation>Lesen</translation>
     </message>
     <message>
-        <location line="-114"/>
+        <location line="-113"/>
         <source>Read from tester %1 at %2</source>
         <translation>Von Gerät %1 gelesen um %2</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
         <source>Sent at %1</source>
         <translation>Gesendet um %1</translation>
     </message>
@@ -1152,27 +1152,27 @@ Wählen Sie einen anderen Port unter &quot;Com-Port&quot;.</translation>
 <context>
     <name>HistoryCommand</name>
     <message>
-        <location filename="../src/cli/commands/HistoryCommand.cpp" line="-45"/>
+        <location filename="../src/cli/commands/HistoryCommand.cpp" line="-47"/>
         <source>%1 (see orva-cli history --help)</source>
         <translation>%1 (siehe orva-cli history --help)</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+60"/>
         <source>--show takes an entry number</source>
         <translation>--show erwartet eine Eintragsnummer</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>--kind takes read, send, calibration or restore</source>
         <translation>--kind erwartet read, send, calibration oder restore</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>--outcome takes one of: %1</source>
         <translation>--outcome erwartet eines von: %1</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+8"/>
         <source>--%1 takes a day as YYYY-MM-DD</source>
         <translation>--%1 erwartet einen Tag als YYYY-MM-DD</translation>
     </message>
@@ -1207,7 +1207,7 @@ Wählen Sie einen anderen Port unter &quot;Com-Port&quot;.</translation>
 <context>
     <name>HistoryEntry</name>
     <message>
-        <location filename="../src/core/history/HistoryEntry.cpp" line="+23"/>
+        <location filename="../src/core/history/HistoryEntry.cpp" line="+25"/>
         <source>low beam</source>
         <translation>Abblendlicht</translation>
     </message>
@@ -1304,12 +1304,12 @@ Wählen Sie einen anderen Port unter &quot;Com-Port&quot;.</translation>
     </message>
     <message>
         <location filename="../src/app/HistoryPage.cpp" line="+11"/>
-        <location line="+141"/>
+        <location line="+149"/>
         <source>Save report...</source>
         <translation>Bericht speichern...</translation>
     </message>
     <message>
-        <location line="-140"/>
+        <location line="-148"/>
         <source>Testers...</source>
         <translation>Prüfgeräte...</translation>
     </message>
@@ -1349,7 +1349,7 @@ Wählen Sie einen anderen Port unter &quot;Com-Port&quot;.</translation>
         <translation>Prüfgeräte</translation>
     </message>
     <message>
-        <location line="+44"/>
+        <location line="+51"/>
         <source>No service history: nothing is recorded, and no write is possible.</source>
         <translation>Keine Servicehistorie: nichts wird aufgezeichnet, kein Schreiben möglich.</translation>
     </message>
@@ -1359,7 +1359,7 @@ Wählen Sie einen anderen Port unter &quot;Com-Port&quot;.</translation>
         <translation>Prüfgerät %1 in %2</translation>
     </message>
     <message>
-        <location line="+68"/>
+        <location line="+69"/>
         <source>PDF (*.pdf)</source>
         <translation>PDF (*.pdf)</translation>
     </message>
@@ -1420,22 +1420,22 @@ Sie bleiben erhalten: beim Senden werden sie unverändert zurückgeschrieben, so
 <context>
     <name>LuxCalibration</name>
     <message>
-        <location filename="../src/core/ops/LuxCalibration.cpp" line="+36"/>
+        <location filename="../src/core/ops/LuxCalibration.cpp" line="+25"/>
         <source>Calibrate Low Beam</source>
         <translation>Kalibrierung Abblendlicht</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+0"/>
         <source>Calibrate High Beam</source>
         <translation>Kalibrierung Fernlicht</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+5"/>
         <source>Calibrating Lux ...</source>
         <translation>Lux-Kalibrierung ...</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+38"/>
         <source>No conversion factor for %1: the reading %2 divided by the reference &quot;%3&quot; lux gives no factor from 0 to 32767. Enter the reference illuminance (1 to 9999 lux) and calibrate again; nothing was written.</source>
         <translation>Kein Umrechnungsfaktor (%1): Der Messwert %2 geteilt durch die Referenz &quot;%3&quot; lux ergibt keinen Faktor von 0 bis 32767. Geben Sie die Referenz-Beleuchtungsstärke ein (1 bis 9999 lux) und kalibrieren Sie erneut; es wurde nichts geschrieben.</translation>
     </message>
@@ -1461,7 +1461,7 @@ Neuer Faktor: %2, ersetzt %3</translation>
         <translation>Es wurde nichts geschrieben: %1</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+10"/>
         <source>%1 Nothing was written.</source>
         <translation>%1 Es wurde nichts geschrieben.</translation>
     </message>
@@ -1511,7 +1511,7 @@ Beschreibung : %2</translation>
 <context>
     <name>ParameterDocument</name>
     <message>
-        <location filename="../src/core/ops/ParameterDocument.cpp" line="+83"/>
+        <location filename="../src/core/ops/ParameterDocument.cpp" line="+79"/>
         <source>must be a text</source>
         <translation>muss ein Text sein</translation>
     </message>
@@ -1541,7 +1541,7 @@ Beschreibung : %2</translation>
         <translation>%1: das Protokoll &quot;%2&quot; legt es auf &quot;%3&quot; fest</translation>
     </message>
     <message>
-        <location line="+72"/>
+        <location line="+79"/>
         <source>the file is not a parameter document of format %1</source>
         <translation>die Datei ist kein Parameterdokument im Format %1</translation>
     </message>
@@ -1753,7 +1753,7 @@ Warten Sie auf eine neue Verbindung und stellen Sie die Parameter ERNEUT ein ...
 <context>
     <name>ServiceHistory</name>
     <message>
-        <location filename="../src/core/history/ServiceHistory.cpp" line="+144"/>
+        <location filename="../src/core/history/ServiceHistory.cpp" line="+160"/>
         <source>The service history %1 %2: %3</source>
         <translation>Die Servicehistorie %1 %2: %3</translation>
     </message>
@@ -1801,21 +1801,22 @@ Warten Sie auf eine neue Verbindung und stellen Sie die Parameter ERNEUT ein ...
         <translation>die Datenbank enthält keine Servicehistorie</translation>
     </message>
     <message>
-        <location line="+44"/>
-        <location line="+31"/>
-        <location line="+391"/>
+        <location line="+49"/>
+        <location line="+6"/>
+        <location line="+40"/>
+        <location line="+406"/>
         <location line="+8"/>
         <location line="+9"/>
         <location line="+13"/>
         <location line="+13"/>
         <location filename="../src/core/history/ServiceHistoryServer.cpp" line="+94"/>
-        <location line="+50"/>
+        <location line="+52"/>
         <location line="+27"/>
         <source>cannot be read</source>
         <translation>kann nicht gelesen werden</translation>
     </message>
     <message>
-        <location line="-431"/>
+        <location line="-446"/>
         <source>cannot be used</source>
         <translation>kann nicht verwendet werden</translation>
     </message>
@@ -1831,19 +1832,19 @@ Warten Sie auf eine neue Verbindung und stellen Sie die Parameter ERNEUT ein ...
         <location line="+11"/>
         <location line="+8"/>
         <location line="+17"/>
-        <location line="+15"/>
+        <location line="+14"/>
         <location line="+5"/>
         <location line="+21"/>
         <location line="+9"/>
-        <location line="+18"/>
-        <location line="+10"/>
+        <location line="+30"/>
+        <location line="+14"/>
         <location line="+6"/>
         <location line="+92"/>
         <location line="+14"/>
         <location line="+9"/>
         <location line="+3"/>
         <location line="+137"/>
-        <location line="+32"/>
+        <location line="+33"/>
         <location line="+7"/>
         <location line="+9"/>
         <location filename="../src/core/history/ServiceHistoryServer.cpp" line="-39"/>
@@ -1851,13 +1852,13 @@ Warten Sie auf eine neue Verbindung und stellen Sie die Parameter ERNEUT ein ...
         <translation>kann nicht geschrieben werden</translation>
     </message>
     <message>
-        <location line="-478"/>
+        <location line="-494"/>
         <location line="+6"/>
         <source>cannot be brought to schema %1</source>
         <translation>kann nicht auf Schema %1 gebracht werden</translation>
     </message>
     <message>
-        <location line="+224"/>
+        <location line="+239"/>
         <source>%1<byte value="xd"/>
 It could not be kept on this computer either: %2</source>
         <translation>%1<byte value="xd"/>
@@ -1876,7 +1877,7 @@ Sein Abschluss wird auf diesem Computer aufbewahrt und der Historie übergeben, 
         <translation>Die Servicehistorie hat keinen Eintrag %1.</translation>
     </message>
     <message>
-        <location filename="../src/core/history/ServiceHistoryServer.cpp" line="-50"/>
+        <location filename="../src/core/history/ServiceHistoryServer.cpp" line="-52"/>
         <source>The server history was tried less than a minute ago.</source>
         <translation>Der Server-Verlauf wurde vor weniger als einer Minute versucht.</translation>
     </message>
@@ -1884,7 +1885,7 @@ Sein Abschluss wird auf diesem Computer aufbewahrt und der Historie übergeben, 
 <context>
     <name>ServiceReport</name>
     <message>
-        <location filename="../src/report/ServiceReport.cpp" line="+63"/>
+        <location filename="../src/report/ServiceReport.cpp" line="+70"/>
         <source>&lt;tr&gt;&lt;td&gt;%1 beam&lt;/td&gt;&lt;td&gt;%2 lux&lt;/td&gt;&lt;td&gt;%3&lt;/td&gt;&lt;td&gt;%4 &amp;rarr; %5&lt;/td&gt;&lt;td&gt;%6&lt;/td&gt;&lt;/tr&gt;</source>
         <translation>&lt;tr&gt;&lt;td&gt;%1&lt;/td&gt;&lt;td&gt;%2 lux&lt;/td&gt;&lt;td&gt;%3&lt;/td&gt;&lt;td&gt;%4 &amp;rarr; %5&lt;/td&gt;&lt;td&gt;%6&lt;/td&gt;&lt;/tr&gt;</translation>
     </message>
@@ -1899,7 +1900,7 @@ Sein Abschluss wird auf diesem Computer aufbewahrt und der Historie übergeben, 
         <translation>Fernlicht</translation>
     </message>
     <message>
-        <location line="-19"/>
+        <location line="-25"/>
         <source>written</source>
         <translation>geschrieben</translation>
     </message>
@@ -1924,12 +1925,12 @@ Sein Abschluss wird auf diesem Computer aufbewahrt und der Historie übergeben, 
         <translation>vom Benutzer abgebrochen</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>interrupted</source>
         <translation>unterbrochen</translation>
     </message>
     <message>
-        <location line="+57"/>
+        <location line="+63"/>
         <source>what the tester holds is not known: read it</source>
         <translation>unbekannt, was das Gerät enthält: es lesen</translation>
     </message>
@@ -1939,7 +1940,7 @@ Sein Abschluss wird auf diesem Computer aufbewahrt und der Historie übergeben, 
         <translation>kein Parameter geändert</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+27"/>
         <source>&lt;h2&gt;ORVA headlight tester: service report&lt;/h2&gt;&lt;p&gt;&lt;b&gt;Date:&lt;/b&gt; %1&lt;/p&gt;&lt;table cellpadding=3&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Tester&lt;/b&gt;&lt;/td&gt;&lt;td&gt;%2, serial number %3&lt;br&gt;firmware %4, parameter file %5&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Workshop&lt;/b&gt;&lt;/td&gt;&lt;td&gt;%6&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Parameters changed&lt;/h3&gt;%7&lt;h3&gt;Calibrations&lt;/h3&gt;%8&lt;p&gt;&lt;b&gt;Expiry date:&lt;/b&gt; %9&lt;/p&gt;&lt;p&gt;&lt;b&gt;Access level:&lt;/b&gt; %10&lt;/p&gt;&lt;p&gt;&lt;br&gt;&lt;br&gt;Name: ______________________________ &amp;nbsp; Signature: ______________________________&lt;/p&gt;</source>
         <translation>&lt;h2&gt;ORVA-Scheinwerfertester: Servicebericht&lt;/h2&gt;&lt;p&gt;&lt;b&gt;Datum:&lt;/b&gt; %1&lt;/p&gt;&lt;table cellpadding=3&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Prüfgerät&lt;/b&gt;&lt;/td&gt;&lt;td&gt;%2, Seriennummer %3&lt;br&gt;Firmware %4, Parameterdatei %5&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Werkstatt&lt;/b&gt;&lt;/td&gt;&lt;td&gt;%6&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Geänderte Parameter&lt;/h3&gt;%7&lt;h3&gt;Kalibrierungen&lt;/h3&gt;%8&lt;p&gt;&lt;b&gt;Ablaufdatum:&lt;/b&gt; %9&lt;/p&gt;&lt;p&gt;&lt;b&gt;Zugriffsebene:&lt;/b&gt; %10&lt;/p&gt;&lt;p&gt;&lt;br&gt;&lt;br&gt;Name: ______________________________ &amp;nbsp; Unterschrift: ______________________________&lt;/p&gt;</translation>
     </message>
@@ -2094,12 +2095,12 @@ Sein Abschluss wird auf diesem Computer aufbewahrt und der Historie übergeben, 
 <context>
     <name>TesterSession</name>
     <message>
-        <location filename="../src/core/ops/TesterSession.cpp" line="+132"/>
+        <location filename="../src/core/ops/TesterSession.cpp" line="+133"/>
         <source>Invalid port number: no serial device has this number.</source>
         <translation>Ungültige Portnummer: keine serielle Schnittstelle hat diese Nummer.</translation>
     </message>
     <message>
-        <location line="+106"/>
+        <location line="+105"/>
         <source>The tester was written, but the end of its record (history entry %1) could not be saved: %2<byte value="xd"/>
 The tester now holds: %3.</source>
         <translation>Das Gerät wurde beschrieben, aber der Abschluss seines Eintrags (Historieneintrag %1) konnte nicht gespeichert werden: %2<byte value="xd"/>

@@ -24,7 +24,7 @@
         <translation>  (PW = sconosciuta)</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+21"/>
         <source>Administrator</source>
         <translation>Amministratore</translation>
     </message>
@@ -194,17 +194,17 @@
         <translation>la voce %1 è di tipo %2 e non contiene uno stato precedente: ripristinare una voce di invio, di calibrazione o di ripristino</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+10"/>
         <source>entry %1 is of the tester %2, not of %3 on %4: nothing was written (--other-tester restores it anyway)</source>
         <translation>la voce %1 è del centrafari %2, non di %3 su %4: non è stato scritto nulla (--other-tester la ripristina comunque)</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+11"/>
         <source>entry %1</source>
         <translation>voce %1</translation>
     </message>
     <message>
-        <location filename="../src/cli/commands/CalibrateCommand.cpp" line="+40"/>
+        <location filename="../src/cli/commands/CalibrateCommand.cpp" line="+39"/>
         <source>this password may not calibrate</source>
         <translation>questa password non può calibrare</translation>
     </message>
@@ -227,7 +227,7 @@
         <translation>Non rilegge ciò che è stato scritto.</translation>
     </message>
     <message>
-        <location filename="../src/cli/commands/CalibrateCommand.cpp" line="-13"/>
+        <location filename="../src/cli/commands/CalibrateCommand.cpp" line="-12"/>
         <source>low or high.</source>
         <translation>low o high.</translation>
     </message>
@@ -272,7 +272,7 @@
         <translation>Stampa in JSON.</translation>
     </message>
     <message>
-        <location filename="../src/cli/commands/HistoryCommand.cpp" line="+52"/>
+        <location filename="../src/cli/commands/HistoryCommand.cpp" line="+48"/>
         <source>Print an entry&apos;s documents.</source>
         <translation>Stampa i documenti di una voce.</translation>
     </message>
@@ -357,7 +357,7 @@ stata completata (è conservata su questo computer), 130 e 143 interrotto da SIG
         <translation>Scrive le modifiche di un documento, poi le rilegge.</translation>
     </message>
     <message>
-        <location filename="../src/cli/commands/CalibrateCommand.cpp" line="+55"/>
+        <location filename="../src/cli/commands/CalibrateCommand.cpp" line="+52"/>
         <source>Measure a beam&apos;s factor; --yes writes it.</source>
         <translation>Misura il fattore di un fascio; --yes lo scrive.</translation>
     </message>
@@ -367,7 +367,7 @@ stata completata (è conservata su questo computer), 130 e 143 interrotto da SIG
         <translation>Riporta il centrafari allo stato precedente a una voce dello storico.</translation>
     </message>
     <message>
-        <location filename="../src/cli/commands/HistoryCommand.cpp" line="+98"/>
+        <location filename="../src/cli/commands/HistoryCommand.cpp" line="+102"/>
         <source>List the service history, or print one entry.</source>
         <translation>Elenca lo storico interventi o stampa una voce.</translation>
     </message>
@@ -461,12 +461,12 @@ Comandi:
         <translation>--trace indica il file che --in legge</translation>
     </message>
     <message>
-        <location filename="../src/cli/commands/CalibrateCommand.cpp" line="-19"/>
+        <location filename="../src/cli/commands/CalibrateCommand.cpp" line="-18"/>
         <source>--beam takes low or high</source>
         <translation>--beam accetta low o high</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+5"/>
         <source>--lux takes a whole number from 1 to 9999</source>
         <translation>--lux richiede un numero intero da 1 a 9999</translation>
     </message>
@@ -481,7 +481,7 @@ Comandi:
         <translation>la riga della password supera i %1 caratteri: non è stato fatto nulla</translation>
     </message>
     <message>
-        <location filename="../src/cli/commands/HistoryCommand.cpp" line="-90"/>
+        <location filename="../src/cli/commands/HistoryCommand.cpp" line="-94"/>
         <source>Only entries of this kind: read, send, calibration, restore.</source>
         <translation>Solo le voci di questo tipo: read, send, calibration, restore.</translation>
     </message>
@@ -516,7 +516,7 @@ Comandi:
         <translation>Stampa CSV con intestazione, per un foglio di calcolo.</translation>
     </message>
     <message>
-        <location filename="../src/cli/commands/HistorySyncCommand.cpp" line="+53"/>
+        <location filename="../src/cli/commands/HistorySyncCommand.cpp" line="+55"/>
         <source>Give a server history the entries this computer keeps for it while the server cannot be reached.</source>
         <translation>Consegna a uno storico su server le voci che questo computer tiene per esso mentre il server non è raggiungibile.</translation>
     </message>
@@ -831,17 +831,17 @@ Comandi:
         <translation>Calibrazione fotodiodo</translation>
     </message>
     <message>
-        <location line="+159"/>
+        <location line="+158"/>
         <source>Read</source>
         <translation>Leggi</translation>
     </message>
     <message>
-        <location line="-114"/>
+        <location line="-113"/>
         <source>Read from tester %1 at %2</source>
         <translation>Lettura centrafari %1 alle %2</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
         <source>Sent at %1</source>
         <translation>Inviato alle %1</translation>
     </message>
@@ -1151,27 +1151,27 @@ Scegliere un&apos;altra porta in &quot;Porta Com&quot;.</translation>
 <context>
     <name>HistoryCommand</name>
     <message>
-        <location filename="../src/cli/commands/HistoryCommand.cpp" line="-45"/>
+        <location filename="../src/cli/commands/HistoryCommand.cpp" line="-47"/>
         <source>%1 (see orva-cli history --help)</source>
         <translation>%1 (vedere orva-cli history --help)</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+60"/>
         <source>--show takes an entry number</source>
         <translation>--show richiede un numero di voce</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>--kind takes read, send, calibration or restore</source>
         <translation>--kind richiede read, send, calibration o restore</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>--outcome takes one of: %1</source>
         <translation>--outcome richiede uno di: %1</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+8"/>
         <source>--%1 takes a day as YYYY-MM-DD</source>
         <translation>--%1 richiede un giorno come YYYY-MM-DD</translation>
     </message>
@@ -1206,7 +1206,7 @@ Scegliere un&apos;altra porta in &quot;Porta Com&quot;.</translation>
 <context>
     <name>HistoryEntry</name>
     <message>
-        <location filename="../src/core/history/HistoryEntry.cpp" line="+23"/>
+        <location filename="../src/core/history/HistoryEntry.cpp" line="+25"/>
         <source>low beam</source>
         <translation>anabbagliante</translation>
     </message>
@@ -1303,12 +1303,12 @@ Scegliere un&apos;altra porta in &quot;Porta Com&quot;.</translation>
     </message>
     <message>
         <location filename="../src/app/HistoryPage.cpp" line="+11"/>
-        <location line="+141"/>
+        <location line="+149"/>
         <source>Save report...</source>
         <translation>Salva rapporto...</translation>
     </message>
     <message>
-        <location line="-140"/>
+        <location line="-148"/>
         <source>Testers...</source>
         <translation>Apparecchi...</translation>
     </message>
@@ -1348,7 +1348,7 @@ Scegliere un&apos;altra porta in &quot;Porta Com&quot;.</translation>
         <translation>Apparecchi</translation>
     </message>
     <message>
-        <location line="+44"/>
+        <location line="+51"/>
         <source>No service history: nothing is recorded, and no write is possible.</source>
         <translation>Nessuno storico interventi: nulla viene registrato e non è possibile scrivere.</translation>
     </message>
@@ -1358,7 +1358,7 @@ Scegliere un&apos;altra porta in &quot;Porta Com&quot;.</translation>
         <translation>Centrafari %1 in %2</translation>
     </message>
     <message>
-        <location line="+68"/>
+        <location line="+69"/>
         <source>PDF (*.pdf)</source>
         <translation>PDF (*.pdf)</translation>
     </message>
@@ -1419,22 +1419,22 @@ Vengono mantenuti: un invio li riscrive così come sono, a meno che non vengano 
 <context>
     <name>LuxCalibration</name>
     <message>
-        <location filename="../src/core/ops/LuxCalibration.cpp" line="+36"/>
+        <location filename="../src/core/ops/LuxCalibration.cpp" line="+25"/>
         <source>Calibrate Low Beam</source>
         <translation>Calibrazione anabbagliante</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+0"/>
         <source>Calibrate High Beam</source>
         <translation>Calibrazione abbagliante</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+5"/>
         <source>Calibrating Lux ...</source>
         <translation>Calibrazione lux ...</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+38"/>
         <source>No conversion factor for %1: the reading %2 divided by the reference &quot;%3&quot; lux gives no factor from 0 to 32767. Enter the reference illuminance (1 to 9999 lux) and calibrate again; nothing was written.</source>
         <translation>Nessun fattore di conversione (%1): la lettura %2 divisa per il riferimento &quot;%3&quot; lux non dà un fattore da 0 a 32767. Inserire l&apos;illuminamento di riferimento (da 1 a 9999 lux) e calibrare di nuovo; non è stato scritto nulla.</translation>
     </message>
@@ -1460,7 +1460,7 @@ Nuovo fattore: %2, al posto di %3</translation>
         <translation>Non è stato scritto nulla: %1</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+10"/>
         <source>%1 Nothing was written.</source>
         <translation>%1 Non è stato scritto nulla.</translation>
     </message>
@@ -1510,7 +1510,7 @@ Descrizione : %2</translation>
 <context>
     <name>ParameterDocument</name>
     <message>
-        <location filename="../src/core/ops/ParameterDocument.cpp" line="+83"/>
+        <location filename="../src/core/ops/ParameterDocument.cpp" line="+79"/>
         <source>must be a text</source>
         <translation>deve essere un testo</translation>
     </message>
@@ -1540,7 +1540,7 @@ Descrizione : %2</translation>
         <translation>%1: il protocollo &quot;%2&quot; lo fissa a &quot;%3&quot;</translation>
     </message>
     <message>
-        <location line="+72"/>
+        <location line="+79"/>
         <source>the file is not a parameter document of format %1</source>
         <translation>il file non è un documento di parametri nel formato %1</translation>
     </message>
@@ -1752,7 +1752,7 @@ Attendere una nuova connessione e IMPOSTARE DI NUOVO i parametri ....</translati
 <context>
     <name>ServiceHistory</name>
     <message>
-        <location filename="../src/core/history/ServiceHistory.cpp" line="+144"/>
+        <location filename="../src/core/history/ServiceHistory.cpp" line="+160"/>
         <source>The service history %1 %2: %3</source>
         <translation>Lo storico interventi %1 %2: %3</translation>
     </message>
@@ -1800,21 +1800,22 @@ Attendere una nuova connessione e IMPOSTARE DI NUOVO i parametri ....</translati
         <translation>il database non contiene alcuno storico interventi</translation>
     </message>
     <message>
-        <location line="+44"/>
-        <location line="+31"/>
-        <location line="+391"/>
+        <location line="+49"/>
+        <location line="+6"/>
+        <location line="+40"/>
+        <location line="+406"/>
         <location line="+8"/>
         <location line="+9"/>
         <location line="+13"/>
         <location line="+13"/>
         <location filename="../src/core/history/ServiceHistoryServer.cpp" line="+94"/>
-        <location line="+50"/>
+        <location line="+52"/>
         <location line="+27"/>
         <source>cannot be read</source>
         <translation>non può essere letto</translation>
     </message>
     <message>
-        <location line="-431"/>
+        <location line="-446"/>
         <source>cannot be used</source>
         <translation>non può essere usato</translation>
     </message>
@@ -1830,19 +1831,19 @@ Attendere una nuova connessione e IMPOSTARE DI NUOVO i parametri ....</translati
         <location line="+11"/>
         <location line="+8"/>
         <location line="+17"/>
-        <location line="+15"/>
+        <location line="+14"/>
         <location line="+5"/>
         <location line="+21"/>
         <location line="+9"/>
-        <location line="+18"/>
-        <location line="+10"/>
+        <location line="+30"/>
+        <location line="+14"/>
         <location line="+6"/>
         <location line="+92"/>
         <location line="+14"/>
         <location line="+9"/>
         <location line="+3"/>
         <location line="+137"/>
-        <location line="+32"/>
+        <location line="+33"/>
         <location line="+7"/>
         <location line="+9"/>
         <location filename="../src/core/history/ServiceHistoryServer.cpp" line="-39"/>
@@ -1850,13 +1851,13 @@ Attendere una nuova connessione e IMPOSTARE DI NUOVO i parametri ....</translati
         <translation>non può essere scritto</translation>
     </message>
     <message>
-        <location line="-478"/>
+        <location line="-494"/>
         <location line="+6"/>
         <source>cannot be brought to schema %1</source>
         <translation>non può essere portato allo schema %1</translation>
     </message>
     <message>
-        <location line="+224"/>
+        <location line="+239"/>
         <source>%1<byte value="xd"/>
 It could not be kept on this computer either: %2</source>
         <translation>%1<byte value="xd"/>
@@ -1875,7 +1876,7 @@ La sua conclusione è conservata su questo computer e passata allo storico appen
         <translation>Lo storico interventi non ha la voce %1.</translation>
     </message>
     <message>
-        <location filename="../src/core/history/ServiceHistoryServer.cpp" line="-50"/>
+        <location filename="../src/core/history/ServiceHistoryServer.cpp" line="-52"/>
         <source>The server history was tried less than a minute ago.</source>
         <translation>Lo storico su server è stato provato meno di un minuto fa.</translation>
     </message>
@@ -1883,7 +1884,7 @@ La sua conclusione è conservata su questo computer e passata allo storico appen
 <context>
     <name>ServiceReport</name>
     <message>
-        <location filename="../src/report/ServiceReport.cpp" line="+63"/>
+        <location filename="../src/report/ServiceReport.cpp" line="+70"/>
         <source>&lt;tr&gt;&lt;td&gt;%1 beam&lt;/td&gt;&lt;td&gt;%2 lux&lt;/td&gt;&lt;td&gt;%3&lt;/td&gt;&lt;td&gt;%4 &amp;rarr; %5&lt;/td&gt;&lt;td&gt;%6&lt;/td&gt;&lt;/tr&gt;</source>
         <translation>&lt;tr&gt;&lt;td&gt;Fascio %1&lt;/td&gt;&lt;td&gt;%2 lux&lt;/td&gt;&lt;td&gt;%3&lt;/td&gt;&lt;td&gt;%4 &amp;rarr; %5&lt;/td&gt;&lt;td&gt;%6&lt;/td&gt;&lt;/tr&gt;</translation>
     </message>
@@ -1898,7 +1899,7 @@ La sua conclusione è conservata su questo computer e passata allo storico appen
         <translation>abbagliante</translation>
     </message>
     <message>
-        <location line="-19"/>
+        <location line="-25"/>
         <source>written</source>
         <translation>scritto</translation>
     </message>
@@ -1923,12 +1924,12 @@ La sua conclusione è conservata su questo computer e passata allo storico appen
         <translation>annullato a metà</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>interrupted</source>
         <translation>interrotto</translation>
     </message>
     <message>
-        <location line="+57"/>
+        <location line="+63"/>
         <source>what the tester holds is not known: read it</source>
         <translation>non si sa cosa contenga il centrafari: leggerlo</translation>
     </message>
@@ -1938,7 +1939,7 @@ La sua conclusione è conservata su questo computer e passata allo storico appen
         <translation>nessun parametro modificato</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+27"/>
         <source>&lt;h2&gt;ORVA headlight tester: service report&lt;/h2&gt;&lt;p&gt;&lt;b&gt;Date:&lt;/b&gt; %1&lt;/p&gt;&lt;table cellpadding=3&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Tester&lt;/b&gt;&lt;/td&gt;&lt;td&gt;%2, serial number %3&lt;br&gt;firmware %4, parameter file %5&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Workshop&lt;/b&gt;&lt;/td&gt;&lt;td&gt;%6&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Parameters changed&lt;/h3&gt;%7&lt;h3&gt;Calibrations&lt;/h3&gt;%8&lt;p&gt;&lt;b&gt;Expiry date:&lt;/b&gt; %9&lt;/p&gt;&lt;p&gt;&lt;b&gt;Access level:&lt;/b&gt; %10&lt;/p&gt;&lt;p&gt;&lt;br&gt;&lt;br&gt;Name: ______________________________ &amp;nbsp; Signature: ______________________________&lt;/p&gt;</source>
         <translation>&lt;h2&gt;Centrafari ORVA: rapporto di assistenza&lt;/h2&gt;&lt;p&gt;&lt;b&gt;Data:&lt;/b&gt; %1&lt;/p&gt;&lt;table cellpadding=3&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Centrafari&lt;/b&gt;&lt;/td&gt;&lt;td&gt;%2, numero di serie %3&lt;br&gt;firmware %4, file parametri %5&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Officina&lt;/b&gt;&lt;/td&gt;&lt;td&gt;%6&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Parametri modificati&lt;/h3&gt;%7&lt;h3&gt;Calibrazioni&lt;/h3&gt;%8&lt;p&gt;&lt;b&gt;Data di scadenza:&lt;/b&gt; %9&lt;/p&gt;&lt;p&gt;&lt;b&gt;Livello di accesso:&lt;/b&gt; %10&lt;/p&gt;&lt;p&gt;&lt;br&gt;&lt;br&gt;Nome: ______________________________ &amp;nbsp; Firma: ______________________________&lt;/p&gt;</translation>
     </message>
@@ -2093,12 +2094,12 @@ La sua conclusione è conservata su questo computer e passata allo storico appen
 <context>
     <name>TesterSession</name>
     <message>
-        <location filename="../src/core/ops/TesterSession.cpp" line="+132"/>
+        <location filename="../src/core/ops/TesterSession.cpp" line="+133"/>
         <source>Invalid port number: no serial device has this number.</source>
         <translation>Numero di porta non valido: nessun dispositivo seriale ha questo numero.</translation>
     </message>
     <message>
-        <location line="+106"/>
+        <location line="+105"/>
         <source>The tester was written, but the end of its record (history entry %1) could not be saved: %2<byte value="xd"/>
 The tester now holds: %3.</source>
         <translation>Il centrafari è stato scritto, ma la conclusione della sua registrazione (voce %1 dello storico) non è stata salvata: %2<byte value="xd"/>

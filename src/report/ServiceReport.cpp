@@ -1,5 +1,6 @@
 #include "ServiceReport.h"
 
+#include "access/Passwords.h"
 #include "base/Control.h"
 
 #include <QBuffer>
@@ -99,8 +100,9 @@ QString ServiceReport::html(const QList<HistoryEntry> &entries)
     QString changes, calibrations;
     for (const HistoryEntry &e : entries) {
         // A read asks no password: the levels are those of the writes.
-        if (e.kind != HistoryEntry::Kind::Read && !levels.contains(e.level) && !e.level.isEmpty())
-            levels.append(e.level);
+        if (e.kind != HistoryEntry::Kind::Read && e.level &&
+            !levels.contains(Access::levelShown(*e.level)))
+            levels.append(Access::levelShown(*e.level));
         if (e.calibration) {
             calibrations += calibrationRow(e);
             // A factor written whole is the row above; one cut part way is

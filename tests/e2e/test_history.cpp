@@ -230,7 +230,7 @@ HistoryEntry visit(const QString &serial, const QDateTime &at, HistoryEntry::Kin
     e.at = at.toUTC();
     e.model = QStringLiteral("HT-5000");
     e.firmware = QStringLiteral("1.00");
-    e.level = QStringLiteral("dealer");
+    e.level = AccessLevel::Dealer;
     e.program = QStringLiteral("orva-cli");
     e.kind = kind;
     e.outcome = HistoryEntry::endingFrom(outcome).value();
@@ -1010,7 +1010,7 @@ void TestHistory::migratesFromTheFirstSchema()
     const auto entries = history->entries(QStringLiteral("SN1"));
     QVERIFY(entries);
     QCOMPARE(entries->size(), 1);
-    QCOMPARE(entries->first().level, QStringLiteral("dealer"));
+    QVERIFY(entries->first().level == AccessLevel::Dealer);
     QCOMPARE(entries->first().at, QDateTime(QDate(2026, 1, 2), QTime(3, 4, 5), Qt::UTC));
     QCOMPARE(entries->first().line, QString()); // older entries name no line
     HistoryEntry calibration;
@@ -1257,7 +1257,7 @@ void TestHistory::upgradeFillsSummariesAndTheRegisterOnce()
                 "outcome, detail, before_doc, after_doc, program, line) VALUES (?, ?, ?, ?, '', "
                 "?, ?, ?, '', ?, ?, 'orvaps', '')")));
             for (const QVariant &v : QVariantList{
-                     e.at.toString(Qt::ISODateWithMs), e.serial, e.model, e.firmware, e.level,
+                     e.at.toString(Qt::ISODateWithMs), e.serial, e.model, e.firmware, e.levelName(),
                      HistoryEntry::kindName(e.kind), HistoryEntry::endingName(e.outcome),
                      e.before.isEmpty() ? QVariant(QMetaType::fromType<QString>())
                                         : QVariant(QString::fromUtf8(
@@ -1403,7 +1403,7 @@ void TestHistory::registerFollowsTheNewestEntry()
     calibration.at = now.addSecs(60);
     calibration.kind = HistoryEntry::Kind::Calibration;
     calibration.outcome = HistoryEntry::Ending::Failed;
-    calibration.level = QStringLiteral("technician");
+    calibration.level = AccessLevel::Technician;
     calibration.calibration = HistoryEntry::Calibration{Beam::Low, "29", 0, "345", 0, false};
     QVERIFY(history->add(calibration));
     t = testersOf(cli).at(0).toObject();

@@ -50,6 +50,15 @@ QString Access::levelShown(AccessLevel level)
     return QCoreApplication::translate("AccessLevel", levelName(level).toLatin1().constData());
 }
 
+std::optional<AccessLevel> Access::levelFrom(const QString &name)
+{
+    for (const AccessLevel level : {AccessLevel::Administrator, AccessLevel::Dealer,
+                                    AccessLevel::Technician, AccessLevel::Unknown})
+        if (levelName(level) == name)
+            return level;
+    return std::nullopt;
+}
+
 QString Access::levelName(AccessLevel level)
 {
     switch (level) {

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <optional>
+
 // Which level a password opens, and the levels' names.
 namespace Access {
 
@@ -17,5 +19,7 @@ QString captionSuffix(AccessLevel level);
 QString levelName(AccessLevel level);
 // The same in the user's language.
 QString levelShown(AccessLevel level);
+// The level a stored name stands for.
+std::optional<AccessLevel> levelFrom(const QString &name);
 
 } // namespace Access

@@ -1,5 +1,7 @@
 #include "HistoryEntry.h"
 
+#include "access/Passwords.h"
+
 #include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -93,6 +95,11 @@ QStringList HistoryEntry::endingNames()
     return names;
 }
 
+QString HistoryEntry::levelName() const
+{
+    return level ? Access::levelName(*level) : QString();
+}
+
 QStringList HistoryEntry::changes() const
 {
     if (storedChanges)
@@ -110,7 +117,7 @@ QJsonObject HistoryEntry::toJson(bool withDocuments) const
                   {"model", model},
                   {"firmwareVersion", firmware},
                   {"parameterFile", parameterFile},
-                  {"level", level},
+                  {"level", levelName()},
                   {"program", program},
                   {"line", line},
                   {"kind", kindName(kind)},
@@ -144,7 +151,7 @@ HistoryEntry HistoryEntry::fromJson(const QJsonObject &o)
     e.model = o.value("model").toString();
     e.firmware = o.value("firmwareVersion").toString();
     e.parameterFile = o.value("parameterFile").toString();
-    e.level = o.value("level").toString();
+    e.level = Access::levelFrom(o.value("level").toString());
     e.program = o.value("program").toString();
     e.line = o.value("line").toString();
     e.kind = kindFrom(o.value("kind").toString()).value_or(Kind::Read);

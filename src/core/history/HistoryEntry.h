@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/AccessLevel.h"
 #include "params/Beams.h"
 #include "params/TesterState.h"
 
@@ -44,7 +45,9 @@ struct HistoryEntry
     QString model;
     QString firmware;
     QString parameterFile;
-    QString level;   // the access level's name, never the password
+    // The level its password opened (never the password); none for an
+    // earlier version's backup.
+    std::optional<AccessLevel> level;
     QString program; // "orvaps" or "orva-cli"
     // The tester's line: its serial device, or tcp://HOST:PORT or
     // rfc2217://HOST:PORT; empty in entries older than this column.
@@ -72,6 +75,8 @@ struct HistoryEntry
     static QString endingName(Ending ending);
     static std::optional<Ending> endingFrom(const QString &name);
     static QStringList endingNames();
+    // The level's stored name; empty for none.
+    QString levelName() const;
     // "manufacturer: ORVA -> ACME", one line a field, from before and after.
     QStringList changes() const;
     // One line: a calibration's beam, reference, reading and factors, or the

@@ -3,6 +3,7 @@
 #include "HistorySchema.h"
 #include "SqlStatement.h"
 #include "TesterRegister.h"
+#include "access/Passwords.h"
 #include "base/RegularFile.h"
 
 #include <QAtomicInt>
@@ -77,7 +78,7 @@ HistoryEntry entryFrom(const QSqlQuery &q, bool documents)
     e.model = q.value(3).toString();
     e.firmware = q.value(4).toString();
     e.parameterFile = q.value(5).toString();
-    e.level = q.value(6).toString();
+    e.level = Access::levelFrom(q.value(6).toString());
     e.program = q.value(7).toString();
     e.kind = HistoryEntry::kindFrom(q.value(8).toString()).value_or(HistoryEntry::Kind::Read);
     e.outcome =
@@ -399,8 +400,8 @@ Result<qint64> ServiceHistory::insert(const HistoryEntry &entry)
                        "uuid, machine, revision) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, "
                        "?, ?, ?, ?) RETURNING id"),
         {at.toUTC().toString(Qt::ISODateWithMs), text(entry.serial), text(entry.model),
-         text(entry.firmware), text(entry.parameterFile), text(entry.level), text(entry.program),
-         text(entry.line), HistoryEntry::kindName(entry.kind),
+         text(entry.firmware), text(entry.parameterFile), text(entry.levelName()),
+         text(entry.program), text(entry.line), HistoryEntry::kindName(entry.kind),
          HistoryEntry::endingName(entry.outcome), text(entry.detail), nullable(json(entry.before)),
          nullable(json(entry.after)), changesText(entry),
          entry.uuid.isEmpty() ? newUuid() : entry.uuid,

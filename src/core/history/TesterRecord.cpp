@@ -34,7 +34,7 @@ TesterRecord TesterRecord::from(const HistoryEntry &entry)
     r.lastAt = entry.at.toUTC();
     r.lastKind = HistoryEntry::kindName(entry.kind);
     r.lastOutcome = HistoryEntry::endingName(entry.outcome);
-    r.lastLevel = entry.level;
+    r.lastLevel = entry.levelName();
     r.lastProgram = entry.program;
     const TesterState &state = entry.after.isEmpty() ? entry.before : entry.after;
     if (state.isEmpty())

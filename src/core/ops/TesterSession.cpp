@@ -142,7 +142,7 @@ HistoryEntry TesterSession::entryFor(HistoryEntry::Kind kind) const
     e.model = m_testerState.text(Control::TestoModello).trimmed();
     e.firmware = m_testerState.firmware.trimmed();
     e.parameterFile = m_testerState.parameterFile;
-    e.level = Access::levelName(m_state.accessLevel());
+    e.level = m_state.accessLevel();
     e.program = QCoreApplication::applicationName();
     e.line = m_serial.device();
     return e;
