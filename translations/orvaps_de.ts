@@ -1303,6 +1303,26 @@ Wählen Sie einen anderen Port unter &quot;Com-Port&quot;.</translation>
         <translation>importiert</translation>
     </message>
     <message>
+        <location line="+1"/>
+        <source>started</source>
+        <translation>begonnen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>verify mismatch</source>
+        <translation>Prüfung abweichend</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>unverified</source>
+        <translation>nicht geprüft</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>interrupted</source>
+        <translation>unterbrochen</translation>
+    </message>
+    <message>
         <location filename="../src/app/HistoryPage.cpp" line="+11"/>
         <location line="+149"/>
         <source>Save report...</source>

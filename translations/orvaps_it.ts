@@ -1302,6 +1302,26 @@ Scegliere un&apos;altra porta in &quot;Porta Com&quot;.</translation>
         <translation>importato</translation>
     </message>
     <message>
+        <location line="+1"/>
+        <source>started</source>
+        <translation>iniziato</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>verify mismatch</source>
+        <translation>verifica discordante</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>unverified</source>
+        <translation>non verificato</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>interrupted</source>
+        <translation>interrotto</translation>
+    </message>
+    <message>
         <location filename="../src/app/HistoryPage.cpp" line="+11"/>
         <location line="+149"/>
         <source>Save report...</source>

@@ -13,7 +13,11 @@ QString HistoryWords::shown(const QString &word)
                                         QT_TRANSLATE_NOOP("HistoryPage", "declined"),
                                         QT_TRANSLATE_NOOP("HistoryPage", "incomplete"),
                                         QT_TRANSLATE_NOOP("HistoryPage", "failed"),
-                                        QT_TRANSLATE_NOOP("HistoryPage", "imported")};
+                                        QT_TRANSLATE_NOOP("HistoryPage", "imported"),
+                                        QT_TRANSLATE_NOOP("HistoryPage", "started"),
+                                        QT_TRANSLATE_NOOP("HistoryPage", "verify mismatch"),
+                                        QT_TRANSLATE_NOOP("HistoryPage", "unverified"),
+                                        QT_TRANSLATE_NOOP("HistoryPage", "interrupted")};
     for (const char *w : words)
         if (word == QLatin1String(w))
             return QCoreApplication::translate("HistoryPage", w);
