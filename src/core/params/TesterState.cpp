@@ -74,6 +74,18 @@ QString shownOffsets(const std::optional<QList<int>> &offsets)
     return QString::fromUtf8(QJsonDocument(values).toJson(QJsonDocument::Compact));
 }
 
+// A reader's change: texts compared without their blanks, lists by entry.
+bool sameForReader(const std::optional<FieldValue> &was, const FieldValue &now)
+{
+    if (!was || was->index() != now.index())
+        return false;
+    if (const auto *entry = std::get_if<ListEntry>(&now))
+        return entry->index == std::get<ListEntry>(*was).index;
+    if (const auto *text = std::get_if<QString>(&now))
+        return text->trimmed() == std::get<QString>(*was).trimmed();
+    return TesterState::fieldJson(*was) == TesterState::fieldJson(now);
+}
+
 } // namespace
 
 std::optional<FieldValue> TesterState::value(Control c) const
@@ -146,15 +158,8 @@ QStringList TesterState::changesTo(const TesterState &after) const
     QList<std::pair<QString, QString>> lines;
     for (const auto &[c, now] : after.m_fields) {
         const std::optional<FieldValue> was = value(c);
-        // A reader's change: texts compared without their blanks.
-        const bool same =
-            std::holds_alternative<ListEntry>(now) && was && std::holds_alternative<ListEntry>(*was)
-                ? std::get<ListEntry>(now).index == std::get<ListEntry>(*was).index
-            : std::holds_alternative<QString>(now) && was && std::holds_alternative<QString>(*was)
-                ? std::get<QString>(now).trimmed() == std::get<QString>(*was).trimmed()
-                : was && was->index() == now.index() && fieldJson(*was) == fieldJson(now);
         const bool cut = after.partial.contains(c);
-        if (!same || cut)
+        if (!sameForReader(was, now) || cut)
             lines.append({fieldName(c), QStringLiteral("%1: %2 -> %3%4")
                                             .arg(fieldName(c), shown(was), shown(now),
                                                  cut ? QStringLiteral(" (partial)") : QString())});
