@@ -254,8 +254,14 @@ Result<> ServiceHistory::migrate()
     const SqlDialect dialect = m_location.kind == HistoryLocation::Kind::PostgreSQL
                                    ? SqlDialect::PostgreSQL
                                    : SqlDialect::SQLite;
-    if (dialect == SqlDialect::SQLite)
+    if (dialect == SqlDialect::SQLite) {
+        // A file another program keeps locked cannot even be read, unlike one
+        // being brought to a new schema: its user learns so after a write's
+        // wait, not the migration's.
+        if (Statement probe(db, QStringLiteral("SELECT count(*) FROM sqlite_master")); !probe.ok())
+            return failure(Texts::tr("cannot be read"), probe.error);
         Statement(db, QStringLiteral("PRAGMA busy_timeout = %1").arg(MigrationBusyMs));
+    }
     const auto restoreTimeout = qScopeGuard([&] {
         if (dialect == SqlDialect::SQLite)
             Statement(db, QStringLiteral("PRAGMA busy_timeout = %1").arg(FileBusyMs));
