@@ -152,6 +152,8 @@ void TestLoad::waitsForATesterSwitchedOnLater()
 {
     Harness h;
     h.sim.setPowered(false);
+    h.create();
+    h.quickChecks();
     QString statusWhileOff;
     h.whenFrames(0x01, 2, [&] {
         statusWhileOff = h.window->status();
@@ -166,6 +168,9 @@ void TestLoad::waitsForATesterSwitchedOnLater()
 void TestLoad::resumesWhenTheTesterFallsSilentMidLoad()
 {
     Harness h;
+    h.create();
+    h.quickChecks();
+    h.window->tester().link().limits.readMs = 600;
     QString statusWhileOff;
     h.whenFrames('R', 40, [&] { h.sim.setPowered(false); });
     // Back on when the load, having found it silent, asks for it again.

@@ -163,6 +163,7 @@ void TestSend::testerOffReportsAndReloads()
     Harness h;
     QVERIFY(h.start());
     FrmOrva &w = *h.window;
+    h.quickChecks();
     w.TestoMarca->setText("EDITED");
     h.sim.setPowered(false);
     QString statusAfterBox;
