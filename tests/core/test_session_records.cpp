@@ -2,6 +2,7 @@
 // itself: the entry before the first byte, and an end that says what the
 // tester holds. ORVA_PG_DIR names a test server: then the history is there.
 #include "CoreRig.h"
+#include "OtherProgram.h"
 #include "ServiceReport.h"
 
 #include <QJsonArray>
@@ -31,27 +32,6 @@ QString reportText(const HistoryEntry &entry)
     return QTextDocumentFragment::fromHtml(ServiceReport::html({entry})).toPlainText().simplified();
 }
 
-// Another program's connection to the SQLite history, for a scope.
-class OtherProgram
-{
-public:
-    explicit OtherProgram(const QString &path)
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), Name);
-        db.setDatabaseName(path);
-        db.open();
-    }
-    ~OtherProgram()
-    {
-        QSqlDatabase::database(Name, false).close();
-        QSqlDatabase::removeDatabase(Name);
-    }
-    QSqlDatabase db() const { return QSqlDatabase::database(Name, false); }
-
-private:
-    const QString Name = QStringLiteral("other");
-};
-
 } // namespace
 
 class TestSessionRecords : public QObject
@@ -65,8 +45,6 @@ private slots:
     void declinedCalibrationIsRecordedUnconfirmed();
     void restoreSendsOnlyTheFactorsItIsGiven_data();
     void restoreSendsOnlyTheFactorsItIsGiven();
-    void restoreTakesOnlyAFactorTheTesterCanHold_data();
-    void restoreTakesOnlyAFactorTheTesterCanHold();
     void recordThatCannotBeFinishedIsSaid();
 };
 
@@ -85,6 +63,7 @@ void TestSessionRecords::everyWriteIsRecordedBeforeItsFirstByte()
     rig.useHistory();
     rig.sim.setReading(9, 7700);
     QVERIFY(rig.start());
+    QCOMPARE(rig.latest().kind, HistoryEntry::Kind::Read); // every load is recorded
     QString atFirstByte;
     QObject::connect(&rig.sim, &TesterSimulator::frameReceived, &rig.sim,
                      [&](const QByteArray &frame) {
@@ -112,6 +91,12 @@ void TestSessionRecords::everyWriteIsRecordedBeforeItsFirstByte()
     QCOMPARE(o.historyEntry.value_or(0), done.id);
     if (kind == QLatin1String("restore"))
         QCOMPARE(done.detail, QStringLiteral("restores entry 1"));
+    if (kind != QLatin1String("calibration")) { // with the values before and after it
+        QCOMPARE(CoreRig::fieldsOf(done, CoreRig::Which::Before).value("manufacturer"),
+                 QJsonValue("ORVA      "));
+        QCOMPARE(CoreRig::fieldsOf(done, CoreRig::Which::After).value("manufacturer"),
+                 QJsonValue("EDITED    "));
+    }
 }
 
 // Whatever stops a write part way, the entry and its report say what the
@@ -266,65 +251,44 @@ void TestSessionRecords::declinedCalibrationIsRecordedUnconfirmed()
 
 void TestSessionRecords::restoreSendsOnlyTheFactorsItIsGiven_data()
 {
-    QTest::addColumn<bool>("withFactor");
-    QTest::newRow("the high beam's factor") << true;
-    QTest::newRow("no factor") << false;
+    QTest::addColumn<int>("factor");
+    QTest::addColumn<bool>("given");
+    QTest::addColumn<QByteArray>("stored"); // at 0122h; empty: the document is refused
+    QTest::newRow("given") << 300 << true << QByteArray("2c01");
+    QTest::newRow("not given") << 300 << false << QByteArray("d200");
+    QTest::newRow("the largest a tester holds") << 32767 << true << QByteArray("ff7f");
+    QTest::newRow("one more") << 32768 << true << QByteArray();
 }
 
 // A restore writes the form, and of the factors only those it is given.
 void TestSessionRecords::restoreSendsOnlyTheFactorsItIsGiven()
 {
-    QFETCH(bool, withFactor);
+    QFETCH(int, factor);
+    QFETCH(bool, given);
+    QFETCH(QByteArray, stored);
     CoreRig rig;
     rig.useHistory();
     QVERIFY(rig.start());
-    const QByteArray before = rig.sim.memory();
-    QVERIFY(
-        rig.apply({{"highBeamFactor", 300}, {"lowBeamFactor", 301}}, AccessLevel::Technician, true)
-            .isEmpty());
-    const QList<Control> factors;
-    const Outcome o =
-        rig.session.restore(7, withFactor ? QList<Control>{Control::TestoAbbConv} : factors);
-    QVERIFY2(o.succeeded(), qPrintable(o.text));
-    QByteArray expected = before;
-    if (withFactor)
-        expected.replace(0x122, 2, QByteArray::fromHex("2c01"));
-    QCOMPARE(rig.sim.memory().toHex(), expected.toHex());
-    const HistoryEntry entry = rig.latest();
-    QCOMPARE(entry.kind, HistoryEntry::Kind::Restore);
-    QCOMPARE(entry.detail, QStringLiteral("restores entry 7"));
-    QCOMPARE(CoreRig::fieldsOf(entry, CoreRig::Which::After).value("highBeamFactor"),
-             QJsonValue(withFactor ? 300 : 210));
-}
-
-void TestSessionRecords::restoreTakesOnlyAFactorTheTesterCanHold_data()
-{
-    QTest::addColumn<int>("factor");
-    QTest::addColumn<bool>("taken");
-    QTest::newRow("32767") << 32767 << true;
-    QTest::newRow("32768") << 32768 << false;
-}
-
-void TestSessionRecords::restoreTakesOnlyAFactorTheTesterCanHold()
-{
-    QFETCH(int, factor);
-    QFETCH(bool, taken);
-    CoreRig rig;
-    QVERIFY(rig.start());
-    const QByteArray before = rig.sim.memory();
-    const QStringList problems =
-        rig.apply({{"highBeamFactor", factor}}, AccessLevel::Technician, true);
-    QCOMPARE(problems.isEmpty(), taken);
-    if (!taken) {
+    QByteArray expected = rig.sim.memory();
+    const QStringList problems = rig.apply({{"highBeamFactor", factor}, {"lowBeamFactor", 301}},
+                                           AccessLevel::Technician, true);
+    if (stored.isEmpty()) {
         QVERIFY2(problems.join(u' ').contains(QStringLiteral("highBeamFactor")),
                  qPrintable(problems.join(u' ')));
         QCOMPARE(rig.field(QStringLiteral("highBeamFactor")), QJsonValue(210)); // untouched
         return;
     }
-    QVERIFY(rig.session.restore(1, {Control::TestoAbbConv}).succeeded());
-    QByteArray expected = before;
-    expected.replace(0x122, 2, QByteArray::fromHex("ff7f"));
-    QCOMPARE(rig.sim.memory(), expected);
+    QVERIFY(problems.isEmpty());
+    const Outcome o =
+        rig.session.restore(7, given ? QList<Control>{Control::TestoAbbConv} : QList<Control>{});
+    QVERIFY2(o.succeeded(), qPrintable(o.text));
+    expected.replace(0x122, 2, QByteArray::fromHex(stored));
+    QCOMPARE(rig.sim.memory().toHex(), expected.toHex());
+    const HistoryEntry entry = rig.latest();
+    QCOMPARE(entry.kind, HistoryEntry::Kind::Restore);
+    QCOMPARE(entry.detail, QStringLiteral("restores entry 7"));
+    QCOMPARE(CoreRig::fieldsOf(entry, CoreRig::Which::After).value("highBeamFactor"),
+             QJsonValue(given ? factor : 210));
 }
 
 // Another program locks the history once the write has begun: the tester is

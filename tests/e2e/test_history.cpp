@@ -1,11 +1,13 @@
-// The service history on both back ends: every write recorded before its
-// first byte, restores, and a history that cannot be written stopping writes.
+// The service history on both back ends as the programs use it: restores,
+// listings, the register, and a history that cannot be written stopping writes.
 // ORVA_PG_DIR names the folder of a server tests/support/pg-server started:
 // then the history is on it, otherwise in an SQLite file.
 #include "CliRun.h"
 #include "Harness.h"
 #include "HistoryPage.h"
+#include "OtherProgram.h"
 #include "ScriptedPrompts.h"
+#include "TestServer.h"
 #include "TestersDialog.h"
 #include "history/HistorySchema.h"
 #include "history/ServiceHistory.h"
@@ -33,8 +35,7 @@
 namespace {
 
 bool postgres = false;
-QString pgUrl;      // the server's maintenance database
-QString pgPassword; // its password
+const QString pgPassword = TestServer::password();
 
 SqlDialect dialect()
 {
@@ -49,47 +50,14 @@ QString pdfText(const QString &path)
     return QString::fromUtf8(p.readAllStandardOutput());
 }
 
-QString readFile(const QString &path)
-{
-    QFile f(path);
-    f.open(QIODevice::ReadOnly);
-    return QString::fromUtf8(f.readAll()).trimmed();
-}
-
-// A connection to the test server's maintenance database, not yet open.
-QSqlDatabase serverAdmin(const QString &connection)
-{
-    QSqlDatabase admin = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), connection);
-    const QUrl url(pgUrl);
-    admin.setHostName(url.host());
-    admin.setPort(url.port());
-    admin.setUserName(url.userName());
-    admin.setPassword(pgPassword);
-    admin.setDatabaseName(QStringLiteral("postgres"));
-    return admin;
-}
-
 // A fresh, empty history for one test case.
 class Store
 {
 public:
     explicit Store(QTemporaryDir &dir)
     {
-        static int count = 0;
-        if (!postgres) {
-            m_url = dir.filePath(QStringLiteral("history.sqlite"));
-            return;
-        }
-        const QString name =
-            QStringLiteral("history_%1_%2").arg(QCoreApplication::applicationPid()).arg(++count);
-        {
-            QSqlDatabase admin = serverAdmin(name);
-            if (!admin.open())
-                qFatal("cannot reach the test server: %s", qPrintable(admin.lastError().text()));
-            QSqlQuery(admin).exec(QStringLiteral("CREATE DATABASE %1").arg(name));
-        }
-        QSqlDatabase::removeDatabase(name);
-        m_url = QString(pgUrl).replace(QStringLiteral("/postgres"), u'/' + name);
+        m_url = postgres ? TestServer::freshDatabase(QStringLiteral("history"))
+                         : dir.filePath(QStringLiteral("history.sqlite"));
     }
     QString url() const { return m_url; }
     std::unique_ptr<ServiceHistory> open() const
@@ -128,46 +96,6 @@ struct Cli : CliRun
 };
 
 const QByteArray Admin = "52917\n";
-
-// Where a program records first: the history, or a server history's copy on
-// this machine (the window's in the test's data folder, orva-cli's under its
-// home).
-std::unique_ptr<ServiceHistory> recordedFirst(Cli &cli, bool window)
-{
-    if (!postgres)
-        return cli.store.open();
-    const QString copy = ServiceHistory::copyPath(*HistoryLocation::fromUrl(cli.store.url()));
-    HistoryLocation location;
-    location.path =
-        window ? copy
-               : cli.home.filePath(QStringLiteral("orvaps/servers/") + QFileInfo(copy).fileName());
-    auto h = ServiceHistory::open(location, ServiceHistory::Mode::Existing);
-    if (!h)
-        qFatal("%s", qPrintable(h.error().description()));
-    return std::move(h.value());
-}
-
-// Another program's connection to the SQLite history file, for the length of a scope;
-// queries on it must end before it does.
-class OtherProgram
-{
-public:
-    explicit OtherProgram(const QString &path)
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), Name);
-        db.setDatabaseName(path);
-        db.open();
-    }
-    ~OtherProgram()
-    {
-        QSqlDatabase::database(Name, false).close();
-        QSqlDatabase::removeDatabase(Name);
-    }
-    QSqlDatabase db() const { return QSqlDatabase::database(Name, false); }
-
-private:
-    const QString Name = QStringLiteral("other");
-};
 
 // The window on the command-line tool's tester and history.
 void openWindow(Harness &h, Cli &cli)
@@ -282,8 +210,6 @@ class TestHistory : public QObject
     Q_OBJECT
 private slots:
     void initTestCase();
-    void everyWriteIsRecordedBeforeItsFirstByte_data();
-    void everyWriteIsRecordedBeforeItsFirstByte();
     void restoreUndoesTheSecondOfTwoSends();
     void restoredCalibrationBringsTheOldFactorBack();
     void restoreTakesOnlyAFactorTheTesterCanHold_data();
@@ -324,50 +250,9 @@ void TestHistory::initTestCase()
     // home: one of this run's own.
     static QTemporaryDir home;
     qputenv("HOME", home.path().toUtf8());
-    const QString dir = qEnvironmentVariable("ORVA_PG_DIR");
-    postgres = !dir.isEmpty();
-    if (!postgres)
-        return;
-    pgUrl = readFile(dir + QStringLiteral("/url"));
-    pgPassword = readFile(dir + QStringLiteral("/password"));
-    QVERIFY2(!pgUrl.isEmpty(), "no test server: start tests/support/pg-server");
-}
-
-void TestHistory::everyWriteIsRecordedBeforeItsFirstByte_data()
-{
-    QTest::addColumn<bool>("window");
-    QTest::newRow("window send") << true;
-    QTest::newRow("orva-cli write") << false;
-}
-
-// What the history holds when the tester receives the first byte to store:
-// each front end gives its session the history (every kind: test_session_records).
-void TestHistory::everyWriteIsRecordedBeforeItsFirstByte()
-{
-    QFETCH(bool, window);
-    Cli cli;
-    const QString doc =
-        cli.document(CliRun::with(cli.read(), QStringLiteral("manufacturer"), "EDITED"));
-    QString atFirstByte;
-    QObject::connect(&cli.sim, &TesterSimulator::frameReceived, &cli.sim,
-                     [&](const QByteArray &frame) {
-                         if (frame.at(0) != 'W' || !atFirstByte.isEmpty())
-                             return;
-                         const auto entries = recordedFirst(cli, window)->entries({});
-                         const HistoryEntry e = entries->value(0);
-                         atFirstByte = HistoryEntry::kindName(e.kind) + u' ' + e.outcome +
-                                       (e.before.isEmpty() ? " without" : " with") + " before";
-                     });
-    if (window) {
-        Harness h;
-        openWindow(h, cli);
-        QVERIFY(h.start());
-        h.window->TestoMarca->setText(QStringLiteral("WINDOW"));
-        QVERIFY(h.click(QStringLiteral("CmdInvia")));
-    } else {
-        QCOMPARE(cli.run({QStringLiteral("write"), QStringLiteral("--in"), doc}, Admin).status, 0);
-    }
-    QCOMPARE(atFirstByte, QStringLiteral("send started with before"));
+    postgres = TestServer::running();
+    QVERIFY2(!postgres || !TestServer::url().isEmpty(),
+             "no test server: start tests/support/pg-server");
 }
 
 void TestHistory::restoreUndoesTheSecondOfTwoSends()
@@ -396,7 +281,11 @@ void TestHistory::restoreUndoesTheSecondOfTwoSends()
         cli.run({QStringLiteral("restore"), QString::number(idOf(second))}, Admin);
     QCOMPARE(restore.status, 0);
     QCOMPARE(cli.sim.memory(), between);
-    QCOMPARE(cli.history().at(0).toObject().value("kind").toString(), QStringLiteral("restore"));
+    const QJsonObject restored = cli.history().at(0).toObject();
+    QCOMPARE(restored.value("kind").toString(), QStringLiteral("restore"));
+    QVERIFY2(
+        restore.err.contains(QStringLiteral("recorded as history entry %1").arg(idOf(restored))),
+        qPrintable(restore.err));
 }
 
 void TestHistory::restoredCalibrationBringsTheOldFactorBack()
@@ -759,7 +648,7 @@ void TestHistory::droppedServerSessionIsOpenedAgain()
     Cli cli;
     const QString database = QUrl(cli.store.url()).path().mid(1);
     const auto dropSessions = [&] {
-        QSqlDatabase admin = serverAdmin(QStringLiteral("admin"));
+        QSqlDatabase admin = TestServer::connection(QStringLiteral("admin"));
         bool dropped = false;
         if (admin.open()) {
             QSqlQuery q(admin);

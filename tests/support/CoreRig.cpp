@@ -1,24 +1,12 @@
 #include "CoreRig.h"
 
+#include "TestServer.h"
 #include "ops/ParameterDocument.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QJsonDocument>
-#include <QSqlDatabase>
-#include <QSqlError>
-#include <QSqlQuery>
-#include <QUrl>
 
 namespace {
-
-QString readFile(const QString &path)
-{
-    QFile f(path);
-    f.open(QIODevice::ReadOnly);
-    return QString::fromUtf8(f.readAll()).trimmed();
-}
 
 SessionOptions optionsIn(const QTemporaryDir &folder)
 {
@@ -59,34 +47,16 @@ void CoreRig::setLevel(AccessLevel level)
 
 void CoreRig::useHistory()
 {
-    QString url = path(QStringLiteral("history.sqlite"));
-    QString password;
-    const QString server = qEnvironmentVariable("ORVA_PG_DIR");
-    m_postgres = !server.isEmpty();
-    if (m_postgres) {
-        static int count = 0;
-        const QUrl admin(readFile(server + QStringLiteral("/url")));
-        password = readFile(server + QStringLiteral("/password"));
-        const QString name =
-            QStringLiteral("core_%1_%2").arg(QCoreApplication::applicationPid()).arg(++count);
-        {
-            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name);
-            db.setHostName(admin.host());
-            db.setPort(admin.port());
-            db.setUserName(admin.userName());
-            db.setPassword(password);
-            db.setDatabaseName(QStringLiteral("postgres"));
-            if (!db.open() || !QSqlQuery(db).exec(QStringLiteral("CREATE DATABASE %1").arg(name)))
-                qFatal("cannot make a database on the test server: %s",
-                       qPrintable(db.lastError().text()));
-        }
-        QSqlDatabase::removeDatabase(name);
-        url = admin.toString().replace(QStringLiteral("/postgres"), u'/' + name);
-    }
-    const Result<HistoryLocation> location = HistoryLocation::fromUrl(url, password);
-    if (!location)
-        qFatal("%s", qPrintable(location.error().description()));
-    auto opened = ServiceHistory::open(*location);
+    m_postgres = TestServer::running();
+    const QString url = m_postgres ? TestServer::freshDatabase(QStringLiteral("core"))
+                                   : path(QStringLiteral("history.sqlite"));
+    // Opened as both programs open theirs: a server's through this machine's copy.
+    QDir(folder.path()).mkpath(QStringLiteral("config/orvaps"));
+    QFile settings(path(QStringLiteral("config/orvaps/orvaps.ini")));
+    settings.open(QIODevice::WriteOnly);
+    settings.write(QStringLiteral("[history]\npassword=%1\n").arg(TestServer::password()).toUtf8());
+    settings.close();
+    auto opened = ServiceHistory::openConfigured(url);
     if (!opened)
         qFatal("%s", qPrintable(opened.error().description()));
     history = std::move(opened.value());
