@@ -275,6 +275,7 @@ void TestLoad::versionFileVanishingBetweenLoads()
     QVERIFY(h.start());
     QCOMPARE(h.window->session().parameterFilePath, h.path("ORVA_102.ini"));
     QFile::remove(h.path("ORVA_102.ini"));
+    h.quickChecks();
     h.sim.setPowered(false); // the send fails and reloads
     h.prompts.onShown = [&] { h.sim.setPowered(true); };
     QVERIFY(h.click("CmdInvia"));
