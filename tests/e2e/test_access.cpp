@@ -89,6 +89,8 @@ void TestAccess::levels()
     QFETCH(QStringList, open);
     Harness h;
     h.sim.setPowered(false); // hold the load before its interlock
+    h.create();
+    h.quickChecks();
     QStringList afterOk;
     h.whenFrames(0x01, 1, [&] { // the load has begun
         afterOk = openControls(*h.window);

@@ -183,6 +183,7 @@ void TestCalibration::testerOffReloads()
     Harness h;
     QVERIFY(h.start());
     FrmOrva &w = *h.window;
+    h.quickChecks();
     h.sim.setPowered(false);
     bool disabledDuringReload = false;
     h.sim.clearFrames();
@@ -275,6 +276,7 @@ void TestCalibration::photodiodeCalibrationWaitsForTheTester()
 {
     Harness h;
     QVERIFY(h.start());
+    h.quickChecks();
     h.sim.setPowered(false);
     h.whenFrames(0x01, int(h.frames(0x01).size()) + 3, [&] { h.sim.setPowered(true); });
     h.window->CmdCalFoto->setEnabled(true);
@@ -288,6 +290,7 @@ void TestCalibration::photodiodeCalibrationAbort()
     Harness h;
     QVERIFY(h.start());
     FrmOrva &w = *h.window;
+    h.quickChecks();
     h.sim.setPowered(false);
     h.whenFrames(0x01, int(h.frames(0x01).size()) + 2, [&] { w.CmdInterrompiFotodiodi->click(); });
     w.CmdCalFoto->setEnabled(true);

@@ -54,7 +54,6 @@ private slots:
     void readMatchesTheWindow();
     void verifyCatchesAByteNotStored();
     void unpluggedMidWriteMeansNoTester();
-    void historyRestoresTheTester();
     void calibrate();
     void conventions_data();
     void conventions();
@@ -114,32 +113,6 @@ void TestCli::unpluggedMidWriteMeansNoTester()
     const CliResult r = cli.run({QStringLiteral("write"), QStringLiteral("--in"), file}, "52917\n");
     QCOMPARE(r.status, 3);
     QVERIFY(!r.err.contains(QStringLiteral("written to the tester")));
-}
-
-void TestCli::historyRestoresTheTester()
-{
-    Cli cli;
-    const QByteArray original = cli.sim.memory();
-    QJsonObject edited = Cli::with(cli.read(), QStringLiteral("manufacturer"), "ACME");
-    edited = Cli::with(edited, QStringLiteral("garageAddress1"), "ELSEWHERE");
-    const CliResult w =
-        cli.run({QStringLiteral("write"), QStringLiteral("--in"), cli.document(edited)}, "52917\n");
-    QCOMPARE(w.status, 0);
-    QVERIFY(cli.sim.memory() != original);
-    const QJsonArray entries =
-        QJsonDocument::fromJson(cli.run({QStringLiteral("history"), QStringLiteral("--json")}).out)
-            .array();
-    QCOMPARE(entries.size(), 3); // the read, the write's read and the write
-    const QJsonObject sent = entries.first().toObject();
-    QCOMPARE(sent.value("kind").toString(), QStringLiteral("send"));
-    QCOMPARE(sent.value("serialNumber").toString(), QStringLiteral("SN24-001187"));
-    QVERIFY(w.err.contains(QStringLiteral("history entry %1").arg(sent.value("id").toInteger())));
-    QCOMPARE(sent.value("changes").toArray().size(), 2);
-
-    const CliResult restore = cli.run(
-        {QStringLiteral("restore"), QString::number(sent.value("id").toInteger())}, "52917\n");
-    QCOMPARE(restore.status, 0);
-    QCOMPARE(cli.sim.memory(), original);
 }
 
 void TestCli::calibrate()

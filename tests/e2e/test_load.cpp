@@ -152,6 +152,8 @@ void TestLoad::waitsForATesterSwitchedOnLater()
 {
     Harness h;
     h.sim.setPowered(false);
+    h.create();
+    h.quickChecks();
     QString statusWhileOff;
     h.whenFrames(0x01, 2, [&] {
         statusWhileOff = h.window->status();
@@ -166,6 +168,9 @@ void TestLoad::waitsForATesterSwitchedOnLater()
 void TestLoad::resumesWhenTheTesterFallsSilentMidLoad()
 {
     Harness h;
+    h.create();
+    h.quickChecks();
+    h.window->tester().link().limits.readMs = 600;
     QString statusWhileOff;
     h.whenFrames('R', 40, [&] { h.sim.setPowered(false); });
     // Back on when the load, having found it silent, asks for it again.
@@ -270,6 +275,7 @@ void TestLoad::versionFileVanishingBetweenLoads()
     QVERIFY(h.start());
     QCOMPARE(h.window->session().parameterFilePath, h.path("ORVA_102.ini"));
     QFile::remove(h.path("ORVA_102.ini"));
+    h.quickChecks();
     h.sim.setPowered(false); // the send fails and reloads
     h.prompts.onShown = [&] { h.sim.setPowered(true); };
     QVERIFY(h.click("CmdInvia"));

@@ -209,7 +209,6 @@ private slots:
     void endToEnd();
     void faults_data();
     void faults();
-    void readTimes();
 };
 
 void TestNetwork::initTestCase()
@@ -418,25 +417,6 @@ void TestNetwork::faults()
     // Outside the field the write was changing, the tester is as it was.
     QCOMPARE(memory.left(0x10), original.left(0x10));
     QCOMPARE(memory.mid(0x1A, 0x100), original.mid(0x1A, 0x100));
-}
-
-// The closing note's figures: not asserted, only reported.
-void TestNetwork::readTimes()
-{
-    CliRun cli;
-    const CliResult pty = cli.run({QStringLiteral("read")});
-    QCOMPARE(pty.status, 0);
-    qint64 ms[2] = {0, 0};
-    for (const Bridge::Kind kind : {Bridge::Kind::Socat, Bridge::Kind::Ser2net}) {
-        Bridge bridge(kind, cli.sim.devicePath());
-        QVERIFY(bridge.start());
-        const CliResult r =
-            cli.run({QStringLiteral("read"), QStringLiteral("--port"), bridge.url()});
-        QCOMPARE(r.status, 0);
-        QCOMPARE(fieldsOf(r.out), fieldsOf(pty.out));
-        ms[kind == Bridge::Kind::Socat ? 0 : 1] = r.ms;
-    }
-    qInfo("read over the pty %lld ms, tcp:// %lld ms, rfc2217:// %lld ms", pty.ms, ms[0], ms[1]);
 }
 
 QTEST_GUILESS_MAIN(TestNetwork)

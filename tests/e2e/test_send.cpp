@@ -1,6 +1,5 @@
 #include "Harness.h"
 #include "HistoryPage.h"
-#include "history/ServiceHistory.h"
 #include "link/SerialLink.h"
 
 #include <QCheckBox>
@@ -130,15 +129,7 @@ void TestSend::writesEveryParameterInOrder()
     const QByteArray clock = h.frames('D').first();
     QCOMPARE(w.TestoData->text().mid(11, 2).toInt(nullptr, 16),
              int(quint8(clock.at(3)))); // hours, BCD
-    // The send is in the service history, with the values before and after it.
     QCOMPARE(w.status(), QString());
-    const auto entries = w.history()->entries();
-    QVERIFY(entries);
-    const HistoryEntry &sent = entries->first();
-    QCOMPARE(sent.kind, HistoryEntry::Kind::Send);
-    QCOMPARE(sent.outcome, HistoryEntry::Ending::Done);
-    QCOMPARE(sent.before.text(Control::TestoMarca), QStringLiteral("ORVA      "));
-    QCOMPARE(sent.after.text(Control::TestoMarca), QStringLiteral("ACME      "));
     QCOMPARE(h.prompts.beeps, beeps + 1);
     QVERIFY(h.prompts.shown.isEmpty());
     QVERIFY(!w.CmdInterrompiParametri->isVisible());
@@ -161,6 +152,7 @@ void TestSend::testerOffReportsAndReloads()
     Harness h;
     QVERIFY(h.start());
     FrmOrva &w = *h.window;
+    h.quickChecks();
     w.TestoMarca->setText("EDITED");
     h.sim.setPowered(false);
     QString statusAfterBox;

@@ -6,6 +6,7 @@
 #include "FrmOrva.h"
 #include "Harness.h"
 #include "StatusArea.h"
+#include "TestServer.h"
 #include "history/ServiceHistory.h"
 
 #include <QDeadlineTimer>
@@ -33,16 +34,9 @@
 
 namespace {
 
-QString pgUrl;
-QString pgPassword;
+const QString pgUrl = TestServer::url();
+const QString pgPassword = TestServer::password();
 const QByteArray Admin = "52917\n";
-
-QString readFile(const QString &path)
-{
-    QFile f(path);
-    f.open(QIODevice::ReadOnly);
-    return QString::fromUtf8(f.readAll()).trimmed();
-}
 
 // One SQL statement on a database of the test server; its first column.
 QStringList onServer(const QString &database, const QString &sql)
@@ -51,13 +45,7 @@ QStringList onServer(const QString &database, const QString &sql)
     const QString name = QStringLiteral("sync-check-%1").arg(++count);
     QStringList values;
     {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name);
-        const QUrl url(pgUrl);
-        db.setHostName(url.host());
-        db.setPort(url.port());
-        db.setUserName(url.userName());
-        db.setPassword(pgPassword);
-        db.setDatabaseName(database);
+        QSqlDatabase db = TestServer::connection(name, database);
         if (!db.open())
             qFatal("cannot reach the test server: %s", qPrintable(db.lastError().text()));
         QSqlQuery q(db);
@@ -221,11 +209,8 @@ private slots:
 
 void TestSync::initTestCase()
 {
-    const QString dir = qEnvironmentVariable("ORVA_PG_DIR");
-    if (dir.isEmpty())
+    if (!TestServer::running())
         QSKIP("no PostgreSQL test server (ORVA_PG_DIR)");
-    pgUrl = readFile(dir + QStringLiteral("/url"));
-    pgPassword = readFile(dir + QStringLiteral("/password"));
     QVERIFY2(!pgUrl.isEmpty(), "no test server: start tests/support/pg-server");
     qputenv("PGPASSWORD", pgPassword.toUtf8());
     // The window keeps its copies in the data folder of a home of this run's.

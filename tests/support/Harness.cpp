@@ -58,6 +58,13 @@ FrmOrva &Harness::create(const QStringList &ports)
     return *window;
 }
 
+void Harness::quickChecks()
+{
+    TesterLink::Limits &limits = window->tester().link().limits;
+    limits.connectionMs = 300;
+    limits.quietMs = 300;
+}
+
 bool Harness::start(const QString &password, int deadlineMs, const QStringList &ports)
 {
     if (!window)

@@ -29,6 +29,9 @@ public:
     void editFile(const QString &name, const std::function<QString(const QString &)> &edit);
 
     FrmOrva &create(const QStringList &ports = {});
+    // Connection checks a tester that is off leaves unanswered, and the quiet
+    // after them, end sooner than the program's own (the window must exist).
+    void quickChecks();
     // Start-up with the password; returns when the load has completed, or
     // false when the deadline passed first (the window is closed then).
     bool start(const QString &password = QStringLiteral("52917"), int deadlineMs = 20000,

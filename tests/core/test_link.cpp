@@ -139,6 +139,7 @@ void TestLink::connectionCheck()
     QFETCH(QByteArray, trailing);
     QFETCH(bool, acknowledged);
     Line l;
+    l.link.limits.quietMs = 300; // the quiet a lost step asks for, not how long it is
     for (const char c : stray)
         l.sim.injectStrayByte(c);
     for (const char c : trailing)
@@ -357,6 +358,7 @@ void TestLink::extraBytesLoseStep()
     QFETCH(int, command);
     QFETCH(bool, before);
     Line l({"x " + def("0040", 2, K)});
+    l.link.limits.quietMs = 300; // the quiet a lost step asks for, not how long it is
     if (before)
         l.sim.injectStrayByte('U');
     else
