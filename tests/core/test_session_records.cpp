@@ -112,6 +112,11 @@ void TestSessionRecords::recordAgreesWithTheTester_data()
                                                   << "verify mismatch"
                                                   << "read back different at 00A0h"
                                                   << "NOT written";
+    QTest::newRow("Abort between the model's two parts")
+        << "abort between parts"
+        << "aborted"
+        << ""
+        << "Model: HT-5000 PROFESSIONAL → NEW-MODEL-OFESSIONAL (partial) aborted part way";
     QTest::newRow("cut inside the garage name") << "cut in text"
                                                 << "incomplete"
                                                 << "at address 00A5h"
@@ -149,6 +154,10 @@ void TestSessionRecords::recordAgreesWithTheTester()
             return;
         if (fault == QLatin1String("cut in text") && f.mid(1, 2) == QByteArray::fromHex("00a0"))
             rig.sim.stopAckAfter(5); // N, E, W, blank, G
+        // The first part's last byte: the second is never tried.
+        if (fault == QLatin1String("abort between parts") &&
+            f.mid(1, 2) == QByteArray::fromHex("0029"))
+            rig.session.abortFlag().set();
     });
     const QByteArray before = rig.sim.memory();
     rig.sim.clearFrames();
@@ -159,6 +168,9 @@ void TestSessionRecords::recordAgreesWithTheTester()
         rig.form.setAnswer(true);
         rig.form.setText(Control::TestoLuxAbbCampione, QStringLiteral("35"));
         o = rig.session.calibrate(Beam::High);
+    } else if (fault == QLatin1String("abort between parts")) {
+        rig.form.setText(Control::TestoModello, QStringLiteral("NEW-MODEL-SECOND-PT"));
+        o = rig.session.send();
     } else {
         rig.form.setText(Control::TestoNomeOfficina, QStringLiteral("NEW GARAGE"));
         o = rig.session.send();
@@ -169,7 +181,7 @@ void TestSessionRecords::recordAgreesWithTheTester()
     // Byte for byte, the tester changed only inside the field the write aimed at.
     for (int a = 0; a < before.size(); ++a)
         QVERIFY2(before.at(a) == rig.sim.memory().at(a) || (a >= 0xA0 && a < 0xB8) ||
-                     (a >= 0x122 && a < 0x124),
+                     (a >= 0x122 && a < 0x124) || (a >= 0x20 && a < 0x2A),
                  qPrintable(QStringLiteral("%1h changed").arg(a, 4, 16, QLatin1Char('0'))));
     if (factor) // only the acknowledged byte of the factor
         QCOMPARE(rig.sim.memory().mid(0x122, 2).toHex(), QByteArray("fa00"));
@@ -192,7 +204,9 @@ void TestSessionRecords::recordAgreesWithTheTester()
         QVERIFY2(CoreRig::documentOf(entry, CoreRig::Which::After)
                      .value("partial")
                      .toArray()
-                     .contains(factor ? "highBeamFactor" : "garageName"),
+                     .contains(factor                                          ? "highBeamFactor"
+                               : fault == QLatin1String("abort between parts") ? "model"
+                                                                               : "garageName"),
                  qPrintable(entry.changes().join(u'\n')));
     afterIsWhatTheTesterHolds(rig, entry);
     const QString report = reportText(entry);

@@ -189,6 +189,9 @@ void TestRecords::afterWrite_data()
     QTest::newRow("second definition got no byte")
         << WritePlan{modelPart(0, 10), modelPart(1, 0)} << QStringLiteral("abcdefghijKLMNOPQRST")
         << QStringList{"model"};
+    QTest::newRow("second definition never tried")
+        << WritePlan{modelPart(0, 10)} << QStringLiteral("abcdefghijKLMNOPQRST")
+        << QStringList{"model"};
     QTest::newRow("cut where the old bytes are unknown")
         << WritePlan{modelPart(0, 4, false)} << OldModel << QStringList{"model"};
     QTest::newRow("nothing acknowledged")

@@ -336,11 +336,14 @@ TesterState ParameterDocument::afterWrite(const TesterState &before, const OrvaF
                                           const WritePlan &plan)
 {
     TesterState result = before.asStored();
-    // A field of two definitions is cut too when the second got no byte.
+    // A field of two definitions is cut too when the second got no byte, or
+    // was never tried (an Abort between the two).
     QList<Control> written; // in the plan's order
     QSet<Control> stored;
     QSet<Control> cut;
+    QSet<QString> tried;
     for (const WrittenBytes &w : plan) {
+        tried.insert(w.key);
         if (w.acknowledged > 0)
             result = withStored(result, form, w.key, w.held());
         for (const Control c : documentControls()) {
@@ -355,8 +358,12 @@ TesterState ParameterDocument::afterWrite(const TesterState &before, const OrvaF
         }
     }
     result.partial.clear();
-    for (const Control c : written)
-        if (stored.contains(c) && cut.contains(c))
+    for (const Control c : written) {
+        const QStringList keys = Catalogue::keysOf(c);
+        const bool untried = std::any_of(keys.cbegin(), keys.cend(),
+                                         [&](const QString &k) { return !tried.contains(k); });
+        if (stored.contains(c) && (cut.contains(c) || untried))
             result.partial.append(c);
+    }
     return result;
 }
