@@ -72,7 +72,7 @@ void TestCli::readMatchesTheWindow()
     const QJsonObject shown = h.window->tester().document();
     h.window->close(); // frees the port
 
-    const CliResult r = cli.run({QStringLiteral("read")});
+    const CliResult r = cli.run({"read"});
     QCOMPARE(r.status, 0);
     const QJsonObject read = QJsonDocument::fromJson(r.out).object();
     QCOMPARE(read.value("format").toInt(), 1);
@@ -88,7 +88,7 @@ void TestCli::verifyCatchesAByteNotStored()
     const QString file =
         cli.document(Cli::with(cli.read(), QStringLiteral("manufacturer"), "ACME"));
     cli.sim.dropWriteAt(0x0011);
-    const CliResult r = cli.run({QStringLiteral("write"), QStringLiteral("--in"), file}, "52917\n");
+    const CliResult r = cli.run({"write", "--in", file}, "52917\n");
     QCOMPARE(r.status, 6);
     QVERIFY2(r.err.contains(
                  QStringLiteral("parame_marcaa at address 0011h: sent 43h, the tester holds 52h")),
@@ -110,7 +110,7 @@ void TestCli::unpluggedMidWriteMeansNoTester()
         if (f.at(0) == 'W' && cli.sim.framesStartingWith('W').size() == 5)
             QTimer::singleShot(0, &cli.sim, [&] { cli.sim.hangUp(); });
     });
-    const CliResult r = cli.run({QStringLiteral("write"), QStringLiteral("--in"), file}, "52917\n");
+    const CliResult r = cli.run({"write", "--in", file}, "52917\n");
     QCOMPARE(r.status, 3);
     QVERIFY(!r.err.contains(QStringLiteral("written to the tester")));
 }
@@ -128,7 +128,7 @@ void TestCli::calibrate()
              QStringLiteral("reading 7700, factor 220, not written (add --yes to write it)"));
     QVERIFY(cli.sim.framesStartingWith('W').isEmpty());
 
-    const CliResult wet = cli.run(args + QStringList{QStringLiteral("--yes")}, "27754\n");
+    const CliResult wet = cli.run(args + QStringList{"--yes"}, "27754\n");
     QCOMPARE(wet.status, 0);
     QVERIFY(QString::fromUtf8(wet.out).contains(QStringLiteral("written to the tester")));
     QCOMPARE(cli.sim.memory().mid(0x122, 2), QByteArray::fromHex("dc00"));
@@ -299,16 +299,14 @@ void TestCli::historyLinesAndStoredWords()
     QCOMPARE(read.value("fields").toObject().value("lampType").toObject().value("item").toString(),
              QStringLiteral("LEFT-HAND DRIVE"));
     const CliResult calibrated =
-        cli.run({QStringLiteral("calibrate"), QStringLiteral("--beam"), QStringLiteral("high"),
-                 QStringLiteral("--lux"), QStringLiteral("35"), QStringLiteral("--yes")},
-                "27754\n");
+        cli.run({"calibrate", "--beam", "high", "--lux", "35", "--yes"}, "27754\n");
     QCOMPARE(calibrated.status, 0);
     QCOMPARE(QString::fromUtf8(calibrated.out).trimmed(),
              QStringLiteral("reading 7700, factor 220, written to the tester"));
     cli.sim.memory()[0xA3] = '\t'; // the tester's own garage name holds a tab
     const QString doc = cli.document(Cli::with(cli.read(), QStringLiteral("garageName"), "NEW"));
-    QCOMPARE(cli.run({QStringLiteral("write"), QStringLiteral("--in"), doc}, "52917\n").status, 0);
-    const CliResult listed = cli.run({QStringLiteral("history")});
+    QCOMPARE(cli.run({"write", "--in", doc}, "52917\n").status, 0);
+    const CliResult listed = cli.run({"history"});
     QCOMPARE(listed.status, 0);
     QVERIFY(listed.out.endsWith('\n'));
     const QList<QByteArray> lines = listed.out.chopped(1).split('\n');
@@ -317,9 +315,7 @@ void TestCli::historyLinesAndStoredWords()
         QVERIFY2(line.count('\t') == 5, line.constData());
     QVERIFY2(lines.first().contains("garageName: AUT\\tFFICINA ROSSI -> NEW"),
              lines.first().constData());
-    const QJsonArray entries =
-        QJsonDocument::fromJson(cli.run({QStringLiteral("history"), QStringLiteral("--json")}).out)
-            .array();
+    const QJsonArray entries = QJsonDocument::fromJson(cli.run({"history", "--json"}).out).array();
     for (const QJsonValue &e : entries) {
         QVERIFY(e.toObject().value("detail").toString().isEmpty());
         QCOMPARE(e.toObject().value("outcome").toString(), QStringLiteral("done"));
@@ -358,8 +354,7 @@ void TestCli::passwordPromptGivesEchoBack()
     QProcess p;
     p.setStandardInputFile(slavePath);
     p.start(Cli::program(),
-            {QStringLiteral("write"), QStringLiteral("--port"), cli.sim.devicePath(),
-             QStringLiteral("--in"), cli.document(cli.read())});
+            {"write", "--port", cli.sim.devicePath(), "--in", cli.document(cli.read())});
     QTRY_VERIFY_WITH_TIMEOUT(p.readAllStandardError().contains("Password:") || !echoing(), 10000);
     QTRY_VERIFY_WITH_TIMEOUT(!echoing(), 10000);
     if (signal)
@@ -376,7 +371,7 @@ void TestCli::documentationNamesEveryOption_data()
     QTest::addColumn<QStringList>("options"); // --name[=VALUE[=DEFAULT]]; empty: not in orva-cli
     QTest::addColumn<QString>("synopsis");
     QProcess dump;
-    dump.start(Cli::program(), {QStringLiteral("--dump-commands")});
+    dump.start(Cli::program(), {"--dump-commands"});
     QVERIFY(dump.waitForFinished(10000) && dump.exitCode() == 0);
     QStringList names;
     for (const QString &line : QString::fromUtf8(dump.readAllStandardOutput()).split(u'\n')) {

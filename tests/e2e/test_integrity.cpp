@@ -92,8 +92,7 @@ struct Run
         // Paced from its first byte written: its read before proves nothing here.
         afterFrames('W', 1, [this] { cli.sim.setPaced(true); });
         QProcess writer;
-        writer.start(CliRun::program(), {QStringLiteral("write"), QStringLiteral("--in"), doc,
-                                         QStringLiteral("--port"), cli.sim.devicePath()});
+        writer.start(CliRun::program(), {"write", "--in", doc, "--port", cli.sim.devicePath()});
         writer.write(Admin);
         writer.closeWriteChannel();
         afterFrames('W', 10, [&writer] { writer.kill(); });

@@ -187,9 +187,7 @@ private:
 
 QJsonArray history(CliRun &cli)
 {
-    return QJsonDocument::fromJson(
-               cli.run({QStringLiteral("history"), QStringLiteral("--json")}).out)
-        .array();
+    return QJsonDocument::fromJson(cli.run({"history", "--json"}).out).array();
 }
 
 QJsonObject fieldsOf(const QByteArray &json)
@@ -237,7 +235,7 @@ void TestNetwork::endToEnd()
     QFETCH(Bridge::Kind, kind);
     CliRun cli;
     const QByteArray original = cli.sim.memory();
-    const QJsonObject direct = fieldsOf(cli.run({QStringLiteral("read")}).out);
+    const QJsonObject direct = fieldsOf(cli.run({"read"}).out);
     Bridge bridge(kind, cli.sim.devicePath());
     const auto over = [&](QStringList args, const QByteArray &input = {}) {
         if (!bridge.start())
@@ -319,7 +317,7 @@ void TestNetwork::faults()
     QFETCH(QString, message);
     CliRun cli;
     const QByteArray original = cli.sim.memory();
-    const QByteArray direct = cli.run({QStringLiteral("read")}).out;
+    const QByteArray direct = cli.run({"read"}).out;
     const int entriesBefore = int(history(cli).size());
     Bridge bridge(Bridge::Kind::Socat, cli.sim.devicePath());
     std::unique_ptr<Proxy> proxy;
@@ -400,9 +398,8 @@ void TestNetwork::faults()
     QCOMPARE(sent.value("kind").toString(), QStringLiteral("send"));
     QCOMPARE(sent.value("line").toString(), url);
     const QJsonObject shown =
-        QJsonDocument::fromJson(cli.run({QStringLiteral("history"), QStringLiteral("--show"),
-                                         QString::number(sent.value("id").toInteger())})
-                                    .out)
+        QJsonDocument::fromJson(
+            cli.run({"history", "--show", QString::number(sent.value("id").toInteger())}).out)
             .object();
     const QString recorded =
         shown.value("after").toObject().value("fields").toObject().value("manufacturer").toString();
