@@ -78,23 +78,7 @@ private:
 struct Cli : CliRun
 {
     Store store{home};
-    Cli()
-    {
-        QDir(home.path()).mkpath(QStringLiteral("config/orvaps"));
-        QFile settings(home.filePath(QStringLiteral("config/orvaps/orvaps.ini")));
-        settings.open(QIODevice::WriteOnly);
-        settings.write(QStringLiteral("[history]\nurl=%1\npassword=%2\n")
-                           .arg(store.url(), pgPassword)
-                           .toUtf8());
-    }
-    // The environment orva-cli runs in, for a test that starts it itself.
-    QProcessEnvironment environment() const
-    {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("XDG_DATA_HOME"), home.path());
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
-        return env;
-    }
+    Cli() { useHistory(store.url(), pgPassword); }
     QJsonArray history() { return QJsonDocument::fromJson(run({"history", "--json"}).out).array(); }
 };
 
@@ -121,17 +105,21 @@ QSqlDatabase rawDatabase(const QString &url, const QString &name)
     return db;
 }
 
-// The window on the command-line tool's tester and history.
-void openWindow(Harness &h, Cli &cli)
+// The window on the command-line tool's tester, with a history.
+void openWindow(Harness &h, CliRun &cli, const QString &history)
 {
     FrmOrvaOptions options;
     options.ports = {cli.sim.devicePath()};
     options.systemPorts = false;
     options.programFolder = h.folder.path();
-    options.history = cli.store.url();
+    options.history = history;
     if (postgres)
         qputenv("PGPASSWORD", pgPassword.toUtf8());
     h.window = std::make_unique<FrmOrva>(options, &h.prompts);
+}
+void openWindow(Harness &h, Cli &cli)
+{
+    openWindow(h, cli, cli.store.url());
 }
 
 qint64 idOf(const QJsonValue &entry)
@@ -366,12 +354,7 @@ void TestHistory::historyThatCannotBeWrittenStopsEveryWrite()
     const QByteArray before = cli.sim.memory();
     if (window) {
         Harness h;
-        FrmOrvaOptions options;
-        options.ports = {cli.sim.devicePath()};
-        options.systemPorts = false;
-        options.programFolder = h.folder.path();
-        options.history = unusable;
-        h.window = std::make_unique<FrmOrva>(options, &h.prompts);
+        openWindow(h, cli, unusable);
         QVERIFY(h.start());
         h.window->TestoMarca->setText(QStringLiteral("EDITED"));
         cli.sim.clearFrames();

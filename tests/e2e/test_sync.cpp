@@ -119,14 +119,7 @@ private:
 // orva-cli with its settings naming a server history.
 struct Machine : CliRun
 {
-    explicit Machine(const QString &url)
-    {
-        QDir(home.path()).mkpath(QStringLiteral("config/orvaps"));
-        QFile settings(home.filePath(QStringLiteral("config/orvaps/orvaps.ini")));
-        settings.open(QIODevice::WriteOnly);
-        settings.write(
-            QStringLiteral("[history]\nurl=%1\npassword=%2\n").arg(url, pgPassword).toUtf8());
-    }
+    explicit Machine(const QString &url) { useHistory(url, pgPassword); }
     // This machine's copy of the server history, opened here.
     std::unique_ptr<ServiceHistory> copy(const QString &url) const
     {
@@ -160,10 +153,7 @@ struct Machine : CliRun
     QProcess *startSync()
     {
         auto *p = new QProcess;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("XDG_DATA_HOME"), home.path());
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
-        p->setProcessEnvironment(env);
+        p->setProcessEnvironment(environment());
         p->start(program(), {"history", "sync"});
         return p;
     }

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QJsonObject>
+#include <QProcessEnvironment>
 #include <QStringList>
 #include <QTemporaryDir>
 
@@ -30,6 +31,11 @@ public:
     qint64 pid = 0;
 
     CliRun();
+
+    // Names the history in the settings file, as a user would.
+    void useHistory(const QString &url, const QString &password = {});
+    // The environment orva-cli runs in, for a test that starts it itself.
+    QProcessEnvironment environment() const;
 
     // Adds --port for the simulator to the commands that talk to a tester,
     // unless the arguments name one. Killed after deadlineMs.
