@@ -105,21 +105,10 @@ QSqlDatabase rawDatabase(const QString &url, const QString &name)
     return db;
 }
 
-// The window on the command-line tool's tester, with a history.
-void openWindow(Harness &h, CliRun &cli, const QString &history)
-{
-    FrmOrvaOptions options;
-    options.ports = {cli.sim.devicePath()};
-    options.systemPorts = false;
-    options.programFolder = h.folder.path();
-    options.history = history;
-    if (postgres)
-        qputenv("PGPASSWORD", pgPassword.toUtf8());
-    h.window = std::make_unique<FrmOrva>(options, &h.prompts);
-}
+// The window on the command-line tool's tester and history.
 void openWindow(Harness &h, Cli &cli)
 {
-    openWindow(h, cli, cli.store.url());
+    h.create({cli.sim.devicePath()}, cli.store.url());
 }
 
 qint64 idOf(const QJsonValue &entry)
@@ -256,6 +245,8 @@ void TestHistory::initTestCase()
     static QTemporaryDir home;
     qputenv("HOME", home.path().toUtf8());
     postgres = TestServer::running();
+    if (postgres)
+        qputenv("PGPASSWORD", pgPassword.toUtf8());
     QVERIFY2(!postgres || !TestServer::url().isEmpty(),
              "no test server: start tests/support/pg-server");
 }
@@ -354,7 +345,7 @@ void TestHistory::historyThatCannotBeWrittenStopsEveryWrite()
     const QByteArray before = cli.sim.memory();
     if (window) {
         Harness h;
-        openWindow(h, cli, unusable);
+        h.create({cli.sim.devicePath()}, unusable);
         QVERIFY(h.start());
         h.window->TestoMarca->setText(QStringLiteral("EDITED"));
         cli.sim.clearFrames();

@@ -402,13 +402,7 @@ void TestSync::windowSaysWhatWaits()
     gate.shut();
     CliRun cli; // its simulator
     Harness h;
-    FrmOrvaOptions options;
-    options.ports = {cli.sim.devicePath()};
-    options.systemPorts = false;
-    options.programFolder = h.folder.path();
-    options.history = gate.url(database);
-    qputenv("PGPASSWORD", pgPassword.toUtf8());
-    h.window = std::make_unique<FrmOrva>(options, &h.prompts);
+    h.create({cli.sim.devicePath()}, gate.url(database));
     QVERIFY(h.start());
     QLabel *waiting = h.window->findChild<QLabel *>(QStringLiteral("UnpushedCount"));
     QVERIFY(waiting);
