@@ -143,99 +143,60 @@ void TestCli::conventions_data()
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("out");
     QTest::addColumn<QString>("says");
-    QTest::newRow("no tester") << QStringList{"%OFF%", "read", "--timeout", "2"} << 3 << ""
-                               << "no tester answered";
-    QTest::newRow("port cannot open")
-        << QStringList{"read", "--port", "/dev/nonexistent-orva"} << 4 << ""
-        << "does not exist";
-    QTest::newRow("input file missing")
-        << QStringList{"write", "--in", "/nonexistent.json"} << 7 << ""
-        << "cannot read";
-    QTest::newRow("not a document")
-        << QStringList{"write", "--in", ORVA_DATA_DIR "/ORVA_100.ini"} << 7 << ""
-        << "not a parameter document";
-    QTest::newRow("unknown option") << QStringList{"read", "--bogus"} << 2 << ""
-                                    << "bogus";
-    QTest::newRow("missing value") << QStringList{"read", "--port"} << 2 << ""
-                                   << "--help";
-    QTest::newRow("unknown command") << QStringList{"frobnicate"} << 2 << ""
-                                     << "unknown command frobnicate";
-    QTest::newRow("option before the command") << QStringList{"--yes"} << 2 << ""
-                                               << "name a command";
-    QTest::newRow("no seconds") << QStringList{"read", "--timeout", "0"} << 2 << ""
-                                << "--timeout";
-    QTest::newRow("lux 0") << QStringList{"calibrate", "--beam", "low", "--lux", "0"} << 2 << ""
-                           << "--lux";
-    QTest::newRow("lux 1") << QStringList{"calibrate", "--beam", "low", "--lux", "1"} << 0
-                           << "not written"
-                           << "";
-    QTest::newRow("lux 9999") << QStringList{"calibrate", "--beam", "low", "--lux", "9999"} << 0
-                              << "not written"
-                              << "";
-    QTest::newRow("lux 10000") << QStringList{"calibrate", "--beam", "low", "--lux", "10000"} << 2
-                               << ""
-                               << "--lux";
-    QTest::newRow("help") << QStringList{"--help"} << 0 << "Exit status:"
-                          << "";
+    const auto row = [](const char *name, const QStringList &args, int status, const char *out,
+                        const char *says) {
+        QTest::newRow(name) << args << status << QString::fromUtf8(out) << QString::fromUtf8(says);
+    };
+    row("no tester", {"%OFF%", "read", "--timeout", "2"}, 3, "", "no tester answered");
+    row("port cannot open", {"read", "--port", "/dev/nonexistent-orva"}, 4, "", "does not exist");
+    row("input file missing", {"write", "--in", "/nonexistent.json"}, 7, "", "cannot read");
+    row("not a document", {"write", "--in", ORVA_DATA_DIR "/ORVA_100.ini"}, 7, "",
+        "not a parameter document");
+    row("unknown option", {"read", "--bogus"}, 2, "", "bogus");
+    row("missing value", {"read", "--port"}, 2, "", "--help");
+    row("unknown command", {"frobnicate"}, 2, "", "unknown command frobnicate");
+    row("option before the command", {"--yes"}, 2, "", "name a command");
+    row("no seconds", {"read", "--timeout", "0"}, 2, "", "--timeout");
+    row("lux 0", {"calibrate", "--beam", "low", "--lux", "0"}, 2, "", "--lux");
+    row("lux 1", {"calibrate", "--beam", "low", "--lux", "1"}, 0, "not written", "");
+    row("lux 9999", {"calibrate", "--beam", "low", "--lux", "9999"}, 0, "not written", "");
+    row("lux 10000", {"calibrate", "--beam", "low", "--lux", "10000"}, 2, "", "--lux");
+    row("help", {"--help"}, 0, "Exit status:", "");
     for (const char *command :
          {"ports", "read", "write", "calibrate", "restore", "history", "report"})
         QTest::addRow("%s --help", command) << QStringList{command, "--help"} << 0
                                             << QStringLiteral("Usage: orva-cli ") + command << "";
-    QTest::newRow("document on /dev/stdout")
-        << QStringList{"read", "--out", "/dev/stdout"} << 0 << "\"fields\""
-        << "";
-    QTest::newRow("disk full") << QStringList{"read", "--out", "/dev/full"} << 10 << ""
-                               << "cannot write /dev/full";
-    QTest::newRow("folder not writable")
-        << QStringList{"read", "--out", "/proc/orva.json"} << 10 << ""
-        << "cannot write /proc/orva.json";
-    QTest::newRow("trace over its input")
-        << QStringList{"write", "--in", "%IN%", "--trace", "%IN%"} << 2 << ""
-        << "--trace names the file --in reads";
-    QTest::newRow("trace over a hard link of its input")
-        << QStringList{"write", "--in", "%IN%", "--trace", "%LINK%"} << 2 << ""
-        << "--trace names the file --in reads";
-    QTest::newRow("read with a trace")
-        << QStringList{"read", "--trace", "%HOME%/line.log"} << 0 << "\"fields\""
-        << "";
-    QTest::newRow("no command") << QStringList{} << 2 << ""
-                                << "Usage: orva-cli COMMAND";
-    QTest::newRow("timeout past a day") << QStringList{"read", "--timeout", "4294968"} << 2 << ""
-                                        << "--timeout takes a whole number of seconds from 1";
-    QTest::newRow("a day's timeout")
-        << QStringList{"read", "--timeout", "86400"} << 0 << "\"fields\""
-        << "";
-    QTest::newRow("document without fields")
-        << QStringList{"write", "--in", "%NOFIELDS%"} << 7 << ""
-        << "no \"fields\" object";
-    QTest::newRow("another tester's document") << QStringList{"write", "--in", "%OTHER%"} << 7 << ""
-                                               << "--other-tester";
-    QTest::newRow("another tester's document on purpose")
-        << QStringList{"write", "--in", "%OTHER%", "--other-tester"} << 0 << ""
-        << "";
+    row("document on /dev/stdout", {"read", "--out", "/dev/stdout"}, 0, "\"fields\"", "");
+    row("disk full", {"read", "--out", "/dev/full"}, 10, "", "cannot write /dev/full");
+    row("folder not writable", {"read", "--out", "/proc/orva.json"}, 10, "",
+        "cannot write /proc/orva.json");
+    row("trace over its input", {"write", "--in", "%IN%", "--trace", "%IN%"}, 2, "",
+        "--trace names the file --in reads");
+    row("trace over a hard link of its input", {"write", "--in", "%IN%", "--trace", "%LINK%"}, 2,
+        "", "--trace names the file --in reads");
+    row("read with a trace", {"read", "--trace", "%HOME%/line.log"}, 0, "\"fields\"", "");
+    row("no command", {}, 2, "", "Usage: orva-cli COMMAND");
+    row("timeout past a day", {"read", "--timeout", "4294968"}, 2, "",
+        "--timeout takes a whole number of seconds from 1");
+    row("a day's timeout", {"read", "--timeout", "86400"}, 0, "\"fields\"", "");
+    row("document without fields", {"write", "--in", "%NOFIELDS%"}, 7, "", "no \"fields\" object");
+    row("another tester's document", {"write", "--in", "%OTHER%"}, 7, "", "--other-tester");
+    row("another tester's document on purpose", {"write", "--in", "%OTHER%", "--other-tester"}, 0,
+        "", "");
     for (const char *url : {"postgresq://orva@127.0.0.1/orva", "http://example/history",
                             "postgresql://orva@127.0.0.1:99999/orva", "postgresql:///orva"})
         QTest::addRow("history URL %s", url) << QStringList{"history", "--history", url} << 2 << ""
                                              << "accepted forms";
-    QTest::newRow("history scheme in capitals")
-        << QStringList{"read", "--history", "SQLite:%HOME%/h.sqlite"} << 0 << "\"fields\""
-        << "";
-    QTest::newRow("history that does not exist")
-        << QStringList{"history", "--history", "%HOME%/none/history.sqlite"} << 9 << ""
-        << "does not exist";
-    QTest::newRow("report of a history that does not exist")
-        << QStringList{"report",
-                       "--entry",
-                       "1",
-                       "--out",
-                       "%HOME%/r.pdf",
-                       "--history",
-                       "%HOME%/none/history.sqlite"}
-        << 9 << ""
-        << "does not exist";
-    QTest::newRow("trace on a full disk")
-        << QStringList{"read", "--trace", "/dev/full"} << 10 << "\"fields\""
-        << "/dev/full could not be written";
+    row("history scheme in capitals", {"read", "--history", "SQLite:%HOME%/h.sqlite"}, 0,
+        "\"fields\"", "");
+    row("history that does not exist", {"history", "--history", "%HOME%/none/history.sqlite"}, 9,
+        "", "does not exist");
+    row("report of a history that does not exist",
+        {"report", "--entry", "1", "--out", "%HOME%/r.pdf", "--history",
+         "%HOME%/none/history.sqlite"},
+        9, "", "does not exist");
+    row("trace on a full disk", {"read", "--trace", "/dev/full"}, 10, "\"fields\"",
+        "/dev/full could not be written");
 }
 
 // Each failure has its own exit status; usage errors exit 2 with a one-line
