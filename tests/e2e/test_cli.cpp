@@ -119,19 +119,13 @@ void TestCli::calibrate()
 {
     Cli cli;
     cli.sim.setReading(9, 7700);
-    const QStringList args = {QStringLiteral("calibrate"), QStringLiteral("--beam"),
-                              QStringLiteral("high"), QStringLiteral("--lux"),
-                              QStringLiteral("35")};
+    const QStringList args = {"calibrate", "--beam", "high", "--lux", "35"};
     const CliResult dry = cli.run(args, "27754\n");
     QCOMPARE(dry.status, 0);
     QCOMPARE(QString::fromUtf8(dry.out).trimmed(),
              QStringLiteral("reading 7700, factor 220, not written (add --yes to write it)"));
     QVERIFY(cli.sim.framesStartingWith('W').isEmpty());
-
-    const CliResult wet = cli.run(args + QStringList{"--yes"}, "27754\n");
-    QCOMPARE(wet.status, 0);
-    QVERIFY(QString::fromUtf8(wet.out).contains(QStringLiteral("written to the tester")));
-    QCOMPARE(cli.sim.memory().mid(0x122, 2), QByteArray::fromHex("dc00"));
+    // With --yes: historyLinesAndStoredWords; what the tester then holds: test_history.
 
     QCOMPARE(cli.run(args, "12345\n").status, 5);
 }
