@@ -645,16 +645,9 @@ void TestHistory::droppedServerSessionIsOpenedAgain()
 void TestHistory::programsStartedTogetherMakeOneSchema()
 {
     Cli cli;
-    const QProcessEnvironment env = cli.environment();
     std::vector<std::unique_ptr<QProcess>> programs;
-    for (int k = 0; k < 6; ++k) {
-        auto &p = programs.emplace_back(std::make_unique<QProcess>());
-        p->setProcessEnvironment(env);
-        // Opens the history to write, then finds no entry 1 there.
-        p->start(CliRun::program(), {"restore", "1", "--port", "/dev/null"});
-        p->write(Admin);
-        p->closeWriteChannel();
-    }
+    for (int k = 0; k < 6; ++k) // each opens the history to write, then finds no entry 1 there
+        programs.push_back(cli.start({"restore", "1", "--port", "/dev/null"}, Admin));
     for (auto &p : programs) {
         QVERIFY(p->waitForFinished(30000));
         const QString err = QString::fromUtf8(p->readAllStandardError());
@@ -950,13 +943,9 @@ void TestHistory::upgradeFillsSummariesAndTheRegisterOnce()
     }
     QSqlDatabase::removeDatabase(QStringLiteral("v3"));
     // Several programs at once on the old history.
-    const QProcessEnvironment env = cli.environment();
     std::vector<std::unique_ptr<QProcess>> programs;
-    for (int k = 0; k < 4; ++k) {
-        auto &p = programs.emplace_back(std::make_unique<QProcess>());
-        p->setProcessEnvironment(env);
-        p->start(CliRun::program(), {"testers", "--json"});
-    }
+    for (int k = 0; k < 4; ++k)
+        programs.push_back(cli.start({"testers", "--json"}));
     QByteArray first;
     for (auto &p : programs) {
         QVERIFY(p->waitForFinished(30000));
@@ -1164,7 +1153,6 @@ void TestHistory::manyWritersLoseAndDuplicateNothing()
 {
     const int programs = postgres ? 20 : 6;
     Cli cli;
-    const QProcessEnvironment env = cli.environment();
     std::vector<std::unique_ptr<TesterSimulator>> testers;
     std::vector<std::unique_ptr<QProcess>> running;
     QStringList serials;
@@ -1174,13 +1162,9 @@ void TestHistory::manyWritersLoseAndDuplicateNothing()
                               QStringLiteral("-%1").arg(k, 6, 10, QLatin1Char('0')).toLatin1());
         sim->start();
         serials.append(QStringLiteral("SN24-%1").arg(k, 6, 10, QLatin1Char('0')));
-        auto &p = running.emplace_back(std::make_unique<QProcess>());
-        p->setProcessEnvironment(env);
-        p->setStandardOutputFile(QProcess::nullDevice());
-        p->start(CliRun::program(), {"calibrate", "--port", sim->devicePath(), "--beam", "low",
-                                     "--lux", "29", "--yes"});
-        p->write(Technician);
-        p->closeWriteChannel();
+        running.push_back(cli.start(
+            {"calibrate", "--port", sim->devicePath(), "--beam", "low", "--lux", "29", "--yes"},
+            Technician));
     }
     const QDeadlineTimer deadline(120000);
     for (auto &p : running) {

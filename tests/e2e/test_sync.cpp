@@ -150,13 +150,7 @@ struct Machine : CliRun
         QSqlDatabase::removeDatabase(name);
         return count;
     }
-    QProcess *startSync()
-    {
-        auto *p = new QProcess;
-        p->setProcessEnvironment(environment());
-        p->start(program(), {"history", "sync"});
-        return p;
-    }
+    QProcess *startSync() { return start({"history", "sync"}).release(); }
 };
 
 // `count` entries recorded on a machine while its server was away.

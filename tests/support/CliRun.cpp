@@ -31,6 +31,16 @@ QProcessEnvironment CliRun::environment() const
     return env;
 }
 
+std::unique_ptr<QProcess> CliRun::start(const QStringList &args, const QByteArray &input) const
+{
+    auto p = std::make_unique<QProcess>();
+    p->setProcessEnvironment(environment());
+    p->start(program(), args);
+    p->write(input);
+    p->closeWriteChannel();
+    return p;
+}
+
 QString CliRun::program()
 {
     return QCoreApplication::applicationDirPath() + QStringLiteral("/orva-cli");

@@ -4,9 +4,11 @@
 
 #include <QByteArray>
 #include <QJsonObject>
-#include <QProcessEnvironment>
+#include <QProcess>
 #include <QStringList>
 #include <QTemporaryDir>
+
+#include <memory>
 
 struct CliResult
 {
@@ -36,6 +38,9 @@ public:
     void useHistory(const QString &url, const QString &password = {});
     // The environment orva-cli runs in, for a test that starts it itself.
     QProcessEnvironment environment() const;
+    // orva-cli started in that environment, its input written and closed;
+    // the caller waits for it.
+    std::unique_ptr<QProcess> start(const QStringList &args, const QByteArray &input = {}) const;
 
     // Adds --port for the simulator to the commands that talk to a tester,
     // unless the arguments name one. Killed after deadlineMs.
