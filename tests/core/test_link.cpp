@@ -232,15 +232,11 @@ void TestLink::readParameter_data()
         << QStringList{"c " + def("0200", 4, "parame_model1")} << "parame_model1"
         << QList<int>{0x200, 0x201, 0x202, 0x203} << QByteArray("}   ")
         << QString("Wait reading parameters from equipment .... (addr. h0200 )");
-    QTest::newRow("first of two definitions")
-        << QStringList{"a " + def("00FE", 1, K), "b " + def("0100", 1, K)} << K << QList<int>{0xFE}
-        << QByteArray("F") << "Wait reading parameters from equipment .... (addr. h00FE )";
     QTest::newRow("absent key") << QStringList{"c " + def("00FE", 3, K)} << "parame_modelo"
                                 << QList<int>{} << QByteArray() << QString("unchanged");
     QTest::newRow("length zero") << QStringList{"c " + def("00FE", 0, K)} << K << QList<int>{}
                                  << QByteArray() << QString("unchanged");
-    QTest::newRow("write-only line") << QStringList{"//\"v\"  " + def("00FE", 1, K)} << K
-                                     << QList<int>{} << QByteArray() << QString("unchanged");
+    // Which definition a read takes: test_parameterfile.
 }
 
 void TestLink::readParameter()

@@ -22,8 +22,6 @@ class TestCalibration : public QObject
     Q_OBJECT
 private slots:
     void lowBeamWorkedExample();
-    void factorRoundsHalfToEven_data();
-    void factorRoundsHalfToEven();
     void channels_data();
     void channels();
     void highBeamWritesOnlyItsFactor();
@@ -71,35 +69,6 @@ void TestCalibration::lowBeamWorkedExample()
     QVERIFY(w.CmdCalibraAna->isEnabled());
     QVERIFY(!w.CmdInterrompiAna->isVisible());
     QVERIFY(!w.abortFlag().isSet());
-}
-
-void TestCalibration::factorRoundsHalfToEven_data()
-{
-    QTest::addColumn<quint32>("reading");
-    QTest::addColumn<QString>("reference");
-    QTest::addColumn<QString>("factor");
-    QTest::newRow("344.5") << quint32(689) << "2"
-                           << "344";
-    QTest::newRow("345.5") << quint32(691) << "2"
-                           << "346";
-    QTest::newRow("344.83") << quint32(10000) << "29"
-                            << "345";
-}
-
-void TestCalibration::factorRoundsHalfToEven()
-{
-    QFETCH(quint32, reading);
-    QFETCH(QString, reference);
-    QFETCH(QString, factor);
-    Harness h;
-    QVERIFY(h.start());
-    h.window->TestoLuxAnaCampione->setText(reference);
-    h.sim.setReading(11, reading);
-    h.prompts.confirmAnswer = true;
-    QVERIFY(h.click("CmdCalibraAna"));
-    QCOMPARE(h.window->TestoAnaConv->text(), factor);
-    const int stored = quint8(h.sim.memory().at(0x120)) + 256 * quint8(h.sim.memory().at(0x121));
-    QCOMPARE(QString::number(stored), factor);
 }
 
 void TestCalibration::channels_data()

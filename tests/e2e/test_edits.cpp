@@ -137,7 +137,7 @@ void TestEdits::sameRulesInTheWindowAndInADocument()
         isList ? QJsonValue(QJsonObject{{"index", value.toInt()}}) : QJsonValue(value);
     const QString doc = cli.document(CliRun::with(cli.read(), field, wanted));
     cli.sim.clearFrames();
-    const CliResult r = cli.run({QStringLiteral("write"), QStringLiteral("--in"), doc}, Admin);
+    const CliResult r = cli.run({"write", "--in", doc}, Admin);
     if (takes) {
         QCOMPARE(r.status, 0);
         const QJsonValue now = cli.read().value("fields").toObject().value(field);
@@ -181,14 +181,13 @@ void TestEdits::cliReadThenWriteKeepsEveryByte()
     CliRun cli;
     cli.sim.memory() = unshowableImage();
     const QByteArray before = cli.sim.memory();
-    const CliResult read = cli.run({QStringLiteral("read")});
+    const CliResult read = cli.run({"read"});
     QCOMPARE(read.status, 0);
     QVERIFY(read.err.contains(QStringLiteral("parame_unitam")));
     const QJsonObject doc = QJsonDocument::fromJson(read.out).object();
     QCOMPARE(doc.value("notOffered").toObject().value("parame_unitam").toString(),
              QStringLiteral("39h"));
-    const CliResult write =
-        cli.run({QStringLiteral("write"), QStringLiteral("--in"), cli.document(doc)}, Admin);
+    const CliResult write = cli.run({"write", "--in", cli.document(doc)}, Admin);
     QCOMPARE(write.status, 0);
     QVERIFY(!cli.sim.framesStartingWith('W').isEmpty());
     QCOMPARE(cli.sim.memory(), before);

@@ -78,36 +78,37 @@ private:
 struct Cli : CliRun
 {
     Store store{home};
-    Cli()
-    {
-        QDir(home.path()).mkpath(QStringLiteral("config/orvaps"));
-        QFile settings(home.filePath(QStringLiteral("config/orvaps/orvaps.ini")));
-        settings.open(QIODevice::WriteOnly);
-        settings.write(QStringLiteral("[history]\nurl=%1\npassword=%2\n")
-                           .arg(store.url(), pgPassword)
-                           .toUtf8());
-    }
-    QJsonArray history()
-    {
-        return QJsonDocument::fromJson(
-                   run({QStringLiteral("history"), QStringLiteral("--json")}).out)
-            .array();
-    }
+    Cli() { useHistory(store.url(), pgPassword); }
+    QJsonArray history() { return QJsonDocument::fromJson(run({"history", "--json"}).out).array(); }
 };
 
 const QByteArray Admin = "52917\n";
+const QByteArray Technician = "27754\n";
+const QStringList CalibrateHigh = {"calibrate", "--beam", "high", "--lux", "35", "--yes"};
+
+// The history's database opened as an older program would, under `name`.
+QSqlDatabase rawDatabase(const QString &url, const QString &name)
+{
+    const auto location = HistoryLocation::fromUrl(url, pgPassword);
+    QSqlDatabase db = QSqlDatabase::addDatabase(
+        postgres ? QStringLiteral("QPSQL") : QStringLiteral("QSQLITE"), name);
+    if (postgres) {
+        db.setHostName(location->host);
+        db.setPort(location->port);
+        db.setUserName(location->user);
+        db.setPassword(pgPassword);
+        db.setDatabaseName(location->database);
+    } else {
+        db.setDatabaseName(location->path);
+    }
+    db.open();
+    return db;
+}
 
 // The window on the command-line tool's tester and history.
 void openWindow(Harness &h, Cli &cli)
 {
-    FrmOrvaOptions options;
-    options.ports = {cli.sim.devicePath()};
-    options.systemPorts = false;
-    options.programFolder = h.folder.path();
-    options.history = cli.store.url();
-    if (postgres)
-        qputenv("PGPASSWORD", pgPassword.toUtf8());
-    h.window = std::make_unique<FrmOrva>(options, &h.prompts);
+    h.create({cli.sim.devicePath()}, cli.store.url());
 }
 
 qint64 idOf(const QJsonValue &entry)
@@ -117,9 +118,7 @@ qint64 idOf(const QJsonValue &entry)
 
 QJsonObject shownEntry(Cli &cli, qint64 id)
 {
-    return QJsonDocument::fromJson(
-               cli.run({QStringLiteral("history"), QStringLiteral("--show"), QString::number(id)})
-                   .out)
+    return QJsonDocument::fromJson(cli.run({"history", "--show", QString::number(id)}).out)
         .object();
 }
 
@@ -142,7 +141,7 @@ void afterIsWhatTheTesterHolds(Cli &cli, qint64 id)
 qint64 writtenWith(Cli &cli, const QString &field, const QJsonValue &value)
 {
     const QString doc = cli.document(CliRun::with(cli.read(), field, value));
-    if (cli.run({QStringLiteral("write"), QStringLiteral("--in"), doc}, Admin).status != 0)
+    if (cli.run({"write", "--in", doc}, Admin).status != 0)
         return 0;
     return idOf(cli.history().at(0));
 }
@@ -190,16 +189,13 @@ QList<qint64> idsOf(const QByteArray &json)
 
 QJsonArray testersOf(Cli &cli, const QStringList &more = {})
 {
-    return QJsonDocument::fromJson(
-               cli.run(QStringList{QStringLiteral("testers"), QStringLiteral("--json")} + more).out)
-        .array();
+    return QJsonDocument::fromJson(cli.run(QStringList{"testers", "--json"} + more).out).array();
 }
 
 QString reportOf(Cli &cli, qint64 id)
 {
     const QString pdf = cli.home.filePath(QStringLiteral("entry.pdf"));
-    const CliResult r = cli.run({QStringLiteral("report"), QStringLiteral("--entry"),
-                                 QString::number(id), QStringLiteral("--out"), pdf});
+    const CliResult r = cli.run({"report", "--entry", QString::number(id), "--out", pdf});
     return r.status == 0 ? pdfText(pdf).simplified() : r.err;
 }
 
@@ -212,8 +208,6 @@ private slots:
     void initTestCase();
     void restoreUndoesTheSecondOfTwoSends();
     void restoredCalibrationBringsTheOldFactorBack();
-    void restoreTakesOnlyAFactorTheTesterCanHold_data();
-    void restoreTakesOnlyAFactorTheTesterCanHold();
     void historyThatCannotBeWrittenStopsEveryWrite_data();
     void historyThatCannotBeWrittenStopsEveryWrite();
     void lockedOrFullHistoryFailsCleanly_data();
@@ -224,9 +218,8 @@ private slots:
     void recordKeptLocallyIsFinishedLater_data();
     void recordKeptLocallyIsFinishedLater();
     void droppedServerSessionIsOpenedAgain();
-    void restoreLeavesThePhotodiodeOffsets();
     void programsStartedTogetherMakeOneSchema();
-    void anotherTestersEntryIsRefused();
+    void restoreRefusesAnotherTesterAndKeepsTheOffsets();
     void migratesFromTheFirstSchema();
     void reportOfAVisit();
     void oldBackupsAreImportedOnce();
@@ -251,6 +244,8 @@ void TestHistory::initTestCase()
     static QTemporaryDir home;
     qputenv("HOME", home.path().toUtf8());
     postgres = TestServer::running();
+    if (postgres)
+        qputenv("PGPASSWORD", pgPassword.toUtf8());
     QVERIFY2(!postgres || !TestServer::url().isEmpty(),
              "no test server: start tests/support/pg-server");
 }
@@ -277,8 +272,7 @@ void TestHistory::restoreUndoesTheSecondOfTwoSends()
     QCOMPARE(second.value("kind").toString(), QStringLiteral("send"));
     QCOMPARE(second.value("changes").toArray(),
              QJsonArray{QStringLiteral("garageName: AUTOFFICINA ROSSI -> SECOND GARAGE")});
-    const CliResult restore =
-        cli.run({QStringLiteral("restore"), QString::number(idOf(second))}, Admin);
+    const CliResult restore = cli.run({"restore", QString::number(idOf(second))}, Admin);
     QCOMPARE(restore.status, 0);
     QCOMPARE(cli.sim.memory(), between);
     const QJsonObject restored = cli.history().at(0).toObject();
@@ -288,71 +282,45 @@ void TestHistory::restoreUndoesTheSecondOfTwoSends()
         qPrintable(restore.err));
 }
 
+// A technician may calibrate, so may put a factor back; a factor edited in
+// the history file beyond what a tester holds is refused (32767 taken:
+// test_session_records).
 void TestHistory::restoredCalibrationBringsTheOldFactorBack()
 {
     Cli cli;
     cli.sim.setReading(9, 7700);
     const QByteArray before = cli.sim.memory();
-    const CliResult calibrated =
-        cli.run({QStringLiteral("calibrate"), QStringLiteral("--beam"), QStringLiteral("high"),
-                 QStringLiteral("--lux"), QStringLiteral("35"), QStringLiteral("--yes")},
-                "27754\n");
-    QCOMPARE(calibrated.status, 0);
-    QCOMPARE(cli.sim.memory().mid(0x122, 2), QByteArray::fromHex("dc00"));
+    QCOMPARE(cli.run(CalibrateHigh, Technician).status, 0);
+    const QByteArray calibrated = cli.sim.memory();
+    QCOMPARE(calibrated.mid(0x122, 2), QByteArray::fromHex("dc00"));
     const QJsonObject entry = cli.history().at(0).toObject();
     QCOMPARE(entry.value("kind").toString(), QStringLiteral("calibration"));
-    // A technician may calibrate, so may put a factor back.
-    const CliResult restore =
-        cli.run({QStringLiteral("restore"), QString::number(idOf(entry))}, "27754\n");
-    QCOMPARE(restore.status, 0);
+    const QStringList restore = {"restore", QString::number(idOf(entry))};
+    QCOMPARE(cli.run(restore, Technician).status, 0);
     QCOMPARE(cli.sim.memory(), before);
-}
 
-// An entry whose factor was changed in the history file.
-void TestHistory::restoreTakesOnlyAFactorTheTesterCanHold_data()
-{
-    QTest::addColumn<int>("factor");
-    QTest::addColumn<int>("status");
-    QTest::newRow("32768") << 32768 << 7; // 32767 taken: test_session_records
-}
-
-void TestHistory::restoreTakesOnlyAFactorTheTesterCanHold()
-{
     if (postgres)
-        QSKIP("the entry is edited in the SQLite file");
-    QFETCH(int, factor);
-    QFETCH(int, status);
-    Cli cli;
-    cli.sim.setReading(9, 7700);
-    QCOMPARE(cli.run({QStringLiteral("calibrate"), QStringLiteral("--beam"), QStringLiteral("high"),
-                      QStringLiteral("--lux"), QStringLiteral("35"), QStringLiteral("--yes")},
-                     "27754\n")
-                 .status,
-             0);
-    const qint64 entry = idOf(cli.history().at(0));
+        return; // the entry is edited in the SQLite file
+    cli.sim.memory() = calibrated;
     {
         const OtherProgram other(cli.store.url());
         QVERIFY(other.db().isOpen());
         QSqlQuery q(other.db());
-        QVERIFY(q.exec(QStringLiteral("SELECT before_doc FROM entries WHERE id = %1").arg(entry)));
+        QVERIFY(q.exec(
+            QStringLiteral("SELECT before_doc FROM entries WHERE id = %1").arg(idOf(entry))));
         QVERIFY(q.next());
         QJsonObject doc = QJsonDocument::fromJson(q.value(0).toByteArray()).object();
         QJsonObject fields = doc.value("fields").toObject();
         QVERIFY(fields.contains("highBeamFactor"));
-        fields.insert("highBeamFactor", factor);
+        fields.insert("highBeamFactor", 32768);
         doc.insert("fields", fields);
         QVERIFY(q.prepare(QStringLiteral("UPDATE entries SET before_doc = ? WHERE id = ?")));
         q.addBindValue(QString::fromUtf8(QJsonDocument(doc).toJson()));
-        q.addBindValue(entry);
+        q.addBindValue(idOf(entry));
         QVERIFY(q.exec());
     }
-    const QByteArray calibrated = cli.sim.memory();
-    const CliResult r = cli.run({QStringLiteral("restore"), QString::number(entry)}, "27754\n");
-    QCOMPARE(r.status, status);
-    QByteArray expected = calibrated;
-    if (status == 0)
-        expected.replace(0x122, 2, QByteArray::fromHex("ff7f"));
-    QCOMPARE(cli.sim.memory(), expected);
+    QCOMPARE(cli.run(restore, Technician).status, 7);
+    QCOMPARE(cli.sim.memory(), calibrated);
 }
 
 void TestHistory::historyThatCannotBeWrittenStopsEveryWrite_data()
@@ -376,12 +344,7 @@ void TestHistory::historyThatCannotBeWrittenStopsEveryWrite()
     const QByteArray before = cli.sim.memory();
     if (window) {
         Harness h;
-        FrmOrvaOptions options;
-        options.ports = {cli.sim.devicePath()};
-        options.systemPorts = false;
-        options.programFolder = h.folder.path();
-        options.history = unusable;
-        h.window = std::make_unique<FrmOrva>(options, &h.prompts);
+        h.create({cli.sim.devicePath()}, unusable);
         QVERIFY(h.start());
         h.window->TestoMarca->setText(QStringLiteral("EDITED"));
         cli.sim.clearFrames();
@@ -395,24 +358,19 @@ void TestHistory::historyThatCannotBeWrittenStopsEveryWrite()
         const bool write = operation == QLatin1String("write");
         cli.sim.setReading(9, 7700); // 7700 / 35 lux: factor 220 (dc 00h)
         const QStringList args =
-            write ? QStringList{QStringLiteral("write"), QStringLiteral("--in"),
-                                cli.document(CliRun::with(
-                                    cli.read(), QStringLiteral("manufacturer"), "EDITED"))}
-                  : QStringList{QStringLiteral("calibrate"), QStringLiteral("--beam"),
-                                QStringLiteral("high"),      QStringLiteral("--lux"),
-                                QStringLiteral("35"),        QStringLiteral("--yes")};
-        const QByteArray password = write ? Admin : QByteArray("27754\n");
+            write ? QStringList{"write", "--in",
+                                cli.document(CliRun::with(cli.read(), "manufacturer", "EDITED"))}
+                  : CalibrateHigh;
+        const QByteArray password = write ? Admin : Technician;
         cli.sim.clearFrames();
-        const CliResult r =
-            cli.run(args + QStringList{QStringLiteral("--history"), unusable}, password);
+        const CliResult r = cli.run(args + QStringList{"--history", unusable}, password);
         QCOMPARE(r.status, 9);
         QVERIFY(r.err.contains(QStringLiteral("--no-history")));
         QVERIFY(r.out.isEmpty());
         QVERIFY(cli.sim.frames().isEmpty()); // not even the port was used
         QCOMPARE(cli.sim.memory(), before);
         // Without a record, on purpose.
-        const CliResult unrecorded =
-            cli.run(args + QStringList{QStringLiteral("--no-history")}, password);
+        const CliResult unrecorded = cli.run(args + QStringList{"--no-history"}, password);
         QCOMPARE(unrecorded.status, 0);
         if (write)
             QCOMPARE(cli.sim.memory().mid(0x10, 6), QByteArray("EDITED"));
@@ -449,7 +407,7 @@ void TestHistory::lockedOrFullHistoryFailsCleanly()
             QVERIFY(lock.exec(QStringLiteral("BEGIN EXCLUSIVE")));
         else
             cli.fileSizeLimit = 4096; // no file may grow past a page: the disk is full
-        r = cli.run({QStringLiteral("write"), QStringLiteral("--in"), doc}, Admin);
+        r = cli.run({"write", "--in", doc}, Admin);
         lock.exec(QStringLiteral("ROLLBACK"));
     }
     QCOMPARE(r.status, 9);
@@ -539,12 +497,9 @@ void TestHistory::recordAgreesWithTheTester()
     CliResult r;
     if (factor) {
         cli.sim.setReading(9, 17710); // 17710 / 35 lux: factor 506 (FA 01h), replacing 210 (D2 00h)
-        r = cli.run({QStringLiteral("calibrate"), QStringLiteral("--beam"), QStringLiteral("high"),
-                     QStringLiteral("--lux"), QStringLiteral("35"), QStringLiteral("--yes"),
-                     QStringLiteral("--timeout"), QStringLiteral("3")},
-                    "27754\n");
+        r = cli.run(CalibrateHigh + QStringList{"--timeout", "3"}, Technician);
     } else {
-        r = cli.run({QStringLiteral("write"), QStringLiteral("--in"), doc}, Admin, 60000);
+        r = cli.run({"write", "--in", doc}, Admin, 60000);
     }
     QCOMPARE(r.status, status);
     if (status > 128)
@@ -611,7 +566,7 @@ void TestHistory::recordKeptLocallyIsFinishedLater()
                 if (!locked && f.at(0) == 'W')
                     locked = lock.exec(QStringLiteral("BEGIN EXCLUSIVE"));
             });
-        r = cli.run({QStringLiteral("write"), QStringLiteral("--in"), doc}, Admin, 60000);
+        r = cli.run({"write", "--in", doc}, Admin, 60000);
         QObject::disconnect(locking); // the frames of later reads must not reach this scope
         QVERIFY(locked);
         lock.exec(QStringLiteral("ROLLBACK"));
@@ -669,7 +624,7 @@ void TestHistory::droppedServerSessionIsOpenedAgain()
         if (!dropped && f.at(0) == 'W' && cli.sim.framesStartingWith('W').size() == 10)
             dropped = dropSessions();
     });
-    const CliResult r = cli.run({QStringLiteral("write"), QStringLiteral("--in"), doc}, Admin);
+    const CliResult r = cli.run({"write", "--in", doc}, Admin);
     QVERIFY(dropped);
     QCOMPARE(r.status, 0);
     QCOMPARE(cli.history().at(0).toObject().value("outcome").toString(), QStringLiteral("done"));
@@ -685,39 +640,14 @@ void TestHistory::droppedServerSessionIsOpenedAgain()
     QCOMPARE(cli.sim.memory().mid(0xA0, 14), QByteArray("AFTER THE DROP"));
 }
 
-// An entry made before a photodiode calibration is restored all the same.
-void TestHistory::restoreLeavesThePhotodiodeOffsets()
-{
-    Cli cli;
-    const qint64 entry = writtenWith(cli, QStringLiteral("garageName"), "NEW GARAGE");
-    QVERIFY(entry > 0);
-    cli.sim.memory()[0x130] = char(0x77); // as a photodiode calibration would
-    const QByteArray calibrated = cli.sim.memory();
-    const CliResult r = cli.run({QStringLiteral("restore"), QString::number(entry)}, Admin);
-    QCOMPARE(r.status, 0);
-    QByteArray expected = calibrated;
-    expected.replace(0xA0, 24, "AUTOFFICINA ROSSI       ");
-    QCOMPARE(cli.sim.memory().toHex(), expected.toHex());
-}
-
 // Several programs open a new history at the same moment: one makes the
 // schema, the others find it made.
 void TestHistory::programsStartedTogetherMakeOneSchema()
 {
     Cli cli;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("XDG_DATA_HOME"), cli.home.path());
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), cli.home.filePath(QStringLiteral("config")));
     std::vector<std::unique_ptr<QProcess>> programs;
-    for (int k = 0; k < 6; ++k) {
-        auto &p = programs.emplace_back(std::make_unique<QProcess>());
-        p->setProcessEnvironment(env);
-        // Opens the history to write, then finds no entry 1 there.
-        p->start(CliRun::program(), {QStringLiteral("restore"), QStringLiteral("1"),
-                                     QStringLiteral("--port"), QStringLiteral("/dev/null")});
-        p->write(Admin);
-        p->closeWriteChannel();
-    }
+    for (int k = 0; k < 6; ++k) // each opens the history to write, then finds no entry 1 there
+        programs.push_back(cli.start({"restore", "1", "--port", "/dev/null"}, Admin));
     for (auto &p : programs) {
         QVERIFY(p->waitForFinished(30000));
         const QString err = QString::fromUtf8(p->readAllStandardError());
@@ -727,24 +657,26 @@ void TestHistory::programsStartedTogetherMakeOneSchema()
     QCOMPARE(*cli.store.open()->schemaVersion(), HistorySchema::Current);
 }
 
-void TestHistory::anotherTestersEntryIsRefused()
+// An entry is restored to its own tester only, unless the user says otherwise;
+// an entry made before a photodiode calibration leaves the offsets as they are.
+void TestHistory::restoreRefusesAnotherTesterAndKeepsTheOffsets()
 {
     Cli cli;
-    const qint64 entry = writtenWith(cli, QStringLiteral("manufacturer"), "EDITED");
+    const qint64 entry = writtenWith(cli, QStringLiteral("garageName"), "NEW GARAGE");
     QVERIFY(entry > 0);
-    // Another tester on the same port.
-    cli.sim.memory().replace(0x64, 7, "-999999");
+    cli.sim.memory()[0x130] = char(0x77);         // as a photodiode calibration would
+    cli.sim.memory().replace(0x64, 7, "-999999"); // another tester on the same port
     const QByteArray other = cli.sim.memory();
-    const CliResult refused = cli.run({QStringLiteral("restore"), QString::number(entry)}, Admin);
+    const CliResult refused = cli.run({"restore", QString::number(entry)}, Admin);
     QCOMPARE(refused.status, 7);
     QVERIFY(refused.err.contains(QStringLiteral("--other-tester")));
     QCOMPARE(cli.sim.memory(), other);
-    const CliResult anyway = cli.run(
-        {QStringLiteral("restore"), QString::number(entry), QStringLiteral("--other-tester")},
-        Admin);
+    const CliResult anyway = cli.run({"restore", QString::number(entry), "--other-tester"}, Admin);
     QCOMPARE(anyway.status, 0);
-    QCOMPARE(cli.sim.memory().mid(0x10, 10), QByteArray("ORVA      "));
-    QCOMPARE(cli.sim.memory().mid(0x64, 7), QByteArray("-001187"));
+    QByteArray expected = other;
+    expected.replace(0xA0, 24, "AUTOFFICINA ROSSI       ");
+    expected.replace(0x64, 7, "-001187");
+    QCOMPARE(cli.sim.memory().toHex(), expected.toHex());
 }
 
 void TestHistory::migratesFromTheFirstSchema()
@@ -753,19 +685,8 @@ void TestHistory::migratesFromTheFirstSchema()
     const Store store(dir);
     // A history written by the first version of the schema.
     {
-        auto location = HistoryLocation::fromUrl(store.url(), pgPassword);
-        QSqlDatabase db = QSqlDatabase::addDatabase(
-            postgres ? QStringLiteral("QPSQL") : QStringLiteral("QSQLITE"), QStringLiteral("v1"));
-        if (postgres) {
-            db.setHostName(location->host);
-            db.setPort(location->port);
-            db.setUserName(location->user);
-            db.setPassword(pgPassword);
-            db.setDatabaseName(location->database);
-        } else {
-            db.setDatabaseName(location->path);
-        }
-        QVERIFY(db.open());
+        QSqlDatabase db = rawDatabase(store.url(), QStringLiteral("v1"));
+        QVERIFY(db.isOpen());
         QSqlQuery q(db);
         for (const QString &sql : HistorySchema::migration(1, dialect()))
             QVERIFY2(q.exec(sql), qPrintable(q.lastError().text()));
@@ -802,17 +723,10 @@ void TestHistory::reportOfAVisit()
     cli.sim.setReading(9, 7700);
     QJsonObject edited = CliRun::with(cli.read(), QStringLiteral("manufacturer"), "ACME");
     edited = CliRun::with(edited, QStringLiteral("expiryYear"), "2029");
-    QCOMPARE(cli.run({QStringLiteral("write"), QStringLiteral("--in"), cli.document(edited)}, Admin)
-                 .status,
-             0);
-    QCOMPARE(cli.run({QStringLiteral("calibrate"), QStringLiteral("--beam"), QStringLiteral("high"),
-                      QStringLiteral("--lux"), QStringLiteral("35"), QStringLiteral("--yes")},
-                     "27754\n")
-                 .status,
-             0);
+    QCOMPARE(cli.run({"write", "--in", cli.document(edited)}, Admin).status, 0);
+    QCOMPARE(cli.run(CalibrateHigh, Technician).status, 0);
     const QString pdf = cli.home.filePath(QStringLiteral("visit.pdf"));
-    const CliResult r = cli.run({QStringLiteral("report"), QStringLiteral("--serial"),
-                                 QStringLiteral("SN24-001187"), QStringLiteral("--out"), pdf});
+    const CliResult r = cli.run({"report", "--serial", "SN24-001187", "--out", pdf});
     QCOMPARE(r.status, 0);
     const QString text = pdfText(pdf).simplified();
     for (const QString &expected :
@@ -823,10 +737,8 @@ void TestHistory::reportOfAVisit()
           QStringLiteral("Administrator, technician"), QStringLiteral("Signature")})
         QVERIFY2(text.contains(expected), qPrintable(expected + QStringLiteral(" in ") + text));
     // Nothing in the history on that day: said, no file.
-    const CliResult none = cli.run({QStringLiteral("report"), QStringLiteral("--serial"),
-                                    QStringLiteral("SN24-001187"), QStringLiteral("--date"),
-                                    QStringLiteral("2001-01-01"), QStringLiteral("--out"),
-                                    cli.home.filePath(QStringLiteral("none.pdf"))});
+    const CliResult none = cli.run({"report", "--serial", "SN24-001187", "--date", "2001-01-01",
+                                    "--out", cli.home.filePath("none.pdf")});
     QCOMPARE(none.status, 7);
     QVERIFY(!QFile::exists(cli.home.filePath(QStringLiteral("none.pdf"))));
 
@@ -973,9 +885,7 @@ void TestHistory::listingThatCannotBeWrittenIsSaid()
     Cli cli;
     QVERIFY(cli.store.open()->add(
         visit("SN-A", QDateTime::currentDateTime(), HistoryEntry::Kind::Read, "done")));
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("XDG_DATA_HOME"), cli.home.path());
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), cli.home.filePath(QStringLiteral("config")));
+    const QProcessEnvironment env = cli.environment();
     for (const QStringList &args : {QStringList{"history"}, QStringList{"history", "--json"},
                                     QStringList{"testers", "--csv"}}) {
         QProcess p;
@@ -999,19 +909,8 @@ void TestHistory::upgradeFillsSummariesAndTheRegisterOnce()
 {
     Cli cli;
     {
-        auto location = HistoryLocation::fromUrl(cli.store.url(), pgPassword);
-        QSqlDatabase db = QSqlDatabase::addDatabase(
-            postgres ? QStringLiteral("QPSQL") : QStringLiteral("QSQLITE"), QStringLiteral("v3"));
-        if (postgres) {
-            db.setHostName(location->host);
-            db.setPort(location->port);
-            db.setUserName(location->user);
-            db.setPassword(pgPassword);
-            db.setDatabaseName(location->database);
-        } else {
-            db.setDatabaseName(location->path);
-        }
-        QVERIFY(db.open());
+        QSqlDatabase db = rawDatabase(cli.store.url(), QStringLiteral("v3"));
+        QVERIFY(db.isOpen());
         QSqlQuery q(db);
         for (int v = 1; v <= 3; ++v)
             for (const QString &sql : HistorySchema::migration(v, dialect()))
@@ -1044,15 +943,9 @@ void TestHistory::upgradeFillsSummariesAndTheRegisterOnce()
     }
     QSqlDatabase::removeDatabase(QStringLiteral("v3"));
     // Several programs at once on the old history.
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("XDG_DATA_HOME"), cli.home.path());
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), cli.home.filePath(QStringLiteral("config")));
     std::vector<std::unique_ptr<QProcess>> programs;
-    for (int k = 0; k < 4; ++k) {
-        auto &p = programs.emplace_back(std::make_unique<QProcess>());
-        p->setProcessEnvironment(env);
-        p->start(CliRun::program(), {QStringLiteral("testers"), QStringLiteral("--json")});
-    }
+    for (int k = 0; k < 4; ++k)
+        programs.push_back(cli.start({"testers", "--json"}));
     QByteArray first;
     for (auto &p : programs) {
         QVERIFY(p->waitForFinished(30000));
@@ -1109,10 +1002,9 @@ void TestHistory::registerDates()
     QFETCH(bool, dueWithin30);
     Cli cli;
     const QDate day = QDate::currentDate().addDays(daysAway);
-    const QStringList expiry = held.isEmpty() ? QStringList{day.toString(QStringLiteral("dd")),
-                                                            day.toString(QStringLiteral("MM")),
-                                                            day.toString(QStringLiteral("yyyy"))}
-                                              : held;
+    const QStringList expiry =
+        held.isEmpty() ? QStringList{day.toString("dd"), day.toString("MM"), day.toString("yyyy")}
+                       : held;
     const auto history = cli.store.open();
     QVERIFY(history->add(
         visit("SN-DUE", QDateTime::currentDateTime(), HistoryEntry::Kind::Send, "done", expiry)));
@@ -1261,9 +1153,6 @@ void TestHistory::manyWritersLoseAndDuplicateNothing()
 {
     const int programs = postgres ? 20 : 6;
     Cli cli;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("XDG_DATA_HOME"), cli.home.path());
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), cli.home.filePath(QStringLiteral("config")));
     std::vector<std::unique_ptr<TesterSimulator>> testers;
     std::vector<std::unique_ptr<QProcess>> running;
     QStringList serials;
@@ -1273,15 +1162,9 @@ void TestHistory::manyWritersLoseAndDuplicateNothing()
                               QStringLiteral("-%1").arg(k, 6, 10, QLatin1Char('0')).toLatin1());
         sim->start();
         serials.append(QStringLiteral("SN24-%1").arg(k, 6, 10, QLatin1Char('0')));
-        auto &p = running.emplace_back(std::make_unique<QProcess>());
-        p->setProcessEnvironment(env);
-        p->setStandardOutputFile(QProcess::nullDevice());
-        p->start(CliRun::program(),
-                 {QStringLiteral("calibrate"), QStringLiteral("--port"), sim->devicePath(),
-                  QStringLiteral("--beam"), QStringLiteral("low"), QStringLiteral("--lux"),
-                  QStringLiteral("29"), QStringLiteral("--yes")});
-        p->write("27754\n");
-        p->closeWriteChannel();
+        running.push_back(cli.start(
+            {"calibrate", "--port", sim->devicePath(), "--beam", "low", "--lux", "29", "--yes"},
+            Technician));
     }
     const QDeadlineTimer deadline(120000);
     for (auto &p : running) {

@@ -61,14 +61,13 @@ struct Run
             edited = CliRun::with(cli.read(), QStringLiteral("manufacturer"), "ACME");
             edited = CliRun::with(edited, QStringLiteral("garageName"), "NEW GARAGE");
             cli.sim.clearFrames();
-            args = {QStringLiteral("write"), QStringLiteral("--in"), cli.document(edited)};
+            args = {"write", "--in", cli.document(edited)};
         } else if (op == Op::Calibrate) {
-            args = {QStringLiteral("calibrate"), QStringLiteral("--beam"), QStringLiteral("high"),
-                    QStringLiteral("--lux"),     QStringLiteral("35"),     QStringLiteral("--yes")};
+            args = {"calibrate", "--beam", "high", "--lux", "35", "--yes"};
         } else {
-            args = {QStringLiteral("read")};
+            args = {"read"};
         }
-        args << QStringLiteral("--timeout") << QString::number(TimeoutSeconds);
+        args << "--timeout" << QString::number(TimeoutSeconds);
     }
 
     void afterFrames(char command, int count, std::function<void()> action)
@@ -92,8 +91,7 @@ struct Run
         // Paced from its first byte written: its read before proves nothing here.
         afterFrames('W', 1, [this] { cli.sim.setPaced(true); });
         QProcess writer;
-        writer.start(CliRun::program(), {QStringLiteral("write"), QStringLiteral("--in"), doc,
-                                         QStringLiteral("--port"), cli.sim.devicePath()});
+        writer.start(CliRun::program(), {"write", "--in", doc, "--port", cli.sim.devicePath()});
         writer.write(Admin);
         writer.closeWriteChannel();
         afterFrames('W', 10, [&writer] { writer.kill(); });
@@ -152,19 +150,17 @@ struct Reference
     QByteArray memory;
 };
 
-Reference reference(Op op)
-{
-    Run r(op);
-    const CliResult result = r.cli.run(r.args, Admin);
-    QJsonObject doc = QJsonDocument::fromJson(result.out).object();
-    doc.remove(QStringLiteral("readAt"));
-    return {doc, r.cli.sim.memory()};
-}
-
 QJsonObject withoutTime(QJsonObject doc)
 {
     doc.remove(QStringLiteral("readAt"));
     return doc;
+}
+
+Reference reference(Op op)
+{
+    Run r(op);
+    const CliResult result = r.cli.run(r.args, Admin);
+    return {withoutTime(QJsonDocument::fromJson(result.out).object()), r.cli.sim.memory()};
 }
 
 // How long the line itself needs for the first `paced` frames the tester

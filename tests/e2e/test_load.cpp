@@ -20,11 +20,11 @@ private slots:
     void readsInCatalogueOrderFromTheFile();
     void versionPicksItsFile_data();
     void versionPicksItsFile();
-    void waitsForATesterSwitchedOnLater();
-    void resumesWhenTheTesterFallsSilentMidLoad();
+    void waitsForTheTester_data();
+    void waitsForTheTester();
     void valuesFromTheTesterNeverEndTheProgram();
-    void missingDefinitionEndsWithTheReport();
-    void missingDefaultFileEndsWithTheReport();
+    void missingFileOrDefinitionEndsWithTheReport_data();
+    void missingFileOrDefinitionEndsWithTheReport();
     void progressAndTrace();
     void versionFileVanishingBetweenLoads();
 };
@@ -148,13 +148,25 @@ void TestLoad::versionPicksItsFile()
     QVERIFY(h.prompts.shown.isEmpty());
 }
 
-void TestLoad::waitsForATesterSwitchedOnLater()
+void TestLoad::waitsForTheTester_data()
 {
+    QTest::addColumn<int>("silentAfter"); // reads; 0: off from the start
+    QTest::newRow("switched on later") << 0;
+    QTest::newRow("silent mid-load") << 40;
+}
+
+// The load waits, saying so, and resumes when the tester answers again.
+void TestLoad::waitsForTheTester()
+{
+    QFETCH(int, silentAfter);
     Harness h;
-    h.sim.setPowered(false);
+    h.sim.setPowered(silentAfter > 0);
     h.create();
     h.quickChecks();
+    h.window->tester().link().limits.readMs = 600;
     QString statusWhileOff;
+    if (silentAfter)
+        h.whenFrames('R', silentAfter, [&] { h.sim.setPowered(false); });
     h.whenFrames(0x01, 2, [&] {
         statusWhileOff = h.window->status();
         h.sim.setPowered(true);
@@ -163,27 +175,8 @@ void TestLoad::waitsForATesterSwitchedOnLater()
     QCOMPARE(statusWhileOff,
              QStringLiteral("Wait connection to Equipment ! Reset with power supply ..."));
     QCOMPARE(h.window->TestoMarca->text(), QStringLiteral("ORVA      "));
-}
-
-void TestLoad::resumesWhenTheTesterFallsSilentMidLoad()
-{
-    Harness h;
-    h.create();
-    h.quickChecks();
-    h.window->tester().link().limits.readMs = 600;
-    QString statusWhileOff;
-    h.whenFrames('R', 40, [&] { h.sim.setPowered(false); });
-    // Back on when the load, having found it silent, asks for it again.
-    h.whenFrames(0x01, 2, [&] {
-        statusWhileOff = h.window->status();
-        h.sim.setPowered(true);
-    });
-    QVERIFY(h.start());
-    QCOMPARE(statusWhileOff,
-             QStringLiteral("Wait connection to Equipment ! Reset with power supply ..."));
     QCOMPARE(h.window->TestoModello->text(), QStringLiteral("HT-5000 PROFESSIONAL"));
     QCOMPARE(h.window->TestoAbbConv->text(), QStringLiteral("210"));
-    QVERIFY(h.frames(0x01).size() >= 2);
 }
 
 void TestLoad::valuesFromTheTesterNeverEndTheProgram()
@@ -208,29 +201,32 @@ void TestLoad::valuesFromTheTesterNeverEndTheProgram()
     QCOMPARE(h.prompts.shown[0].kind, QStringLiteral("warning"));
 }
 
-void TestLoad::missingDefinitionEndsWithTheReport()
+void TestLoad::missingFileOrDefinitionEndsWithTheReport_data()
 {
+    QTest::addColumn<bool>("wholeFile");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("a definition") << false << "Error n°5\r\nDescription : ";
+    QTest::newRow("the default file") << true << "Error n°53\r\nDescription : ";
+}
+
+void TestLoad::missingFileOrDefinitionEndsWithTheReport()
+{
+    QFETCH(bool, wholeFile);
+    QFETCH(QString, said);
     Harness h;
-    h.editFile("ORVA_100.ini", [](const QString &line) {
-        return line.contains("parame_tifaro") ? QString() : line;
-    });
+    if (wholeFile)
+        QFile::remove(h.path("ORVA_100.ini"));
+    else
+        h.editFile("ORVA_100.ini", [](const QString &line) {
+            return line.contains("parame_tifaro") ? QString() : line;
+        });
     QVERIFY(!h.start(QStringLiteral("52917"), 10000));
     QCOMPARE(h.endedWith, 1);
     QCOMPARE(h.prompts.shown.size(), 1);
     QCOMPARE(h.prompts.shown[0].kind, QStringLiteral("critical"));
     QCOMPARE(h.prompts.shown[0].title, QStringLiteral("Error not handled"));
-    QVERIFY(h.prompts.shown[0].text.startsWith(QStringLiteral("Error n°5\r\nDescription : ")));
-    QVERIFY(h.prompts.shown[0].text.contains(QStringLiteral("parame_tifaro")));
-}
-
-void TestLoad::missingDefaultFileEndsWithTheReport()
-{
-    Harness h;
-    QFile::remove(h.path("ORVA_100.ini"));
-    QVERIFY(!h.start(QStringLiteral("52917"), 10000));
-    QCOMPARE(h.endedWith, 1);
-    QCOMPARE(h.prompts.shown.size(), 1);
-    QVERIFY(h.prompts.shown[0].text.startsWith(QStringLiteral("Error n°53\r\n")));
+    QVERIFY2(h.prompts.shown[0].text.startsWith(said), qPrintable(h.prompts.shown[0].text));
+    QVERIFY(wholeFile || h.prompts.shown[0].text.contains(QStringLiteral("parame_tifaro")));
 }
 
 void TestLoad::progressAndTrace()

@@ -187,9 +187,7 @@ private:
 
 QJsonArray history(CliRun &cli)
 {
-    return QJsonDocument::fromJson(
-               cli.run({QStringLiteral("history"), QStringLiteral("--json")}).out)
-        .array();
+    return QJsonDocument::fromJson(cli.run({"history", "--json"}).out).array();
 }
 
 QJsonObject fieldsOf(const QByteArray &json)
@@ -237,7 +235,7 @@ void TestNetwork::endToEnd()
     QFETCH(Bridge::Kind, kind);
     CliRun cli;
     const QByteArray original = cli.sim.memory();
-    const QJsonObject direct = fieldsOf(cli.run({QStringLiteral("read")}).out);
+    const QJsonObject direct = fieldsOf(cli.run({"read"}).out);
     Bridge bridge(kind, cli.sim.devicePath());
     const auto over = [&](QStringList args, const QByteArray &input = {}) {
         if (!bridge.start())
@@ -245,15 +243,14 @@ void TestNetwork::endToEnd()
         return cli.run(args << QStringLiteral("--port") << bridge.url(), input);
     };
 
-    const CliResult read = over({QStringLiteral("read")});
+    const CliResult read = over({"read"});
     QCOMPARE(read.status, 0);
     QCOMPARE(fieldsOf(read.out), direct);
 
     QJsonObject doc = QJsonDocument::fromJson(read.out).object();
     // 0FFh in a field travels doubled on a telnet line.
     doc = CliRun::with(doc, QStringLiteral("manufacturer"), "ACME");
-    const CliResult write =
-        over({QStringLiteral("write"), QStringLiteral("--in"), cli.document(doc)}, Admin);
+    const CliResult write = over({"write", "--in", cli.document(doc)}, Admin);
     QCOMPARE(write.status, 0);
     QCOMPARE(cli.sim.memory().mid(0x10, 10), QByteArray("ACME      "));
     const QJsonObject sent = history(cli).first().toObject();
@@ -261,15 +258,13 @@ void TestNetwork::endToEnd()
     QCOMPARE(sent.value("outcome").toString(), QStringLiteral("done"));
 
     const CliResult restore =
-        over({QStringLiteral("restore"), QString::number(sent.value("id").toInteger())}, Admin);
+        over({"restore", QString::number(sent.value("id").toInteger())}, Admin);
     QCOMPARE(restore.status, 0);
     QCOMPARE(cli.sim.memory(), original);
 
     cli.sim.setReading(9, 7700);
     const CliResult calibrate =
-        over({QStringLiteral("calibrate"), QStringLiteral("--beam"), QStringLiteral("high"),
-              QStringLiteral("--lux"), QStringLiteral("35"), QStringLiteral("--yes")},
-             Dealer);
+        over({"calibrate", "--beam", "high", "--lux", "35", "--yes"}, Dealer);
     QCOMPARE(calibrate.status, 0);
     QCOMPARE(cli.sim.memory().mid(0x122, 2), QByteArray::fromHex("dc00"));
 
@@ -287,26 +282,21 @@ void TestNetwork::faults_data()
     QTest::addColumn<QString>("command");
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("message"); // %URL%: the line
-    QTest::newRow("nothing listens") << "refused"
-                                     << "read" << 4 << "%URL% cannot be reached";
-    QTest::newRow("host unreachable") << "unreachable"
-                                      << "read" << 4 << "%URL% cannot be reached";
-    QTest::newRow("dropped mid-load") << "drop"
-                                      << "read" << 3 << "no tester answered on %URL%";
-    QTest::newRow("dropped mid-send") << "drop"
-                                      << "write" << 3 << "";
-    QTest::newRow("tester off behind the bridge")
-        << "off"
-        << "read" << 3 << "no tester answered on %URL% within 2 s";
-    QTest::newRow("latency 50-300 ms, read") << "latency"
-                                             << "read" << 0 << "";
-    QTest::newRow("latency 50-300 ms, write") << "latency"
-                                              << "write" << 0 << "";
-    QTest::newRow("telnet bytes on a raw line, read") << "telnet"
-                                                      << "read" << 0 << "";
-    QTest::newRow("telnet bytes on a raw line, write")
-        << "telnet"
-        << "write" << 8 << "Transmission Parameters INCOMPLETE";
+    const auto row = [](const char *name, const char *fault, const char *command, int status,
+                        const char *message) {
+        QTest::newRow(name) << QString::fromLatin1(fault) << QString::fromLatin1(command) << status
+                            << QString::fromLatin1(message);
+    };
+    row("nothing listens", "refused", "read", 4, "%URL% cannot be reached");
+    row("host unreachable", "unreachable", "read", 4, "%URL% cannot be reached");
+    row("dropped mid-load", "drop", "read", 3, "no tester answered on %URL%");
+    row("dropped mid-send", "drop", "write", 3, "");
+    row("tester off behind the bridge", "off", "read", 3, "no tester answered on %URL% within 2 s");
+    row("latency 50-300 ms, read", "latency", "read", 0, "");
+    row("latency 50-300 ms, write", "latency", "write", 0, "");
+    row("telnet bytes on a raw line, read", "telnet", "read", 0, "");
+    row("telnet bytes on a raw line, write", "telnet", "write", 8,
+        "Transmission Parameters INCOMPLETE");
 }
 
 // Each fault gives what the same fault on a serial line gives; then the
@@ -319,7 +309,7 @@ void TestNetwork::faults()
     QFETCH(QString, message);
     CliRun cli;
     const QByteArray original = cli.sim.memory();
-    const QByteArray direct = cli.run({QStringLiteral("read")}).out;
+    const QByteArray direct = cli.run({"read"}).out;
     const int entriesBefore = int(history(cli).size());
     Bridge bridge(Bridge::Kind::Socat, cli.sim.devicePath());
     std::unique_ptr<Proxy> proxy;
@@ -400,9 +390,8 @@ void TestNetwork::faults()
     QCOMPARE(sent.value("kind").toString(), QStringLiteral("send"));
     QCOMPARE(sent.value("line").toString(), url);
     const QJsonObject shown =
-        QJsonDocument::fromJson(cli.run({QStringLiteral("history"), QStringLiteral("--show"),
-                                         QString::number(sent.value("id").toInteger())})
-                                    .out)
+        QJsonDocument::fromJson(
+            cli.run({"history", "--show", QString::number(sent.value("id").toInteger())}).out)
             .object();
     const QString recorded =
         shown.value("after").toObject().value("fields").toObject().value("manufacturer").toString();

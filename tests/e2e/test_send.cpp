@@ -32,9 +32,6 @@ QList<QByteArray> framesOf(const Writes &writes)
     return frames;
 }
 
-} // namespace
-
-namespace {
 QString outcomeText(FrmOrva &w)
 {
     return w.findChild<QLabel *>(QStringLiteral("OutcomeText"))->text();
@@ -46,7 +43,6 @@ class TestSend : public QObject
     Q_OBJECT
 private slots:
     void writesEveryParameterInOrder();
-    void unchangedSendLeavesTheTesterAsItWas();
     void testerOffReportsAndReloads();
     void abortDuringWriteFive();
     void testerStopsAcknowledging();
@@ -135,16 +131,6 @@ void TestSend::writesEveryParameterInOrder()
     QVERIFY(!w.CmdInterrompiParametri->isVisible());
     QVERIFY(w.CmdInvia->isEnabled());
     QVERIFY(!w.abortFlag().isSet());
-}
-
-void TestSend::unchangedSendLeavesTheTesterAsItWas()
-{
-    Harness h;
-    QVERIFY(h.start());
-    const QByteArray before = h.sim.memory();
-    QVERIFY(h.click("CmdInvia"));
-    QVERIFY(!h.frames('W').isEmpty());
-    QCOMPARE(h.sim.memory(), before);
 }
 
 void TestSend::testerOffReportsAndReloads()

@@ -119,14 +119,7 @@ private:
 // orva-cli with its settings naming a server history.
 struct Machine : CliRun
 {
-    explicit Machine(const QString &url)
-    {
-        QDir(home.path()).mkpath(QStringLiteral("config/orvaps"));
-        QFile settings(home.filePath(QStringLiteral("config/orvaps/orvaps.ini")));
-        settings.open(QIODevice::WriteOnly);
-        settings.write(
-            QStringLiteral("[history]\nurl=%1\npassword=%2\n").arg(url, pgPassword).toUtf8());
-    }
+    explicit Machine(const QString &url) { useHistory(url, pgPassword); }
     // This machine's copy of the server history, opened here.
     std::unique_ptr<ServiceHistory> copy(const QString &url) const
     {
@@ -157,16 +150,7 @@ struct Machine : CliRun
         QSqlDatabase::removeDatabase(name);
         return count;
     }
-    QProcess *startSync()
-    {
-        auto *p = new QProcess;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("XDG_DATA_HOME"), home.path());
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
-        p->setProcessEnvironment(env);
-        p->start(program(), {QStringLiteral("history"), QStringLiteral("sync")});
-        return p;
-    }
+    QProcess *startSync() { return start({"history", "sync"}).release(); }
 };
 
 // `count` entries recorded on a machine while its server was away.
@@ -225,31 +209,28 @@ void TestSync::workGoesOnWithTheServerOutOfReach()
     const QString url = gate.url(database);
     Machine m(url);
     const QJsonObject edited = CliRun::with(m.read(), QStringLiteral("garageName"), "OFFLINE");
-    QCOMPARE(m.run({QStringLiteral("history"), QStringLiteral("sync")}).status, 0);
+    QCOMPARE(m.run({"history", "sync"}).status, 0);
     const int before =
         onServer(database, QStringLiteral("SELECT COUNT(*) FROM entries")).value(0).toInt();
     QCOMPARE(before, 1); // the read, pushed at once
 
     gate.shut();
-    const CliResult write = m.run(
-        QStringList{QStringLiteral("write"), QStringLiteral("--in"), m.document(edited)}, Admin);
+    const CliResult write = m.run(QStringList{"write", "--in", m.document(edited)}, Admin);
     QCOMPARE(write.status, 0);
     QVERIFY2(write.err.contains(QStringLiteral("not yet on the server")), qPrintable(write.err));
     QVERIFY(QJsonDocument(m.read()).toJson().contains("OFFLINE")); // the tester took it
     const int waiting = m.waiting(url);
     QVERIFY2(waiting >= 2, qPrintable(QString::number(waiting))); // the send and the read
     // Listed from this machine, what waits marked; sync says so, and fails.
-    const QJsonArray listed =
-        QJsonDocument::fromJson(m.run({QStringLiteral("history"), QStringLiteral("--json")}).out)
-            .array();
+    const QJsonArray listed = QJsonDocument::fromJson(m.run({"history", "--json"}).out).array();
     QCOMPARE(listed.size(), before + waiting);
     int marked = 0;
     for (const QJsonValue &e : listed)
         marked += e.toObject().value("onServer") == QJsonValue(false);
     QCOMPARE(marked, waiting);
-    const QByteArray text = m.run({QStringLiteral("history")}).out;
+    const QByteArray text = m.run({"history"}).out;
     QCOMPARE(text.count("\nlocal-") + int(text.startsWith("local-")), waiting);
-    const CliResult failed = m.run({QStringLiteral("history"), QStringLiteral("sync")});
+    const CliResult failed = m.run({"history", "sync"});
     QCOMPARE(failed.status, 9);
     QVERIFY2(failed.err.contains(QStringLiteral("%1 entries wait").arg(waiting)),
              qPrintable(failed.err));
@@ -259,7 +240,7 @@ void TestSync::workGoesOnWithTheServerOutOfReach()
     gate.open();
     const QString all = QStringLiteral("%1/%1").arg(before + waiting);
     for (int round = 0; round < 2; ++round) { // a second sync adds nothing
-        const CliResult sync = m.run({QStringLiteral("history"), QStringLiteral("sync")});
+        const CliResult sync = m.run({"history", "sync"});
         QCOMPARE(sync.status, 0);
         QCOMPARE(onServer(database, QStringLiteral("SELECT COUNT(DISTINCT uuid) || '/' || "
                                                    "COUNT(*) FROM entries")),
@@ -272,9 +253,7 @@ void TestSync::workGoesOnWithTheServerOutOfReach()
         onServer(database, QStringLiteral("SELECT COUNT(*) FROM testers WHERE garage_name LIKE "
                                           "'OFFLINE%'")),
         QStringList{"1"});
-    const QJsonArray after =
-        QJsonDocument::fromJson(m.run({QStringLiteral("history"), QStringLiteral("--json")}).out)
-            .array();
+    const QJsonArray after = QJsonDocument::fromJson(m.run({"history", "--json"}).out).array();
     QCOMPARE(after.size(), before + waiting);
     for (const QJsonValue &e : after)
         QVERIFY(!e.toObject().contains("onServer"));
@@ -417,13 +396,7 @@ void TestSync::windowSaysWhatWaits()
     gate.shut();
     CliRun cli; // its simulator
     Harness h;
-    FrmOrvaOptions options;
-    options.ports = {cli.sim.devicePath()};
-    options.systemPorts = false;
-    options.programFolder = h.folder.path();
-    options.history = gate.url(database);
-    qputenv("PGPASSWORD", pgPassword.toUtf8());
-    h.window = std::make_unique<FrmOrva>(options, &h.prompts);
+    h.create({cli.sim.devicePath()}, gate.url(database));
     QVERIFY(h.start());
     QLabel *waiting = h.window->findChild<QLabel *>(QStringLiteral("UnpushedCount"));
     QVERIFY(waiting);

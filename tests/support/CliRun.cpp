@@ -1,6 +1,7 @@
 #include "CliRun.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QJsonDocument>
@@ -12,6 +13,32 @@
 CliRun::CliRun()
 {
     sim.start();
+}
+
+void CliRun::useHistory(const QString &url, const QString &password)
+{
+    QDir(home.path()).mkpath(QStringLiteral("config/orvaps"));
+    QFile settings(home.filePath(QStringLiteral("config/orvaps/orvaps.ini")));
+    settings.open(QIODevice::WriteOnly);
+    settings.write(QStringLiteral("[history]\nurl=%1\npassword=%2\n").arg(url, password).toUtf8());
+}
+
+QProcessEnvironment CliRun::environment() const
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_DATA_HOME"), home.path());
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
+    return env;
+}
+
+std::unique_ptr<QProcess> CliRun::start(const QStringList &args, const QByteArray &input) const
+{
+    auto p = std::make_unique<QProcess>();
+    p->setProcessEnvironment(environment());
+    p->start(program(), args);
+    p->write(input);
+    p->closeWriteChannel();
+    return p;
 }
 
 QString CliRun::program()
@@ -26,9 +53,7 @@ CliResult CliRun::run(QStringList args, const QByteArray &input, int deadlineMs)
         testerCommands.contains(args.first()))
         args << QStringLiteral("--port") << sim.devicePath();
     QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("XDG_DATA_HOME"), home.path());
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
+    QProcessEnvironment env = environment();
     if (!language.isEmpty()) {
         for (const char *name : {"LC_ALL", "LC_MESSAGES", "LANGUAGE"})
             env.remove(QLatin1String(name));

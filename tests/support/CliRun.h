@@ -4,8 +4,11 @@
 
 #include <QByteArray>
 #include <QJsonObject>
+#include <QProcess>
 #include <QStringList>
 #include <QTemporaryDir>
+
+#include <memory>
 
 struct CliResult
 {
@@ -30,6 +33,14 @@ public:
     qint64 pid = 0;
 
     CliRun();
+
+    // Names the history in the settings file, as a user would.
+    void useHistory(const QString &url, const QString &password = {});
+    // The environment orva-cli runs in, for a test that starts it itself.
+    QProcessEnvironment environment() const;
+    // orva-cli started in that environment, its input written and closed;
+    // the caller waits for it.
+    std::unique_ptr<QProcess> start(const QStringList &args, const QByteArray &input = {}) const;
 
     // Adds --port for the simulator to the commands that talk to a tester,
     // unless the arguments name one. Killed after deadlineMs.

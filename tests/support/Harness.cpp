@@ -46,13 +46,14 @@ void Harness::editFile(const QString &name, const std::function<QString(const QS
     writeFile(name, out);
 }
 
-FrmOrva &Harness::create(const QStringList &ports)
+FrmOrva &Harness::create(const QStringList &ports, const QString &history)
 {
     FrmOrvaOptions options;
     options.ports = ports.isEmpty() ? QStringList{sim.devicePath()} : ports;
     options.systemPorts = false;
     options.programFolder = folder.path();
-    options.history = folder.filePath(QStringLiteral("history.sqlite"));
+    options.history =
+        history.isEmpty() ? folder.filePath(QStringLiteral("history.sqlite")) : history;
     window = std::make_unique<FrmOrva>(options, &prompts);
     QObject::connect(window.get(), &FrmOrva::programEnded, [this](int s) { endedWith = s; });
     return *window;

@@ -28,7 +28,8 @@ public:
     // Rewrites a parameter file line by line.
     void editFile(const QString &name, const std::function<QString(const QString &)> &edit);
 
-    FrmOrva &create(const QStringList &ports = {});
+    // The history defaults to an SQLite file in the folder.
+    FrmOrva &create(const QStringList &ports = {}, const QString &history = {});
     // Connection checks a tester that is off leaves unanswered, and the quiet
     // after them, end sooner than the program's own (the window must exist).
     void quickChecks();

@@ -42,61 +42,38 @@ void TestRules::fieldChecks_data()
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("kept");
-    const QString day = "TestoGiornoScadenza", month = "TestoMeseScadenza",
-                  year = "TestoAnnoScadenza", lux = "TestoLuxAnaCampione";
-    QTest::newRow("day 1 stays") << day << "1"
-                                 << "1";
-    QTest::newRow("day 5 stays") << day << "5"
-                                 << "5";
-    QTest::newRow("day 31 stays") << day << "31"
-                                  << "31";
-    QTest::newRow("day 00") << day << "00"
-                            << "01";
-    QTest::newRow("day 32") << day << "32"
-                            << "01";
-    QTest::newRow("day empty") << day << ""
-                               << "01";
-    QTest::newRow("day 1a") << day << "1a"
-                            << "01";
-    QTest::newRow("day blank 1") << day << " 1"
-                                 << "01";
-    QTest::newRow("day unicode digit") << day << QStringLiteral("\u0663") << "01";
-    QTest::newRow("month 1 stays") << month << "1"
-                                   << "1";
-    QTest::newRow("month 12 stays") << month << "12"
-                                    << "12";
-    QTest::newRow("month 13") << month << "13"
-                              << "01";
-    QTest::newRow("month 0") << month << "0"
-                             << "01";
-    QTest::newRow("year 2003 stays") << year << "2003"
-                                     << "2003";
-    QTest::newRow("year 9999 stays") << year << "9999"
-                                     << "9999";
-    QTest::newRow("year 2002") << year << "2002"
-                               << "2003";
-    QTest::newRow("year 03") << year << "03"
-                             << "2003";
-    QTest::newRow("year empty") << year << ""
-                                << "2003";
-    QTest::newRow("lux 1500 stays") << lux << "1500"
-                                    << "1500";
-    QTest::newRow("lux 0 stays") << lux << "0"
-                                 << "0";
-    QTest::newRow("lux empty stays") << lux << ""
-                                     << "";
-    QTest::newRow("lux letter") << lux << "12a"
-                                << "1";
-    QTest::newRow("lux minus") << "TestoLuxAbbCampione"
-                               << "-5"
-                               << "1";
-    QTest::newRow("lux decimal point") << lux << "1.5"
-                                       << "1";
-    QTest::newRow("lux blank inside") << lux << "1 5"
-                                      << "1";
-    QTest::newRow("other fields unchecked") << "TestoMarca"
-                                            << "x!"
-                                            << "x!";
+    // Each row: name, field, typed, kept.
+    const char *rows[][4] = {
+        {"day 1 stays", "TestoGiornoScadenza", "1", "1"},
+        {"day 5 stays", "TestoGiornoScadenza", "5", "5"},
+        {"day 31 stays", "TestoGiornoScadenza", "31", "31"},
+        {"day 00", "TestoGiornoScadenza", "00", "01"},
+        {"day 32", "TestoGiornoScadenza", "32", "01"},
+        {"day empty", "TestoGiornoScadenza", "", "01"},
+        {"day 1a", "TestoGiornoScadenza", "1a", "01"},
+        {"day blank 1", "TestoGiornoScadenza", " 1", "01"},
+        {"day unicode digit", "TestoGiornoScadenza", "\u0663", "01"},
+        {"month 1 stays", "TestoMeseScadenza", "1", "1"},
+        {"month 12 stays", "TestoMeseScadenza", "12", "12"},
+        {"month 13", "TestoMeseScadenza", "13", "01"},
+        {"month 0", "TestoMeseScadenza", "0", "01"},
+        {"year 2003 stays", "TestoAnnoScadenza", "2003", "2003"},
+        {"year 9999 stays", "TestoAnnoScadenza", "9999", "9999"},
+        {"year 2002", "TestoAnnoScadenza", "2002", "2003"},
+        {"year 03", "TestoAnnoScadenza", "03", "2003"},
+        {"year empty", "TestoAnnoScadenza", "", "2003"},
+        {"lux 1500 stays", "TestoLuxAnaCampione", "1500", "1500"},
+        {"lux 0 stays", "TestoLuxAnaCampione", "0", "0"},
+        {"lux empty stays", "TestoLuxAnaCampione", "", ""},
+        {"lux letter", "TestoLuxAnaCampione", "12a", "1"},
+        {"lux minus", "TestoLuxAbbCampione", "-5", "1"},
+        {"lux decimal point", "TestoLuxAnaCampione", "1.5", "1"},
+        {"lux blank inside", "TestoLuxAnaCampione", "1 5", "1"},
+        {"other fields unchecked", "TestoMarca", "x!", "x!"},
+    };
+    for (const auto &r : rows)
+        QTest::newRow(r[0]) << QString::fromUtf8(r[1]) << QString::fromUtf8(r[2])
+                            << QString::fromUtf8(r[3]);
 }
 
 void TestRules::fieldChecks()
@@ -226,20 +203,13 @@ void TestRules::versionFileName_data()
 {
     QTest::addColumn<QString>("version");
     QTest::addColumn<QString>("form");
-    QTest::newRow("1.00") << "1.00"
-                          << "100";
-    QTest::newRow("1.02") << "1.02"
-                          << "102";
-    QTest::newRow("empty") << ""
-                           << "";
-    QTest::newRow("path") << "1/../x"
-                          << "";
-    QTest::newRow("dots") << "/.."
-                          << "";
-    QTest::newRow("control") << "1.0\x01"
-                             << "";
-    QTest::newRow("blank padding") << "1.0 "
-                                   << "";
+    const char *rows[][3] = {
+        {"1.00", "1.00", "100"},       {"1.02", "1.02", "102"}, {"empty", "", ""},
+        {"path", "1/../x", ""},        {"dots", "/..", ""},     {"control", "1.0\x01", ""},
+        {"blank padding", "1.0 ", ""},
+    };
+    for (const auto &r : rows)
+        QTest::newRow(r[0]) << QString::fromLatin1(r[1]) << QString::fromLatin1(r[2]);
 }
 
 void TestRules::versionFileName()
