@@ -91,6 +91,7 @@ struct Run
         // Paced from its first byte written: its read before proves nothing here.
         afterFrames('W', 1, [this] { cli.sim.setPaced(true); });
         QProcess writer;
+        writer.setProcessEnvironment(cli.environment()); // never the user's own history
         writer.start(CliRun::program(), {"write", "--in", doc, "--port", cli.sim.devicePath()});
         writer.write(Admin);
         writer.closeWriteChannel();
