@@ -66,12 +66,18 @@ QJsonValue TesterState::fieldJson(const FieldValue &v)
 
 namespace {
 
+QJsonArray arrayOf(const QList<int> &values)
+{
+    QJsonArray array;
+    for (const int v : values)
+        array.append(v);
+    return array;
+}
+
 QString shownOffsets(const std::optional<QList<int>> &offsets)
 {
-    QJsonArray values;
-    for (const int v : offsets.value_or(QList<int>()))
-        values.append(v);
-    return QString::fromUtf8(QJsonDocument(values).toJson(QJsonDocument::Compact));
+    return QString::fromUtf8(
+        QJsonDocument(arrayOf(offsets.value_or(QList<int>()))).toJson(QJsonDocument::Compact));
 }
 
 // A reader's change: texts compared without their blanks, lists by entry.
@@ -92,14 +98,6 @@ std::optional<FieldValue> TesterState::value(Control c) const
 {
     const auto it = m_fields.find(c);
     return it == m_fields.end() ? std::nullopt : std::optional<FieldValue>(it->second);
-}
-
-QList<Control> TesterState::controls() const
-{
-    QList<Control> list;
-    for (const auto &[c, v] : m_fields)
-        list.append(c);
-    return list;
 }
 
 QString TesterState::text(Control c) const
@@ -216,12 +214,8 @@ QJsonObject TesterState::toDocument() const
     QJsonObject fields;
     for (const auto &[c, v] : m_fields)
         fields.insert(fieldName(c), fieldJson(v));
-    if (offsets) {
-        QJsonArray values;
-        for (const int v : *offsets)
-            values.append(v);
-        fields.insert(Offsets, values);
-    }
+    if (offsets)
+        fields.insert(Offsets, arrayOf(*offsets));
     QJsonObject document{{"format", 1},
                          {"firmwareVersion", firmware},
                          {"parameterFile", parameterFile},

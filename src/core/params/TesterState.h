@@ -41,10 +41,8 @@ public:
     QList<Control> partial;            // fields whose bytes a write cut part way
 
     bool isEmpty() const { return m_fields.empty(); }
-    bool has(Control c) const { return m_fields.count(c) != 0; }
     std::optional<FieldValue> value(Control c) const;
     void set(Control c, const FieldValue &v) { m_fields[c] = v; }
-    QList<Control> controls() const;
 
     // Empty, -1 or false where the state has no such value.
     QString text(Control c) const;
