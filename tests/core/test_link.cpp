@@ -156,7 +156,9 @@ void TestLink::connectionCheck()
 void TestLink::lateAcknowledgeIsNotTaken()
 {
     Line l({"x " + def("0000", 4, QStringLiteral("parame_verorv"))});
-    l.sim.delayNextCheckAnswer(1500);
+    l.link.limits.connectionMs = 300;
+    l.link.limits.quietMs = 300;
+    l.sim.delayNextCheckAnswer(500);
     QVERIFY(!l.tester.checkConnection());
     QCOMPARE(l.form.status(), Waiting);
     // The late acknowledge lands while the next check waits for a quiet line;
@@ -423,6 +425,7 @@ void TestLink::photodiode()
 void TestLink::abortDuringPhotodiodeNeedsACheck()
 {
     Line l;
+    l.link.limits.quietMs = 300;
     l.sim.setReplyDelayMs(300);
     const auto pressAbort =
         QObject::connect(&l.sim, &TesterSimulator::frameReceived, &l.sim, [&](const QByteArray &f) {

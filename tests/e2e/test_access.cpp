@@ -86,7 +86,7 @@ void TestAccess::levels()
     Harness h;
     h.sim.setPowered(false); // hold the load before its interlock
     h.create();
-    h.quickChecks();
+    h.shortLimits();
     QStringList afterOk;
     h.whenFrames(0x01, 1, [&] { // the load has begun
         afterOk = openControls(*h.window);

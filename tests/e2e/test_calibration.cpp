@@ -152,7 +152,7 @@ void TestCalibration::testerOffReloads()
     Harness h;
     QVERIFY(h.start());
     FrmOrva &w = *h.window;
-    h.quickChecks();
+    h.shortLimits();
     h.sim.setPowered(false);
     bool disabledDuringReload = false;
     h.sim.clearFrames();
@@ -206,12 +206,13 @@ void TestCalibration::readingThatNeverComes()
     Harness h;
     QVERIFY(h.start());
     FrmOrva &w = *h.window;
+    h.shortLimits();
     // The tester answers the check, then falls silent.
     h.whenFrames(0x01, h.frames(0x01).size() + 1, [&] { h.sim.setPowered(false); });
     QStringList notes;
     QObject::connect(&w.link(), &SerialLink::noted, [&](const QString &n) { notes.append(n); });
     QVERIFY(h.click("CmdCalibraAna"));
-    QVERIFY(notes.contains(QStringLiteral("no reply within 5000 ms"))); // its own limit
+    QVERIFY(notes.contains(QStringLiteral("no reply within 700 ms"))); // the reading's limit
     QCOMPARE(h.frames('F').size(), 1);
     QCOMPARE(h.prompts.shown.size(), 1);
     QCOMPARE(h.prompts.shown[0].kind, QStringLiteral("warning"));
@@ -245,7 +246,7 @@ void TestCalibration::photodiodeCalibrationWaitsForTheTester()
 {
     Harness h;
     QVERIFY(h.start());
-    h.quickChecks();
+    h.shortLimits();
     h.sim.setPowered(false);
     h.whenFrames(0x01, int(h.frames(0x01).size()) + 3, [&] { h.sim.setPowered(true); });
     h.window->CmdCalFoto->setEnabled(true);
@@ -259,7 +260,7 @@ void TestCalibration::photodiodeCalibrationAbort()
     Harness h;
     QVERIFY(h.start());
     FrmOrva &w = *h.window;
-    h.quickChecks();
+    h.shortLimits();
     h.sim.setPowered(false);
     h.whenFrames(0x01, int(h.frames(0x01).size()) + 2, [&] { w.CmdInterrompiFotodiodi->click(); });
     w.CmdCalFoto->setEnabled(true);

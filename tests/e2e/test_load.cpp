@@ -162,8 +162,7 @@ void TestLoad::waitsForTheTester()
     Harness h;
     h.sim.setPowered(silentAfter > 0);
     h.create();
-    h.quickChecks();
-    h.window->tester().link().limits.readMs = 600;
+    h.shortLimits();
     QString statusWhileOff;
     if (silentAfter)
         h.whenFrames('R', silentAfter, [&] { h.sim.setPowered(false); });
@@ -271,7 +270,7 @@ void TestLoad::versionFileVanishingBetweenLoads()
     QVERIFY(h.start());
     QCOMPARE(h.window->session().parameterFilePath, h.path("ORVA_102.ini"));
     QFile::remove(h.path("ORVA_102.ini"));
-    h.quickChecks();
+    h.shortLimits();
     h.sim.setPowered(false); // the send fails and reloads
     h.prompts.onShown = [&] { h.sim.setPowered(true); };
     QVERIFY(h.click("CmdInvia"));

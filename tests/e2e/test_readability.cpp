@@ -205,7 +205,7 @@ void TestReadability::changesNotSentAreMarked()
     // A reload (a send that finds no tester) clears the marks too.
     w.TestoNomeOfficina->setText(QStringLiteral("LOST EDIT"));
     QCOMPARE(pending->text(), QStringLiteral("1 change not sent"));
-    h.quickChecks();
+    h.shortLimits();
     h.sim.setPowered(false);
     h.prompts.onShown = [&] { h.sim.setPowered(true); };
     QVERIFY(h.click(QStringLiteral("CmdInvia")));
@@ -255,8 +255,7 @@ void TestReadability::outcomesInWords()
                               QString(), 2000);
     QVERIFY(w.findChild<QProgressBar *>(QStringLiteral("TransferProgress"))->isHidden());
     h.sim.stopAckAfter(60);
-    h.quickChecks();
-    h.window->tester().link().limits.ackMs = 500; // the words, not how long it waited
+    h.shortLimits();
     QVERIFY(h.click(QStringLiteral("CmdInvia")));
     QVERIFY2(outcome->text().startsWith(QStringLiteral("Send stopped at address 00")),
              qPrintable(outcome->text()));

@@ -138,7 +138,7 @@ void TestSend::testerOffReportsAndReloads()
     Harness h;
     QVERIFY(h.start());
     FrmOrva &w = *h.window;
-    h.quickChecks();
+    h.shortLimits();
     w.TestoMarca->setText("EDITED");
     h.sim.setPowered(false);
     QString statusAfterBox;
@@ -202,6 +202,7 @@ void TestSend::testerStopsAcknowledging()
     QVERIFY(h.start());
     FrmOrva &w = *h.window;
     w.TestoMarca->setText("ACME");
+    h.shortLimits();
     h.sim.stopAckAfter(30);
     // While the send waits, the window is interlocked but Abort is live.
     bool marcaLocked = false, calibrateClosed = false, abortLive = false;
@@ -213,7 +214,7 @@ void TestSend::testerStopsAcknowledging()
     QStringList notes;
     QObject::connect(&w.link(), &SerialLink::noted, [&](const QString &n) { notes.append(n); });
     QVERIFY(h.click("CmdInvia"));
-    QVERIFY(notes.contains(QStringLiteral("no reply within 3000 ms"))); // its own limit
+    QVERIFY(notes.contains(QStringLiteral("no reply within 500 ms"))); // the acknowledge's limit
     QVERIFY(marcaLocked && calibrateClosed && abortLive);
     QCOMPARE(h.prompts.shown.size(), 1);
     QCOMPARE(h.prompts.shown[0].title, QStringLiteral("ORVA connection ..."));

@@ -28,7 +28,7 @@ void TestTranslation::windowSpeaksTheSystemLanguage()
              qPrintable(w.windowTitle()));
     QCOMPARE(w.SSTab1->tabText(1), QStringLiteral("Calibrazione luce ..."));
     // A message of the core: a send that finds no tester.
-    h.quickChecks();
+    h.shortLimits();
     h.sim.setPowered(false);
     h.prompts.onShown = [&] { h.sim.setPowered(true); };
     QVERIFY(h.click(QStringLiteral("CmdInvia")));

@@ -323,7 +323,7 @@ void TestWindow::closingDuringAWaitEndsCleanly()
     Harness h;
     h.sim.setPowered(false); // the load waits for the tester
     h.create();
-    h.quickChecks();
+    h.shortLimits();
     h.whenFrames(0x01, 2, [&] { h.window->close(); });
     QVERIFY(!h.start(QStringLiteral("52917"), 10000));
     QVERIFY(!h.timedOut); // the close ended the wait, not the deadline

@@ -59,11 +59,14 @@ FrmOrva &Harness::create(const QStringList &ports, const QString &history)
     return *window;
 }
 
-void Harness::quickChecks()
+void Harness::shortLimits()
 {
     TesterLink::Limits &limits = window->tester().link().limits;
     limits.connectionMs = 300;
     limits.quietMs = 300;
+    limits.readMs = 600;
+    limits.ackMs = 500;
+    limits.photodiodeMs = 700;
 }
 
 bool Harness::start(const QString &password, int deadlineMs, const QStringList &ports)

@@ -30,9 +30,10 @@ public:
 
     // The history defaults to an SQLite file in the folder.
     FrmOrva &create(const QStringList &ports = {}, const QString &history = {});
-    // Connection checks a tester that is off leaves unanswered, and the quiet
-    // after them, end sooner than the program's own (the window must exist).
-    void quickChecks();
+    // Every wait for a silent tester ends sooner than the program's own limit
+    // (those: test_link); the limits stay distinct, so the trace names which
+    // one ran out. The window must exist.
+    void shortLimits();
     // Start-up with the password; returns when the load has completed, or
     // false when the deadline passed first (the window is closed then).
     bool start(const QString &password = QStringLiteral("52917"), int deadlineMs = 20000,
