@@ -2,12 +2,9 @@
 // itself: the entry before the first byte, and an end that says what the
 // tester holds. ORVA_PG_DIR names a test server: then the history is there.
 #include "CoreRig.h"
-#include "OtherProgram.h"
 #include "ServiceReport.h"
 
 #include <QJsonArray>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QTest>
 #include <QTextDocumentFragment>
 
@@ -45,7 +42,6 @@ private slots:
     void declinedCalibrationIsRecordedUnconfirmed();
     void restoreSendsOnlyTheFactorsItIsGiven_data();
     void restoreSendsOnlyTheFactorsItIsGiven();
-    void recordThatCannotBeFinishedIsSaid();
 };
 
 void TestSessionRecords::everyWriteIsRecordedBeforeItsFirstByte_data()
@@ -291,37 +287,6 @@ void TestSessionRecords::restoreSendsOnlyTheFactorsItIsGiven()
     QCOMPARE(entry.detail, QStringLiteral("restores entry 7"));
     QCOMPARE(CoreRig::fieldsOf(entry, CoreRig::Which::After).value("highBeamFactor"),
              QJsonValue(given ? factor : 210));
-}
-
-// Another program locks the history once the write has begun: the tester is
-// written, all of it, and the outcome says its record could not be finished.
-void TestSessionRecords::recordThatCannotBeFinishedIsSaid()
-{
-    CoreRig rig;
-    rig.useHistory();
-    if (rig.postgres())
-        QSKIP("locked with SQLite's own lock");
-    QVERIFY(rig.start());
-    rig.form.setText(Control::TestoMarca, QStringLiteral("EDITED"));
-    const QByteArray before = rig.sim.memory();
-    const OtherProgram other(rig.path(QStringLiteral("history.sqlite")));
-    QVERIFY(other.db().isOpen());
-    QSqlQuery lock(other.db());
-    bool locked = false;
-    QObject::connect(&rig.sim, &TesterSimulator::frameReceived, &rig.sim, [&](const QByteArray &f) {
-        if (!locked && f.at(0) == 'W')
-            locked = lock.exec(QStringLiteral("BEGIN EXCLUSIVE"));
-    });
-    const Outcome o = rig.session.send();
-    QVERIFY(locked);
-    lock.exec(QStringLiteral("ROLLBACK"));
-    QVERIFY2(o.succeeded(), qPrintable(o.text)); // the tester's part went as asked
-    QVERIFY(o.recordUnfinished);
-    QVERIFY2(o.historyProblem.contains(QStringLiteral("manufacturer: ORVA -> EDITED")),
-             qPrintable(o.historyProblem));
-    QByteArray expected = before;
-    expected.replace(0x10, 10, "EDITED    ");
-    QCOMPARE(rig.sim.memory(), expected);
 }
 
 QTEST_MAIN(TestSessionRecords)

@@ -420,8 +420,7 @@ void TestHistory::lockedOrFullHistoryFailsCleanly()
 }
 
 // Another program locks the history once the tester is being read: the
-// window says its record is missing (a write's record cut short, by the
-// session: test_session_records).
+// window says its record is missing (a write's: recordKeptLocallyIsFinishedLater).
 void TestHistory::recordThatCannotBeFinishedIsSaid()
 {
     if (postgres)
@@ -480,6 +479,9 @@ void TestHistory::recordAgreesWithTheTester()
     const bool signal = fault.startsWith(QLatin1String("SIG"));
     const QString signalName = fault.section(u' ', 0, 0);
     const bool factor = fault.endsWith(QLatin1String("factor"));
+    if (postgres && signal && signalName != QLatin1String("SIGKILL"))
+        QSKIP(
+            "how a signal ends a write is the program's; its entry reaches a server as any other");
     QObject::connect(&cli.sim, &TesterSimulator::frameReceived, &cli.sim, [&](const QByteArray &f) {
         if (f.at(0) != 'W')
             return;
