@@ -1085,10 +1085,15 @@ void TestHistory::registerAsCsv()
     const auto history = cli.store.open();
     QVERIFY(history->add(visit("SN-Q", QDateTime::currentDateTime(), HistoryEntry::Kind::Read,
                                "done", {"31", "12", "2027"}, "GARAGE, \"DA MARIO\"")));
+    // A garage name a spreadsheet would run as a formula stays a text.
+    QVERIFY(history->add(visit("SN-R", QDateTime::currentDateTime(), HistoryEntry::Kind::Read,
+                               "done", {"31", "12", "2028"}, "=HYPERLINK(\"x\")")));
     const CliResult r = cli.run({"testers", "--csv"});
     QCOMPARE(r.status, 0);
     const QList<QByteArray> lines = r.out.split('\n');
-    QCOMPARE(lines.size(), 3);
+    QCOMPARE(lines.size(), 4);
+    QVERIFY2(lines.at(2).startsWith("\"SN-R\",\"HT-5000\",\"1.00\",\"'=HYPERLINK(\"\"x\"\")\","),
+             lines.at(2).constData());
     QVERIFY(lines.at(0).startsWith("\"serialNumber\",\"model\","));
     QVERIFY(lines.at(0).endsWith("\r"));
     QVERIFY2(lines.at(1).startsWith("\"SN-Q\",\"HT-5000\",\"1.00\",\"GARAGE, \"\"DA MARIO\"\"\","

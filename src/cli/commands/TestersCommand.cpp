@@ -72,13 +72,22 @@ QByteArray csvLine(const QStringList &fields)
     return (quoted.join(u',') + QStringLiteral("\r\n")).toUtf8();
 }
 
+// A text read from a tester that a spreadsheet would run as a formula is
+// kept a text.
+QString asText(const QString &held)
+{
+    static const QString starts = QStringLiteral("=+-@\t\r");
+    return !held.isEmpty() && starts.contains(held.front()) ? u'\'' + held : held;
+}
+
 QByteArray csvRow(const TesterRecord &r, const QDate &today)
 {
-    return csvLine({r.serial, r.model, r.firmware, r.garageName, r.town,
-                    r.expiry.isValid() ? r.expiry.toString(Qt::ISODate) : QString(), r.expiryAsHeld,
-                    days(r, today), r.status(today), QString::number(r.lastEntry),
-                    r.lastAt.toString(Qt::ISODateWithMs), r.lastKind, r.lastOutcome, r.lastLevel,
-                    r.lastProgram, number(r.lowBeamFactor), number(r.highBeamFactor)});
+    return csvLine({asText(r.serial), asText(r.model), asText(r.firmware), asText(r.garageName),
+                    asText(r.town), r.expiry.isValid() ? r.expiry.toString(Qt::ISODate) : QString(),
+                    asText(r.expiryAsHeld), days(r, today), r.status(today),
+                    QString::number(r.lastEntry), r.lastAt.toString(Qt::ISODateWithMs), r.lastKind,
+                    r.lastOutcome, r.lastLevel, r.lastProgram, number(r.lowBeamFactor),
+                    number(r.highBeamFactor)});
 }
 
 QList<QCommandLineOption> options()
