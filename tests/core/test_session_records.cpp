@@ -4,6 +4,7 @@
 #include "CoreRig.h"
 #include "OtherProgram.h"
 #include "ServiceReport.h"
+#include "ops/OutcomeMessage.h"
 
 #include <QJsonArray>
 #include <QSqlDatabase>
@@ -85,7 +86,7 @@ void TestSessionRecords::everyWriteIsRecordedBeforeItsFirstByte()
     } else {
         o = rig.session.restore(1, {});
     }
-    QVERIFY2(o.succeeded(), qPrintable(o.text));
+    QVERIFY2(o.succeeded(), qPrintable(messageOf(o).text));
     QCOMPARE(atFirstByte, kind + QStringLiteral(" started with before"));
     const HistoryEntry done = rig.latest();
     QCOMPARE(done.outcome, HistoryEntry::Ending::Done);
@@ -177,7 +178,7 @@ void TestSessionRecords::recordAgreesWithTheTester()
     }
     QVERIFY(!o.succeeded());
     if (detail.contains(QStringLiteral("at address"))) // the user reads where it stopped
-        QVERIFY2(o.text.contains(detail.right(5)), qPrintable(o.text));
+        QVERIFY2(messageOf(o).text.contains(detail.right(5)), qPrintable(messageOf(o).text));
     // Byte for byte, the tester changed only inside the field the write aimed at.
     for (int a = 0; a < before.size(); ++a)
         QVERIFY2(before.at(a) == rig.sim.memory().at(a) || (a >= 0xA0 && a < 0xB8) ||
@@ -283,7 +284,7 @@ void TestSessionRecords::restoreSendsOnlyTheFactorsItIsGiven()
     QVERIFY(problems.isEmpty());
     const Outcome o =
         rig.session.restore(7, given ? QList<Control>{Control::TestoAbbConv} : QList<Control>{});
-    QVERIFY2(o.succeeded(), qPrintable(o.text));
+    QVERIFY2(o.succeeded(), qPrintable(messageOf(o).text));
     expected.replace(0x122, 2, QByteArray::fromHex(stored));
     QCOMPARE(rig.sim.memory().toHex(), expected.toHex());
     const HistoryEntry entry = rig.latest();
@@ -315,10 +316,12 @@ void TestSessionRecords::recordThatCannotBeFinishedIsSaid()
     const Outcome o = rig.session.send();
     QVERIFY(locked);
     lock.exec(QStringLiteral("ROLLBACK"));
-    QVERIFY2(o.succeeded(), qPrintable(o.text)); // the tester's part went as asked
-    QVERIFY(o.recordUnfinished);
-    QVERIFY2(o.historyProblem.contains(QStringLiteral("manufacturer: ORVA -> EDITED")),
-             qPrintable(o.historyProblem));
+    QVERIFY2(o.succeeded(), qPrintable(messageOf(o).text)); // the tester's part went as asked
+    QVERIFY(o.recordUnfinished());
+    QCOMPARE(o.recordProblems.size(), 1);
+    QCOMPARE(o.recordProblems[0].unfinishedEntry, o.historyEntry);
+    QVERIFY(
+        o.recordProblems[0].testerHolds.contains(QStringLiteral("manufacturer: ORVA -> EDITED")));
     QByteArray expected = before;
     expected.replace(0x10, 10, "EDITED    ");
     QCOMPARE(rig.sim.memory(), expected);
