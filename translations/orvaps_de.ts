@@ -108,7 +108,7 @@
         <translation>die Standardausgabe</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliSession.cpp" line="+55"/>
+        <location filename="../src/cli/CliSession.cpp" line="+57"/>
         <source>no tester answered on %1: check the cable, the port and the tester&apos;s power supply</source>
         <translation>kein Prüfgerät hat an %1 geantwortet: prüfen Sie das Kabel, den Port und die Stromversorgung des Prüfgeräts</translation>
     </message>
@@ -148,7 +148,7 @@
         <translation>kein Prüfgerät hat an %1 innerhalb von %2 s geantwortet: prüfen Sie das Kabel, den Port und die Stromversorgung des Prüfgeräts</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>note: </source>
         <translation>Hinweis: </translation>
     </message>
@@ -787,7 +787,7 @@ Befehle:
 <context>
     <name>FrmOrva</name>
     <message>
-        <location filename="../src/app/FrmOrva.cpp" line="+49"/>
+        <location filename="../src/app/FrmOrva.cpp" line="+50"/>
         <source>Setting Parameters ORVA  ver. </source>
         <translation>Parametereinstellung ORVA  ver. </translation>
     </message>
@@ -832,12 +832,12 @@ Befehle:
         <translation>Fotodiodenkalibrierung</translation>
     </message>
     <message>
-        <location line="+158"/>
+        <location line="+159"/>
         <source>Read</source>
         <translation>Lesen</translation>
     </message>
     <message>
-        <location line="-113"/>
+        <location line="-114"/>
         <source>Read from tester %1 at %2</source>
         <translation>Von Gerät %1 gelesen um %2</translation>
     </message>
@@ -897,12 +897,7 @@ Befehle:
         <translation> (Historieneintrag %1)</translation>
     </message>
     <message>
-        <location line="+24"/>
-        <source>ORVA service history ...</source>
-        <translation>ORVA-Servicehistorie ...</translation>
-    </message>
-    <message>
-        <location line="+5"/>
+        <location line="+30"/>
         <location line="+71"/>
         <source>ORVA connection ...</source>
         <translation>ORVA-Verbindung ...</translation>
@@ -1400,33 +1395,9 @@ Wählen Sie einen anderen Port unter &quot;Com-Port&quot;.</translation>
 <context>
     <name>LoadParameters</name>
     <message>
-        <location filename="../src/core/ops/LoadParameters.cpp" line="+139"/>
+        <location filename="../src/core/ops/LoadParameters.cpp" line="+140"/>
         <source>Wait reading parameters from equipment ....</source>
         <translation>Bitte warten, Parameter werden vom Gerät gelesen ....</translation>
-    </message>
-    <message>
-        <location line="+46"/>
-        <source>ORVA parameters ...</source>
-        <translation>ORVA-Parameter ...</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>The equipment holds values this program does not offer:<byte value="xd"/>
-%1<byte value="xd"/>
-They are kept: a send writes them back as they are, unless you change them.</source>
-        <translation>Das Gerät enthält Werte, die dieses Programm nicht anbietet:<byte value="xd"/>
-%1<byte value="xd"/>
-Sie bleiben erhalten: beim Senden werden sie unverändert zurückgeschrieben, sofern Sie sie nicht ändern.</translation>
-    </message>
-    <message>
-        <location line="+13"/>
-        <source>The line to the equipment kept losing step (bytes came that no command was waiting for) for %1 s: check the cable and the port.</source>
-        <translation>Die Leitung zum Gerät verlor %1 s lang immer wieder die Synchronisation (es kamen Bytes, auf die kein Befehl wartete): prüfen Sie Kabel und Port.</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>No equipment answered within %1 s: check the cable, the port and the equipment&apos;s power supply.</source>
-        <translation>Kein Gerät hat innerhalb von %1 s geantwortet: prüfen Sie das Kabel, den Port und die Stromversorgung des Geräts.</translation>
     </message>
 </context>
 <context>
@@ -1440,7 +1411,7 @@ Sie bleiben erhalten: beim Senden werden sie unverändert zurückgeschrieben, so
 <context>
     <name>LuxCalibration</name>
     <message>
-        <location filename="../src/core/ops/LuxCalibration.cpp" line="+25"/>
+        <location filename="../src/core/ops/LuxCalibration.cpp" line="+24"/>
         <source>Calibrate Low Beam</source>
         <translation>Kalibrierung Abblendlicht</translation>
     </message>
@@ -1455,12 +1426,7 @@ Sie bleiben erhalten: beim Senden werden sie unverändert zurückgeschrieben, so
         <translation>Lux-Kalibrierung ...</translation>
     </message>
     <message>
-        <location line="+38"/>
-        <source>No conversion factor for %1: the reading %2 divided by the reference &quot;%3&quot; lux gives no factor from 0 to 32767. Enter the reference illuminance (1 to 9999 lux) and calibrate again; nothing was written.</source>
-        <translation>Kein Umrechnungsfaktor (%1): Der Messwert %2 geteilt durch die Referenz &quot;%3&quot; lux ergibt keinen Faktor von 0 bis 32767. Geben Sie die Referenz-Beleuchtungsstärke ein (1 bis 9999 lux) und kalibrieren Sie erneut; es wurde nichts geschrieben.</translation>
-    </message>
-    <message>
-        <location line="+13"/>
+        <location line="+44"/>
         <source>Are you sure to %1?</source>
         <translation>%1: Sind Sie sicher?</translation>
     </message>
@@ -1476,56 +1442,191 @@ Messwert: %1<byte value="xd"/>
 Neuer Faktor: %2, ersetzt %3</translation>
     </message>
     <message>
-        <location line="+14"/>
-        <source>Nothing was written: %1</source>
-        <translation>Es wurde nichts geschrieben: %1</translation>
+        <location line="+63"/>
+        <source>Wait sending parameters to Equipment ....</source>
+        <translation>Bitte warten, Parameter werden an das Gerät gesendet ....</translation>
+    </message>
+</context>
+<context>
+    <name>OutcomeMessage</name>
+    <message>
+        <location filename="../src/core/ops/OutcomeMessage.cpp" line="+21"/>
+        <source>Calibrate Low Beam</source>
+        <translation>Kalibrierung Abblendlicht</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+0"/>
+        <source>Calibrate High Beam</source>
+        <translation>Kalibrierung Fernlicht</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source> at address %1h</source>
+        <translation> an Adresse %1h</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>the line to ORVA equipment lost step%1 (bytes came that no command was waiting for)</source>
+        <translation>die Leitung zum ORVA-Gerät verlor die Synchronisation%1 (es kamen Bytes, auf die kein Befehl wartete)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>ORVA equipment refused the byte%1</source>
+        <translation>das ORVA-Gerät lehnte das Byte%1 ab</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the serial port was lost%1 (adapter unplugged?)</source>
+        <translation>der serielle Port ging%1 verloren (Adapter abgezogen?)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>ORVA equipment did not acknowledge address %1h and stopped answering</source>
+        <translation>das ORVA-Gerät hat Adresse %1h nicht bestätigt und antwortet nicht mehr</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>ORVA equipment stopped answering</source>
+        <translation>das ORVA-Gerät antwortet nicht mehr</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>The equipment holds values this program does not offer:<byte value="xd"/>
+%1<byte value="xd"/>
+They are kept: a send writes them back as they are, unless you change them.</source>
+        <translation>Das Gerät enthält Werte, die dieses Programm nicht anbietet:<byte value="xd"/>
+%1<byte value="xd"/>
+Sie bleiben erhalten: beim Senden werden sie unverändert zurückgeschrieben, sofern Sie sie nicht ändern.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>ORVA parameters ...</source>
+        <translation>ORVA-Parameter ...</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The line to the equipment kept losing step (bytes came that no command was waiting for) for %1 s: check the cable and the port.</source>
+        <translation>Die Leitung zum Gerät verlor %1 s lang immer wieder die Synchronisation (es kamen Bytes, auf die kein Befehl wartete): prüfen Sie Kabel und Port.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>No equipment answered within %1 s: check the cable, the port and the equipment&apos;s power supply.</source>
+        <translation>Kein Gerät hat innerhalb von %1 s geantwortet: prüfen Sie das Kabel, den Port und die Stromversorgung des Geräts.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>ORVA connection ...</source>
+        <translation>ORVA-Verbindung ...</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Transmission Parameters FAILED because ORVA equipment is not connected or is power off !<byte value="xd"/>
+Wait a new connection and SET new parameters AGAIN ....</source>
+        <translation>Parameterübertragung FEHLGESCHLAGEN, da das ORVA-Gerät nicht angeschlossen oder ausgeschaltet ist !<byte value="xd"/>
+Warten Sie auf eine neue Verbindung und stellen Sie die Parameter ERNEUT ein ....</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Nothing was sent: %1</source>
+        <translation>Es wurde nichts gesendet: %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Transmission Parameters INCOMPLETE: %1.<byte value="xd"/>
+The equipment now holds only part of the new parameters: check the connection and the power supply, then SEND the parameters AGAIN.</source>
+        <translation>Parameterübertragung UNVOLLSTÄNDIG: %1.<byte value="xd"/>
+Das Gerät enthält jetzt nur einen Teil der neuen Parameter: prüfen Sie Verbindung und Stromversorgung und SENDEN Sie die Parameter ERNEUT.</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>No conversion factor for %1: the reading %2 divided by the reference &quot;%3&quot; lux gives no factor from 0 to 32767. Enter the reference illuminance (1 to 9999 lux) and calibrate again; nothing was written.</source>
+        <translation>Kein Umrechnungsfaktor (%1): Der Messwert %2 geteilt durch die Referenz &quot;%3&quot; lux ergibt keinen Faktor von 0 bis 32767. Geben Sie die Referenz-Beleuchtungsstärke ein (1 bis 9999 lux) und kalibrieren Sie erneut; es wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>%1 Nothing was written.</source>
         <translation>%1 Es wurde nichts geschrieben.</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+2"/>
+        <source>The equipment sent no reading for %1: nothing was changed. Check the connection and try again.</source>
+        <translation>Das Gerät hat keinen Messwert gesendet (%1): es wurde nichts geändert. Prüfen Sie die Verbindung und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 was not possible: %2. Nothing was written; check the connection and calibrate again.</source>
+        <translation>%1 war nicht möglich: %2. Es wurde nichts geschrieben; prüfen Sie die Verbindung und kalibrieren Sie erneut.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Calibrating Lux ...</source>
+        <translation>Lux-Kalibrierung ...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>%1 is not possible: ORVA equipment is not connected or is power off !<byte value="xd"/>
 The parameters are read again from the equipment as soon as it answers; changes not yet sent are replaced.</source>
         <translation>%1 nicht möglich: ORVA-Gerät ist nicht angeschlossen oder ausgeschaltet !<byte value="xd"/>
 Die Parameter werden erneut vom Gerät gelesen, sobald es antwortet; noch nicht gesendete Änderungen werden ersetzt.</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <source>Wait sending parameters to Equipment ....</source>
-        <translation>Bitte warten, Parameter werden an das Gerät gesendet ....</translation>
+        <location line="+6"/>
+        <source>Nothing was written: %1</source>
+        <translation>Es wurde nichts geschrieben: %1</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+2"/>
         <source>The factor may not be stored: %1. Check the connection and calibrate again.</source>
         <translation>Der Faktor wurde möglicherweise nicht gespeichert: %1. Prüfen Sie die Verbindung und kalibrieren Sie erneut.</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <source>The equipment sent no reading for %1: nothing was changed. Check the connection and try again.</source>
-        <translation>Das Gerät hat keinen Messwert gesendet (%1): es wurde nichts geändert. Prüfen Sie die Verbindung und versuchen Sie es erneut.</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>%1 was not possible: %2. Nothing was written; check the connection and calibrate again.</source>
-        <translation>%1 war nicht möglich: %2. Es wurde nichts geschrieben; prüfen Sie die Verbindung und kalibrieren Sie erneut.</translation>
-    </message>
-</context>
-<context>
-    <name>Outcome</name>
-    <message>
-        <location filename="../src/core/ops/Outcome.cpp" line="+19"/>
+        <location line="+16"/>
         <source>Error not handled</source>
         <translation>Nicht behandelter Fehler</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>Error n°%1<byte value="xd"/>
 Description : %2</source>
         <translation>Fehler Nr. %1<byte value="xd"/>
 Beschreibung : %2</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The tester acknowledged every byte, but did not answer in step while they were read back (address %1h): read it again to see what it holds.</source>
+        <translation>Das Gerät hat jedes Byte bestätigt, aber beim Zurücklesen nicht im Takt geantwortet (Adresse %1h): es erneut lesen, um zu sehen, was es enthält.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The line lost step while what was sent was read back: read the tester again to see what it holds.</source>
+        <translation>Die Leitung verlor beim Zurücklesen den Takt: das Gerät erneut lesen, um zu sehen, was es enthält.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The tester acknowledged every byte, but %1 byte(s) read back differ from what was sent: send again.</source>
+        <translation>Das Gerät hat jedes Byte bestätigt, aber %1 zurückgelesene Byte(s) weichen vom Gesendeten ab: erneut senden.</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>The tester was written, but the end of its record (history entry %1) could not be saved: %2<byte value="xd"/>
+The tester now holds: %3.</source>
+        <translation>Das Gerät wurde beschrieben, aber der Abschluss seines Eintrags (Historieneintrag %1) konnte nicht gespeichert werden: %2<byte value="xd"/>
+Das Gerät enthält jetzt: %3.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>no change</source>
+        <translation>keine Änderung</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>ORVA service history ...</source>
+        <translation>ORVA-Servicehistorie ...</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>%1 at address %2h: sent %3, the tester holds %4</source>
+        <translation>%1 an Adresse %2h: gesendet %3, das Gerät enthält %4</translation>
     </message>
 </context>
 <context>
@@ -1675,33 +1776,9 @@ Beschreibung : %2</translation>
 <context>
     <name>SendParameters</name>
     <message>
-        <location filename="../src/core/ops/SendParameters.cpp" line="+26"/>
-        <source>ORVA connection ...</source>
-        <translation>ORVA-Verbindung ...</translation>
-    </message>
-    <message>
-        <location line="+9"/>
-        <source>Transmission Parameters INCOMPLETE: %1.<byte value="xd"/>
-The equipment now holds only part of the new parameters: check the connection and the power supply, then SEND the parameters AGAIN.</source>
-        <translation>Parameterübertragung UNVOLLSTÄNDIG: %1.<byte value="xd"/>
-Das Gerät enthält jetzt nur einen Teil der neuen Parameter: prüfen Sie Verbindung und Stromversorgung und SENDEN Sie die Parameter ERNEUT.</translation>
-    </message>
-    <message>
-        <location line="+135"/>
-        <source>Transmission Parameters FAILED because ORVA equipment is not connected or is power off !<byte value="xd"/>
-Wait a new connection and SET new parameters AGAIN ....</source>
-        <translation>Parameterübertragung FEHLGESCHLAGEN, da das ORVA-Gerät nicht angeschlossen oder ausgeschaltet ist !<byte value="xd"/>
-Warten Sie auf eine neue Verbindung und stellen Sie die Parameter ERNEUT ein ....</translation>
-    </message>
-    <message>
-        <location line="+5"/>
+        <location filename="../src/core/ops/SendParameters.cpp" line="+143"/>
         <source>Wait sending parameters to Equipment ....</source>
         <translation>Bitte warten, Parameter werden an das Gerät gesendet ....</translation>
-    </message>
-    <message>
-        <location line="+7"/>
-        <source>Nothing was sent: %1</source>
-        <translation>Es wurde nichts gesendet: %1</translation>
     </message>
 </context>
 <context>
@@ -2080,81 +2157,16 @@ Sein Abschluss wird auf diesem Computer aufbewahrt und der Historie übergeben, 
     </message>
 </context>
 <context>
-    <name>TesterMessages</name>
-    <message>
-        <location filename="../src/core/ops/TesterMessages.cpp" line="+31"/>
-        <source> at address %1h</source>
-        <translation> an Adresse %1h</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>the line to ORVA equipment lost step%1 (bytes came that no command was waiting for)</source>
-        <translation>die Leitung zum ORVA-Gerät verlor die Synchronisation%1 (es kamen Bytes, auf die kein Befehl wartete)</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>ORVA equipment refused the byte%1</source>
-        <translation>das ORVA-Gerät lehnte das Byte%1 ab</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>the serial port was lost%1 (adapter unplugged?)</source>
-        <translation>der serielle Port ging%1 verloren (Adapter abgezogen?)</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>ORVA equipment did not acknowledge address %1h and stopped answering</source>
-        <translation>das ORVA-Gerät hat Adresse %1h nicht bestätigt und antwortet nicht mehr</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>ORVA equipment stopped answering</source>
-        <translation>das ORVA-Gerät antwortet nicht mehr</translation>
-    </message>
-</context>
-<context>
     <name>TesterSession</name>
     <message>
-        <location filename="../src/core/ops/TesterSession.cpp" line="+133"/>
+        <location filename="../src/core/ops/TesterSession.cpp" line="+132"/>
         <source>Invalid port number: no serial device has this number.</source>
         <translation>Ungültige Portnummer: keine serielle Schnittstelle hat diese Nummer.</translation>
     </message>
     <message>
-        <location line="+105"/>
-        <source>The tester was written, but the end of its record (history entry %1) could not be saved: %2<byte value="xd"/>
-The tester now holds: %3.</source>
-        <translation>Das Gerät wurde beschrieben, aber der Abschluss seines Eintrags (Historieneintrag %1) konnte nicht gespeichert werden: %2<byte value="xd"/>
-Das Gerät enthält jetzt: %3.</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>no change</source>
-        <translation>keine Änderung</translation>
-    </message>
-    <message>
-        <location line="+15"/>
+        <location line="+115"/>
         <source>Reading back what was sent .... (addr. h%1 )</source>
         <translation>Zurücklesen des Gesendeten .... (Adr. h%1 )</translation>
-    </message>
-    <message>
-        <location line="+7"/>
-        <source>The tester acknowledged every byte, but did not answer in step while they were read back (address %1h): read it again to see what it holds.</source>
-        <translation>Das Gerät hat jedes Byte bestätigt, aber beim Zurücklesen nicht im Takt geantwortet (Adresse %1h): es erneut lesen, um zu sehen, was es enthält.</translation>
-    </message>
-    <message>
-        <location line="+14"/>
-        <source>%1 at address %2h: sent %3, the tester holds %4</source>
-        <translation>%1 an Adresse %2h: gesendet %3, das Gerät enthält %4</translation>
-    </message>
-    <message>
-        <location line="+11"/>
-        <source>The line lost step while what was sent was read back: read the tester again to see what it holds.</source>
-        <translation>Die Leitung verlor beim Zurücklesen den Takt: das Gerät erneut lesen, um zu sehen, was es enthält.</translation>
-    </message>
-    <message>
-        <location line="+7"/>
-        <source>The tester acknowledged every byte, but %1 byte(s) read back differ from what was sent: send again.</source>
-        <translation>Das Gerät hat jedes Byte bestätigt, aber %1 zurückgelesene Byte(s) weichen vom Gesendeten ab: erneut senden.</translation>
     </message>
 </context>
 <context>

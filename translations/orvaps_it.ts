@@ -108,7 +108,7 @@
         <translation>lo standard output</translation>
     </message>
     <message>
-        <location filename="../src/cli/CliSession.cpp" line="+55"/>
+        <location filename="../src/cli/CliSession.cpp" line="+57"/>
         <source>no tester answered on %1: check the cable, the port and the tester&apos;s power supply</source>
         <translation>nessun centrafari ha risposto su %1: controllare il cavo, la porta e l&apos;alimentazione del centrafari</translation>
     </message>
@@ -148,7 +148,7 @@
         <translation>nessun centrafari ha risposto su %1 entro %2 s: controllare il cavo, la porta e l&apos;alimentazione del centrafari</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>note: </source>
         <translation>nota: </translation>
     </message>
@@ -786,7 +786,7 @@ Comandi:
 <context>
     <name>FrmOrva</name>
     <message>
-        <location filename="../src/app/FrmOrva.cpp" line="+49"/>
+        <location filename="../src/app/FrmOrva.cpp" line="+50"/>
         <source>Setting Parameters ORVA  ver. </source>
         <translation>Impostazione Parametri ORVA  ver. </translation>
     </message>
@@ -831,12 +831,12 @@ Comandi:
         <translation>Calibrazione fotodiodo</translation>
     </message>
     <message>
-        <location line="+158"/>
+        <location line="+159"/>
         <source>Read</source>
         <translation>Leggi</translation>
     </message>
     <message>
-        <location line="-113"/>
+        <location line="-114"/>
         <source>Read from tester %1 at %2</source>
         <translation>Lettura centrafari %1 alle %2</translation>
     </message>
@@ -896,12 +896,7 @@ Comandi:
         <translation> (voce storico %1)</translation>
     </message>
     <message>
-        <location line="+24"/>
-        <source>ORVA service history ...</source>
-        <translation>Storico interventi ORVA ...</translation>
-    </message>
-    <message>
-        <location line="+5"/>
+        <location line="+30"/>
         <location line="+71"/>
         <source>ORVA connection ...</source>
         <translation>Connessione ORVA ...</translation>
@@ -1399,33 +1394,9 @@ Scegliere un&apos;altra porta in &quot;Porta Com&quot;.</translation>
 <context>
     <name>LoadParameters</name>
     <message>
-        <location filename="../src/core/ops/LoadParameters.cpp" line="+139"/>
+        <location filename="../src/core/ops/LoadParameters.cpp" line="+140"/>
         <source>Wait reading parameters from equipment ....</source>
         <translation>Attendere lettura parametri dall&apos;apparecchiatura ....</translation>
-    </message>
-    <message>
-        <location line="+46"/>
-        <source>ORVA parameters ...</source>
-        <translation>Parametri ORVA ...</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>The equipment holds values this program does not offer:<byte value="xd"/>
-%1<byte value="xd"/>
-They are kept: a send writes them back as they are, unless you change them.</source>
-        <translation>L&apos;apparecchiatura contiene valori che questo programma non offre:<byte value="xd"/>
-%1<byte value="xd"/>
-Vengono mantenuti: un invio li riscrive così come sono, a meno che non vengano modificati.</translation>
-    </message>
-    <message>
-        <location line="+13"/>
-        <source>The line to the equipment kept losing step (bytes came that no command was waiting for) for %1 s: check the cable and the port.</source>
-        <translation>La linea verso l&apos;apparecchiatura ha perso più volte la sincronia (sono arrivati byte non attesi da alcun comando) per %1 s: controllare il cavo e la porta.</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>No equipment answered within %1 s: check the cable, the port and the equipment&apos;s power supply.</source>
-        <translation>Nessuna apparecchiatura ha risposto entro %1 s: controllare il cavo, la porta e l&apos;alimentazione dell&apos;apparecchiatura.</translation>
     </message>
 </context>
 <context>
@@ -1439,7 +1410,7 @@ Vengono mantenuti: un invio li riscrive così come sono, a meno che non vengano 
 <context>
     <name>LuxCalibration</name>
     <message>
-        <location filename="../src/core/ops/LuxCalibration.cpp" line="+25"/>
+        <location filename="../src/core/ops/LuxCalibration.cpp" line="+24"/>
         <source>Calibrate Low Beam</source>
         <translation>Calibrazione anabbagliante</translation>
     </message>
@@ -1454,12 +1425,7 @@ Vengono mantenuti: un invio li riscrive così come sono, a meno che non vengano 
         <translation>Calibrazione lux ...</translation>
     </message>
     <message>
-        <location line="+38"/>
-        <source>No conversion factor for %1: the reading %2 divided by the reference &quot;%3&quot; lux gives no factor from 0 to 32767. Enter the reference illuminance (1 to 9999 lux) and calibrate again; nothing was written.</source>
-        <translation>Nessun fattore di conversione (%1): la lettura %2 divisa per il riferimento &quot;%3&quot; lux non dà un fattore da 0 a 32767. Inserire l&apos;illuminamento di riferimento (da 1 a 9999 lux) e calibrare di nuovo; non è stato scritto nulla.</translation>
-    </message>
-    <message>
-        <location line="+13"/>
+        <location line="+44"/>
         <source>Are you sure to %1?</source>
         <translation>%1: confermare?</translation>
     </message>
@@ -1475,56 +1441,191 @@ Lettura: %1<byte value="xd"/>
 Nuovo fattore: %2, al posto di %3</translation>
     </message>
     <message>
-        <location line="+14"/>
-        <source>Nothing was written: %1</source>
-        <translation>Non è stato scritto nulla: %1</translation>
+        <location line="+63"/>
+        <source>Wait sending parameters to Equipment ....</source>
+        <translation>Attendere invio parametri all&apos;apparecchiatura ....</translation>
+    </message>
+</context>
+<context>
+    <name>OutcomeMessage</name>
+    <message>
+        <location filename="../src/core/ops/OutcomeMessage.cpp" line="+21"/>
+        <source>Calibrate Low Beam</source>
+        <translation>Calibrazione anabbagliante</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+0"/>
+        <source>Calibrate High Beam</source>
+        <translation>Calibrazione abbagliante</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source> at address %1h</source>
+        <translation> all&apos;indirizzo %1h</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>the line to ORVA equipment lost step%1 (bytes came that no command was waiting for)</source>
+        <translation>la linea verso l&apos;apparecchiatura ORVA ha perso la sincronia%1 (sono arrivati byte non attesi da alcun comando)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>ORVA equipment refused the byte%1</source>
+        <translation>l&apos;apparecchiatura ORVA ha rifiutato il byte%1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the serial port was lost%1 (adapter unplugged?)</source>
+        <translation>la porta seriale è stata persa%1 (adattatore scollegato?)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>ORVA equipment did not acknowledge address %1h and stopped answering</source>
+        <translation>l&apos;apparecchiatura ORVA non ha confermato l&apos;indirizzo %1h e ha smesso di rispondere</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>ORVA equipment stopped answering</source>
+        <translation>l&apos;apparecchiatura ORVA ha smesso di rispondere</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>The equipment holds values this program does not offer:<byte value="xd"/>
+%1<byte value="xd"/>
+They are kept: a send writes them back as they are, unless you change them.</source>
+        <translation>L&apos;apparecchiatura contiene valori che questo programma non offre:<byte value="xd"/>
+%1<byte value="xd"/>
+Vengono mantenuti: un invio li riscrive così come sono, a meno che non vengano modificati.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>ORVA parameters ...</source>
+        <translation>Parametri ORVA ...</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The line to the equipment kept losing step (bytes came that no command was waiting for) for %1 s: check the cable and the port.</source>
+        <translation>La linea verso l&apos;apparecchiatura ha perso più volte la sincronia (sono arrivati byte non attesi da alcun comando) per %1 s: controllare il cavo e la porta.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>No equipment answered within %1 s: check the cable, the port and the equipment&apos;s power supply.</source>
+        <translation>Nessuna apparecchiatura ha risposto entro %1 s: controllare il cavo, la porta e l&apos;alimentazione dell&apos;apparecchiatura.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>ORVA connection ...</source>
+        <translation>Connessione ORVA ...</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Transmission Parameters FAILED because ORVA equipment is not connected or is power off !<byte value="xd"/>
+Wait a new connection and SET new parameters AGAIN ....</source>
+        <translation>Trasmissione parametri FALLITA perché l&apos;apparecchiatura ORVA non è collegata o è spenta !<byte value="xd"/>
+Attendere una nuova connessione e IMPOSTARE DI NUOVO i parametri ....</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Nothing was sent: %1</source>
+        <translation>Non è stato inviato nulla: %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Transmission Parameters INCOMPLETE: %1.<byte value="xd"/>
+The equipment now holds only part of the new parameters: check the connection and the power supply, then SEND the parameters AGAIN.</source>
+        <translation>Trasmissione parametri INCOMPLETA: %1.<byte value="xd"/>
+L&apos;apparecchiatura contiene ora solo parte dei nuovi parametri: controllare il collegamento e l&apos;alimentazione, poi INVIARE DI NUOVO i parametri.</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>No conversion factor for %1: the reading %2 divided by the reference &quot;%3&quot; lux gives no factor from 0 to 32767. Enter the reference illuminance (1 to 9999 lux) and calibrate again; nothing was written.</source>
+        <translation>Nessun fattore di conversione (%1): la lettura %2 divisa per il riferimento &quot;%3&quot; lux non dà un fattore da 0 a 32767. Inserire l&apos;illuminamento di riferimento (da 1 a 9999 lux) e calibrare di nuovo; non è stato scritto nulla.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>%1 Nothing was written.</source>
         <translation>%1 Non è stato scritto nulla.</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+2"/>
+        <source>The equipment sent no reading for %1: nothing was changed. Check the connection and try again.</source>
+        <translation>L&apos;apparecchiatura non ha inviato alcuna lettura (%1): non è stato modificato nulla. Controllare il collegamento e riprovare.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 was not possible: %2. Nothing was written; check the connection and calibrate again.</source>
+        <translation>%1 impossibile: %2. Non è stato scritto nulla; controllare il collegamento e calibrare di nuovo.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Calibrating Lux ...</source>
+        <translation>Calibrazione lux ...</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>%1 is not possible: ORVA equipment is not connected or is power off !<byte value="xd"/>
 The parameters are read again from the equipment as soon as it answers; changes not yet sent are replaced.</source>
         <translation>%1 impossibile: l&apos;apparecchiatura ORVA non è collegata o è spenta !<byte value="xd"/>
 I parametri vengono riletti dall&apos;apparecchiatura appena risponde; le modifiche non ancora inviate vengono sostituite.</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <source>Wait sending parameters to Equipment ....</source>
-        <translation>Attendere invio parametri all&apos;apparecchiatura ....</translation>
+        <location line="+6"/>
+        <source>Nothing was written: %1</source>
+        <translation>Non è stato scritto nulla: %1</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+2"/>
         <source>The factor may not be stored: %1. Check the connection and calibrate again.</source>
         <translation>Il fattore potrebbe non essere stato memorizzato: %1. Controllare il collegamento e calibrare di nuovo.</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <source>The equipment sent no reading for %1: nothing was changed. Check the connection and try again.</source>
-        <translation>L&apos;apparecchiatura non ha inviato alcuna lettura (%1): non è stato modificato nulla. Controllare il collegamento e riprovare.</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>%1 was not possible: %2. Nothing was written; check the connection and calibrate again.</source>
-        <translation>%1 impossibile: %2. Non è stato scritto nulla; controllare il collegamento e calibrare di nuovo.</translation>
-    </message>
-</context>
-<context>
-    <name>Outcome</name>
-    <message>
-        <location filename="../src/core/ops/Outcome.cpp" line="+19"/>
+        <location line="+16"/>
         <source>Error not handled</source>
         <translation>Errore non gestito</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>Error n°%1<byte value="xd"/>
 Description : %2</source>
         <translation>Errore n°%1<byte value="xd"/>
 Descrizione : %2</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The tester acknowledged every byte, but did not answer in step while they were read back (address %1h): read it again to see what it holds.</source>
+        <translation>Il centrafari ha confermato ogni byte, ma non ha risposto in sincronia durante la rilettura (indirizzo %1h): rileggerlo per vedere cosa contiene.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The line lost step while what was sent was read back: read the tester again to see what it holds.</source>
+        <translation>La linea ha perso la sincronia durante la rilettura: rileggere il centrafari per vedere cosa contiene.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The tester acknowledged every byte, but %1 byte(s) read back differ from what was sent: send again.</source>
+        <translation>Il centrafari ha confermato ogni byte, ma %1 byte riletti differiscono da quanto inviato: inviare di nuovo.</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>The tester was written, but the end of its record (history entry %1) could not be saved: %2<byte value="xd"/>
+The tester now holds: %3.</source>
+        <translation>Il centrafari è stato scritto, ma la conclusione della sua registrazione (voce %1 dello storico) non è stata salvata: %2<byte value="xd"/>
+Ora il centrafari contiene: %3.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>no change</source>
+        <translation>nessuna modifica</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>ORVA service history ...</source>
+        <translation>Storico interventi ORVA ...</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>%1 at address %2h: sent %3, the tester holds %4</source>
+        <translation>%1 all&apos;indirizzo %2h: inviato %3, il centrafari contiene %4</translation>
     </message>
 </context>
 <context>
@@ -1674,33 +1775,9 @@ Descrizione : %2</translation>
 <context>
     <name>SendParameters</name>
     <message>
-        <location filename="../src/core/ops/SendParameters.cpp" line="+26"/>
-        <source>ORVA connection ...</source>
-        <translation>Connessione ORVA ...</translation>
-    </message>
-    <message>
-        <location line="+9"/>
-        <source>Transmission Parameters INCOMPLETE: %1.<byte value="xd"/>
-The equipment now holds only part of the new parameters: check the connection and the power supply, then SEND the parameters AGAIN.</source>
-        <translation>Trasmissione parametri INCOMPLETA: %1.<byte value="xd"/>
-L&apos;apparecchiatura contiene ora solo parte dei nuovi parametri: controllare il collegamento e l&apos;alimentazione, poi INVIARE DI NUOVO i parametri.</translation>
-    </message>
-    <message>
-        <location line="+135"/>
-        <source>Transmission Parameters FAILED because ORVA equipment is not connected or is power off !<byte value="xd"/>
-Wait a new connection and SET new parameters AGAIN ....</source>
-        <translation>Trasmissione parametri FALLITA perché l&apos;apparecchiatura ORVA non è collegata o è spenta !<byte value="xd"/>
-Attendere una nuova connessione e IMPOSTARE DI NUOVO i parametri ....</translation>
-    </message>
-    <message>
-        <location line="+5"/>
+        <location filename="../src/core/ops/SendParameters.cpp" line="+143"/>
         <source>Wait sending parameters to Equipment ....</source>
         <translation>Attendere invio parametri all&apos;apparecchiatura ....</translation>
-    </message>
-    <message>
-        <location line="+7"/>
-        <source>Nothing was sent: %1</source>
-        <translation>Non è stato inviato nulla: %1</translation>
     </message>
 </context>
 <context>
@@ -2079,81 +2156,16 @@ La sua conclusione è conservata su questo computer e passata allo storico appen
     </message>
 </context>
 <context>
-    <name>TesterMessages</name>
-    <message>
-        <location filename="../src/core/ops/TesterMessages.cpp" line="+31"/>
-        <source> at address %1h</source>
-        <translation> all&apos;indirizzo %1h</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>the line to ORVA equipment lost step%1 (bytes came that no command was waiting for)</source>
-        <translation>la linea verso l&apos;apparecchiatura ORVA ha perso la sincronia%1 (sono arrivati byte non attesi da alcun comando)</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>ORVA equipment refused the byte%1</source>
-        <translation>l&apos;apparecchiatura ORVA ha rifiutato il byte%1</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>the serial port was lost%1 (adapter unplugged?)</source>
-        <translation>la porta seriale è stata persa%1 (adattatore scollegato?)</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>ORVA equipment did not acknowledge address %1h and stopped answering</source>
-        <translation>l&apos;apparecchiatura ORVA non ha confermato l&apos;indirizzo %1h e ha smesso di rispondere</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>ORVA equipment stopped answering</source>
-        <translation>l&apos;apparecchiatura ORVA ha smesso di rispondere</translation>
-    </message>
-</context>
-<context>
     <name>TesterSession</name>
     <message>
-        <location filename="../src/core/ops/TesterSession.cpp" line="+133"/>
+        <location filename="../src/core/ops/TesterSession.cpp" line="+132"/>
         <source>Invalid port number: no serial device has this number.</source>
         <translation>Numero di porta non valido: nessun dispositivo seriale ha questo numero.</translation>
     </message>
     <message>
-        <location line="+105"/>
-        <source>The tester was written, but the end of its record (history entry %1) could not be saved: %2<byte value="xd"/>
-The tester now holds: %3.</source>
-        <translation>Il centrafari è stato scritto, ma la conclusione della sua registrazione (voce %1 dello storico) non è stata salvata: %2<byte value="xd"/>
-Ora il centrafari contiene: %3.</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>no change</source>
-        <translation>nessuna modifica</translation>
-    </message>
-    <message>
-        <location line="+15"/>
+        <location line="+115"/>
         <source>Reading back what was sent .... (addr. h%1 )</source>
         <translation>Rilettura di quanto inviato .... (ind. h%1 )</translation>
-    </message>
-    <message>
-        <location line="+7"/>
-        <source>The tester acknowledged every byte, but did not answer in step while they were read back (address %1h): read it again to see what it holds.</source>
-        <translation>Il centrafari ha confermato ogni byte, ma non ha risposto in sincronia durante la rilettura (indirizzo %1h): rileggerlo per vedere cosa contiene.</translation>
-    </message>
-    <message>
-        <location line="+14"/>
-        <source>%1 at address %2h: sent %3, the tester holds %4</source>
-        <translation>%1 all&apos;indirizzo %2h: inviato %3, il centrafari contiene %4</translation>
-    </message>
-    <message>
-        <location line="+11"/>
-        <source>The line lost step while what was sent was read back: read the tester again to see what it holds.</source>
-        <translation>La linea ha perso la sincronia durante la rilettura: rileggere il centrafari per vedere cosa contiene.</translation>
-    </message>
-    <message>
-        <location line="+7"/>
-        <source>The tester acknowledged every byte, but %1 byte(s) read back differ from what was sent: send again.</source>
-        <translation>Il centrafari ha confermato ogni byte, ma %1 byte riletti differiscono da quanto inviato: inviare di nuovo.</translation>
     </message>
 </context>
 <context>

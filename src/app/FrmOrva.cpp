@@ -15,6 +15,7 @@
 #include "base/ProgramClosing.h"
 #include "history/ServiceHistory.h"
 #include "link/Frames.h"
+#include "ops/OutcomeMessage.h"
 #include "params/ValueCodec.h"
 
 #include <QApplication>
@@ -251,19 +252,20 @@ void FrmOrva::showUnpushed()
 
 void FrmOrva::present(const Outcome &outcome)
 {
+    const OutcomeMessage message = messageOf(outcome);
     if (outcome.kind == Outcome::Kind::Fatal) {
-        m_prompts->critical(this, outcome.title, outcome.text);
+        m_prompts->critical(this, message.title, message.text);
         endProgram(1);
         return;
     }
-    if (outcome.hasMessage()) {
-        if (outcome.critical)
-            m_prompts->critical(this, outcome.title, outcome.text);
+    if (!message.isEmpty() && !outcome.alreadyTold) {
+        if (message.critical)
+            m_prompts->critical(this, message.title, message.text);
         else
-            m_prompts->warning(this, outcome.title, outcome.text);
+            m_prompts->warning(this, message.title, message.text);
     }
-    if (!outcome.historyProblem.isEmpty())
-        m_prompts->warning(this, tr("ORVA service history ..."), outcome.historyProblem);
+    if (const OutcomeMessage record = recordMessageOf(outcome); !record.isEmpty())
+        m_prompts->warning(this, record.title, record.text);
     m_pending->refresh();
     showUnpushed();
     PageHistory->showTester(m_history.get(), m_tester->testerState().serial());

@@ -4,6 +4,7 @@
 #include "CliOutput.h"
 #include "ExitStatus.h"
 #include "history/ServiceHistory.h"
+#include "ops/OutcomeMessage.h"
 #include "ops/ParameterDocument.h"
 
 #include <QCoreApplication>
@@ -41,24 +42,25 @@ void CliSession::setLevel(AccessLevel level)
 
 int CliSession::failed(const Outcome &o)
 {
+    const QString text = messageOf(o).text;
     switch (o.kind) {
     case Outcome::Kind::Done:
     case Outcome::Kind::Declined:
         return ExitOk;
     case Outcome::Kind::Fatal:
-        return fail(ExitTesterFault, o.error ? o.error->description() : o.text);
+        return fail(ExitTesterFault, o.error ? o.error->description() : text);
     case Outcome::Kind::Refused:
-        return fail(ExitHistory, o.text);
+        return fail(ExitHistory, text);
     case Outcome::Kind::NoTester:
         if (o.cause == Outcome::Cause::LostStep)
-            return fail(ExitTesterFault, o.text);
+            return fail(ExitTesterFault, text);
         return fail(ExitNoTester, Texts::tr("no tester answered on %1: check the cable, the "
                                             "port and the tester's power supply")
                                       .arg(m_device));
     case Outcome::Kind::Mismatch:
-        for (const QString &line : o.mismatches)
+        for (const QString &line : mismatchLinesOf(o))
             err() << "orva-cli: " << Texts::tr("verify: %1").arg(line) << '\n';
-        return fail(ExitVerifyMismatch, o.text);
+        return fail(ExitVerifyMismatch, text);
     case Outcome::Kind::Unverified:
     case Outcome::Kind::Aborted:
     case Outcome::Kind::Incomplete:
@@ -66,15 +68,15 @@ int CliSession::failed(const Outcome &o)
         break;
     }
     const bool silent = o.cause == Outcome::Cause::Silent || o.cause == Outcome::Cause::PortLost;
-    return fail(silent ? ExitNoTester : ExitTesterFault, o.text);
+    return fail(silent ? ExitNoTester : ExitTesterFault, text);
 }
 
 int CliSession::finished(const Outcome &o)
 {
     const int status = failed(o);
-    if (!o.historyProblem.isEmpty()) {
-        const ExitStatus history = o.recordUnfinished ? ExitRecordUnfinished : ExitHistory;
-        fail(history, o.historyProblem);
+    if (const OutcomeMessage record = recordMessageOf(o); !record.isEmpty()) {
+        const ExitStatus history = o.recordUnfinished() ? ExitRecordUnfinished : ExitHistory;
+        fail(history, record.text);
         return status == ExitOk ? int(history) : status;
     }
     if (!o.historyEntry || !m_history)
@@ -136,11 +138,12 @@ int CliSession::load()
                               "port and the tester's power supply")
                         .arg(m_device)
                         .arg(m_timeoutSeconds));
-    if (o.succeeded() && o.hasMessage())
+    if (const OutcomeMessage note = messageOf(o);
+        o.succeeded() && !note.isEmpty() && !o.alreadyTold)
         err() << "orva-cli: " << Texts::tr("note: ")
-              << QString(o.text).replace(QStringLiteral("\r\n"), QStringLiteral("\n  ")) << '\n';
-    if (!o.historyProblem.isEmpty())
-        err() << "orva-cli: " << Texts::tr("warning: %1").arg(o.historyProblem) << '\n';
+              << QString(note.text).replace(QStringLiteral("\r\n"), QStringLiteral("\n  ")) << '\n';
+    if (const OutcomeMessage record = recordMessageOf(o); !record.isEmpty())
+        err() << "orva-cli: " << Texts::tr("warning: %1").arg(record.text) << '\n';
     return failed(o);
 }
 

@@ -3,6 +3,7 @@
 // tester holds. ORVA_PG_DIR names a test server: then the history is there.
 #include "CoreRig.h"
 #include "ServiceReport.h"
+#include "ops/OutcomeMessage.h"
 
 #include <QJsonArray>
 #include <QTest>
@@ -81,7 +82,7 @@ void TestSessionRecords::everyWriteIsRecordedBeforeItsFirstByte()
     } else {
         o = rig.session.restore(1, {});
     }
-    QVERIFY2(o.succeeded(), qPrintable(o.text));
+    QVERIFY2(o.succeeded(), qPrintable(messageOf(o).text));
     QCOMPARE(atFirstByte, kind + QStringLiteral(" started with before"));
     const HistoryEntry done = rig.latest();
     QCOMPARE(done.outcome, HistoryEntry::Ending::Done);
@@ -173,7 +174,7 @@ void TestSessionRecords::recordAgreesWithTheTester()
     }
     QVERIFY(!o.succeeded());
     if (detail.contains(QStringLiteral("at address"))) // the user reads where it stopped
-        QVERIFY2(o.text.contains(detail.right(5)), qPrintable(o.text));
+        QVERIFY2(messageOf(o).text.contains(detail.right(5)), qPrintable(messageOf(o).text));
     // Byte for byte, the tester changed only inside the field the write aimed at.
     for (int a = 0; a < before.size(); ++a)
         QVERIFY2(before.at(a) == rig.sim.memory().at(a) || (a >= 0xA0 && a < 0xB8) ||
@@ -279,7 +280,7 @@ void TestSessionRecords::restoreSendsOnlyTheFactorsItIsGiven()
     QVERIFY(problems.isEmpty());
     const Outcome o =
         rig.session.restore(7, given ? QList<Control>{Control::TestoAbbConv} : QList<Control>{});
-    QVERIFY2(o.succeeded(), qPrintable(o.text));
+    QVERIFY2(o.succeeded(), qPrintable(messageOf(o).text));
     expected.replace(0x122, 2, QByteArray::fromHex(stored));
     QCOMPARE(rig.sim.memory().toHex(), expected.toHex());
     const HistoryEntry entry = rig.latest();

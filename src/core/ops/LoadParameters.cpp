@@ -4,6 +4,7 @@
 #include "LoadRead.h"
 #include "OpContext.h"
 #include "Outcome.h"
+#include "OutcomeMessage.h"
 #include "ResetParameterFields.h"
 #include "SendParameters.h"
 #include "Session.h"
@@ -171,22 +172,13 @@ void loadOnce(OpContext &ctx, const QDeadlineTimer &deadline, QString &rejectedV
             kept->shown = composeValue(form, e);
 }
 
-// Says which parameters hold a value the window does not offer.
+// Which parameters hold a value the window does not offer.
 Outcome loaded(const Session &session)
 {
     Outcome o;
-    if (session.kept.isEmpty())
-        return o;
-    QStringList lines;
     for (const CatalogueEntry &e : Catalogue::entries())
         if (const auto kept = session.kept.constFind(e.keyText()); kept != session.kept.cend())
-            lines.append(QStringLiteral("- %1 (%2): %3")
-                             .arg(Controls::caption(e.control), e.keyText(), kept->display));
-    o.title = Texts::tr("ORVA parameters ...");
-    o.text = Texts::tr("The equipment holds values this program does not offer:\r\n%1\r\n"
-                       "They are kept: a send writes them back as they are, unless you "
-                       "change them.")
-                 .arg(lines.join(QStringLiteral("\r\n")));
+            o.notOffered.append({e.control, e.keyText(), kept->display});
     return o;
 }
 
@@ -194,17 +186,8 @@ Outcome noTester(LinkStatus last, int waitedMs)
 {
     Outcome o;
     o.kind = Outcome::Kind::NoTester;
-    if (last == LinkStatus::LostStep) {
-        o.cause = Outcome::Cause::LostStep;
-        o.text = Texts::tr("The line to the equipment kept losing step (bytes came that no "
-                           "command was waiting for) for %1 s: check the cable and the port.")
-                     .arg(waitedMs / 1000);
-    } else {
-        o.cause = Outcome::Cause::Silent;
-        o.text = Texts::tr("No equipment answered within %1 s: check the cable, the port and "
-                           "the equipment's power supply.")
-                     .arg(waitedMs / 1000);
-    }
+    o.cause = last == LinkStatus::LostStep ? Outcome::Cause::LostStep : Outcome::Cause::Silent;
+    o.waitedSeconds = waitedMs / 1000;
     return o;
 }
 
@@ -250,11 +233,11 @@ Outcome reloadAfter(OpContext &ctx, Outcome noTester)
         return noTester;
     if (ctx.policy.present)
         ctx.policy.present(noTester);
-    noTester.shown = true;
+    noTester.alreadyTold = true;
     const Outcome reload = LoadParameters(ctx);
     if (reload.kind == Outcome::Kind::Fatal)
         return reload;
-    if (reload.hasMessage() && ctx.policy.present)
+    if (!messageOf(reload).isEmpty() && ctx.policy.present)
         ctx.policy.present(reload);
     return noTester;
 }

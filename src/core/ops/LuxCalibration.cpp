@@ -4,7 +4,6 @@
 #include "OpContext.h"
 #include "Session.h"
 #include "Tester.h"
-#include "TesterMessages.h"
 #include "TransferScope.h"
 #include "form/OrvaForm.h"
 #include "link/AbortFlag.h"
@@ -19,7 +18,7 @@ struct Texts
     Q_DECLARE_TR_FUNCTIONS(LuxCalibration)
 };
 
-// The caption of the beam's button, as the messages name the calibration.
+// The caption of the beam's button, as the question names the calibration.
 QString captionOf(Beam beam)
 {
     return beam == Beam::Low ? Texts::tr("Calibrate Low Beam") : Texts::tr("Calibrate High Beam");
@@ -30,13 +29,13 @@ QString title()
     return Texts::tr("Calibrating Lux ...");
 }
 
-Outcome warning(Outcome::Kind kind, Outcome::Cause cause, const QString &text)
+Outcome ended(Beam beam, Outcome::Kind kind, Outcome::Cause cause = Outcome::Cause::None)
 {
     Outcome o;
     o.kind = kind;
     o.cause = cause;
-    o.title = title();
-    o.text = text;
+    o.operation = Outcome::Operation::LuxCalibration;
+    o.beam = beam;
     return o;
 }
 
@@ -55,7 +54,7 @@ Outcome measureBeam(OpContext &ctx, Beam beam, const QString &keptFactor)
     Tester &tester = ctx.tester;
     const auto reading = tester.readPhotodiode(channelOf(form, beam));
     if (!reading || tester.link().abortFlag().isSet())
-        return warning(Outcome::Kind::Aborted, Outcome::Cause::None, QString());
+        return ended(beam, Outcome::Kind::Aborted);
     const QString reference = form.text(c.reference);
     const auto factor =
         *reading < 0x80000000u ? conversionFactor(*reading, reference) : std::nullopt;
@@ -63,18 +62,11 @@ Outcome measureBeam(OpContext &ctx, Beam beam, const QString &keptFactor)
     form.setText(c.reading, QString::number(*reading));
     if (!factor) {
         form.setText(c.factor, keptFactor);
-        Outcome o = warning(
-            Outcome::Kind::Failed, Outcome::Cause::NoFactor,
-            Texts::tr("No conversion factor for %1: the reading %2 divided by the reference "
-                      "\"%3\" lux gives no factor from 0 to 32767. Enter the reference "
-                      "illuminance (1 to 9999 lux) and calibrate again; nothing was written.")
-                .arg(captionOf(beam))
-                .arg(*reading)
-                .arg(reference));
+        Outcome o = ended(beam, Outcome::Kind::Failed, Outcome::Cause::NoFactor);
         o.measure = measure;
         return o;
     }
-    Outcome o;
+    Outcome o = ended(beam, Outcome::Kind::Done);
     o.measure = measure;
     form.setText(c.factor, QString::number(factor.value_or(0)));
     // The question, then what answering Yes changes.
@@ -92,8 +84,7 @@ Outcome measureBeam(OpContext &ctx, Beam beam, const QString &keptFactor)
     if (ctx.policy.beforeWrite) {
         if (const Result<> record = ctx.policy.beforeWrite(WriteIntent{measure}); !record) {
             o.kind = Outcome::Kind::Refused;
-            o.title = title();
-            o.text = Texts::tr("Nothing was written: %1").arg(record.error().description());
+            o.error = record.error();
             return o;
         }
     }
@@ -102,8 +93,7 @@ Outcome measureBeam(OpContext &ctx, Beam beam, const QString &keptFactor)
     if (!written) {
         o.kind = Outcome::Kind::Failed;
         o.cause = Outcome::Cause::File;
-        o.title = title();
-        o.text = Texts::tr("%1 Nothing was written.").arg(written.error().description());
+        o.error = written.error();
     } else if (*written == Tester::Written::Aborted) {
         o.kind = Outcome::Kind::Aborted;
     }
@@ -142,13 +132,7 @@ Outcome LuxCalibration(OpContext &ctx, Beam beam)
         ctx.tester.link().abortFlag().clear();
         form.setOpen(c.calibrate, false);
         // The reload replaces what the user changed: say so rather than lose it silently.
-        Outcome o = warning(Outcome::Kind::NoTester, Outcome::Cause::Silent,
-                            Texts::tr("%1 is not possible: ORVA equipment is not connected or "
-                                      "is power off !\r\nThe parameters are read again from "
-                                      "the equipment as soon as it answers; changes not yet "
-                                      "sent are replaced.")
-                                .arg(captionOf(beam)));
-        return reloadAfter(ctx, o);
+        return reloadAfter(ctx, ended(beam, Outcome::Kind::NoTester, Outcome::Cause::Silent));
     }
     form.setStatus(Texts::tr("Wait sending parameters to Equipment ...."));
     Outcome outcome;
@@ -158,23 +142,10 @@ Outcome LuxCalibration(OpContext &ctx, Beam beam)
         // Nothing read is trusted, so the fields stay empty as after an Abort.
         form.setText(c.reading, QString());
         form.setText(c.factor, QString());
-        if (lost.address) { // the write itself was cut short
-            outcome = warning(Outcome::Kind::Incomplete, TesterMessages::causeOf(lost),
-                              Texts::tr("The factor may not be stored: %1. Check the "
-                                        "connection and calibrate again.")
-                                  .arg(TesterMessages::whatHappened(lost)));
-            outcome.address = lost.address;
-        } else if (lost.status == LinkStatus::NoReply) {
-            outcome = warning(Outcome::Kind::Failed, Outcome::Cause::Silent,
-                              Texts::tr("The equipment sent no reading for %1: nothing was "
-                                        "changed. Check the connection and try again.")
-                                  .arg(captionOf(beam)));
-        } else {
-            outcome = warning(Outcome::Kind::Failed, TesterMessages::causeOf(lost),
-                              Texts::tr("%1 was not possible: %2. Nothing was written; check "
-                                        "the connection and calibrate again.")
-                                  .arg(captionOf(beam), TesterMessages::whatHappened(lost)));
-        }
+        // An address: the write itself was cut short.
+        outcome = ended(beam, lost.address ? Outcome::Kind::Incomplete : Outcome::Kind::Failed,
+                        Outcome::causeOf(lost.status));
+        outcome.address = lost.address;
     }
     form.setStatus(QString());
     return outcome;

@@ -1,13 +1,26 @@
 #include "Outcome.h"
 
-#include <QCoreApplication>
+#include <algorithm>
 
-namespace {
-struct Texts
+bool Outcome::recordUnfinished() const
 {
-    Q_DECLARE_TR_FUNCTIONS(Outcome)
-};
-} // namespace
+    return std::any_of(recordProblems.cbegin(), recordProblems.cend(),
+                       [](const RecordProblem &p) { return p.unfinishedEntry.has_value(); });
+}
+
+Outcome::Cause Outcome::causeOf(LinkStatus lost)
+{
+    switch (lost) {
+    case LinkStatus::LostStep:
+        return Cause::LostStep;
+    case LinkStatus::Refused:
+        return Cause::Answered;
+    case LinkStatus::PortLost:
+        return Cause::PortLost;
+    default:
+        return Cause::Silent;
+    }
+}
 
 Outcome Outcome::fatal(const OrvaError &error)
 {
@@ -15,9 +28,5 @@ Outcome Outcome::fatal(const OrvaError &error)
     o.kind = Kind::Fatal;
     o.cause = Cause::File;
     o.error = error;
-    o.critical = true;
-    o.title = Texts::tr("Error not handled");
-    o.text =
-        Texts::tr("Error n°%1\r\nDescription : %2").arg(error.number()).arg(error.description());
     return o;
 }

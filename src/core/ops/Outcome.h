@@ -1,8 +1,11 @@
 #pragma once
 
+#include "base/Control.h"
 #include "base/OrvaError.h"
+#include "link/TesterLink.h"
 #include "params/Beams.h"
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -18,9 +21,36 @@ struct CalibrationMeasure
     QString previousFactor;    // as the window showed it
 };
 
-// How an operation with the tester ended, and what the user is to read about
-// it. The window shows the message; the command-line tool maps the kind and
-// cause to its exit status.
+// A value the tester holds that the window does not offer.
+struct NotOffered
+{
+    Control control;
+    QString key;
+    QString bytes; // as the parameter document keeps them: "0A 01h"
+};
+
+// A byte the tester was written, but read back different.
+struct ByteMismatch
+{
+    QString name; // the parameter's, as the parameter file calls it
+    quint16 address = 0;
+    char sent = 0;
+    char held = 0;
+};
+
+// Something the service history could not take.
+struct RecordProblem
+{
+    OrvaError error;
+    // A write's entry that was begun, but whose end could not be saved: the
+    // history still says "started".
+    std::optional<qint64> unfinishedEntry;
+    QStringList testerHolds; // its changes, as the history words them
+};
+
+// How an operation with the tester ended: facts only. `messageOf`
+// (OutcomeMessage.h) words them for the user; the command-line tool maps
+// the kind and cause to its exit status.
 struct Outcome
 {
     enum class Kind {
@@ -45,33 +75,36 @@ struct Outcome
         NoFactor, // the reading and the reference give no factor
         File,     // the parameter file could not be read
     };
+    // Which operation ended so: the same kind is worded after it.
+    enum class Operation { Load, Send, LuxCalibration, PhotodiodeCalibration };
 
     Kind kind = Kind::Done;
     Cause cause = Cause::None;
-    QString title;                  // the message box title; empty: nothing to show
-    QString text;                   // what the user reads
-    bool critical = false;          // the critical icon, else the warning icon
-    bool shown = false;             // already shown while the operation went on
+    Operation operation = Operation::Load;
+    Beam beam = Beam::Low;          // of a lux calibration
     std::optional<quint16> address; // where it stopped
-    std::optional<OrvaError> error; // of a Fatal outcome
-    QStringList notSent;            // parameter file lines that had no value to send
+    // What stopped it: a Fatal's, the record's that could not be begun, the
+    // parameter file's.
+    std::optional<OrvaError> error;
+    int waitedSeconds = 0;        // a load's NoTester: how long it waited
+    bool alreadyTold = false;     // the user was told while the operation went on
+    QList<NotOffered> notOffered; // a load's values the window does not offer
+    QStringList notSent;          // parameter file lines that had no value to send
 
     // The service history's entry of the operation, and what went wrong
     // recording it.
     std::optional<qint64> historyEntry;
-    QString historyProblem;
-
-    // Its record could not be finished: the history still says "started".
-    bool recordUnfinished = false;
+    QList<RecordProblem> recordProblems;
 
     std::optional<CalibrationMeasure> measure;
-    QList<quint16> mismatchAddresses;
-    QStringList mismatches; // one line a byte read back different
-    QString interruption;   // why a write stopped that the user did not abort
+    QList<ByteMismatch> mismatches;
+    QString interruption; // why a write stopped that the user did not abort
 
     bool succeeded() const { return kind == Kind::Done; }
-    bool hasMessage() const { return !text.isEmpty() && !shown; }
+    // Its record could not be finished: the history still says "started".
+    bool recordUnfinished() const;
 
+    static Cause causeOf(LinkStatus lost);
     // "Error not handled" with the error's number and description.
     static Outcome fatal(const OrvaError &error);
 };

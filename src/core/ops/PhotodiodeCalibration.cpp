@@ -3,7 +3,6 @@
 #include "OpContext.h"
 #include "Outcome.h"
 #include "Tester.h"
-#include "TesterMessages.h"
 #include "TransferScope.h"
 #include "form/OrvaForm.h"
 #include "link/AbortFlag.h"
@@ -15,13 +14,14 @@ Outcome PhotodiodeCalibration(OpContext &ctx)
     form.setText(Control::TestoBitAnaScheda, QString());
     form.setText(Control::TestoAnaConv, QString());
     Outcome outcome;
+    outcome.operation = Outcome::Operation::PhotodiodeCalibration;
     for (;;) {
         if (ctx.tester.checkConnection()) {
             try {
                 ctx.tester.startPhotodiodeCalibration();
             } catch (const TesterLost &lost) {
                 outcome.kind = Outcome::Kind::Failed;
-                outcome.cause = TesterMessages::causeOf(lost);
+                outcome.cause = Outcome::causeOf(lost.status);
             }
             break;
         }

@@ -4,7 +4,6 @@
 #include "OpContext.h"
 #include "Session.h"
 #include "Tester.h"
-#include "TesterMessages.h"
 #include "TransferProgress.h"
 #include "TransferScope.h"
 #include "form/OrvaForm.h"
@@ -21,36 +20,12 @@ struct Texts
     Q_DECLARE_TR_FUNCTIONS(SendParameters)
 };
 
-QString connectionTitle()
-{
-    return Texts::tr("ORVA connection ...");
-}
-
-Outcome incomplete(const QString &what)
+Outcome sent(Outcome::Kind kind, Outcome::Cause cause = Outcome::Cause::None)
 {
     Outcome o;
-    o.kind = Outcome::Kind::Incomplete;
-    o.critical = true;
-    o.title = connectionTitle();
-    o.text = Texts::tr("Transmission Parameters INCOMPLETE: %1.\r\nThe equipment now holds only "
-                       "part of the new parameters: check the connection and the power "
-                       "supply, then SEND the parameters AGAIN.")
-                 .arg(what);
-    return o;
-}
-
-Outcome lostDuringSend(const TesterLost &lost)
-{
-    Outcome o = incomplete(TesterMessages::whatHappened(lost));
-    o.cause = TesterMessages::causeOf(lost);
-    o.address = lost.address;
-    return o;
-}
-
-Outcome fileFailed(const OrvaError &error)
-{
-    Outcome o = incomplete(error.description());
-    o.cause = Outcome::Cause::File;
+    o.kind = kind;
+    o.cause = cause;
+    o.operation = Outcome::Operation::Send;
     return o;
 }
 
@@ -89,16 +64,17 @@ Outcome writeAll(OpContext &ctx, const QList<Control> &factors)
         if (factors.contains(e.control))
             written = tester.writeParameter(form.text(e.control), e.keyText(), WriteMode::Number);
     }
-    if (!written)
-        return fileFailed(written.error());
+    if (!written) {
+        Outcome o = sent(Outcome::Kind::Incomplete, Outcome::Cause::File);
+        o.error = written.error();
+        return o;
+    }
     const QDateTime now = QDateTime::currentDateTime();
     form.setText(Control::TestoData,
                  ValueCodec::dateTimeText(now, ValueCodec::systemDateSeparator()));
     tester.sendDateTime(now);
-    Outcome o;
-    if (*written == Tester::Written::Aborted)
-        o.kind = Outcome::Kind::Aborted;
-    return o;
+    return sent(*written == Tester::Written::Aborted ? Outcome::Kind::Aborted
+                                                     : Outcome::Kind::Done);
 }
 
 } // namespace
@@ -162,24 +138,14 @@ Outcome SendParameters(OpContext &ctx, const QList<Control> &factors)
     if (!ctx.tester.checkConnection()) {
         form.setShown(abortButton, false);
         ctx.tester.link().abortFlag().clear();
-        Outcome o;
-        o.kind = Outcome::Kind::NoTester;
-        o.cause = Outcome::Cause::Silent;
-        o.critical = true;
-        o.title = connectionTitle();
-        o.text = Texts::tr("Transmission Parameters FAILED because ORVA equipment is not "
-                           "connected or is power off !\r\nWait a new connection and SET new "
-                           "parameters AGAIN ....");
-        return reloadAfter(ctx, o);
+        return reloadAfter(ctx, sent(Outcome::Kind::NoTester, Outcome::Cause::Silent));
     }
     form.setStatus(Texts::tr("Wait sending parameters to Equipment ...."));
     if (ctx.policy.beforeWrite) {
         if (const Result<> record = ctx.policy.beforeWrite(WriteIntent{}); !record) {
             form.setStatus(QString());
-            Outcome o;
-            o.kind = Outcome::Kind::Refused;
-            o.title = connectionTitle();
-            o.text = Texts::tr("Nothing was sent: %1").arg(record.error().description());
+            Outcome o = sent(Outcome::Kind::Refused);
+            o.error = record.error();
             return o;
         }
     }
@@ -187,7 +153,8 @@ Outcome SendParameters(OpContext &ctx, const QList<Control> &factors)
     try {
         outcome = writeAll(ctx, factors);
     } catch (const TesterLost &lost) {
-        outcome = lostDuringSend(lost);
+        outcome = sent(Outcome::Kind::Incomplete, Outcome::causeOf(lost.status));
+        outcome.address = lost.address;
     }
     outcome.notSent = ctx.tester.takeNotSent();
     form.setStatus(QString());

@@ -5,7 +5,6 @@
 #include "PhotodiodeCalibration.h"
 #include "ResetParameterFields.h"
 #include "SendParameters.h"
-#include "TesterMessages.h"
 #include "access/ListRules.h"
 #include "access/Passwords.h"
 #include "base/ProgramClosing.h"
@@ -75,8 +74,8 @@ QString detailOf(const Outcome &o)
     QStringList words;
     if (o.kind == Outcome::Kind::Mismatch) {
         QStringList addresses;
-        for (const quint16 a : o.mismatchAddresses)
-            addresses.append(Frames::formatAddress(a) + u'h');
+        for (const ByteMismatch &m : o.mismatches)
+            addresses.append(Frames::formatAddress(m.address) + u'h');
         words.append(QStringLiteral("read back different at %1").arg(addresses.join(u' ')));
     } else if (o.kind == Outcome::Kind::NoTester) {
         words.append(QStringLiteral("no tester answered"));
@@ -157,7 +156,7 @@ void TesterSession::afterLoad()
     read.outcome = HistoryEntry::Ending::Done;
     read.after = m_testerState;
     if (const Result<qint64> added = m_history->add(read); !added) {
-        m_unrecorded.append(added.error().description());
+        m_unrecorded.append({added.error(), std::nullopt, {}});
         return;
     }
     m_history->closeInterrupted(read.serial, read.after);
@@ -232,19 +231,10 @@ void TesterSession::finishRecord(Outcome &o, const QString &note)
     // be recorded against.
     if (m_history && !m_record.serial.isEmpty()) {
         if (m_recordId) {
-            if (const Result<> saved = m_history->finish(*m_recordId, m_record); !saved) {
-                const QStringList changes = m_record.changes();
-                m_unrecorded.append(
-                    Texts::tr("The tester was written, but the end of its record (history entry "
-                              "%1) could not be saved: %2\r\nThe tester now holds: %3.")
-                        .arg(*m_recordId)
-                        .arg(saved.error().description(),
-                             changes.isEmpty() ? Texts::tr("no change")
-                                               : changes.join(QStringLiteral("; "))));
-                o.recordUnfinished = true;
-            }
+            if (const Result<> saved = m_history->finish(*m_recordId, m_record); !saved)
+                m_unrecorded.append({saved.error(), m_recordId, m_record.changes()});
         } else if (const Result<qint64> added = m_history->add(m_record); !added) {
-            m_unrecorded.append(added.error().description());
+            m_unrecorded.append({added.error(), std::nullopt, {}});
         }
     }
     o.historyEntry = m_recordId;
@@ -259,12 +249,8 @@ void TesterSession::verifyWritten(Outcome &o)
         const LinkReply back = link.readBytes(w.start, int(w.bytes.size()));
         if (back.status != LinkStatus::Ok) {
             o.kind = Outcome::Kind::Unverified;
-            o.cause = TesterMessages::causeOf({back.status, back.address});
+            o.cause = Outcome::causeOf(back.status);
             o.address = back.address;
-            o.text = Texts::tr("The tester acknowledged every byte, but did not answer in step "
-                               "while they were read back (address %1h): read it again to see "
-                               "what it holds.")
-                         .arg(Frames::formatAddress(back.address));
             m_form.setStatus(QString());
             return;
         }
@@ -273,34 +259,23 @@ void TesterSession::verifyWritten(Outcome &o)
         for (qsizetype k = 0; k < w.bytes.size(); ++k) {
             if (back.bytes.at(k) == w.bytes.at(k))
                 continue;
-            const quint16 address = quint16(w.start + k);
-            o.mismatchAddresses.append(address);
-            o.mismatches.append(Texts::tr("%1 at address %2h: sent %3, the tester holds %4")
-                                    .arg(w.name, Frames::formatAddress(address),
-                                         Frames::formatByte(w.bytes.at(k)),
-                                         Frames::formatByte(back.bytes.at(k))));
+            o.mismatches.append({w.name, quint16(w.start + k), w.bytes.at(k), back.bytes.at(k)});
         }
         m_record.after = ParameterDocument::withStored(m_record.after, m_form, w.key, back.bytes);
     }
     m_form.setStatus(QString());
     if (link.settle() != LinkStatus::Ok) {
         o.kind = Outcome::Kind::Unverified;
-        o.cause = Outcome::Cause::LostStep;
-        o.text = Texts::tr("The line lost step while what was sent was read back: read the "
-                           "tester again to see what it holds.");
+        o.cause = Outcome::Cause::LostStep; // after the read-back: no address
         return;
     }
-    if (o.mismatchAddresses.isEmpty())
-        return;
-    o.kind = Outcome::Kind::Mismatch;
-    o.text = Texts::tr("The tester acknowledged every byte, but %1 byte(s) read back differ "
-                       "from what was sent: send again.")
-                 .arg(o.mismatchAddresses.size());
+    if (!o.mismatches.isEmpty())
+        o.kind = Outcome::Kind::Mismatch;
 }
 
 Outcome TesterSession::withHistoryProblems(Outcome outcome)
 {
-    outcome.historyProblem = m_unrecorded.join(QStringLiteral("\r\n"));
+    outcome.recordProblems = m_unrecorded;
     m_unrecorded.clear();
     return outcome;
 }

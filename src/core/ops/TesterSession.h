@@ -105,7 +105,7 @@ private:
     OpContext m_ctx;
     ServiceHistory *m_history = nullptr;
     std::optional<OrvaError> m_historyProblem;
-    QStringList m_unrecorded;
+    QList<RecordProblem> m_unrecorded;
     TesterState m_testerState;
     HistoryEntry m_record;
     std::optional<qint64> m_recordId;
