@@ -118,7 +118,7 @@
         <translation>Prüfung: %1</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+30"/>
         <source>recorded as history entry %1</source>
         <translation>als Historieneintrag %1 aufgezeichnet</translation>
     </message>
@@ -297,7 +297,7 @@
         <translation>Schreibt, was von einem anderen Gerät gelesen wurde.</translation>
     </message>
     <message>
-        <location filename="../src/cli/commands/TestersCommand.cpp" line="+149"/>
+        <location filename="../src/cli/commands/TestersCommand.cpp" line="+158"/>
         <source>List the testers the history knows, soonest expiry date first.</source>
         <translation>Listet die Prüfgeräte der Historie auf, das nächste Ablaufdatum zuerst.</translation>
     </message>
@@ -832,12 +832,12 @@ Befehle:
         <translation>Fotodiodenkalibrierung</translation>
     </message>
     <message>
-        <location line="+159"/>
+        <location line="+157"/>
         <source>Read</source>
         <translation>Lesen</translation>
     </message>
     <message>
-        <location line="-114"/>
+        <location line="-112"/>
         <source>Read from tester %1 at %2</source>
         <translation>Von Gerät %1 gelesen um %2</translation>
     </message>
@@ -897,20 +897,12 @@ Befehle:
         <translation> (Historieneintrag %1)</translation>
     </message>
     <message>
-        <location line="+30"/>
-        <location line="+71"/>
+        <location line="+99"/>
         <source>ORVA connection ...</source>
         <translation>ORVA-Verbindung ...</translation>
     </message>
     <message>
-        <location line="-70"/>
-        <source>These lines of the parameter file were not sent:<byte value="xd"/>
-%1</source>
-        <translation>Diese Zeilen der Parameterdatei wurden nicht gesendet:<byte value="xd"/>
-%1</translation>
-    </message>
-    <message>
-        <location line="+11"/>
+        <location line="-59"/>
         <source>Password not recognised: values can only be read</source>
         <translation>Passwort nicht erkannt: Werte nur lesbar</translation>
     </message>
@@ -1515,11 +1507,12 @@ Sie bleiben erhalten: beim Senden werden sie unverändert zurückgeschrieben, so
     </message>
     <message>
         <location line="+7"/>
+        <location line="+135"/>
         <source>ORVA connection ...</source>
         <translation>ORVA-Verbindung ...</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="-131"/>
         <source>Transmission Parameters FAILED because ORVA equipment is not connected or is power off !<byte value="xd"/>
 Wait a new connection and SET new parameters AGAIN ....</source>
         <translation>Parameterübertragung FEHLGESCHLAGEN, da das ORVA-Gerät nicht angeschlossen oder ausgeschaltet ist !<byte value="xd"/>
@@ -1624,7 +1617,14 @@ Das Gerät enthält jetzt: %3.</translation>
         <translation>ORVA-Servicehistorie ...</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
+        <source>These lines of the parameter file were not sent:<byte value="xd"/>
+%1</source>
+        <translation>Diese Zeilen der Parameterdatei wurden nicht gesendet:<byte value="xd"/>
+%1</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>%1 at address %2h: sent %3, the tester holds %4</source>
         <translation>%1 an Adresse %2h: gesendet %3, das Gerät enthält %4</translation>
     </message>

@@ -118,7 +118,7 @@
         <translation>verifica: %1</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+30"/>
         <source>recorded as history entry %1</source>
         <translation>registrato come voce %1 dello storico</translation>
     </message>
@@ -297,7 +297,7 @@
         <translation>Scrive ciò che è stato letto da un altro centrafari.</translation>
     </message>
     <message>
-        <location filename="../src/cli/commands/TestersCommand.cpp" line="+149"/>
+        <location filename="../src/cli/commands/TestersCommand.cpp" line="+158"/>
         <source>List the testers the history knows, soonest expiry date first.</source>
         <translation>Elenca gli apparecchi noti alla cronologia, dalla scadenza più vicina.</translation>
     </message>
@@ -831,12 +831,12 @@ Comandi:
         <translation>Calibrazione fotodiodo</translation>
     </message>
     <message>
-        <location line="+159"/>
+        <location line="+157"/>
         <source>Read</source>
         <translation>Leggi</translation>
     </message>
     <message>
-        <location line="-114"/>
+        <location line="-112"/>
         <source>Read from tester %1 at %2</source>
         <translation>Lettura centrafari %1 alle %2</translation>
     </message>
@@ -896,20 +896,12 @@ Comandi:
         <translation> (voce storico %1)</translation>
     </message>
     <message>
-        <location line="+30"/>
-        <location line="+71"/>
+        <location line="+99"/>
         <source>ORVA connection ...</source>
         <translation>Connessione ORVA ...</translation>
     </message>
     <message>
-        <location line="-70"/>
-        <source>These lines of the parameter file were not sent:<byte value="xd"/>
-%1</source>
-        <translation>Queste righe del file parametri non sono state inviate:<byte value="xd"/>
-%1</translation>
-    </message>
-    <message>
-        <location line="+11"/>
+        <location line="-59"/>
         <source>Password not recognised: values can only be read</source>
         <translation>Password non riconosciuta: valori in sola lettura</translation>
     </message>
@@ -1514,11 +1506,12 @@ Vengono mantenuti: un invio li riscrive così come sono, a meno che non vengano 
     </message>
     <message>
         <location line="+7"/>
+        <location line="+135"/>
         <source>ORVA connection ...</source>
         <translation>Connessione ORVA ...</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="-131"/>
         <source>Transmission Parameters FAILED because ORVA equipment is not connected or is power off !<byte value="xd"/>
 Wait a new connection and SET new parameters AGAIN ....</source>
         <translation>Trasmissione parametri FALLITA perché l&apos;apparecchiatura ORVA non è collegata o è spenta !<byte value="xd"/>
@@ -1623,7 +1616,14 @@ Ora il centrafari contiene: %3.</translation>
         <translation>Storico interventi ORVA ...</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
+        <source>These lines of the parameter file were not sent:<byte value="xd"/>
+%1</source>
+        <translation>Queste righe del file parametri non sono state inviate:<byte value="xd"/>
+%1</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>%1 at address %2h: sent %3, the tester holds %4</source>
         <translation>%1 all&apos;indirizzo %2h: inviato %3, il centrafari contiene %4</translation>
     </message>

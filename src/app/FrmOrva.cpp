@@ -269,10 +269,8 @@ void FrmOrva::present(const Outcome &outcome)
     m_pending->refresh();
     showUnpushed();
     PageHistory->showTester(m_history.get(), m_tester->testerState().serial());
-    if (!outcome.notSent.isEmpty())
-        m_prompts->warning(this, tr("ORVA connection ..."),
-                           tr("These lines of the parameter file were not sent:\r\n%1")
-                               .arg(outcome.notSent.join(QStringLiteral("\r\n"))));
+    if (const OutcomeMessage notSent = notSentMessageOf(outcome); !notSent.isEmpty())
+        m_prompts->warning(this, notSent.title, notSent.text);
 }
 
 void FrmOrva::onPasswordOk()

@@ -73,7 +73,14 @@ int CliSession::failed(const Outcome &o)
 
 int CliSession::finished(const Outcome &o)
 {
-    const int status = failed(o);
+    int status = failed(o);
+    // The rest was written, but the tester does not hold the whole document.
+    if (const OutcomeMessage notSent = notSentMessageOf(o); !notSent.isEmpty()) {
+        const int s =
+            fail(ExitTesterFault,
+                 QString(notSent.text).replace(QStringLiteral("\r\n"), QStringLiteral("\n  ")));
+        status = status == ExitOk ? s : status;
+    }
     if (const OutcomeMessage record = recordMessageOf(o); !record.isEmpty()) {
         const ExitStatus history = o.recordUnfinished() ? ExitRecordUnfinished : ExitHistory;
         fail(history, record.text);

@@ -54,6 +54,7 @@ private slots:
     void readMatchesTheWindow();
     void verifyCatchesAByteNotStored();
     void unpluggedMidWriteMeansNoTester();
+    void fileLineThatCannotBeSentFailsTheWrite();
     void calibrate();
     void conventions_data();
     void conventions();
@@ -113,6 +114,29 @@ void TestCli::unpluggedMidWriteMeansNoTester()
     const CliResult r = cli.run({"write", "--in", file}, "52917\n");
     QCOMPARE(r.status, 3);
     QVERIFY(!r.err.contains(QStringLiteral("written to the tester")));
+}
+
+// The rest is written, as the window does, but the exit status does not say
+// the tester holds the whole document.
+void TestCli::fileLineThatCannotBeSentFailsTheWrite()
+{
+    Cli cli;
+    const QString doc = cli.document(Cli::with(cli.read(), QStringLiteral("garageName"), "NEW"));
+    QTemporaryDir folder; // orva-cli reads the parameter files beside it
+    cli.executable = folder.filePath(QStringLiteral("orva-cli"));
+    QVERIFY(QFile::copy(Cli::program(), cli.executable));
+    for (const QString &name : QDir(QStringLiteral(ORVA_DATA_DIR)).entryList({"*.ini"})) {
+        QFile from(QStringLiteral(ORVA_DATA_DIR "/") + name), to(folder.filePath(name));
+        QVERIFY(from.open(QIODevice::ReadOnly) && to.open(QIODevice::WriteOnly));
+        QByteArray text = from.readAll();
+        to.write(name == QLatin1String("ORVA_100.ini") ? text.replace("//1,", "//x1,") : text);
+    }
+    const CliResult r = cli.run({"write", "--in", doc}, "52917\n");
+    QCOMPARE(r.status, 8);
+    QVERIFY2(r.err.contains(QStringLiteral("These lines of the parameter file were not sent:")) &&
+                 r.err.contains(QStringLiteral("0230")),
+             qPrintable(r.err));
+    QCOMPARE(cli.sim.memory().mid(0xA0, 3), QByteArray("NEW"));
 }
 
 void TestCli::calibrate()

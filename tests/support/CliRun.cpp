@@ -35,7 +35,7 @@ std::unique_ptr<QProcess> CliRun::start(const QStringList &args, const QByteArra
 {
     auto p = std::make_unique<QProcess>();
     p->setProcessEnvironment(environment());
-    p->start(program(), args);
+    p->start(executable, args);
     p->write(input);
     p->closeWriteChannel();
     return p;
@@ -70,7 +70,7 @@ CliResult CliRun::run(QStringList args, const QByteArray &input, int deadlineMs)
     QSignalSpy finished(&p, &QProcess::finished);
     QElapsedTimer clock;
     clock.start();
-    p.start(program(), args);
+    p.start(executable, args);
     p.waitForStarted(deadlineMs);
     pid = p.processId();
     p.write(input);

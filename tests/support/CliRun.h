@@ -31,6 +31,8 @@ public:
     QString language;
     // The running command's process, for a test to signal it.
     qint64 pid = 0;
+    // The orva-cli run: a copy elsewhere reads the parameter files beside it.
+    QString executable = program();
 
     CliRun();
 

@@ -209,6 +209,15 @@ OutcomeMessage recordMessageOf(const Outcome &o)
     return {Texts::tr("ORVA service history ..."), lines.join(QStringLiteral("\r\n"))};
 }
 
+OutcomeMessage notSentMessageOf(const Outcome &o)
+{
+    if (o.notSent.isEmpty())
+        return {};
+    return {Texts::tr("ORVA connection ..."),
+            Texts::tr("These lines of the parameter file were not sent:\r\n%1")
+                .arg(o.notSent.join(QStringLiteral("\r\n")))};
+}
+
 QStringList mismatchLinesOf(const Outcome &o)
 {
     QStringList lines;

@@ -20,5 +20,7 @@ struct OutcomeMessage
 OutcomeMessage messageOf(const Outcome &outcome);
 // What the service history could not record; empty when it took everything.
 OutcomeMessage recordMessageOf(const Outcome &outcome);
+// The parameter file's lines a send had no value for; empty when it sent them all.
+OutcomeMessage notSentMessageOf(const Outcome &outcome);
 // One line a byte that read back different.
 QStringList mismatchLinesOf(const Outcome &outcome);
