@@ -1507,12 +1507,12 @@ Sie bleiben erhalten: beim Senden werden sie unverändert zurückgeschrieben, so
     </message>
     <message>
         <location line="+7"/>
-        <location line="+135"/>
+        <location line="+144"/>
         <source>ORVA connection ...</source>
         <translation>ORVA-Verbindung ...</translation>
     </message>
     <message>
-        <location line="-131"/>
+        <location line="-140"/>
         <source>Transmission Parameters FAILED because ORVA equipment is not connected or is power off !<byte value="xd"/>
 Wait a new connection and SET new parameters AGAIN ....</source>
         <translation>Parameterübertragung FEHLGESCHLAGEN, da das ORVA-Gerät nicht angeschlossen oder ausgeschaltet ist !<byte value="xd"/>
@@ -1617,7 +1617,17 @@ Das Gerät enthält jetzt: %3.</translation>
         <translation>ORVA-Servicehistorie ...</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+11"/>
+        <source>%1: empty value, not sent (addr. h%2 )</source>
+        <translation>%1: leerer Wert, nicht gesendet (Adr. h%2 )</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Line %1 of the parameter file has no usable value for %2: not sent (addr. h%3 )</source>
+        <translation>Zeile %1 der Parameterdatei hat keinen verwendbaren Wert für %2: nicht gesendet (Adr. h%3 )</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>These lines of the parameter file were not sent:<byte value="xd"/>
 %1</source>
         <translation>Diese Zeilen der Parameterdatei wurden nicht gesendet:<byte value="xd"/>
@@ -2313,19 +2323,6 @@ Sein Abschluss wird auf diesem Computer aufbewahrt und der Historie übergeben, 
         <location line="+1"/>
         <source>Not changeable with this password</source>
         <translation>Mit diesem Passwort nicht änderbar</translation>
-    </message>
-</context>
-<context>
-    <name>WriteEncoding</name>
-    <message>
-        <location filename="../src/core/params/WriteEncoding.cpp" line="+23"/>
-        <source>%1: empty value, not sent (addr. h%2 )</source>
-        <translation>%1: leerer Wert, nicht gesendet (Adr. h%2 )</translation>
-    </message>
-    <message>
-        <location line="+15"/>
-        <source>Line %1 of the parameter file has no usable value for %2: not sent (addr. h%3 )</source>
-        <translation>Zeile %1 der Parameterdatei hat keinen verwendbaren Wert für %2: nicht gesendet (Adr. h%3 )</translation>
     </message>
 </context>
 </TS>

@@ -1506,12 +1506,12 @@ Vengono mantenuti: un invio li riscrive così come sono, a meno che non vengano 
     </message>
     <message>
         <location line="+7"/>
-        <location line="+135"/>
+        <location line="+144"/>
         <source>ORVA connection ...</source>
         <translation>Connessione ORVA ...</translation>
     </message>
     <message>
-        <location line="-131"/>
+        <location line="-140"/>
         <source>Transmission Parameters FAILED because ORVA equipment is not connected or is power off !<byte value="xd"/>
 Wait a new connection and SET new parameters AGAIN ....</source>
         <translation>Trasmissione parametri FALLITA perché l&apos;apparecchiatura ORVA non è collegata o è spenta !<byte value="xd"/>
@@ -1616,7 +1616,17 @@ Ora il centrafari contiene: %3.</translation>
         <translation>Storico interventi ORVA ...</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+11"/>
+        <source>%1: empty value, not sent (addr. h%2 )</source>
+        <translation>%1: valore vuoto, non inviato (ind. h%2 )</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Line %1 of the parameter file has no usable value for %2: not sent (addr. h%3 )</source>
+        <translation>La riga %1 del file parametri non ha un valore utilizzabile per %2: non inviato (ind. h%3 )</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>These lines of the parameter file were not sent:<byte value="xd"/>
 %1</source>
         <translation>Queste righe del file parametri non sono state inviate:<byte value="xd"/>
@@ -2312,19 +2322,6 @@ La sua conclusione è conservata su questo computer e passata allo storico appen
         <location line="+1"/>
         <source>Not changeable with this password</source>
         <translation>Non modificabile con questa password</translation>
-    </message>
-</context>
-<context>
-    <name>WriteEncoding</name>
-    <message>
-        <location filename="../src/core/params/WriteEncoding.cpp" line="+23"/>
-        <source>%1: empty value, not sent (addr. h%2 )</source>
-        <translation>%1: valore vuoto, non inviato (ind. h%2 )</translation>
-    </message>
-    <message>
-        <location line="+15"/>
-        <source>Line %1 of the parameter file has no usable value for %2: not sent (addr. h%3 )</source>
-        <translation>La riga %1 del file parametri non ha un valore utilizzabile per %2: non inviato (ind. h%3 )</translation>
     </message>
 </context>
 </TS>

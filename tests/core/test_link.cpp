@@ -314,10 +314,12 @@ void TestLink::unusableValuesAreCollected()
     QCOMPARE(*l.tester.writeParameter(empty, QStringLiteral("txt_en_langid"), WriteMode::FromFile),
              Tester::Written::Done);
     QVERIFY(l.sim.framesStartingWith('W').isEmpty());
-    const QStringList notSent = l.tester.takeNotSent();
+    const QList<Unsent> notSent = l.tester.takeNotSent();
     QCOMPARE(notSent.size(), 6);
-    QVERIFY(notSent[0].contains(QStringLiteral("empty value, not sent (addr. h0040 )")));
-    QVERIFY(notSent[5].contains(QStringLiteral("Line 3 of the parameter file")));
+    QCOMPARE(notSent[0].why, Unsent::Why::EmptyValue);
+    QCOMPARE(notSent[0].address, QStringLiteral("0040"));
+    QCOMPARE(notSent[5].why, Unsent::Why::NoUsableValue);
+    QCOMPARE(notSent[5].lineNumber, 3);
 }
 
 void TestLink::abortDuringAnAcknowledgeWait()

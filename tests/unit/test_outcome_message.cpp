@@ -102,6 +102,13 @@ void TestOutcomeMessage::recordProblemsAndMismatches()
                                          "The tester was written, but the end of its record "
                                          "(history entry 8) could not be saved: Locked.\r\n"
                                          "The tester now holds: no change."));
+    QVERIFY(notSentMessageOf(o).isEmpty());
+    o.notSent = {{Unsent::Why::EmptyValue, QStringLiteral("LANG"), QStringLiteral("0040"), 1},
+                 {Unsent::Why::NoUsableValue, QStringLiteral("LANG"), QStringLiteral("0042"), 3}};
+    QCOMPARE(notSentMessageOf(o).text,
+             QStringLiteral("These lines of the parameter file were not sent:\r\n"
+                            "LANG: empty value, not sent (addr. h0040 )\r\nLine 3 of the parameter "
+                            "file has no usable value for LANG: not sent (addr. h0042 )"));
     QCOMPARE(
         mismatchLinesOf(o),
         QStringList({QStringLiteral("MODEL at address 00A0h: sent 4Eh, the tester holds 48h"),

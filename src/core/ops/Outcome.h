@@ -4,6 +4,7 @@
 #include "base/OrvaError.h"
 #include "link/TesterLink.h"
 #include "params/Beams.h"
+#include "params/WriteEncoding.h"
 
 #include <QList>
 #include <QString>
@@ -89,7 +90,7 @@ struct Outcome
     int waitedSeconds = 0;        // a load's NoTester: how long it waited
     bool alreadyTold = false;     // the user was told while the operation went on
     QList<NotOffered> notOffered; // a load's values the window does not offer
-    QStringList notSent;          // parameter file lines that had no value to send
+    QList<Unsent> notSent;        // parameter file lines that had no value to send
 
     // The service history's entry of the operation, and what went wrong
     // recording it.

@@ -213,9 +213,18 @@ OutcomeMessage notSentMessageOf(const Outcome &o)
 {
     if (o.notSent.isEmpty())
         return {};
+    QStringList lines;
+    for (const Unsent &u : o.notSent)
+        lines.append(
+            u.why == Unsent::Why::EmptyValue
+                ? Texts::tr("%1: empty value, not sent (addr. h%2 )").arg(u.name, u.address)
+                : Texts::tr("Line %1 of the parameter file has no usable value for %2: "
+                            "not sent (addr. h%3 )")
+                      .arg(u.lineNumber)
+                      .arg(u.name, u.address));
     return {Texts::tr("ORVA connection ..."),
             Texts::tr("These lines of the parameter file were not sent:\r\n%1")
-                .arg(o.notSent.join(QStringLiteral("\r\n")))};
+                .arg(lines.join(QStringLiteral("\r\n")))};
 }
 
 QStringList mismatchLinesOf(const Outcome &o)

@@ -124,8 +124,8 @@ Tester::writeDefinitions(const QString &key,
             continue;
         const Encoded encoded = encode(d);
         if (!encoded.bytes) {
-            if (!encoded.notSent.isEmpty())
-                m_notSent.append(encoded.notSent);
+            if (encoded.unsent)
+                m_notSent.append(*encoded.unsent);
             continue;
         }
         m_form.setStatus(
@@ -156,9 +156,9 @@ Tester::writeDefinitions(const QString &key,
     return Written::Done;
 }
 
-QStringList Tester::takeNotSent()
+QList<Unsent> Tester::takeNotSent()
 {
-    QStringList taken;
+    QList<Unsent> taken;
     taken.swap(m_notSent);
     return taken;
 }

@@ -55,7 +55,7 @@ public:
     Result<Written> writeParameter(const QString &value, const QString &key, WriteMode mode);
     // The tester's own bytes back to every definition of their length.
     Result<Written> writeKept(const QString &key, const QByteArray &raw);
-    QStringList takeNotSent();
+    QList<Unsent> takeNotSent();
     // Every definition written since the last clear, in order, with what
     // the tester acknowledged of it.
     const WritePlan &written() const { return m_written; }
@@ -80,7 +80,7 @@ private:
     TesterLink &m_link;
     OrvaForm &m_form;
     Session &m_session;
-    QStringList m_notSent;
+    QList<Unsent> m_notSent;
     WritePlan m_written;
     // The tester's bytes by address, as last read or acknowledged.
     QHash<quint16, char> m_held;

@@ -3,15 +3,7 @@
 #include "ParameterFile.h"
 #include "ValueCodec.h"
 
-#include <QCoreApplication>
 #include <algorithm>
-
-namespace {
-struct Texts
-{
-    Q_DECLARE_TR_FUNCTIONS(WriteEncoding)
-};
-} // namespace
 
 Encoded WriteEncoding::encode(const Definition &d, const QString &value, WriteMode mode)
 {
@@ -20,7 +12,7 @@ Encoded WriteEncoding::encode(const Definition &d, const QString &value, WriteMo
         return {ValueCodec::encodeText(value.toLatin1(), d.length), {}};
     case WriteMode::Number: {
         if (value.isEmpty())
-            return {{}, Texts::tr("%1: empty value, not sent (addr. h%2 )").arg(d.name, d.address)};
+            return {{}, Unsent{Unsent::Why::EmptyValue, d.name, d.address, d.lineNumber}};
         const auto n = ValueCodec::decimal(value);
         return {ValueCodec::encodeNumber(std::min(n.value_or(0), ValueCodec::maxValue(d.length)),
                                          d.length),
@@ -34,11 +26,7 @@ Encoded WriteEncoding::encode(const Definition &d, const QString &value, WriteMo
             return {ValueCodec::encodeNumber(std::min(v.number, ValueCodec::maxValue(d.length)),
                                              d.length),
                     {}};
-        return {{},
-                Texts::tr("Line %1 of the parameter file has no usable value for %2: not sent "
-                          "(addr. h%3 )")
-                    .arg(d.lineNumber)
-                    .arg(d.name, d.address)};
+        return {{}, Unsent{Unsent::Why::NoUsableValue, d.name, d.address, d.lineNumber}};
     }
     }
     return {};
