@@ -134,12 +134,10 @@ void HistoryPage::fetchMore()
         m_entries.append(e);
         const int row = HistoryTable->rowCount();
         HistoryTable->insertRow(row);
+        const QString outcome = HistoryWords::shown(HistoryEntry::endingName(e.outcome));
         const QStringList cells = {e.at.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")),
                                    HistoryWords::shown(HistoryEntry::kindName(e.kind)),
-                                   e.detail.isEmpty()
-                                       ? HistoryWords::shown(HistoryEntry::endingName(e.outcome))
-                                       : HistoryWords::shown(HistoryEntry::endingName(e.outcome)) +
-                                             u' ' + e.detail,
+                                   e.detail.isEmpty() ? outcome : outcome + u' ' + e.detail,
                                    e.summary()};
         for (int column = 0; column < cells.size(); ++column)
             HistoryTable->setItem(row, column, new QTableWidgetItem(cells[column]));

@@ -2,6 +2,7 @@
 
 #include "access/Passwords.h"
 #include "base/Control.h"
+#include "params/Catalogue.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -137,8 +138,7 @@ QString ServiceReport::html(const QList<HistoryEntry> &entries)
         }
     }
     QString workshop = escaped(field(state, Control::TestoNomeOfficina));
-    for (const Control line : {Control::TestoIndirizzo1, Control::TestoIndirizzo2,
-                               Control::TestoIndirizzo3, Control::TestoIndirizzo4})
+    for (const Control line : Catalogue::AddressLines)
         if (const QString text = field(state, line); !text.isEmpty())
             workshop += QStringLiteral("<br>") + escaped(text);
     const QString expiry = QStringLiteral("%1/%2/%3")

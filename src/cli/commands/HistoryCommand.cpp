@@ -32,14 +32,13 @@ QDate day(const QString &text)
 QByteArray line(const HistoryEntry &e)
 {
     using CliOutput::escapedColumn;
+    const QString outcome = HistoryEntry::endingName(e.outcome);
     // An entry still waiting on this computer for the server has no number
     // there yet: it shows the one of this computer's copy, marked.
     return QStringLiteral("%1\t%2\t%3\t%4\t%5\t%6\n")
         .arg(e.pending ? QStringLiteral("local-%1").arg(e.id) : QString::number(e.id))
         .arg(CliOutput::localMinute(e.at), escapedColumn(e.serial), HistoryEntry::kindName(e.kind),
-             escapedColumn(e.detail.isEmpty()
-                               ? HistoryEntry::endingName(e.outcome)
-                               : HistoryEntry::endingName(e.outcome) + u' ' + e.detail),
+             escapedColumn(e.detail.isEmpty() ? outcome : outcome + u' ' + e.detail),
              escapedColumn(e.summary(false)))
         .toUtf8();
 }

@@ -2,6 +2,7 @@
 
 #include "HistoryEntry.h"
 #include "params/Beams.h"
+#include "params/Catalogue.h"
 
 #include <QRegularExpression>
 
@@ -13,8 +14,7 @@ QString townOf(const TesterState &state)
 {
     static const QRegularExpression postcode(QStringLiteral("^\\d{4,5}\\s"));
     QStringList lines;
-    for (const Control c : {Control::TestoIndirizzo1, Control::TestoIndirizzo2,
-                            Control::TestoIndirizzo3, Control::TestoIndirizzo4})
+    for (const Control c : Catalogue::AddressLines)
         lines.append(state.text(c).trimmed());
     for (const QString &line : lines)
         if (postcode.match(line).hasMatch())

@@ -44,6 +44,9 @@ constexpr Control Switches[] = {Control::ChkEnFogReq, Control::ChkEnForzatura,
                                 Control::ChkEnPrecFaro};
 constexpr Control DateFields[] = {Control::TestoGiornoScadenza, Control::TestoMeseScadenza,
                                   Control::TestoAnnoScadenza};
+// The garage's address, line by line.
+constexpr Control AddressLines[] = {Control::TestoIndirizzo1, Control::TestoIndirizzo2,
+                                    Control::TestoIndirizzo3, Control::TestoIndirizzo4};
 
 constexpr int OffsetCount = 17;
 QString offsetKey(int number);

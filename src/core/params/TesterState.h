@@ -61,7 +61,7 @@ public:
         return !same(c, value(c), other.value(c));
     }
     // "manufacturer: ORVA -> ACME", one line for each field that differs in
-    // `after`, in the document's field order, cut fields marked.
+    // `after`, by field name, cut fields marked.
     QStringList changesTo(const TesterState &after) const;
 
     // Texts that are cleared to blanks padded to their width, as the tester
