@@ -131,12 +131,28 @@ void TestCli::fileLineThatCannotBeSentFailsTheWrite()
         QByteArray text = from.readAll();
         to.write(name == QLatin1String("ORVA_100.ini") ? text.replace("//1,", "//x1,") : text);
     }
+    QByteArray expected = cli.sim.memory();
+    expected.replace(0xA0, 24, QByteArray("NEW").leftJustified(24, ' '));
     const CliResult r = cli.run({"write", "--in", doc}, "52917\n");
     QCOMPARE(r.status, 8);
     QVERIFY2(r.err.contains(QStringLiteral("These lines of the parameter file were not sent:")) &&
                  r.err.contains(QStringLiteral("0230")),
              qPrintable(r.err));
-    QCOMPARE(cli.sim.memory().mid(0xA0, 3), QByteArray("NEW"));
+    QCOMPARE(cli.sim.memory().toHex(), expected.toHex()); // 0230h as it was
+    // The entry says the same: the change made, the line not sent, and an
+    // "after" that is what a read finds.
+    const QJsonObject entry =
+        QJsonDocument::fromJson(cli.run({"history", "--json"}).out).array().at(0).toObject();
+    QCOMPARE(entry.value("changes").toArray(),
+             QJsonArray{QStringLiteral("garageName: AUTOFFICINA ROSSI -> NEW")});
+    QVERIFY2(entry.value("detail").toString().contains(
+                 QStringLiteral("parameter file lines not sent at 0230h")),
+             qPrintable(entry.value("detail").toString()));
+    const QJsonObject shown =
+        QJsonDocument::fromJson(
+            cli.run({"history", "--show", QString::number(entry.value("id").toInteger())}).out)
+            .object();
+    QCOMPARE(shown.value("after").toObject().value("fields"), cli.read().value("fields"));
 }
 
 void TestCli::calibrate()

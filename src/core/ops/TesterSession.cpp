@@ -90,6 +90,12 @@ QString detailOf(const Outcome &o)
     }
     if (o.address)
         words.append(QStringLiteral("at address %1h").arg(Frames::formatAddress(*o.address)));
+    if (!o.notSent.isEmpty()) {
+        QStringList at;
+        for (const Unsent &u : o.notSent)
+            at.append(u.address + u'h');
+        words.append(QStringLiteral("parameter file lines not sent at %1").arg(at.join(u' ')));
+    }
     return words.join(u' ');
 }
 
