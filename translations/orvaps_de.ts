@@ -272,7 +272,7 @@
         <translation>Gibt JSON aus.</translation>
     </message>
     <message>
-        <location filename="../src/cli/commands/HistoryCommand.cpp" line="+48"/>
+        <location filename="../src/cli/commands/HistoryCommand.cpp" line="+47"/>
         <source>Print an entry&apos;s documents.</source>
         <translation>Gibt die Dokumente eines Eintrags aus.</translation>
     </message>
@@ -1139,12 +1139,12 @@ Wählen Sie einen anderen Port unter &quot;Com-Port&quot;.</translation>
 <context>
     <name>HistoryCommand</name>
     <message>
-        <location filename="../src/cli/commands/HistoryCommand.cpp" line="-47"/>
+        <location filename="../src/cli/commands/HistoryCommand.cpp" line="-46"/>
         <source>%1 (see orva-cli history --help)</source>
         <translation>%1 (siehe orva-cli history --help)</translation>
     </message>
     <message>
-        <location line="+60"/>
+        <location line="+59"/>
         <source>--show takes an entry number</source>
         <translation>--show erwartet eine Eintragsnummer</translation>
     </message>
@@ -1311,12 +1311,12 @@ Wählen Sie einen anderen Port unter &quot;Com-Port&quot;.</translation>
     </message>
     <message>
         <location filename="../src/app/HistoryPage.cpp" line="+11"/>
-        <location line="+149"/>
+        <location line="+147"/>
         <source>Save report...</source>
         <translation>Bericht speichern...</translation>
     </message>
     <message>
-        <location line="-148"/>
+        <location line="-146"/>
         <source>Testers...</source>
         <translation>Prüfgeräte...</translation>
     </message>
@@ -1366,7 +1366,7 @@ Wählen Sie einen anderen Port unter &quot;Com-Port&quot;.</translation>
         <translation>Prüfgerät %1 in %2</translation>
     </message>
     <message>
-        <location line="+69"/>
+        <location line="+67"/>
         <source>PDF (*.pdf)</source>
         <translation>PDF (*.pdf)</translation>
     </message>
@@ -1404,16 +1404,6 @@ Wählen Sie einen anderen Port unter &quot;Com-Port&quot;.</translation>
     <name>LuxCalibration</name>
     <message>
         <location filename="../src/core/ops/LuxCalibration.cpp" line="+24"/>
-        <source>Calibrate Low Beam</source>
-        <translation>Kalibrierung Abblendlicht</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>Calibrate High Beam</source>
-        <translation>Kalibrierung Fernlicht</translation>
-    </message>
-    <message>
-        <location line="+5"/>
         <source>Calibrating Lux ...</source>
         <translation>Lux-Kalibrierung ...</translation>
     </message>
@@ -1442,7 +1432,7 @@ Neuer Faktor: %2, ersetzt %3</translation>
 <context>
     <name>OutcomeMessage</name>
     <message>
-        <location filename="../src/core/ops/OutcomeMessage.cpp" line="+21"/>
+        <location filename="../src/core/ops/OutcomeMessage.cpp" line="+150"/>
         <source>Calibrate Low Beam</source>
         <translation>Kalibrierung Abblendlicht</translation>
     </message>
@@ -1452,7 +1442,7 @@ Neuer Faktor: %2, ersetzt %3</translation>
         <translation>Kalibrierung Fernlicht</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="-128"/>
         <source> at address %1h</source>
         <translation> an Adresse %1h</translation>
     </message>
@@ -1507,12 +1497,12 @@ Sie bleiben erhalten: beim Senden werden sie unverändert zurückgeschrieben, so
     </message>
     <message>
         <location line="+7"/>
-        <location line="+144"/>
+        <location line="+149"/>
         <source>ORVA connection ...</source>
         <translation>ORVA-Verbindung ...</translation>
     </message>
     <message>
-        <location line="-140"/>
+        <location line="-145"/>
         <source>Transmission Parameters FAILED because ORVA equipment is not connected or is power off !<byte value="xd"/>
 Wait a new connection and SET new parameters AGAIN ....</source>
         <translation>Parameterübertragung FEHLGESCHLAGEN, da das ORVA-Gerät nicht angeschlossen oder ausgeschaltet ist !<byte value="xd"/>
@@ -1573,7 +1563,7 @@ Die Parameter werden erneut vom Gerät gelesen, sobald es antwortet; noch nicht 
         <translation>Der Faktor wurde möglicherweise nicht gespeichert: %1. Prüfen Sie die Verbindung und kalibrieren Sie erneut.</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+21"/>
         <source>Error not handled</source>
         <translation>Nicht behandelter Fehler</translation>
     </message>
@@ -1992,7 +1982,7 @@ Sein Abschluss wird auf diesem Computer aufbewahrt und der Historie übergeben, 
 <context>
     <name>ServiceReport</name>
     <message>
-        <location filename="../src/report/ServiceReport.cpp" line="+70"/>
+        <location filename="../src/report/ServiceReport.cpp" line="+71"/>
         <source>&lt;tr&gt;&lt;td&gt;%1 beam&lt;/td&gt;&lt;td&gt;%2 lux&lt;/td&gt;&lt;td&gt;%3&lt;/td&gt;&lt;td&gt;%4 &amp;rarr; %5&lt;/td&gt;&lt;td&gt;%6&lt;/td&gt;&lt;/tr&gt;</source>
         <translation>&lt;tr&gt;&lt;td&gt;%1&lt;/td&gt;&lt;td&gt;%2 lux&lt;/td&gt;&lt;td&gt;%3&lt;/td&gt;&lt;td&gt;%4 &amp;rarr; %5&lt;/td&gt;&lt;td&gt;%6&lt;/td&gt;&lt;/tr&gt;</translation>
     </message>
@@ -2047,7 +2037,7 @@ Sein Abschluss wird auf diesem Computer aufbewahrt und der Historie übergeben, 
         <translation>kein Parameter geändert</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+26"/>
         <source>&lt;h2&gt;ORVA headlight tester: service report&lt;/h2&gt;&lt;p&gt;&lt;b&gt;Date:&lt;/b&gt; %1&lt;/p&gt;&lt;table cellpadding=3&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Tester&lt;/b&gt;&lt;/td&gt;&lt;td&gt;%2, serial number %3&lt;br&gt;firmware %4, parameter file %5&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Workshop&lt;/b&gt;&lt;/td&gt;&lt;td&gt;%6&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Parameters changed&lt;/h3&gt;%7&lt;h3&gt;Calibrations&lt;/h3&gt;%8&lt;p&gt;&lt;b&gt;Expiry date:&lt;/b&gt; %9&lt;/p&gt;&lt;p&gt;&lt;b&gt;Access level:&lt;/b&gt; %10&lt;/p&gt;&lt;p&gt;&lt;br&gt;&lt;br&gt;Name: ______________________________ &amp;nbsp; Signature: ______________________________&lt;/p&gt;</source>
         <translation>&lt;h2&gt;ORVA-Scheinwerfertester: Servicebericht&lt;/h2&gt;&lt;p&gt;&lt;b&gt;Datum:&lt;/b&gt; %1&lt;/p&gt;&lt;table cellpadding=3&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Prüfgerät&lt;/b&gt;&lt;/td&gt;&lt;td&gt;%2, Seriennummer %3&lt;br&gt;Firmware %4, Parameterdatei %5&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Werkstatt&lt;/b&gt;&lt;/td&gt;&lt;td&gt;%6&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Geänderte Parameter&lt;/h3&gt;%7&lt;h3&gt;Kalibrierungen&lt;/h3&gt;%8&lt;p&gt;&lt;b&gt;Ablaufdatum:&lt;/b&gt; %9&lt;/p&gt;&lt;p&gt;&lt;b&gt;Zugriffsebene:&lt;/b&gt; %10&lt;/p&gt;&lt;p&gt;&lt;br&gt;&lt;br&gt;Name: ______________________________ &amp;nbsp; Unterschrift: ______________________________&lt;/p&gt;</translation>
     </message>
@@ -2169,7 +2159,7 @@ Sein Abschluss wird auf diesem Computer aufbewahrt und der Historie übergeben, 
 <context>
     <name>TesterSession</name>
     <message>
-        <location filename="../src/core/ops/TesterSession.cpp" line="+132"/>
+        <location filename="../src/core/ops/TesterSession.cpp" line="+138"/>
         <source>Invalid port number: no serial device has this number.</source>
         <translation>Ungültige Portnummer: keine serielle Schnittstelle hat diese Nummer.</translation>
     </message>

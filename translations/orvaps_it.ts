@@ -272,7 +272,7 @@
         <translation>Stampa in JSON.</translation>
     </message>
     <message>
-        <location filename="../src/cli/commands/HistoryCommand.cpp" line="+48"/>
+        <location filename="../src/cli/commands/HistoryCommand.cpp" line="+47"/>
         <source>Print an entry&apos;s documents.</source>
         <translation>Stampa i documenti di una voce.</translation>
     </message>
@@ -1138,12 +1138,12 @@ Scegliere un&apos;altra porta in &quot;Porta Com&quot;.</translation>
 <context>
     <name>HistoryCommand</name>
     <message>
-        <location filename="../src/cli/commands/HistoryCommand.cpp" line="-47"/>
+        <location filename="../src/cli/commands/HistoryCommand.cpp" line="-46"/>
         <source>%1 (see orva-cli history --help)</source>
         <translation>%1 (vedere orva-cli history --help)</translation>
     </message>
     <message>
-        <location line="+60"/>
+        <location line="+59"/>
         <source>--show takes an entry number</source>
         <translation>--show richiede un numero di voce</translation>
     </message>
@@ -1310,12 +1310,12 @@ Scegliere un&apos;altra porta in &quot;Porta Com&quot;.</translation>
     </message>
     <message>
         <location filename="../src/app/HistoryPage.cpp" line="+11"/>
-        <location line="+149"/>
+        <location line="+147"/>
         <source>Save report...</source>
         <translation>Salva rapporto...</translation>
     </message>
     <message>
-        <location line="-148"/>
+        <location line="-146"/>
         <source>Testers...</source>
         <translation>Apparecchi...</translation>
     </message>
@@ -1365,7 +1365,7 @@ Scegliere un&apos;altra porta in &quot;Porta Com&quot;.</translation>
         <translation>Centrafari %1 in %2</translation>
     </message>
     <message>
-        <location line="+69"/>
+        <location line="+67"/>
         <source>PDF (*.pdf)</source>
         <translation>PDF (*.pdf)</translation>
     </message>
@@ -1403,16 +1403,6 @@ Scegliere un&apos;altra porta in &quot;Porta Com&quot;.</translation>
     <name>LuxCalibration</name>
     <message>
         <location filename="../src/core/ops/LuxCalibration.cpp" line="+24"/>
-        <source>Calibrate Low Beam</source>
-        <translation>Calibrazione anabbagliante</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>Calibrate High Beam</source>
-        <translation>Calibrazione abbagliante</translation>
-    </message>
-    <message>
-        <location line="+5"/>
         <source>Calibrating Lux ...</source>
         <translation>Calibrazione lux ...</translation>
     </message>
@@ -1441,7 +1431,7 @@ Nuovo fattore: %2, al posto di %3</translation>
 <context>
     <name>OutcomeMessage</name>
     <message>
-        <location filename="../src/core/ops/OutcomeMessage.cpp" line="+21"/>
+        <location filename="../src/core/ops/OutcomeMessage.cpp" line="+150"/>
         <source>Calibrate Low Beam</source>
         <translation>Calibrazione anabbagliante</translation>
     </message>
@@ -1451,7 +1441,7 @@ Nuovo fattore: %2, al posto di %3</translation>
         <translation>Calibrazione abbagliante</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="-128"/>
         <source> at address %1h</source>
         <translation> all&apos;indirizzo %1h</translation>
     </message>
@@ -1506,12 +1496,12 @@ Vengono mantenuti: un invio li riscrive così come sono, a meno che non vengano 
     </message>
     <message>
         <location line="+7"/>
-        <location line="+144"/>
+        <location line="+149"/>
         <source>ORVA connection ...</source>
         <translation>Connessione ORVA ...</translation>
     </message>
     <message>
-        <location line="-140"/>
+        <location line="-145"/>
         <source>Transmission Parameters FAILED because ORVA equipment is not connected or is power off !<byte value="xd"/>
 Wait a new connection and SET new parameters AGAIN ....</source>
         <translation>Trasmissione parametri FALLITA perché l&apos;apparecchiatura ORVA non è collegata o è spenta !<byte value="xd"/>
@@ -1572,7 +1562,7 @@ I parametri vengono riletti dall&apos;apparecchiatura appena risponde; le modifi
         <translation>Il fattore potrebbe non essere stato memorizzato: %1. Controllare il collegamento e calibrare di nuovo.</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+21"/>
         <source>Error not handled</source>
         <translation>Errore non gestito</translation>
     </message>
@@ -1991,7 +1981,7 @@ La sua conclusione è conservata su questo computer e passata allo storico appen
 <context>
     <name>ServiceReport</name>
     <message>
-        <location filename="../src/report/ServiceReport.cpp" line="+70"/>
+        <location filename="../src/report/ServiceReport.cpp" line="+71"/>
         <source>&lt;tr&gt;&lt;td&gt;%1 beam&lt;/td&gt;&lt;td&gt;%2 lux&lt;/td&gt;&lt;td&gt;%3&lt;/td&gt;&lt;td&gt;%4 &amp;rarr; %5&lt;/td&gt;&lt;td&gt;%6&lt;/td&gt;&lt;/tr&gt;</source>
         <translation>&lt;tr&gt;&lt;td&gt;Fascio %1&lt;/td&gt;&lt;td&gt;%2 lux&lt;/td&gt;&lt;td&gt;%3&lt;/td&gt;&lt;td&gt;%4 &amp;rarr; %5&lt;/td&gt;&lt;td&gt;%6&lt;/td&gt;&lt;/tr&gt;</translation>
     </message>
@@ -2046,7 +2036,7 @@ La sua conclusione è conservata su questo computer e passata allo storico appen
         <translation>nessun parametro modificato</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+26"/>
         <source>&lt;h2&gt;ORVA headlight tester: service report&lt;/h2&gt;&lt;p&gt;&lt;b&gt;Date:&lt;/b&gt; %1&lt;/p&gt;&lt;table cellpadding=3&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Tester&lt;/b&gt;&lt;/td&gt;&lt;td&gt;%2, serial number %3&lt;br&gt;firmware %4, parameter file %5&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Workshop&lt;/b&gt;&lt;/td&gt;&lt;td&gt;%6&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Parameters changed&lt;/h3&gt;%7&lt;h3&gt;Calibrations&lt;/h3&gt;%8&lt;p&gt;&lt;b&gt;Expiry date:&lt;/b&gt; %9&lt;/p&gt;&lt;p&gt;&lt;b&gt;Access level:&lt;/b&gt; %10&lt;/p&gt;&lt;p&gt;&lt;br&gt;&lt;br&gt;Name: ______________________________ &amp;nbsp; Signature: ______________________________&lt;/p&gt;</source>
         <translation>&lt;h2&gt;Centrafari ORVA: rapporto di assistenza&lt;/h2&gt;&lt;p&gt;&lt;b&gt;Data:&lt;/b&gt; %1&lt;/p&gt;&lt;table cellpadding=3&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Centrafari&lt;/b&gt;&lt;/td&gt;&lt;td&gt;%2, numero di serie %3&lt;br&gt;firmware %4, file parametri %5&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;&lt;b&gt;Officina&lt;/b&gt;&lt;/td&gt;&lt;td&gt;%6&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;h3&gt;Parametri modificati&lt;/h3&gt;%7&lt;h3&gt;Calibrazioni&lt;/h3&gt;%8&lt;p&gt;&lt;b&gt;Data di scadenza:&lt;/b&gt; %9&lt;/p&gt;&lt;p&gt;&lt;b&gt;Livello di accesso:&lt;/b&gt; %10&lt;/p&gt;&lt;p&gt;&lt;br&gt;&lt;br&gt;Nome: ______________________________ &amp;nbsp; Firma: ______________________________&lt;/p&gt;</translation>
     </message>
@@ -2168,7 +2158,7 @@ La sua conclusione è conservata su questo computer e passata allo storico appen
 <context>
     <name>TesterSession</name>
     <message>
-        <location filename="../src/core/ops/TesterSession.cpp" line="+132"/>
+        <location filename="../src/core/ops/TesterSession.cpp" line="+138"/>
         <source>Invalid port number: no serial device has this number.</source>
         <translation>Numero di porta non valido: nessun dispositivo seriale ha questo numero.</translation>
     </message>

@@ -2,6 +2,7 @@
 
 #include "LoadParameters.h"
 #include "OpContext.h"
+#include "OutcomeMessage.h"
 #include "Session.h"
 #include "Tester.h"
 #include "TransferScope.h"
@@ -17,12 +18,6 @@ struct Texts
 {
     Q_DECLARE_TR_FUNCTIONS(LuxCalibration)
 };
-
-// The caption of the beam's button, as the question names the calibration.
-QString captionOf(Beam beam)
-{
-    return beam == Beam::Low ? Texts::tr("Calibrate Low Beam") : Texts::tr("Calibrate High Beam");
-}
 
 QString title()
 {
@@ -70,7 +65,7 @@ Outcome measureBeam(OpContext &ctx, Beam beam, const QString &keptFactor)
     o.measure = measure;
     form.setText(c.factor, QString::number(factor.value_or(0)));
     // The question, then what answering Yes changes.
-    const QString question = Texts::tr("Are you sure to %1?").arg(captionOf(beam)) +
+    const QString question = Texts::tr("Are you sure to %1?").arg(calibrationName(beam)) +
                              Texts::tr("\r\n\r\nReading: %1\r\nNew factor: %2, replacing %3")
                                  .arg(*reading)
                                  .arg(factor.value_or(0))

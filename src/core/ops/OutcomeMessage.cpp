@@ -15,12 +15,6 @@ using Kind = Outcome::Kind;
 using Cause = Outcome::Cause;
 using Operation = Outcome::Operation;
 
-// The caption of the beam's button, as the messages name the calibration.
-QString captionOf(Beam beam)
-{
-    return beam == Beam::Low ? Texts::tr("Calibrate Low Beam") : Texts::tr("Calibrate High Beam");
-}
-
 // "did not acknowledge address 0040h and stopped answering", and so on.
 QString whatHappened(Cause cause, std::optional<quint16> address)
 {
@@ -102,7 +96,7 @@ OutcomeMessage ofSend(const Outcome &o)
 
 QString calibrationFailure(const Outcome &o)
 {
-    const QString caption = captionOf(o.beam);
+    const QString caption = calibrationName(o.beam);
     switch (o.cause) {
     case Cause::NoFactor: {
         const CalibrationMeasure m = o.measure.value_or(CalibrationMeasure{});
@@ -135,7 +129,7 @@ OutcomeMessage ofLuxCalibration(const Outcome &o)
                                  "power off !\r\nThe parameters are read again from the "
                                  "equipment as soon as it answers; changes not yet sent are "
                                  "replaced.")
-                           .arg(captionOf(o.beam))};
+                           .arg(calibrationName(o.beam))};
     case Kind::Refused:
         return {title, Texts::tr("Nothing was written: %1").arg(errorText(o))};
     case Kind::Incomplete:
@@ -150,6 +144,11 @@ OutcomeMessage ofLuxCalibration(const Outcome &o)
 }
 
 } // namespace
+
+QString calibrationName(Beam beam)
+{
+    return beam == Beam::Low ? Texts::tr("Calibrate Low Beam") : Texts::tr("Calibrate High Beam");
+}
 
 OutcomeMessage messageOf(const Outcome &o)
 {

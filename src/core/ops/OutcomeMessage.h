@@ -1,5 +1,7 @@
 #pragma once
 
+#include "params/Beams.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -22,5 +24,7 @@ OutcomeMessage messageOf(const Outcome &outcome);
 OutcomeMessage recordMessageOf(const Outcome &outcome);
 // The parameter file's lines a send had no value for; empty when it sent them all.
 OutcomeMessage notSentMessageOf(const Outcome &outcome);
+// A lux calibration as the messages and its question name it: its button's caption.
+QString calibrationName(Beam beam);
 // One line a byte that read back different.
 QStringList mismatchLinesOf(const Outcome &outcome);
