@@ -143,7 +143,7 @@
         <translation>%1 Es wurde nichts geschrieben. Auf einem Rechner ohne beschreibbares Home-Verzeichnis schreibt --no-history ohne Aufzeichnung.</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+29"/>
         <source>no tester answered on %1 within %2 s: check the cable, the port and the tester&apos;s power supply</source>
         <translation>kein Prüfgerät hat an %1 innerhalb von %2 s geantwortet: prüfen Sie das Kabel, den Port und die Stromversorgung des Prüfgeräts</translation>
     </message>
@@ -807,7 +807,7 @@ Befehle:
         <translation>Servicehistorie</translation>
     </message>
     <message>
-        <location line="+44"/>
+        <location line="+48"/>
         <source>The equipment calibrates its photodiodes by itself: no password starts it from this program.</source>
         <translation>Das Gerät kalibriert seine Fotodioden selbst: kein Passwort startet dies aus diesem Programm.</translation>
     </message>
@@ -832,12 +832,12 @@ Befehle:
         <translation>Fotodiodenkalibrierung</translation>
     </message>
     <message>
-        <location line="+157"/>
+        <location line="+161"/>
         <source>Read</source>
         <translation>Lesen</translation>
     </message>
     <message>
-        <location line="-112"/>
+        <location line="-116"/>
         <source>Read from tester %1 at %2</source>
         <translation>Von Gerät %1 gelesen um %2</translation>
     </message>
@@ -897,12 +897,22 @@ Befehle:
         <translation> (Historieneintrag %1)</translation>
     </message>
     <message>
-        <location line="+99"/>
+        <location line="+69"/>
+        <source>ORVA settings</source>
+        <translation>ORVA-Einstellungen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Until then the program&apos;s own time limits are used.</source>
+        <translation>Bis dahin gelten die Zeitgrenzen des Programms.</translation>
+    </message>
+    <message>
+        <location line="+32"/>
         <source>ORVA connection ...</source>
         <translation>ORVA-Verbindung ...</translation>
     </message>
     <message>
-        <location line="-59"/>
+        <location line="-63"/>
         <source>Password not recognised: values can only be read</source>
         <translation>Passwort nicht erkannt: Werte nur lesbar</translation>
     </message>
@@ -917,7 +927,7 @@ Befehle:
         <translation>Ungültiger Eigenschaftswert: kein serieller Port nutzbar. Stecken Sie den Adapter des Prüfgeräts ein und prüfen Sie, dass ihn kein anderes Programm belegt; unter Linux der Gruppe dialout beitreten (sudo usermod -aG dialout $USER) und neu anmelden. Dann das Programm neu starten.</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+46"/>
         <source>%1<byte value="xd"/>
 Choose another port in &quot;Port Com&quot;.</source>
         <translation>%1<byte value="xd"/>
@@ -1217,7 +1227,7 @@ Wählen Sie einen anderen Port unter &quot;Com-Port&quot;.</translation>
 <context>
     <name>HistoryLocation</name>
     <message>
-        <location filename="../src/core/history/HistoryLocation.cpp" line="+35"/>
+        <location filename="../src/core/history/HistoryLocation.cpp" line="+37"/>
         <source>The history location is not one of the accepted forms: a file path, sqlite:FILE or postgresql://user@host:port/database.</source>
         <translation>Der Ort der Historie hat keine der zulässigen Formen: ein Dateipfad, sqlite:FILE oder postgresql://user@host:port/database.</translation>
     </message>
@@ -1850,7 +1860,7 @@ Das Gerät enthält jetzt: %3.</translation>
 <context>
     <name>ServiceHistory</name>
     <message>
-        <location filename="../src/core/history/ServiceHistory.cpp" line="+160"/>
+        <location filename="../src/core/history/ServiceHistory.cpp" line="+158"/>
         <source>The service history %1 %2: %3</source>
         <translation>Die Servicehistorie %1 %2: %3</translation>
     </message>
@@ -1906,7 +1916,7 @@ Das Gerät enthält jetzt: %3.</translation>
         <location line="+9"/>
         <location line="+13"/>
         <location line="+13"/>
-        <location filename="../src/core/history/ServiceHistoryServer.cpp" line="+94"/>
+        <location filename="../src/core/history/ServiceHistoryServer.cpp" line="+95"/>
         <location line="+52"/>
         <location line="+27"/>
         <source>cannot be read</source>
@@ -2065,6 +2075,14 @@ Sein Abschluss wird auf diesem Computer aufbewahrt und der Historie übergeben, 
         <location line="+9"/>
         <source>Service report %1</source>
         <translation>Servicebericht %1</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsFile</name>
+    <message>
+        <location filename="../src/core/base/SettingsFile.cpp" line="+34"/>
+        <source>The settings file %1 gives [limits] %2=%3: write a number of milliseconds from %4 to %5, or remove the line.</source>
+        <translation>Die Einstellungsdatei %1 enthält [limits] %2=%3: eine Zahl von Millisekunden von %4 bis %5 eintragen oder die Zeile entfernen.</translation>
     </message>
 </context>
 <context>

@@ -143,7 +143,7 @@
         <translation>%1 Non è stato scritto nulla. Su una macchina senza home scrivibile, --no-history scrive senza registrare.</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+29"/>
         <source>no tester answered on %1 within %2 s: check the cable, the port and the tester&apos;s power supply</source>
         <translation>nessun centrafari ha risposto su %1 entro %2 s: controllare il cavo, la porta e l&apos;alimentazione del centrafari</translation>
     </message>
@@ -806,7 +806,7 @@ Comandi:
         <translation>Storico interventi</translation>
     </message>
     <message>
-        <location line="+44"/>
+        <location line="+48"/>
         <source>The equipment calibrates its photodiodes by itself: no password starts it from this program.</source>
         <translation>L&apos;apparecchiatura calibra i fotodiodi da sola: nessuna password la avvia da questo programma.</translation>
     </message>
@@ -831,12 +831,12 @@ Comandi:
         <translation>Calibrazione fotodiodo</translation>
     </message>
     <message>
-        <location line="+157"/>
+        <location line="+161"/>
         <source>Read</source>
         <translation>Leggi</translation>
     </message>
     <message>
-        <location line="-112"/>
+        <location line="-116"/>
         <source>Read from tester %1 at %2</source>
         <translation>Lettura centrafari %1 alle %2</translation>
     </message>
@@ -896,12 +896,22 @@ Comandi:
         <translation> (voce storico %1)</translation>
     </message>
     <message>
-        <location line="+99"/>
+        <location line="+69"/>
+        <source>ORVA settings</source>
+        <translation>Impostazioni ORVA</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Until then the program&apos;s own time limits are used.</source>
+        <translation>Fino ad allora si usano i tempi limite del programma.</translation>
+    </message>
+    <message>
+        <location line="+32"/>
         <source>ORVA connection ...</source>
         <translation>Connessione ORVA ...</translation>
     </message>
     <message>
-        <location line="-59"/>
+        <location line="-63"/>
         <source>Password not recognised: values can only be read</source>
         <translation>Password non riconosciuta: valori in sola lettura</translation>
     </message>
@@ -916,7 +926,7 @@ Comandi:
         <translation>Valore di proprietà non valido: nessuna porta seriale utilizzabile. Collegare l&apos;adattatore seriale del centrafari e verificare che nessun altro programma lo occupi; su Linux, entrare nel gruppo dialout (sudo usermod -aG dialout $USER) e riaccedere. Poi riavviare il programma.</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+46"/>
         <source>%1<byte value="xd"/>
 Choose another port in &quot;Port Com&quot;.</source>
         <translation>%1<byte value="xd"/>
@@ -1216,7 +1226,7 @@ Scegliere un&apos;altra porta in &quot;Porta Com&quot;.</translation>
 <context>
     <name>HistoryLocation</name>
     <message>
-        <location filename="../src/core/history/HistoryLocation.cpp" line="+35"/>
+        <location filename="../src/core/history/HistoryLocation.cpp" line="+37"/>
         <source>The history location is not one of the accepted forms: a file path, sqlite:FILE or postgresql://user@host:port/database.</source>
         <translation>La posizione dello storico non è in una delle forme accettate: un percorso di file, sqlite:FILE o postgresql://user@host:port/database.</translation>
     </message>
@@ -1849,7 +1859,7 @@ Ora il centrafari contiene: %3.</translation>
 <context>
     <name>ServiceHistory</name>
     <message>
-        <location filename="../src/core/history/ServiceHistory.cpp" line="+160"/>
+        <location filename="../src/core/history/ServiceHistory.cpp" line="+158"/>
         <source>The service history %1 %2: %3</source>
         <translation>Lo storico interventi %1 %2: %3</translation>
     </message>
@@ -1905,7 +1915,7 @@ Ora il centrafari contiene: %3.</translation>
         <location line="+9"/>
         <location line="+13"/>
         <location line="+13"/>
-        <location filename="../src/core/history/ServiceHistoryServer.cpp" line="+94"/>
+        <location filename="../src/core/history/ServiceHistoryServer.cpp" line="+95"/>
         <location line="+52"/>
         <location line="+27"/>
         <source>cannot be read</source>
@@ -2064,6 +2074,14 @@ La sua conclusione è conservata su questo computer e passata allo storico appen
         <location line="+9"/>
         <source>Service report %1</source>
         <translation>Rapporto di assistenza %1</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsFile</name>
+    <message>
+        <location filename="../src/core/base/SettingsFile.cpp" line="+34"/>
+        <source>The settings file %1 gives [limits] %2=%3: write a number of milliseconds from %4 to %5, or remove the line.</source>
+        <translation>Il file delle impostazioni %1 indica [limits] %2=%3: scrivere un numero di millisecondi da %4 a %5, oppure togliere la riga.</translation>
     </message>
 </context>
 <context>

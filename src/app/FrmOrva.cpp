@@ -117,6 +117,10 @@ FrmOrva::FrmOrva(const FrmOrvaOptions &options, UserPrompts *prompts, QWidget *p
     session.ports = options.ports;
     session.systemPorts = options.systemPorts;
     m_tester = std::make_unique<TesterSession>(*m_form, session);
+    if (const Result<TesterLink::Limits> limits = TesterLink::Limits::configured())
+        m_tester->link().limits = *limits;
+    else
+        m_limitsProblem = limits.error().description();
     m_tester->policy().present = [this](const Outcome &o) { present(o); };
     // Without its history the window still reads; every write is refused
     // with the reason.
@@ -308,6 +312,10 @@ void FrmOrva::startUp()
         TestoData->setText(ValueCodec::dateTimeText(QDateTime::currentDateTime(),
                                                     ValueCodec::systemDateSeparator()));
         show();
+        if (!m_limitsProblem.isEmpty())
+            m_prompts->warning(this, tr("ORVA settings"),
+                               m_limitsProblem + QStringLiteral("\r\n") +
+                                   tr("Until then the program's own time limits are used."));
         // Visible, but no input until a password is confirmed.
         SSTab1->setEnabled(false);
         if (!m_password->waitForConfirmation())

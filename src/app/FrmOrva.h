@@ -132,5 +132,6 @@ private:
     FrmPassword *m_password = nullptr;
     std::unique_ptr<ServiceHistory> m_history;
     bool m_ending = false;
-    bool m_busy = false; // a transfer is running
+    QString m_limitsProblem; // a [limits] line of the settings file that cannot be used
+    bool m_busy = false;     // a transfer is running
 };

@@ -124,6 +124,10 @@ int CliSession::openHistory(bool forWriting)
 int CliSession::connect(const QString &device)
 {
     m_device = device;
+    const Result<TesterLink::Limits> limits = TesterLink::Limits::configured();
+    if (!limits)
+        return fail(ExitBadInput, limits.error().description());
+    m_session.link().limits = *limits;
     if (const Result<> opened = m_session.serial().open(device); !opened)
         return fail(ExitPortUnusable, opened.error().description());
     return load();

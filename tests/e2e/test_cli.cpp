@@ -9,6 +9,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QScopeGuard>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -19,7 +20,11 @@
 #include <termios.h>
 #include <unistd.h>
 
-using Cli = CliRun;
+// Its waits for a tester that does not answer short (the program's own: test_link).
+struct Cli : CliRun
+{
+    Cli() { shortLimits(); }
+};
 
 namespace {
 
@@ -59,6 +64,7 @@ private slots:
     void conventions_data();
     void conventions();
     void historyLinesAndStoredWords();
+    void windowTakesTheSettingsLimits();
     void passwordPromptGivesEchoBack_data();
     void passwordPromptGivesEchoBack();
     void documentationNamesEveryOption_data();
@@ -181,7 +187,7 @@ void TestCli::conventions_data()
                         const char *says) {
         QTest::newRow(name) << args << status << QString::fromUtf8(out) << QString::fromUtf8(says);
     };
-    row("no tester", {"%OFF%", "read", "--timeout", "2"}, 3, "", "no tester answered");
+    row("no tester", {"%OFF%", "read", "--timeout", "1"}, 3, "", "no tester answered");
     row("port cannot open", {"read", "--port", "/dev/nonexistent-orva"}, 4, "", "does not exist");
     row("input file missing", {"write", "--in", "/nonexistent.json"}, 7, "", "cannot read");
     row("not a document", {"write", "--in", ORVA_DATA_DIR "/ORVA_100.ini"}, 7, "",
@@ -231,6 +237,16 @@ void TestCli::conventions_data()
         9, "", "does not exist");
     row("trace on a full disk", {"read", "--trace", "/dev/full"}, 10, "\"fields\"",
         "/dev/full could not be written");
+    // %LIMIT%key=value: a line of the settings file's [limits].
+    row("reply limit not a number", {"%LIMIT%replyMs=2 s", "read"}, 7, "",
+        "[limits] replyMs=2 s: write a number of milliseconds from 100 to 600000");
+    row("quiet shorter than a reply takes", {"%LIMIT%quietMs=99", "read"}, 7, "", "quietMs=99");
+    row("history lock past ten minutes", {"%LIMIT%historyLockMs=600001", "write", "--in", "%IN%"},
+        9, "", "historyLockMs=600001");
+    row("a limit the settings give",
+        {"%OFF%", "%LIMIT%connectionMs=450", "read", "--trace", "%HOME%/line.log", "--timeout",
+         "1"},
+        3, "", "no tester answered");
 }
 
 // Each failure has its own exit status; usage errors exit 2 with a one-line
@@ -243,6 +259,9 @@ void TestCli::conventions()
     QFETCH(QString, says);
     Cli cli;
     cli.sim.setPowered(args.removeAll(QStringLiteral("%OFF%")) == 0);
+    const QString limit = args.filter(QStringLiteral("%LIMIT%")).value(0).mid(7);
+    if (!limit.isEmpty())
+        args.removeFirst();
     QByteArray input;
     args.replaceInStrings(QStringLiteral("%HOME%"), cli.home.path());
     if (args.contains(QStringLiteral("%NOFIELDS%")))
@@ -264,6 +283,12 @@ void TestCli::conventions()
                 0);
         args.replaceInStrings(QStringLiteral("%LINK%"), link);
     }
+    if (!limit.isEmpty()) {
+        QSettings(cli.settingsFile(), QSettings::IniFormat)
+            .setValue(QStringLiteral("limits/") + limit.section(u'=', 0, 0),
+                      limit.section(u'=', 1));
+        cli.sim.clearFrames();
+    }
     const CliResult r = cli.run(args, "52917\n");
     QCOMPARE(r.status, status);
     QVERIFY2(QString::fromUtf8(r.out).contains(out), r.out.left(300).constData());
@@ -275,11 +300,41 @@ void TestCli::conventions()
         QCOMPARE(cli.sim.memory().mid(0xA0, 14), QByteArray("FROM ELSEWHERE"));
     if (says == QLatin1String("does not exist"))
         QVERIFY(!QFile::exists(cli.home.filePath(QStringLiteral("none"))));
+    if (!limit.isEmpty() && status != 3) // refused before the port opens
+        QVERIFY(cli.sim.frames().isEmpty());
+    if (!limit.isEmpty() && status == 3) {
+        QFile trace(cli.home.filePath(QStringLiteral("line.log")));
+        QVERIFY(trace.open(QIODevice::ReadOnly));
+        QVERIFY(trace.readAll().contains("no answer to the connection check within 450 ms"));
+    }
     if (!input.isEmpty()) {
         QFile f(args.at(2));
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll(), input);
         QVERIFY(cli.sim.framesStartingWith('W').isEmpty());
+    }
+}
+
+// The window reads the same [limits]; one it cannot use is said at start,
+// and the program's own is kept.
+void TestCli::windowTakesTheSettingsLimits()
+{
+    Cli cli;
+    const QByteArray home = qgetenv("HOME");
+    const auto restore = qScopeGuard([&] { qputenv("HOME", home); });
+    for (const QString &reply : {QStringLiteral("650"), QStringLiteral("2 s")}) {
+        QSettings(cli.settingsFile(), QSettings::IniFormat)
+            .setValue(QStringLiteral("limits/replyMs"), reply);
+        cli.shareSettingsWithWindows();
+        Harness h;
+        QVERIFY(h.start(QStringLiteral("52917"), 20000, {cli.sim.devicePath()}));
+        const bool usable = reply == QLatin1String("650");
+        QCOMPARE(h.window->tester().link().limits.readMs, usable ? 650 : 2000);
+        QCOMPARE(h.window->tester().link().limits.connectionMs, usable ? 300 : 1000);
+        QCOMPARE(h.prompts.shown.size(), usable ? 0 : 1);
+        if (!usable)
+            QVERIFY2(h.prompts.shown[0].text.contains(QStringLiteral("[limits] replyMs=2 s")),
+                     qPrintable(h.prompts.shown[0].text));
     }
 }
 

@@ -21,10 +21,12 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QStandardPaths>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -396,6 +398,7 @@ void TestHistory::lockedOrFullHistoryFailsCleanly()
         QSKIP("a server that cannot be reached is the case above");
     QFETCH(bool, full);
     Cli cli;
+    cli.shortLimits();
     const QString doc =
         cli.document(CliRun::with(cli.read(), QStringLiteral("manufacturer"), "EDITED"));
     const QByteArray before = cli.sim.memory();
@@ -427,6 +430,13 @@ void TestHistory::recordThatCannotBeFinishedIsSaid()
     if (postgres)
         QSKIP("locked with SQLite's own lock");
     Cli cli;
+    // The window reads the limits from the settings file of this run's home.
+    QStandardPaths::setTestModeEnabled(true);
+    const QString settings =
+        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+        QStringLiteral("/orvaps/orvaps.ini");
+    CliRun::shortLimits(settings);
+    const auto forget = qScopeGuard([&] { QFile::remove(settings); });
     {
         const OtherProgram other(cli.store.url());
         QVERIFY(other.db().isOpen());
@@ -475,6 +485,7 @@ void TestHistory::recordAgreesWithTheTester()
     QFETCH(QString, outcome);
     QFETCH(QString, inReport);
     Cli cli;
+    cli.shortLimits();
     const QString doc =
         cli.document(CliRun::with(cli.read(), QStringLiteral("garageName"), "NEW GARAGE"));
     const bool signal = fault.startsWith(QLatin1String("SIG"));
@@ -556,6 +567,7 @@ void TestHistory::recordKeptLocallyIsFinishedLater()
         QSKIP("locked with SQLite's own lock");
     QFETCH(bool, keepable);
     Cli cli;
+    cli.shortLimits();
     const QString doc =
         cli.document(CliRun::with(cli.read(), QStringLiteral("garageName"), "NEW GARAGE"));
     if (!keepable) { // no folder can be made where a file stands

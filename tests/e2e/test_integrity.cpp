@@ -16,7 +16,7 @@ namespace {
 
 enum class Fault {
     None,
-    LateCheckAnswer, // the first connection check is answered 1.5 s late
+    LateCheckAnswer, // the first connection check is answered half its limit late
     BytesLeftOnLine, // bytes wait on the line before the program opens it
     ExtraByte,       // one byte too many after a reply, mid-load
     NoiseBurst,      // a burst of noise, mid-load
@@ -33,6 +33,15 @@ Q_DECLARE_METATYPE(Fault)
 namespace {
 
 const int TimeoutSeconds = 4;
+// Half the program's own limits (those: test_link), so each wait for a
+// silent tester is half as long; a late reply stays late for the check and
+// in time for the rest, as it is with the program's own.
+const QList<std::pair<QString, int>> HalfLimits = {{"connectionMs", 500},
+                                                   {"quietMs", 500},
+                                                   {"replyMs", 1000},
+                                                   {"acknowledgeMs", 1500},
+                                                   {"readingMs", 2500}};
+const int LateCheckMs = 750;
 const QByteArray Admin = "52917\n";
 
 // The frame count at which a mid-operation fault strikes, by operation.
@@ -55,6 +64,7 @@ struct Run
     {
         // Firmware 1.02 keeps its factors elsewhere than the default file
         // says: a shifted version text would send a write to the wrong place.
+        cli.setLimits(HalfLimits);
         cli.sim.memory() = MemoryImage::forVersion(QStringLiteral("1.02"));
         cli.sim.setReading(9, 7700);
         if (op == Op::Write) {
@@ -114,7 +124,7 @@ struct Run
             // come one byte time apart, not in one read. Once the operation
             // is past its checks, the pace proves nothing more.
             cli.sim.setPaced(true);
-            cli.sim.delayNextCheckAnswer(1500);
+            cli.sim.delayNextCheckAnswer(LateCheckMs);
             afterFrames('R', 1, [this] {
                 cli.sim.setPaced(false);
                 pacedFrames = cli.sim.frames().size();
@@ -216,7 +226,8 @@ void TestIntegrity::windowLoad()
     const QByteArray before = r.cli.sim.memory();
     r.inject(fault, Op::Read);
     // The window waits for the tester for as long as it takes; it must end
-    // with the tester's true values.
+    // with the tester's true values. Its limits come from the same settings.
+    r.cli.shareSettingsWithWindows();
     QVERIFY(r.window.start(QStringLiteral("52917"), 20000, {r.cli.sim.devicePath()}));
     const QJsonObject shown = withoutTime(r.window.window->tester().document());
     QCOMPARE(shown.value("fields"), clean.document.value("fields"));

@@ -4,9 +4,12 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonDocument>
 #include <QProcess>
+#include <QSettings>
 #include <QSignalSpy>
+#include <QStandardPaths>
 
 #include <sys/resource.h>
 
@@ -15,12 +18,45 @@ CliRun::CliRun()
     sim.start();
 }
 
+QString CliRun::settingsFile() const
+{
+    return home.filePath(QStringLiteral("config/orvaps/orvaps.ini"));
+}
+
 void CliRun::useHistory(const QString &url, const QString &password)
 {
-    QDir(home.path()).mkpath(QStringLiteral("config/orvaps"));
-    QFile settings(home.filePath(QStringLiteral("config/orvaps/orvaps.ini")));
-    settings.open(QIODevice::WriteOnly);
-    settings.write(QStringLiteral("[history]\nurl=%1\npassword=%2\n").arg(url, password).toUtf8());
+    QSettings settings(settingsFile(), QSettings::IniFormat);
+    settings.setValue(QStringLiteral("history/url"), url);
+    settings.setValue(QStringLiteral("history/password"), password);
+}
+
+void CliRun::setLimits(const QString &settingsFile, const QList<std::pair<QString, int>> &limits)
+{
+    QSettings settings(settingsFile, QSettings::IniFormat);
+    for (const auto &[key, ms] : limits)
+        settings.setValue(QStringLiteral("limits/") + key, ms);
+}
+
+void CliRun::shortLimits(const QString &settingsFile)
+{
+    setLimits(settingsFile, {{"connectionMs", 300},
+                             {"quietMs", 300},
+                             {"replyMs", 600},
+                             {"acknowledgeMs", 500},
+                             {"readingMs", 700},
+                             {"networkMs", 400},
+                             {"historyLockMs", 200}});
+}
+
+void CliRun::shareSettingsWithWindows() const
+{
+    qputenv("HOME", home.path().toUtf8());
+    QStandardPaths::setTestModeEnabled(true); // as Harness has it
+    const QString to = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                       QStringLiteral("/orvaps/orvaps.ini");
+    QDir().mkpath(QFileInfo(to).path());
+    QFile::remove(to);
+    QFile::copy(settingsFile(), to);
 }
 
 QProcessEnvironment CliRun::environment() const

@@ -38,6 +38,22 @@ public:
 
     // Names the history in the settings file, as a user would.
     void useHistory(const QString &url, const QString &password = {});
+    QString settingsFile() const;
+    // Lines of a settings file's [limits], in milliseconds.
+    static void setLimits(const QString &settingsFile,
+                          const QList<std::pair<QString, int>> &limits);
+    void setLimits(const QList<std::pair<QString, int>> &limits)
+    {
+        setLimits(settingsFile(), limits);
+    }
+    // Every wait for a silent tester, a bridge or a held history file far
+    // shorter than the program's own (those: test_link), each distinct so a
+    // trace names the one that ran out.
+    static void shortLimits(const QString &settingsFile);
+    void shortLimits() { shortLimits(settingsFile()); }
+    // This settings file where the windows of this test process read theirs
+    // (Qt's test folder under HOME, which is this run's home then).
+    void shareSettingsWithWindows() const;
     // The environment orva-cli runs in, for a test that starts it itself.
     QProcessEnvironment environment() const;
     // orva-cli started in that environment, its input written and closed;

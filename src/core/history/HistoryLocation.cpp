@@ -1,5 +1,7 @@
 #include "HistoryLocation.h"
 
+#include "base/SettingsFile.h"
+
 #include <QCoreApplication>
 #include <QRegularExpression>
 #include <QSettings>
@@ -54,7 +56,7 @@ Result<HistoryLocation> HistoryLocation::fromUrl(const QString &text, const QStr
                              Texts::tr("The history URL carries a password: put it in the "
                                        "settings file (%1) or the PostgreSQL password file "
                                        "(~/.pgpass) instead.")
-                                 .arg(settingsFile()));
+                                 .arg(SettingsFile::path()));
         l.kind = Kind::PostgreSQL;
         l.host = url.host();
         l.port = url.port(5432);
@@ -72,20 +74,19 @@ Result<HistoryLocation> HistoryLocation::fromUrl(const QString &text, const QStr
     return l;
 }
 
-QString HistoryLocation::settingsFile()
-{
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-           QStringLiteral("/orvaps/orvaps.ini");
-}
-
 Result<HistoryLocation> HistoryLocation::configured(const QString &url)
 {
-    const QSettings settings(settingsFile(), QSettings::IniFormat);
+    const QSettings settings(SettingsFile::path(), QSettings::IniFormat);
+    const Result<int> lockWait =
+        SettingsFile::milliseconds(settings, QStringLiteral("historyLockMs"), DefaultLockWaitMs);
+    if (!lockWait)
+        return lockWait.error();
     const QString password = settings.value(QStringLiteral("history/password")).toString();
-    if (!url.isEmpty())
-        return fromUrl(url, password);
     const QString stored = settings.value(QStringLiteral("history/url")).toString();
-    if (!stored.isEmpty())
-        return fromUrl(stored, password);
-    return byDefault();
+    Result<HistoryLocation> location = !url.isEmpty()      ? fromUrl(url, password)
+                                       : !stored.isEmpty() ? fromUrl(stored, password)
+                                                           : byDefault();
+    if (location)
+        location.value().lockWaitMs = *lockWait;
+    return location;
 }

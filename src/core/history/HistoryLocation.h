@@ -17,6 +17,10 @@ struct HistoryLocation
     QString user;
     QString database;
     QString password; // from the settings file; empty: libpq's password file
+    // How long to wait for another program that holds an SQLite file before
+    // the operation fails (and a write's record is kept on this computer).
+    int lockWaitMs = DefaultLockWaitMs;
+    static constexpr int DefaultLockWaitMs = 2000;
 
     // The file name or the URL without any password, for messages.
     QString describe() const;
@@ -27,8 +31,6 @@ struct HistoryLocation
     // A URL that carries a password is refused.
     static Result<HistoryLocation> fromUrl(const QString &url, const QString &password = {});
     // `url` when given, else the settings file's [history] url (and
-    // password), else the default.
+    // password), else the default; the lock wait from its [limits].
     static Result<HistoryLocation> configured(const QString &url = {});
-    // The settings file: [history] url=..., password=...
-    static QString settingsFile();
 };

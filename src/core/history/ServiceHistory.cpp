@@ -31,8 +31,6 @@ constexpr int HistoryError = 70; // our own error number for the history
 
 // How long a server may take to answer a connection.
 constexpr int ServerConnectSeconds = 5;
-// How long to wait for another program that holds an SQLite file.
-constexpr int FileBusyMs = 2000;
 // Programs started together on a history that needs a new schema wait for
 // the one making it; on a slow computer that takes longer than a write.
 constexpr int MigrationBusyMs = 15000;
@@ -204,7 +202,7 @@ Result<std::unique_ptr<ServiceHistory>> ServiceHistory::open(const HistoryLocati
                 Texts::tr("the folder %1 cannot be made").arg(file.absolutePath()));
         db.setDatabaseName(location.path);
         // Another program holding the file: wait a little, then fail, never hang.
-        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(FileBusyMs));
+        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(location.lockWaitMs));
     }
     if (!db.open())
         return history->failure(Texts::tr("cannot be opened"), db.lastError().text());
@@ -286,7 +284,7 @@ Result<> ServiceHistory::migrate()
         Statement(db, QStringLiteral("PRAGMA busy_timeout = %1").arg(MigrationBusyMs));
     const auto restoreTimeout = qScopeGuard([&] {
         if (dialect == SqlDialect::SQLite)
-            Statement(db, QStringLiteral("PRAGMA busy_timeout = %1").arg(FileBusyMs));
+            Statement(db, QStringLiteral("PRAGMA busy_timeout = %1").arg(m_location.lockWaitMs));
     });
     // Programs started at once on a new history: one makes the schema while
     // the others wait for it, then find it made.

@@ -41,6 +41,7 @@ Result<std::unique_ptr<ServiceHistory>> ServiceHistory::openCopy(const HistoryLo
 {
     HistoryLocation copy;
     copy.path = copyPath(server);
+    copy.lockWaitMs = server.lockWaitMs;
     Result<std::unique_ptr<ServiceHistory>> history = open(copy, Mode::Create);
     if (!history)
         return history;

@@ -24,8 +24,6 @@ public:
 
     // How long opening a network line may take to connect.
     static constexpr int ConnectMs = 5000;
-    // Added to every reply's limit on a network line: a bridge's round trip.
-    static constexpr int NetworkAllowanceMs = 1000;
 
     // A device, or tcp://HOST:PORT, or rfc2217://HOST:PORT (see LineAddress).
     // Errors 8002, 8005 or 8012 when the line cannot be opened. Whatever the
@@ -36,8 +34,6 @@ public:
     // The line as named: the device, or the bridge's address.
     QString device() const { return m_device; }
     bool isNetwork() const { return m_line.isNetwork(); }
-    // What the time limits of a reply add for this line.
-    int allowanceMs() const { return isNetwork() ? NetworkAllowanceMs : 0; }
     // A network line being connected (see LinkWait::forConnection).
     bool isConnecting() const;
     // The settings the port is opened with, as the port reports them.

@@ -5,16 +5,36 @@
 #include "LinkWait.h"
 #include "SerialLink.h"
 
+#include "base/SettingsFile.h"
+
 #include <QDeadlineTimer>
+#include <QSettings>
 
 TesterLink::TesterLink(SerialLink &link, AbortFlag &abort)
     : m_link(link)
     , m_abort(abort)
 {}
 
+Result<TesterLink::Limits> TesterLink::Limits::configured()
+{
+    const QSettings settings(SettingsFile::path(), QSettings::IniFormat);
+    Limits limits;
+    const std::pair<const char *, int *> keys[] = {
+        {"connectionMs", &limits.connectionMs}, {"replyMs", &limits.readMs},
+        {"acknowledgeMs", &limits.ackMs},       {"readingMs", &limits.photodiodeMs},
+        {"quietMs", &limits.quietMs},           {"networkMs", &limits.networkAllowanceMs}};
+    for (const auto &[key, ms] : keys) {
+        const Result<int> given = SettingsFile::milliseconds(settings, QLatin1String(key), *ms);
+        if (!given)
+            return given.error();
+        *ms = *given;
+    }
+    return limits;
+}
+
 int TesterLink::limit(int ms) const
 {
-    return ms + m_link.allowanceMs();
+    return ms + (m_link.isNetwork() ? limits.networkAllowanceMs : 0);
 }
 
 LinkStatus TesterLink::beforeCommand()

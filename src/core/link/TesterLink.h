@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "LinkWait.h"
+#include "base/Result.h"
 
 class AbortFlag;
 class SerialLink;
@@ -36,7 +37,7 @@ class TesterLink
 public:
     // Limits for replies the tester never sends. The line itself needs
     // 17 to 21 ms per byte at 2400 baud; a network line adds its allowance
-    // to each (SerialLink::allowanceMs).
+    // to each.
     struct Limits
     {
         int connectionMs = 1000;
@@ -46,12 +47,18 @@ public:
         // After a command gave up, the line must stay quiet this long before
         // the next check: a late reply must not answer it.
         int quietMs = 1000;
+        // A serial-to-network bridge's round trip.
+        int networkAllowanceMs = 1000;
         // After Abort, how long an acknowledge already on its way is still
         // awaited (a frame and its reply take about 21 ms at the line rate).
         int abortGraceMs = 100;
         // How long the line must stay quiet after a reply that is to be
         // trusted as the last one (about seven bytes at the line rate).
         int tailMs = 30;
+
+        // These, with the settings file's [limits] in place of any of the
+        // first six: a slow bridge may need longer.
+        static Result<Limits> configured();
     };
 
     TesterLink(SerialLink &link, AbortFlag &abort);
