@@ -56,11 +56,9 @@ class TestCli : public QObject
 {
     Q_OBJECT
 private slots:
-    void readMatchesTheWindow();
     void verifyCatchesAByteNotStored();
     void unpluggedMidWriteMeansNoTester();
     void fileLineThatCannotBeSentFailsTheWrite();
-    void calibrate();
     void conventions_data();
     void conventions();
     void historyLinesAndStoredWords();
@@ -70,24 +68,6 @@ private slots:
     void documentationNamesEveryOption_data();
     void documentationNamesEveryOption();
 };
-
-void TestCli::readMatchesTheWindow()
-{
-    Cli cli;
-    Harness h;
-    QVERIFY(h.start(QStringLiteral("52917"), 20000, {cli.sim.devicePath()}));
-    const QJsonObject shown = h.window->tester().document();
-    h.window->close(); // frees the port
-
-    const CliResult r = cli.run({"read"});
-    QCOMPARE(r.status, 0);
-    const QJsonObject read = QJsonDocument::fromJson(r.out).object();
-    QCOMPARE(read.value("format").toInt(), 1);
-    QCOMPARE(read.value("fields"), shown.value("fields"));
-    QCOMPARE(read.value("firmwareVersion").toString(), QStringLiteral("1.00"));
-    QCOMPARE(read.value("parameterFile").toString(), QStringLiteral("ORVA_100.ini"));
-    QCOMPARE(read.value("fields").toObject().value("photodiodeOffsets").toArray().size(), 17);
-}
 
 void TestCli::verifyCatchesAByteNotStored()
 {
@@ -113,10 +93,7 @@ void TestCli::unpluggedMidWriteMeansNoTester()
     Cli cli;
     const QString file =
         cli.document(Cli::with(cli.read(), QStringLiteral("manufacturer"), "ACME"));
-    QObject::connect(&cli.sim, &TesterSimulator::frameReceived, &cli.sim, [&](const QByteArray &f) {
-        if (f.at(0) == 'W' && cli.sim.framesStartingWith('W').size() == 5)
-            QTimer::singleShot(0, &cli.sim, [&] { cli.sim.hangUp(); });
-    });
+    onFrames(cli.sim, 'W', 5, [&] { QTimer::singleShot(0, &cli.sim, [&] { cli.sim.hangUp(); }); });
     const CliResult r = cli.run({"write", "--in", file}, "52917\n");
     QCOMPARE(r.status, 3);
     QVERIFY(!r.err.contains(QStringLiteral("written to the tester")));
@@ -147,33 +124,14 @@ void TestCli::fileLineThatCannotBeSentFailsTheWrite()
     QCOMPARE(cli.sim.memory().toHex(), expected.toHex()); // 0230h as it was
     // The entry says the same: the change made, the line not sent, and an
     // "after" that is what a read finds.
-    const QJsonObject entry =
-        QJsonDocument::fromJson(cli.run({"history", "--json"}).out).array().at(0).toObject();
+    const QJsonObject entry = cli.history().at(0).toObject();
     QCOMPARE(entry.value("changes").toArray(),
              QJsonArray{QStringLiteral("garageName: AUTOFFICINA ROSSI -> NEW")});
     QVERIFY2(entry.value("detail").toString().contains(
                  QStringLiteral("parameter file lines not sent at 0230h")),
              qPrintable(entry.value("detail").toString()));
-    const QJsonObject shown =
-        QJsonDocument::fromJson(
-            cli.run({"history", "--show", QString::number(entry.value("id").toInteger())}).out)
-            .object();
-    QCOMPARE(shown.value("after").toObject().value("fields"), cli.read().value("fields"));
-}
-
-void TestCli::calibrate()
-{
-    Cli cli;
-    cli.sim.setReading(9, 7700);
-    const QStringList args = {"calibrate", "--beam", "high", "--lux", "35"};
-    const CliResult dry = cli.run(args, "27754\n");
-    QCOMPARE(dry.status, 0);
-    QCOMPARE(QString::fromUtf8(dry.out).trimmed(),
-             QStringLiteral("reading 7700, factor 220, not written (add --yes to write it)"));
-    QVERIFY(cli.sim.framesStartingWith('W').isEmpty());
-    // With --yes: historyLinesAndStoredWords; what the tester then holds: test_history.
-
-    QCOMPARE(cli.run(args, "12345\n").status, 5);
+    QCOMPARE(cli.entry(entry.value("id").toInteger()).value("after").toObject().value("fields"),
+             cli.read().value("fields"));
 }
 
 void TestCli::conventions_data()
@@ -198,6 +156,10 @@ void TestCli::conventions_data()
     row("option before the command", {"--yes"}, 2, "", "name a command");
     row("no seconds", {"read", "--timeout", "0"}, 2, "", "--timeout");
     row("lux 0", {"calibrate", "--beam", "low", "--lux", "0"}, 2, "", "--lux");
+    row("calibration without --yes", {"calibrate", "--beam", "high", "--lux", "35"}, 0,
+        "reading 16170, factor 462, not written (add --yes to write it)", "");
+    row("calibration, a password of no level",
+        {"%NOLEVEL%", "calibrate", "--beam", "high", "--lux", "35"}, 5, "", "");
     row("lux 1", {"calibrate", "--beam", "low", "--lux", "1"}, 0, "not written", "");
     row("lux 9999", {"calibrate", "--beam", "low", "--lux", "9999"}, 0, "not written", "");
     row("lux 10000", {"calibrate", "--beam", "low", "--lux", "10000"}, 2, "", "--lux");
@@ -237,6 +199,16 @@ void TestCli::conventions_data()
         9, "", "does not exist");
     row("trace on a full disk", {"read", "--trace", "/dev/full"}, 10, "\"fields\"",
         "/dev/full could not be written");
+    row("--limit 0", {"history", "--limit", "0"}, 2, "", "--limit");
+    row("--limit words", {"history", "--limit", "ten"}, 2, "", "--limit");
+    row("--since no day", {"history", "--since", "2026-02-30"}, 2, "", "--since");
+    row("--until another form", {"history", "--until", "1.3.2026"}, 2, "", "--until");
+    row("--since after --until", {"history", "--since", "2026-03-02", "--until", "2026-03-01"}, 2,
+        "", "--since");
+    row("--kind unknown", {"history", "--kind", "write"}, 2, "", "--kind");
+    row("--outcome unknown", {"history", "--outcome", "ok"}, 2, "", "--outcome");
+    row("--due-within negative", {"testers", "--due-within", "-1"}, 2, "", "--due-within");
+    row("--json and --csv", {"testers", "--json", "--csv"}, 2, "", "--csv");
     // %LIMIT%key=value: a line of the settings file's [limits].
     row("reply limit not a number", {"%LIMIT%replyMs=2 s", "read"}, 7, "",
         "[limits] replyMs=2 s: write a number of milliseconds from 100 to 600000");
@@ -259,6 +231,7 @@ void TestCli::conventions()
     QFETCH(QString, says);
     Cli cli;
     cli.sim.setPowered(args.removeAll(QStringLiteral("%OFF%")) == 0);
+    const QByteArray password = args.removeAll(QStringLiteral("%NOLEVEL%")) ? "12345\n" : "52917\n";
     const QString limit = args.filter(QStringLiteral("%LIMIT%")).value(0).mid(7);
     if (!limit.isEmpty())
         args.removeFirst();
@@ -289,13 +262,17 @@ void TestCli::conventions()
                       limit.section(u'=', 1));
         cli.sim.clearFrames();
     }
-    const CliResult r = cli.run(args, "52917\n");
+    const CliResult r = cli.run(args, password);
     QCOMPARE(r.status, status);
     QVERIFY2(QString::fromUtf8(r.out).contains(out), r.out.left(300).constData());
     QVERIFY2(r.err.contains(says), qPrintable(r.err));
     QVERIFY2(!r.err.contains(QStringLiteral("QCommandLineParser")), qPrintable(r.err));
-    if (status == 2 && !args.isEmpty())
+    if (status == 2 && !args.isEmpty()) {
         QCOMPARE(r.err.count(u'\n'), 1); // one line
+        QVERIFY(r.out.isEmpty());
+    }
+    if (r.out.contains("not written"))
+        QVERIFY(cli.sim.framesStartingWith('W').isEmpty());
     if (args.contains(QStringLiteral("--other-tester")))
         QCOMPARE(cli.sim.memory().mid(0xA0, 14), QByteArray("FROM ELSEWHERE"));
     if (says == QLatin1String("does not exist"))
@@ -365,8 +342,7 @@ void TestCli::historyLinesAndStoredWords()
         QVERIFY2(line.count('\t') == 5, line.constData());
     QVERIFY2(lines.first().contains("garageName: AUT\\tFFICINA ROSSI -> NEW"),
              lines.first().constData());
-    const QJsonArray entries = QJsonDocument::fromJson(cli.run({"history", "--json"}).out).array();
-    for (const QJsonValue &e : entries) {
+    for (const QJsonValue &e : cli.history()) {
         QVERIFY(e.toObject().value("detail").toString().isEmpty());
         QCOMPARE(e.toObject().value("outcome").toString(), QStringLiteral("done"));
     }

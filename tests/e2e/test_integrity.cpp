@@ -80,18 +80,6 @@ struct Run
         args << "--timeout" << QString::number(TimeoutSeconds);
     }
 
-    void afterFrames(char command, int count, std::function<void()> action)
-    {
-        auto fired = std::make_shared<bool>(false);
-        QObject::connect(&cli.sim, &TesterSimulator::frameReceived, &cli.sim,
-                         [this, command, count, action, fired](const QByteArray &) {
-                             if (*fired || cli.sim.framesStartingWith(command).size() < count)
-                                 return;
-                             *fired = true;
-                             action();
-                         });
-    }
-
     // A write of the values the tester holds, killed at its tenth byte, with
     // the tester pacing the line so its answers are still on their way.
     void killAWriter()
@@ -99,13 +87,13 @@ struct Run
         const QString doc = cli.document(cli.read(), "killed.json");
         cli.sim.clearFrames();
         // Paced from its first byte written: its read before proves nothing here.
-        afterFrames('W', 1, [this] { cli.sim.setPaced(true); });
+        onFrames(cli.sim, 'W', 1, [this] { cli.sim.setPaced(true); });
         QProcess writer;
         writer.setProcessEnvironment(cli.environment()); // never the user's own history
         writer.start(CliRun::program(), {"write", "--in", doc, "--port", cli.sim.devicePath()});
         writer.write(Admin);
         writer.closeWriteChannel();
-        afterFrames('W', 10, [&writer] { writer.kill(); });
+        onFrames(cli.sim, 'W', 10, [&writer] { writer.kill(); });
         QSignalSpy finished(&writer, &QProcess::finished);
         QVERIFY(finished.wait(20000));
         cli.sim.setPaced(false);
@@ -125,7 +113,7 @@ struct Run
             // is past its checks, the pace proves nothing more.
             cli.sim.setPaced(true);
             cli.sim.delayNextCheckAnswer(LateCheckMs);
-            afterFrames('R', 1, [this] {
+            onFrames(cli.sim, 'R', 1, [this] {
                 cli.sim.setPaced(false);
                 pacedFrames = cli.sim.frames().size();
             });
@@ -135,18 +123,18 @@ struct Run
             QTRY_VERIFY_WITH_TIMEOUT(!cli.sim.isSending(), 2000); // on the line
             break;
         case Fault::ExtraByte:
-            afterFrames('R', 40, [this] { cli.sim.appendToNextReply('1'); });
+            onFrames(cli.sim, 'R', 40, [this] { cli.sim.appendToNextReply('1'); });
             break;
         case Fault::NoiseBurst:
-            afterFrames('R', 40,
-                        [this] { cli.sim.sendUnasked(QByteArray::fromHex("06f3319a06003c")); });
+            onFrames(cli.sim, 'R', 40,
+                     [this] { cli.sim.sendUnasked(QByteArray::fromHex("06f3319a06003c")); });
             break;
         case Fault::SilentMidway:
-            afterFrames(command, midway, [this] {
+            onFrames(cli.sim, command, midway, [this] {
                 cli.sim.setPowered(false);
                 // Back for the next connection check, if the operation asks.
-                afterFrames(0x01, int(cli.sim.framesStartingWith(0x01).size()) + 1,
-                            [this] { cli.sim.setPowered(true); });
+                onFrames(cli.sim, 0x01, int(cli.sim.framesStartingWith(0x01).size()) + 1,
+                         [this] { cli.sim.setPowered(true); });
             });
             break;
         }

@@ -187,11 +187,6 @@ private:
     int m_replies = 0;
 };
 
-QJsonArray history(CliRun &cli)
-{
-    return QJsonDocument::fromJson(cli.run({"history", "--json"}).out).array();
-}
-
 QJsonObject fieldsOf(const QByteArray &json)
 {
     return QJsonDocument::fromJson(json).object().value("fields").toObject();
@@ -258,7 +253,7 @@ void TestNetwork::endToEnd()
     const CliResult write = over({"write", "--in", cli.document(doc)}, Admin);
     QCOMPARE(write.status, 0);
     QCOMPARE(cli.sim.memory().mid(0x10, 10), QByteArray("ACME      "));
-    const QJsonObject sent = history(cli).first().toObject();
+    const QJsonObject sent = cli.history().first().toObject();
     QCOMPARE(sent.value("kind").toString(), QStringLiteral("send"));
     QCOMPARE(sent.value("outcome").toString(), QStringLiteral("done"));
     if (!everyCommand)
@@ -276,7 +271,7 @@ void TestNetwork::endToEnd()
     QCOMPARE(cli.sim.memory().mid(0x122, 2), QByteArray::fromHex("dc00"));
 
     // The first read went over the pty; every other entry over the bridge.
-    const QJsonArray entries = history(cli);
+    const QJsonArray entries = cli.history();
     QVERIFY(entries.size() >= 5);
     for (qsizetype k = 0; k + 1 < entries.size(); ++k)
         QCOMPARE(entries.at(k).toObject().value("line").toString(), bridge.url());
@@ -319,7 +314,7 @@ void TestNetwork::faults()
         cli.shortLimits();
     const QByteArray original = cli.sim.memory();
     const QByteArray direct = cli.run({"read"}).out;
-    const int entriesBefore = int(history(cli).size());
+    const int entriesBefore = int(cli.history().size());
     Bridge bridge(Bridge::Kind::Socat, cli.sim.devicePath());
     std::unique_ptr<Proxy> proxy;
     QString url = bridge.url();
@@ -341,16 +336,12 @@ void TestNetwork::faults()
         // Mid-load at the 40th byte read, mid-send at the 5th written.
         const char frame = command == QLatin1String("read") ? 'R' : 'W';
         const int count = frame == 'R' ? 40 : 5;
-        QObject::connect(&cli.sim, &TesterSimulator::frameReceived, &cli.sim,
-                         [&, frame, count](const QByteArray &f) {
-                             if (f.at(0) != frame ||
-                                 cli.sim.framesStartingWith(frame).size() != count)
-                                 return;
-                             if (proxy) // IAC WILL COM-PORT-OPTION, as a telnet bridge says it
-                                 proxy->injectNext = QByteArray::fromHex("fffb2c");
-                             else
-                                 QTimer::singleShot(0, &cli.sim, [&] { bridge.stop(); });
-                         });
+        onFrames(cli.sim, frame, count, [&] {
+            if (proxy) // IAC WILL COM-PORT-OPTION, as a telnet bridge says it
+                proxy->injectNext = QByteArray::fromHex("fffb2c");
+            else
+                QTimer::singleShot(0, &cli.sim, [&] { bridge.stop(); });
+        });
     }
     cli.sim.clearFrames();
 
@@ -371,7 +362,7 @@ void TestNetwork::faults()
     QVERIFY2(r.err.contains(QString(message).replace(QStringLiteral("%URL%"), url)),
              qPrintable(r.err));
 
-    const QJsonArray entries = history(cli);
+    const QJsonArray entries = cli.history();
     const QByteArray memory = cli.sim.memory();
     if (status == 4 || fault == QLatin1String("off") ||
         (fault == QLatin1String("drop") && command == QLatin1String("read"))) {
@@ -398,12 +389,13 @@ void TestNetwork::faults()
     const QJsonObject sent = entries.first().toObject();
     QCOMPARE(sent.value("kind").toString(), QStringLiteral("send"));
     QCOMPARE(sent.value("line").toString(), url);
-    const QJsonObject shown =
-        QJsonDocument::fromJson(
-            cli.run({"history", "--show", QString::number(sent.value("id").toInteger())}).out)
-            .object();
-    const QString recorded =
-        shown.value("after").toObject().value("fields").toObject().value("manufacturer").toString();
+    const QString recorded = cli.entry(sent.value("id").toInteger())
+                                 .value("after")
+                                 .toObject()
+                                 .value("fields")
+                                 .toObject()
+                                 .value("manufacturer")
+                                 .toString();
     QCOMPARE(QString::fromLatin1(memory.mid(0x10, 10)), recorded);
     if (status == 0) {
         QCOMPARE(sent.value("outcome").toString(), QStringLiteral("done"));

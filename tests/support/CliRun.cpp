@@ -13,6 +13,18 @@
 
 #include <sys/resource.h>
 
+void onFrames(TesterSimulator &sim, char command, int count, std::function<void()> action)
+{
+    auto fired = std::make_shared<bool>(false);
+    QObject::connect(&sim, &TesterSimulator::frameReceived, &sim,
+                     [&sim, command, count, action, fired](const QByteArray &) {
+                         if (*fired || sim.framesStartingWith(command).size() < count)
+                             return;
+                         *fired = true;
+                         action();
+                     });
+}
+
 CliRun::CliRun()
 {
     sim.start();
@@ -123,6 +135,19 @@ CliResult CliRun::run(QStringList args, const QByteArray &input, int deadlineMs)
 QJsonObject CliRun::read()
 {
     return QJsonDocument::fromJson(run({QStringLiteral("read")}).out).object();
+}
+
+QJsonArray CliRun::history()
+{
+    return QJsonDocument::fromJson(run({QStringLiteral("history"), QStringLiteral("--json")}).out)
+        .array();
+}
+
+QJsonObject CliRun::entry(qint64 id)
+{
+    return QJsonDocument::fromJson(
+               run({QStringLiteral("history"), QStringLiteral("--show"), QString::number(id)}).out)
+        .object();
 }
 
 QString CliRun::document(const QJsonObject &doc, const QString &name)

@@ -3,11 +3,13 @@
 #include "TesterSimulator.h"
 
 #include <QByteArray>
+#include <QJsonArray>
 #include <QJsonObject>
 #include <QProcess>
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include <functional>
 #include <memory>
 
 struct CliResult
@@ -20,6 +22,10 @@ struct CliResult
 
 // orva-cli as a script runs it, against a simulator over its pty; the test's
 // event loop keeps the simulator answering meanwhile.
+// Runs `action` in the simulator's frame handler once it has received
+// `count` frames of `command`.
+void onFrames(TesterSimulator &sim, char command, int count, std::function<void()> action);
+
 class CliRun
 {
 public:
@@ -64,6 +70,9 @@ public:
     // unless the arguments name one. Killed after deadlineMs.
     CliResult run(QStringList args, const QByteArray &input = {}, int deadlineMs = 30000);
     QJsonObject read();
+    // The history's entries, newest first, and one entry with its documents.
+    QJsonArray history();
+    QJsonObject entry(qint64 id);
     // Writes a document to a file in the home folder and returns its path.
     QString document(const QJsonObject &doc, const QString &name = QStringLiteral("edited.json"));
     // The document with one field set.

@@ -1,5 +1,7 @@
 #include "Harness.h"
 
+#include "CliRun.h"
+
 #include "FrmPassword.h"
 
 #include <QDir>
@@ -111,15 +113,8 @@ bool Harness::click(const QString &button, int deadlineMs)
 
 void Harness::whenFrames(char command, int count, std::function<void()> action)
 {
-    auto fired = std::make_shared<bool>(false);
-    QObject::connect(&sim, &TesterSimulator::frameReceived, &sim,
-                     [this, command, count, action, fired](const QByteArray &) {
-                         if (*fired || sim.framesStartingWith(command).size() < count)
-                             return;
-                         *fired = true;
-                         // Act from the event loop, as a user's click would.
-                         QTimer::singleShot(0, &sim, action);
-                     });
+    // Act from the event loop, as a user's click would.
+    onFrames(sim, command, count, [this, action] { QTimer::singleShot(0, &sim, action); });
 }
 
 int frameAddress(const QByteArray &frame)
