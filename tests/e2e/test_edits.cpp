@@ -60,45 +60,22 @@ void TestEdits::sameRulesInTheWindowAndInADocument_data()
     QTest::addColumn<QString>("value"); // a text, or a list index
     QTest::addColumn<QString>("shows"); // what the field shows once the window took the edit
     QTest::addColumn<bool>("takes");    // whether a document may make the edit
-    QTest::newRow("day in range") << "expiryDay"
-                                  << "15"
-                                  << "15" << true;
-    QTest::newRow("day 99") << "expiryDay"
-                            << "99"
-                            << "01" << false;
-    QTest::newRow("month not a number") << "expiryMonth"
-                                        << "ab"
-                                        << "01" << false;
-    QTest::newRow("year before 2003") << "expiryYear"
-                                      << "1999"
-                                      << "2003" << false;
-    QTest::newRow("Latin-1 letters")
-        << "garageName" << QStringLiteral("CAFÉ DU NORD") << QStringLiteral("CAFÉ DU NORD") << true;
-    QTest::newRow("euro sign") << "garageName" << QStringLiteral("€ GARAGE")
-                               << "AUTOFFICINA ROSSI       " << false;
-    QTest::newRow("L with stroke")
-        << "garageAddress1" << QStringLiteral("ŁÓDŹ") << "VIA ROMA 12             " << false;
-    QTest::newRow("line feed") << "garageAddress2" << QStringLiteral("A\nB")
-                               << "20100 MILANO            " << false;
-    QTest::newRow("NUL") << "garageAddress3" << QString(QChar(0)) + "X"
-                         << "TEL 02 1234567          " << false;
-    QTest::newRow("longer than the field") << "manufacturer"
-                                           << "ABCDEFGHIJKL"
-                                           << "ABCDEFGHIJ" << false;
-    QTest::newRow("a unit") << "unitOfLight"
-                            << "1"
-                            << "1" << true;
-    QTest::newRow("no such unit") << "unitOfLight"
-                                  << "5"
-                                  << "-1" << false;
-    QTest::newRow("one past the last unit") << "unitOfLight"
-                                            << "2"
-                                            << "-1" << false;
+    const auto row = [](const char *name, const char *field, const QString &value,
+                        const QString &shows, bool takes) {
+        QTest::newRow(name) << QString(field) << value << shows << takes;
+    };
+    // Which dates, characters and lengths the rules take: test_rules.
+    row("day in range", "expiryDay", "15", "15", true);
+    row("day 99", "expiryDay", "99", "01", false);
+    row("Latin-1 letters", "garageName", "CAFÉ DU NORD", "CAFÉ DU NORD", true);
+    row("euro sign", "garageName", "€ GARAGE", "AUTOFFICINA ROSSI       ", false);
+    row("line feed", "garageAddress2", "A\nB", "20100 MILANO            ", false);
+    row("longer than the field", "manufacturer", "ABCDEFGHIJKL", "ABCDEFGHIJ", false);
+    row("a unit", "unitOfLight", "1", "1", true);
+    row("one past the last unit", "unitOfLight", "2", "-1", false);
     // An MCTC protocol moves the unit to its second entry: a document that
     // leaves the unit at the first is refused.
-    QTest::newRow("MCTC protocol") << "protocol"
-                                   << "1"
-                                   << "1" << false;
+    row("MCTC protocol", "protocol", "1", "1", false);
 }
 
 void TestEdits::sameRulesInTheWindowAndInADocument()
@@ -163,6 +140,7 @@ void TestEdits::windowSendWithoutEditsKeepsEveryByte()
     FrmOrva &w = *h.window;
     // Told once, in words, which values are kept.
     QCOMPARE(h.prompts.shown.size(), 1);
+    QCOMPARE(h.prompts.shown[0].kind, QStringLiteral("warning"));
     const QString told = h.prompts.shown[0].text;
     for (const char *key : {"parame_lingua", "parame_unitam", "parame_pannel", "parame_protoc",
                             "parame_tifaro", "param_setupsw", "parame_prninc"})
