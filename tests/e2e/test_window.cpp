@@ -9,6 +9,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSerialPort>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -244,41 +245,30 @@ void TestWindow::startUpStateBeforeThePassword()
 {
     Harness h;
     FrmOrva &w = h.create();
+    bool looked = false;
     // What the window shows while the password dialog waits.
-    QString title, lamp, lampSecond, port, marca, date, file;
-    bool visible = false, enabled = true, dialogUp = false, portOpen = false;
-    int lamps = 0;
     QTimer::singleShot(0, &w, [&] {
-        title = w.windowTitle();
-        visible = w.isVisible();
-        enabled = w.SSTab1->isEnabled();
-        dialogUp = w.password()->isVisible() && w.password()->isEnabled() &&
-                   w.password()->isModal() && w.password()->parentWidget() == &w;
-        file = w.session().parameterFilePath;
-        lamps = w.ListaTipoFaro->count();
-        lamp = w.ListaTipoFaro->currentText();
-        lampSecond = w.ListaTipoFaro->itemText(1);
-        port = w.ListaCom->currentText();
-        portOpen = w.link().isOpen();
-        marca = w.TestoMarca->text();
-        date = w.TestoData->text();
-        w.close();
+        const auto close = qScopeGuard([&w] { w.close(); });
+        QCOMPARE(w.windowTitle(), QStringLiteral("Setting Parameters ORVA  ver. 2.03"));
+        QVERIFY(w.isVisible() && !w.SSTab1->isEnabled());
+        QVERIFY(w.password()->isVisible() && w.password()->isEnabled() && w.password()->isModal() &&
+                w.password()->parentWidget() == &w);
+        QCOMPARE(w.session().parameterFilePath, h.path("ORVA_100.ini"));
+        QCOMPARE(w.ListaTipoFaro->count(), 2);
+        QCOMPARE(w.ListaTipoFaro->currentText(), QStringLiteral("LEFT-HAND DRIVE"));
+        QCOMPARE(w.ListaTipoFaro->itemText(1), QStringLiteral("RIGHT-HAND DRIVE"));
+        QCOMPARE(w.ListaCom->currentText(), QStringLiteral("Com1 :2400,8,n,1"));
+        QVERIFY(w.link().isOpen());
+        QCOMPARE(w.TestoMarca->text(), QString(10, u' '));
+        const QString date = w.TestoData->text();
+        static const QRegularExpression format(
+            QStringLiteral(R"(^\d\d\D\d\d\D\d{4} \d\d:\d\d:\d\d$)"));
+        QVERIFY2(format.match(date).hasMatch(), qPrintable(date));
+        QCOMPARE(date.mid(6, 4), QString::number(QDate::currentDate().year()));
+        looked = true;
     });
     w.startUp();
-    QCOMPARE(title, QStringLiteral("Setting Parameters ORVA  ver. 2.03"));
-    QVERIFY(visible);
-    QVERIFY(!enabled);
-    QVERIFY(dialogUp);
-    QCOMPARE(file, h.path("ORVA_100.ini"));
-    QCOMPARE(lamps, 2);
-    QCOMPARE(lamp, QStringLiteral("LEFT-HAND DRIVE"));
-    QCOMPARE(lampSecond, QStringLiteral("RIGHT-HAND DRIVE"));
-    QCOMPARE(port, QStringLiteral("Com1 :2400,8,n,1"));
-    QVERIFY(portOpen);
-    QCOMPARE(marca, QString(10, u' '));
-    const QRegularExpression format(QStringLiteral(R"(^\d\d\D\d\d\D\d{4} \d\d:\d\d:\d\d$)"));
-    QVERIFY2(format.match(date).hasMatch(), qPrintable(date));
-    QCOMPARE(date.mid(6, 4), QString::number(QDate::currentDate().year()));
+    QVERIFY(looked);
     QCOMPARE(h.endedWith, 0);
     QVERIFY(!w.link().isOpen());
 }

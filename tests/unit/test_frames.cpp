@@ -15,7 +15,6 @@ private slots:
     void writeExamples();
     void clockFrame_data();
     void clockFrame();
-    void readFramesRollOver();
     void photodiodeReply_data();
     void photodiodeReply();
     void printableSecondParts();
@@ -83,18 +82,6 @@ void TestFrames::clockFrame()
     QFETCH(QDateTime, when);
     QFETCH(QByteArray, frame);
     QCOMPARE(Frames::clockFrame(when).toHex(), frame.toHex());
-}
-
-void TestFrames::readFramesRollOver()
-{
-    QByteArray sent;
-    for (int k = 0; k < 3; ++k)
-        sent += Frames::readFrame(quint16(0x00FE + k));
-    QCOMPARE(sent.toHex(), hex("5200fe"
-                               "5200ff"
-                               "520100")
-                               .toHex());
-    QCOMPARE(Frames::formatAddress(0x00ff + 1), QStringLiteral("0100"));
 }
 
 void TestFrames::photodiodeReply_data()
