@@ -47,9 +47,8 @@ class TestEdits : public QObject
 private slots:
     void sameRulesInTheWindowAndInADocument_data();
     void sameRulesInTheWindowAndInADocument();
-    void windowSendWithoutEditsKeepsEveryByte();
+    void windowKeepsEveryByteItDoesNotChange();
     void cliReadThenWriteKeepsEveryByte();
-    void changedValuesReplaceKeptOnes();
     void keptValuesComeFromTheLoadThatFinished();
     void switchingWindowsRunsNoFieldCheck();
 };
@@ -131,7 +130,7 @@ void TestEdits::sameRulesInTheWindowAndInADocument()
     }
 }
 
-void TestEdits::windowSendWithoutEditsKeepsEveryByte()
+void TestEdits::windowKeepsEveryByteItDoesNotChange()
 {
     Harness h;
     h.sim.memory() = unshowableImage();
@@ -152,6 +151,21 @@ void TestEdits::windowSendWithoutEditsKeepsEveryByte()
     QCOMPARE(h.prompts.shown.size(), 1);
     QVERIFY(!h.frames('W').isEmpty());
     QCOMPARE(h.sim.memory(), before);
+
+    // Changed values replace kept ones; the others stay kept.
+    w.ListaMisura->setCurrentIndex(1);
+    w.ListaTipoFaro->setCurrentIndex(1);
+    w.ChkEnForzatura->setChecked(true); // bit 1 on, bit 2 off; bit 3 the tester's own
+    w.ChkEnPrecFaro->setChecked(false);
+    w.ChkPrnHfaroIncl->setChecked(false);
+    QVERIFY(h.click("CmdInvia"));
+    const QByteArray &m = h.sim.memory();
+    QCOMPARE(m.at(0x0088), '1');
+    QCOMPARE(int(m.at(0x0095)), 1);
+    QCOMPARE(int(m.at(0x0096)), 0x0B);
+    QCOMPARE(int(m.at(0x0118)), 0);
+    QCOMPARE(m.at(0x0089), 'x');
+    QCOMPARE(int(m.at(0x0004)), 7);
 }
 
 void TestEdits::cliReadThenWriteKeepsEveryByte()
@@ -169,27 +183,6 @@ void TestEdits::cliReadThenWriteKeepsEveryByte()
     QCOMPARE(write.status, 0);
     QVERIFY(!cli.sim.framesStartingWith('W').isEmpty());
     QCOMPARE(cli.sim.memory(), before);
-}
-
-void TestEdits::changedValuesReplaceKeptOnes()
-{
-    Harness h;
-    h.sim.memory() = unshowableImage();
-    QVERIFY(h.start());
-    FrmOrva &w = *h.window;
-    w.ListaMisura->setCurrentIndex(1);
-    w.ListaTipoFaro->setCurrentIndex(1);
-    w.ChkEnForzatura->setChecked(true); // bit 1 on, bit 2 off; bit 3 the tester's own
-    w.ChkEnPrecFaro->setChecked(false);
-    w.ChkPrnHfaroIncl->setChecked(false);
-    QVERIFY(h.click("CmdInvia"));
-    const QByteArray &m = h.sim.memory();
-    QCOMPARE(m.at(0x0088), '1');
-    QCOMPARE(int(m.at(0x0095)), 1);
-    QCOMPARE(int(m.at(0x0096)), 0x0B);
-    QCOMPARE(int(m.at(0x0118)), 0);
-    QCOMPARE(m.at(0x0089), 'x'); // unchanged ones still kept
-    QCOMPARE(int(m.at(0x0004)), 7);
 }
 
 // A load that lost step after reading a value it keeps starts again; what the
