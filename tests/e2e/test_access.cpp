@@ -4,6 +4,7 @@
 #include "WindowForm.h"
 
 #include <QCheckBox>
+#include <QJsonDocument>
 #include <QJsonObject>
 #include <QLineEdit>
 #include <QPushButton>
@@ -131,29 +132,16 @@ void TestAccess::cliRefusesWhatTheWindowCloses()
     QFETCH(QString, password);
     QFETCH(QStringList, open);
     // A value the window would take, other than the tester's, for every field.
-    const QJsonObject changed{{"language", QJsonObject{{"index", 1}}},
-                              {"manufacturer", "ACME"},
-                              {"model", "MODEL X"},
-                              {"homologationNumber", "HOM-1"},
-                              {"serialNumber", "SN-NEW"},
-                              {"expiryDay", "15"},
-                              {"expiryMonth", "06"},
-                              {"expiryYear", "2030"},
-                              {"unitOfLight", QJsonObject{{"index", 1}}},
-                              {"panelType", QJsonObject{{"index", 0}}},
-                              {"protocol", QJsonObject{{"index", 2}}},
-                              {"mctcNetVersion", "3.0"},
-                              {"equipmentAddress", "07"},
-                              {"garageName", "NEW GARAGE"},
-                              {"garageAddress1", "A1"},
-                              {"garageAddress2", "A2"},
-                              {"garageAddress3", "A3"},
-                              {"garageAddress4", "A4"},
-                              {"printHeightAndInclination", false},
-                              {"lampType", QJsonObject{{"index", 1}}},
-                              {"fogTestRequest", false},
-                              {"goodTestForcing", true},
-                              {"previousHeadlightTest", false}};
+    const QJsonObject changed = QJsonDocument::fromJson(R"({
+        "language": {"index": 1}, "manufacturer": "ACME", "model": "MODEL X",
+        "homologationNumber": "HOM-1", "serialNumber": "SN-NEW", "expiryDay": "15",
+        "expiryMonth": "06", "expiryYear": "2030", "unitOfLight": {"index": 1},
+        "panelType": {"index": 0}, "protocol": {"index": 2}, "mctcNetVersion": "3.0",
+        "equipmentAddress": "07", "garageName": "NEW GARAGE", "garageAddress1": "A1",
+        "garageAddress2": "A2", "garageAddress3": "A3", "garageAddress4": "A4",
+        "printHeightAndInclination": false, "lampType": {"index": 1}, "fogTestRequest": false,
+        "goodTestForcing": true, "previousHeadlightTest": false})")
+                                    .object();
     QStringList closed;
     int fields = 0;
     for (const Control c : Controls::all()) {
