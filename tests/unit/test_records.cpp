@@ -45,19 +45,14 @@ WrittenBytes modelPart(int part, int acknowledged, bool beforeKnown = true)
 
 QJsonObject readDocument()
 {
-    return {{"format", 1},
-            {"firmwareVersion", "1.02"},
-            {"parameterFile", "ORVA_102.ini"},
-            {"languageKey", "parame_lingua"},
-            {"readAt", "2026-12-01T10:10:10"},
-            {"fields", QJsonObject{{"manufacturer", "ORVA      "},
-                                   {"serialNumber", " SN24-000001"},
-                                   {"unitOfLight", QJsonObject{{"index", 1}, {"item", "kcd"}}},
-                                   {"fogTestRequest", true},
-                                   {"goodTestForcing", false},
-                                   {"lowBeamFactor", 345},
-                                   {"photodiodeOffsets", QJsonArray{12, 0, 7}}}},
-            {"notOffered", QJsonObject{{"parame_pannel", "7"}}}};
+    return QJsonDocument::fromJson(R"({
+        "format": 1, "firmwareVersion": "1.02", "parameterFile": "ORVA_102.ini",
+        "languageKey": "parame_lingua", "readAt": "2026-12-01T10:10:10",
+        "fields": {"manufacturer": "ORVA      ", "serialNumber": " SN24-000001",
+                   "unitOfLight": {"index": 1, "item": "kcd"}, "fogTestRequest": true,
+                   "goodTestForcing": false, "lowBeamFactor": 345, "photodiodeOffsets": [12, 0, 7]},
+        "notOffered": {"parame_pannel": "7"}})")
+        .object();
 }
 
 TesterState withField(const char *name, const QJsonValue &value)
