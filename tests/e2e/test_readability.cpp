@@ -228,12 +228,7 @@ void TestReadability::closingAsksOnlyWithChangesNotSent()
     w.close();
     QCOMPARE(h.prompts.shown.size(), 2);
     QCOMPARE(h.endedWith, 0);
-
-    Harness unchanged;
-    QVERIFY(unchanged.start());
-    unchanged.window->close();
-    QVERIFY(unchanged.prompts.shown.isEmpty());
-    QCOMPARE(unchanged.endedWith, 0);
+    // Without changes it closes unasked: test_history's windows free their port so.
 }
 
 void TestReadability::outcomesInWords()
@@ -242,9 +237,7 @@ void TestReadability::outcomesInWords()
     QVERIFY(h.start());
     FrmOrva &w = *h.window;
     auto *outcome = w.findChild<QLabel *>(QStringLiteral("OutcomeText"));
-    QVERIFY2(outcome->text().startsWith(QStringLiteral("Read from tester SN24-001187 at ")),
-             qPrintable(outcome->text()));
-    QVERIFY(h.click(QStringLiteral("CmdInvia")));
+    QVERIFY(h.click(QStringLiteral("CmdInvia"))); // after a read: testerTextsShowAsTheyAre
     QVERIFY2(outcome->text().startsWith(QStringLiteral("Sent at ")), qPrintable(outcome->text()));
     QVERIFY(outcome->text().contains(QStringLiteral("history entry")));
     QCOMPARE(w.status(), QString()); // the status line itself ends empty
