@@ -191,9 +191,9 @@ void TestRules::versionFileName_data()
     QTest::addColumn<QString>("version");
     QTest::addColumn<QString>("form");
     const char *rows[][3] = {
-        {"1.00", "1.00", "100"},       {"1.02", "1.02", "102"}, {"empty", "", ""},
-        {"path", "1/../x", ""},        {"dots", "/..", ""},     {"control", "1.0\x01", ""},
-        {"blank padding", "1.0 ", ""},
+        {"1.00", "1.00", "100"},    {"1.02", "1.02", "102"},       {"empty", "", ""},
+        {"path", "1/../x", ""},     {"separator", "1./2", ""},     {"dots", "/..", ""},
+        {"control", "1.0\x01", ""}, {"blank padding", "1.0 ", ""},
     };
     for (const auto &r : rows)
         QTest::newRow(r[0]) << QString::fromLatin1(r[1]) << QString::fromLatin1(r[2]);
