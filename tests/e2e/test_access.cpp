@@ -181,8 +181,6 @@ void TestAccess::focusSelectsTheWholeWidth_data()
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("selected");
-    QTest::newRow("24 characters") << "TestoNumOmologa"
-                                   << "ABCDEFGHIJKLMNOPQRSTUVWX" << 24;
     QTest::newRow("three characters") << "TestoMarca"
                                       << "ABC" << 3;
     QTest::newRow("padded width") << "TestoNomeOfficina" << QString(24, u' ') << 24;
