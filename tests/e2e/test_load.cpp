@@ -72,23 +72,27 @@ void TestLoad::showsEveryValueOfTheTester()
 void TestLoad::versionPicksItsFile_data()
 {
     QTest::addColumn<QString>("version");
+    QTest::addColumn<bool>("keep102");
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("bait"); // a file only an unsafe name would reach
-    // Without its file, 1.02 falls back as versionFileVanishingBetweenLoads shows.
-    QTest::newRow("1.02 with its file") << "1.02"
-                                        << "ORVA_102.ini"
-                                        << "";
-    QTest::newRow("path in the version") << "/.."
-                                         << "ORVA_100.ini"
-                                         << "ORVA_/...ini";
+    const auto row = [](const char *name, const QString &version, bool keep102, const char *file,
+                        const char *bait = "") {
+        QTest::newRow(name) << version << keep102 << QString(file) << QString(bait);
+    };
+    row("1.02 with its file", "1.02", true, "ORVA_102.ini");
+    row("1.02 without its file", "1.02", false, "ORVA_100.ini");
+    row("path in the version", "/..", true, "ORVA_100.ini", "ORVA_/...ini");
 }
 
 void TestLoad::versionPicksItsFile()
 {
     QFETCH(QString, version);
+    QFETCH(bool, keep102);
     QFETCH(QString, file);
     QFETCH(QString, bait);
     Harness h;
+    if (!keep102)
+        QFile::remove(h.path("ORVA_102.ini"));
     if (!bait.isEmpty()) {
         QVERIFY(QDir(h.folder.path()).mkpath(QFileInfo(h.path(bait)).path()));
         QVERIFY(QFile::copy(h.path("ORVA_100.ini"), h.path(bait)));
