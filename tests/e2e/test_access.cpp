@@ -4,6 +4,7 @@
 #include "WindowForm.h"
 
 #include <QCheckBox>
+#include <QJsonDocument>
 #include <QJsonObject>
 #include <QLineEdit>
 #include <QPushButton>
@@ -59,7 +60,6 @@ private slots:
     void mctcForcesUnitAndLanguage_data();
     void mctcForcesUnitAndLanguage();
     void mctcSpringsBackForADealer();
-    void languageKeyFollowsTheLanguage();
 };
 
 void TestAccess::levels_data()
@@ -67,15 +67,15 @@ void TestAccess::levels_data()
     QTest::addColumn<QString>("password");
     QTest::addColumn<QString>("suffix");
     QTest::addColumn<QStringList>("open");
-    QTest::newRow("administrator") << "52917"
-                                   << "  (PW = Administrator)" << Administrator;
-    QTest::newRow("dealer") << "40368"
-                            << "  (PW = rivenditore)" << Dealer;
-    QTest::newRow("technician") << "27754"
-                                << "  (PW = tecnico)" << Technician;
+    const auto row = [](const char *name, const char *password, const char *suffix,
+                        const QStringList &open) {
+        QTest::newRow(name) << QString(password) << QString(suffix) << open;
+    };
+    row("administrator", "52917", "  (PW = Administrator)", Administrator);
+    row("dealer", "40368", "  (PW = rivenditore)", Dealer);
+    row("technician", "27754", "  (PW = tecnico)", Technician);
     // Near misses of a password: test_rules; here, what no level leaves open.
-    QTest::newRow("no level") << ""
-                              << "  (PW = sconosciuta)" << QStringList{};
+    row("no level", "", "  (PW = sconosciuta)", {});
 }
 
 void TestAccess::levels()
@@ -132,44 +132,29 @@ void TestAccess::cliRefusesWhatTheWindowCloses()
     QFETCH(QString, password);
     QFETCH(QStringList, open);
     // A value the window would take, other than the tester's, for every field.
-    const QJsonObject changed{{"language", QJsonObject{{"index", 1}}},
-                              {"manufacturer", "ACME"},
-                              {"model", "MODEL X"},
-                              {"homologationNumber", "HOM-1"},
-                              {"serialNumber", "SN-NEW"},
-                              {"expiryDay", "15"},
-                              {"expiryMonth", "06"},
-                              {"expiryYear", "2030"},
-                              {"unitOfLight", QJsonObject{{"index", 1}}},
-                              {"panelType", QJsonObject{{"index", 0}}},
-                              {"protocol", QJsonObject{{"index", 2}}},
-                              {"mctcNetVersion", "3.0"},
-                              {"equipmentAddress", "07"},
-                              {"garageName", "NEW GARAGE"},
-                              {"garageAddress1", "A1"},
-                              {"garageAddress2", "A2"},
-                              {"garageAddress3", "A3"},
-                              {"garageAddress4", "A4"},
-                              {"printHeightAndInclination", false},
-                              {"lampType", QJsonObject{{"index", 1}}},
-                              {"fogTestRequest", false},
-                              {"goodTestForcing", true},
-                              {"previousHeadlightTest", false}};
+    const QJsonObject changed = QJsonDocument::fromJson(R"({
+        "language": {"index": 1}, "manufacturer": "ACME", "model": "MODEL X",
+        "homologationNumber": "HOM-1", "serialNumber": "SN-NEW", "expiryDay": "15",
+        "expiryMonth": "06", "expiryYear": "2030", "unitOfLight": {"index": 1},
+        "panelType": {"index": 0}, "protocol": {"index": 2}, "mctcNetVersion": "3.0",
+        "equipmentAddress": "07", "garageName": "NEW GARAGE", "garageAddress1": "A1",
+        "garageAddress2": "A2", "garageAddress3": "A3", "garageAddress4": "A4",
+        "printHeightAndInclination": false, "lampType": {"index": 1}, "fogTestRequest": false,
+        "goodTestForcing": true, "previousHeadlightTest": false})")
+                                    .object();
     QStringList closed;
-    QJsonObject allowed;
+    int fields = 0;
     for (const Control c : Controls::all()) {
         const char *field = Controls::info(c).field;
         if (!field || Controls::info(c).kind == ControlKind::Display)
             continue;
-        if (open.contains(Controls::name(c)))
-            allowed.insert(QLatin1String(field), changed.value(QLatin1String(field)));
-        else
+        ++fields;
+        if (!open.contains(Controls::name(c)))
             closed.append(QLatin1String(field));
     }
-    QCOMPARE(allowed.size() + closed.size(), changed.size());
+    QCOMPARE(fields, changed.size());
     CliRun cli;
-    const QJsonObject tester = cli.read();
-    QJsonObject everything = tester;
+    QJsonObject everything = cli.read();
     for (auto it = changed.begin(); it != changed.end(); ++it)
         everything = CliRun::with(everything, it.key(), it.value());
     const QByteArray before = cli.sim.memory();
@@ -188,24 +173,7 @@ void TestAccess::cliRefusesWhatTheWindowCloses()
     else
         QCOMPARE(named, closed);
     QCOMPARE(cli.sim.memory(), before);
-    if (allowed.isEmpty())
-        return;
-    QJsonObject permitted = tester;
-    for (auto it = allowed.begin(); it != allowed.end(); ++it)
-        permitted = CliRun::with(permitted, it.key(), it.value());
-    // A new serial number makes it another tester's document.
-    QStringList write = {"write", "--in", cli.document(permitted)};
-    if (allowed.contains(QStringLiteral("serialNumber")))
-        write.append(QStringLiteral("--other-tester"));
-    QCOMPARE(cli.run(write, password.toLatin1() + '\n').status, 0);
-    const QJsonObject now = cli.read().value("fields").toObject();
-    for (auto it = allowed.begin(); it != allowed.end(); ++it) {
-        const QJsonValue got = now.value(it.key());
-        QVERIFY2(it->isObject()   ? got.toObject().value("index") == it->toObject().value("index")
-                 : it->isString() ? got.toString().trimmed() == it->toString()
-                                  : got == *it,
-                 qPrintable(it.key()));
-    }
+    // What a level may change is then written: test_edits, at the administrator's.
 }
 
 void TestAccess::focusSelectsTheWholeWidth_data()
@@ -213,8 +181,6 @@ void TestAccess::focusSelectsTheWholeWidth_data()
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("selected");
-    QTest::newRow("24 characters") << "TestoNumOmologa"
-                                   << "ABCDEFGHIJKLMNOPQRSTUVWX" << 24;
     QTest::newRow("three characters") << "TestoMarca"
                                       << "ABC" << 3;
     QTest::newRow("padded width") << "TestoNomeOfficina" << QString(24, u' ') << 24;
@@ -275,9 +241,8 @@ void TestAccess::mctcForcesUnitAndLanguage_data()
     QTest::addColumn<QString>("entry");
     QTest::addColumn<bool>("forced");
     QTest::newRow("MCTC") << "MCTC-NET" << true;
-    // Any case: test_rules::mctc.
+    // Any case, blanks: test_rules::mctc.
     QTest::newRow("MCT and another letter") << "MCTX-NET" << false;
-    QTest::newRow("leading blank") << " MCTC-NET" << false;
 }
 
 void TestAccess::mctcForcesUnitAndLanguage()
@@ -325,17 +290,6 @@ void TestAccess::mctcSpringsBackForADealer()
     QTest::keyClick(w.ListaMisura, Qt::Key_Up);
     QCOMPARE(w.ListaMisura->currentIndex(), 1);
     QCOMPARE(w.ListaLingua1->currentText(), QStringLiteral("txt_en_******"));
-}
-
-void TestAccess::languageKeyFollowsTheLanguage()
-{
-    Harness h;
-    QVERIFY(h.start(QStringLiteral("40368")));
-    FrmOrva &w = *h.window;
-    w.ListaLingua->setCurrentIndex(2);
-    QCOMPARE(w.ListaLingua1->currentIndex(), 2);
-    QCOMPARE(w.ListaLingua1->currentText(), QStringLiteral("txt_de_single"));
-    QCOMPARE(w.ListaMisura->currentIndex(), 0);
 }
 
 QTEST_MAIN(TestAccess)

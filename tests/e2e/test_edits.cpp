@@ -47,9 +47,8 @@ class TestEdits : public QObject
 private slots:
     void sameRulesInTheWindowAndInADocument_data();
     void sameRulesInTheWindowAndInADocument();
-    void windowSendWithoutEditsKeepsEveryByte();
+    void windowKeepsEveryByteItDoesNotChange();
     void cliReadThenWriteKeepsEveryByte();
-    void changedValuesReplaceKeptOnes();
     void keptValuesComeFromTheLoadThatFinished();
     void switchingWindowsRunsNoFieldCheck();
 };
@@ -60,45 +59,22 @@ void TestEdits::sameRulesInTheWindowAndInADocument_data()
     QTest::addColumn<QString>("value"); // a text, or a list index
     QTest::addColumn<QString>("shows"); // what the field shows once the window took the edit
     QTest::addColumn<bool>("takes");    // whether a document may make the edit
-    QTest::newRow("day in range") << "expiryDay"
-                                  << "15"
-                                  << "15" << true;
-    QTest::newRow("day 99") << "expiryDay"
-                            << "99"
-                            << "01" << false;
-    QTest::newRow("month not a number") << "expiryMonth"
-                                        << "ab"
-                                        << "01" << false;
-    QTest::newRow("year before 2003") << "expiryYear"
-                                      << "1999"
-                                      << "2003" << false;
-    QTest::newRow("Latin-1 letters")
-        << "garageName" << QStringLiteral("CAFÉ DU NORD") << QStringLiteral("CAFÉ DU NORD") << true;
-    QTest::newRow("euro sign") << "garageName" << QStringLiteral("€ GARAGE")
-                               << "AUTOFFICINA ROSSI       " << false;
-    QTest::newRow("L with stroke")
-        << "garageAddress1" << QStringLiteral("ŁÓDŹ") << "VIA ROMA 12             " << false;
-    QTest::newRow("line feed") << "garageAddress2" << QStringLiteral("A\nB")
-                               << "20100 MILANO            " << false;
-    QTest::newRow("NUL") << "garageAddress3" << QString(QChar(0)) + "X"
-                         << "TEL 02 1234567          " << false;
-    QTest::newRow("longer than the field") << "manufacturer"
-                                           << "ABCDEFGHIJKL"
-                                           << "ABCDEFGHIJ" << false;
-    QTest::newRow("a unit") << "unitOfLight"
-                            << "1"
-                            << "1" << true;
-    QTest::newRow("no such unit") << "unitOfLight"
-                                  << "5"
-                                  << "-1" << false;
-    QTest::newRow("one past the last unit") << "unitOfLight"
-                                            << "2"
-                                            << "-1" << false;
+    const auto row = [](const char *name, const char *field, const QString &value,
+                        const QString &shows, bool takes) {
+        QTest::newRow(name) << QString(field) << value << shows << takes;
+    };
+    // Which dates, characters and lengths the rules take: test_rules.
+    row("day in range", "expiryDay", "15", "15", true);
+    row("day 99", "expiryDay", "99", "01", false);
+    row("Latin-1 letters", "garageName", "CAFÉ DU NORD", "CAFÉ DU NORD", true);
+    row("euro sign", "garageName", "€ GARAGE", "AUTOFFICINA ROSSI       ", false);
+    row("line feed", "garageAddress2", "A\nB", "20100 MILANO            ", false);
+    row("longer than the field", "manufacturer", "ABCDEFGHIJKL", "ABCDEFGHIJ", false);
+    row("a unit", "unitOfLight", "1", "1", true);
+    row("one past the last unit", "unitOfLight", "2", "-1", false);
     // An MCTC protocol moves the unit to its second entry: a document that
     // leaves the unit at the first is refused.
-    QTest::newRow("MCTC protocol") << "protocol"
-                                   << "1"
-                                   << "1" << false;
+    row("MCTC protocol", "protocol", "1", "1", false);
 }
 
 void TestEdits::sameRulesInTheWindowAndInADocument()
@@ -154,7 +130,7 @@ void TestEdits::sameRulesInTheWindowAndInADocument()
     }
 }
 
-void TestEdits::windowSendWithoutEditsKeepsEveryByte()
+void TestEdits::windowKeepsEveryByteItDoesNotChange()
 {
     Harness h;
     h.sim.memory() = unshowableImage();
@@ -163,6 +139,7 @@ void TestEdits::windowSendWithoutEditsKeepsEveryByte()
     FrmOrva &w = *h.window;
     // Told once, in words, which values are kept.
     QCOMPARE(h.prompts.shown.size(), 1);
+    QCOMPARE(h.prompts.shown[0].kind, QStringLiteral("warning"));
     const QString told = h.prompts.shown[0].text;
     for (const char *key : {"parame_lingua", "parame_unitam", "parame_pannel", "parame_protoc",
                             "parame_tifaro", "param_setupsw", "parame_prninc"})
@@ -174,6 +151,21 @@ void TestEdits::windowSendWithoutEditsKeepsEveryByte()
     QCOMPARE(h.prompts.shown.size(), 1);
     QVERIFY(!h.frames('W').isEmpty());
     QCOMPARE(h.sim.memory(), before);
+
+    // Changed values replace kept ones; the others stay kept.
+    w.ListaMisura->setCurrentIndex(1);
+    w.ListaTipoFaro->setCurrentIndex(1);
+    w.ChkEnForzatura->setChecked(true); // bit 1 on, bit 2 off; bit 3 the tester's own
+    w.ChkEnPrecFaro->setChecked(false);
+    w.ChkPrnHfaroIncl->setChecked(false);
+    QVERIFY(h.click("CmdInvia"));
+    const QByteArray &m = h.sim.memory();
+    QCOMPARE(m.at(0x0088), '1');
+    QCOMPARE(int(m.at(0x0095)), 1);
+    QCOMPARE(int(m.at(0x0096)), 0x0B);
+    QCOMPARE(int(m.at(0x0118)), 0);
+    QCOMPARE(m.at(0x0089), 'x');
+    QCOMPARE(int(m.at(0x0004)), 7);
 }
 
 void TestEdits::cliReadThenWriteKeepsEveryByte()
@@ -191,27 +183,6 @@ void TestEdits::cliReadThenWriteKeepsEveryByte()
     QCOMPARE(write.status, 0);
     QVERIFY(!cli.sim.framesStartingWith('W').isEmpty());
     QCOMPARE(cli.sim.memory(), before);
-}
-
-void TestEdits::changedValuesReplaceKeptOnes()
-{
-    Harness h;
-    h.sim.memory() = unshowableImage();
-    QVERIFY(h.start());
-    FrmOrva &w = *h.window;
-    w.ListaMisura->setCurrentIndex(1);
-    w.ListaTipoFaro->setCurrentIndex(1);
-    w.ChkEnForzatura->setChecked(true); // bit 1 on, bit 2 off; bit 3 the tester's own
-    w.ChkEnPrecFaro->setChecked(false);
-    w.ChkPrnHfaroIncl->setChecked(false);
-    QVERIFY(h.click("CmdInvia"));
-    const QByteArray &m = h.sim.memory();
-    QCOMPARE(m.at(0x0088), '1');
-    QCOMPARE(int(m.at(0x0095)), 1);
-    QCOMPARE(int(m.at(0x0096)), 0x0B);
-    QCOMPARE(int(m.at(0x0118)), 0);
-    QCOMPARE(m.at(0x0089), 'x'); // unchanged ones still kept
-    QCOMPARE(int(m.at(0x0004)), 7);
 }
 
 // A load that lost step after reading a value it keeps starts again; what the

@@ -17,15 +17,11 @@ class TestLoad : public QObject
     Q_OBJECT
 private slots:
     void showsEveryValueOfTheTester();
-    void readsInCatalogueOrderFromTheFile();
+    void readsInCatalogueOrderWithProgressAndTrace();
     void versionPicksItsFile_data();
     void versionPicksItsFile();
-    void waitsForTheTester_data();
-    void waitsForTheTester();
-    void valuesFromTheTesterNeverEndTheProgram();
     void missingFileOrDefinitionEndsWithTheReport_data();
     void missingFileOrDefinitionEndsWithTheReport();
-    void progressAndTrace();
     void versionFileVanishingBetweenLoads();
 };
 
@@ -73,49 +69,19 @@ void TestLoad::showsEveryValueOfTheTester()
     QVERIFY(h.prompts.shown.isEmpty());
 }
 
-void TestLoad::readsInCatalogueOrderFromTheFile()
-{
-    Harness h;
-    QVERIFY(h.start());
-    struct Span
-    {
-        int address;
-        int length;
-    };
-    QList<Span> spans = {{0x0000, 4},  {0x0004, 1},  {0x0010, 10}, {0x0020, 10}, {0x002A, 10},
-                         {0x0040, 12}, {0x004C, 12}, {0x0060, 4},  {0x0064, 16}, {0x0080, 8},
-                         {0x0088, 1},  {0x0089, 1},  {0x008A, 1},  {0x0090, 2},  {0x0092, 3},
-                         {0x0095, 1},  {0x0096, 2},  {0x00A0, 24}, {0x00B8, 24}, {0x00D0, 24},
-                         {0x00E8, 24}, {0x0100, 24}, {0x0118, 1},  {0x0120, 2},  {0x0122, 2}};
-    for (int n = 0; n < 17; ++n)
-        spans.append({0x0130 + 2 * n, 2});
-    QList<int> expected;
-    for (const Span &s : spans)
-        for (int k = 0; k < s.length; ++k)
-            expected.append(s.address + k);
-    QList<int> actual;
-    for (const QByteArray &f : h.frames('R'))
-        actual.append(frameAddress(f));
-    QCOMPARE(actual, expected);
-    QCOMPARE(h.frames('W').size(), 0);
-}
-
 void TestLoad::versionPicksItsFile_data()
 {
     QTest::addColumn<QString>("version");
     QTest::addColumn<bool>("keep102");
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("bait"); // a file only an unsafe name would reach
-    QTest::newRow("1.02 with its file") << "1.02" << true << "ORVA_102.ini"
-                                        << "";
-    QTest::newRow("1.02 without its file") << "1.02" << false << "ORVA_100.ini"
-                                           << "";
-    QTest::newRow("path in the version") << "/.." << true << "ORVA_100.ini"
-                                         << "ORVA_/...ini";
-    QTest::newRow("separator in the version") << "1./2" << true << "ORVA_100.ini"
-                                              << "ORVA_1/2.ini";
-    QTest::newRow("control character") << QStringLiteral("1.\t2") << true << "ORVA_100.ini"
-                                       << "";
+    const auto row = [](const char *name, const QString &version, bool keep102, const char *file,
+                        const char *bait = "") {
+        QTest::newRow(name) << version << keep102 << QString(file) << QString(bait);
+    };
+    row("1.02 with its file", "1.02", true, "ORVA_102.ini");
+    row("1.02 without its file", "1.02", false, "ORVA_100.ini");
+    row("path in the version", "/..", true, "ORVA_100.ini", "ORVA_/...ini");
 }
 
 void TestLoad::versionPicksItsFile()
@@ -148,58 +114,6 @@ void TestLoad::versionPicksItsFile()
     QVERIFY(h.prompts.shown.isEmpty());
 }
 
-void TestLoad::waitsForTheTester_data()
-{
-    QTest::addColumn<int>("silentAfter"); // reads; 0: off from the start
-    QTest::newRow("switched on later") << 0;
-    QTest::newRow("silent mid-load") << 40;
-}
-
-// The load waits, saying so, and resumes when the tester answers again.
-void TestLoad::waitsForTheTester()
-{
-    QFETCH(int, silentAfter);
-    Harness h;
-    h.sim.setPowered(silentAfter > 0);
-    h.create();
-    h.shortLimits();
-    QString statusWhileOff;
-    if (silentAfter)
-        h.whenFrames('R', silentAfter, [&] { h.sim.setPowered(false); });
-    h.whenFrames(0x01, 2, [&] {
-        statusWhileOff = h.window->status();
-        h.sim.setPowered(true);
-    });
-    QVERIFY(h.start());
-    QCOMPARE(statusWhileOff,
-             QStringLiteral("Wait connection to Equipment ! Reset with power supply ..."));
-    QCOMPARE(h.window->TestoMarca->text(), QStringLiteral("ORVA      "));
-    QCOMPARE(h.window->TestoModello->text(), QStringLiteral("HT-5000 PROFESSIONAL"));
-    QCOMPARE(h.window->TestoAbbConv->text(), QStringLiteral("210"));
-}
-
-void TestLoad::valuesFromTheTesterNeverEndTheProgram()
-{
-    Harness h;
-    QByteArray &m = h.sim.memory();
-    m[0x0004] = char(7);    // a language the file does not offer
-    m[0x0088] = '9';        // a unit index beyond the list
-    m[0x008A] = 'x';        // not a number
-    m[0x0095] = char(5);    // a lamp type beyond the list
-    m[0x0120] = char(0x00); // 0x9000 = 36864
-    m[0x0121] = char(0x90);
-    QVERIFY(h.start());
-    FrmOrva &w = *h.window;
-    // Values the lists do not offer select none; a warning names them.
-    for (const LockableComboBox *list :
-         {w.ListaLingua, w.ListaLingua1, w.ListaMisura, w.ListaProtocollo, w.ListaTipoFaro})
-        QCOMPARE(list->currentIndex(), -1);
-    QCOMPARE(w.TestoAnaConv->text(), QStringLiteral("36864"));
-    QCOMPARE(h.endedWith, -1);
-    QCOMPARE(h.prompts.shown.size(), 1);
-    QCOMPARE(h.prompts.shown[0].kind, QStringLiteral("warning"));
-}
-
 void TestLoad::missingFileOrDefinitionEndsWithTheReport_data()
 {
     QTest::addColumn<bool>("wholeFile");
@@ -225,10 +139,12 @@ void TestLoad::missingFileOrDefinitionEndsWithTheReport()
     QCOMPARE(h.prompts.shown[0].kind, QStringLiteral("critical"));
     QCOMPARE(h.prompts.shown[0].title, QStringLiteral("Error not handled"));
     QVERIFY2(h.prompts.shown[0].text.startsWith(said), qPrintable(h.prompts.shown[0].text));
-    QVERIFY(wholeFile || h.prompts.shown[0].text.contains(QStringLiteral("parame_tifaro")));
+    QVERIFY(h.prompts.shown[0].text.contains(wholeFile ? "ORVA_100.ini" : "parame_tifaro"));
 }
 
-void TestLoad::progressAndTrace()
+// Every byte the file defines, read in catalogue order, counted to the end,
+// and traced.
+void TestLoad::readsInCatalogueOrderWithProgressAndTrace()
 {
     Harness h;
     h.create();
@@ -239,10 +155,30 @@ void TestLoad::progressAndTrace()
     SerialTrace trace(h.window->link());
     QVERIFY(trace.open(h.path("trace.txt")));
     QVERIFY(h.start());
+    struct Span
+    {
+        int address;
+        int length;
+    };
+    QList<Span> spans = {{0x0000, 4},  {0x0004, 1},  {0x0010, 10}, {0x0020, 10}, {0x002A, 10},
+                         {0x0040, 12}, {0x004C, 12}, {0x0060, 4},  {0x0064, 16}, {0x0080, 8},
+                         {0x0088, 1},  {0x0089, 1},  {0x008A, 1},  {0x0090, 2},  {0x0092, 3},
+                         {0x0095, 1},  {0x0096, 2},  {0x00A0, 24}, {0x00B8, 24}, {0x00D0, 24},
+                         {0x00E8, 24}, {0x0100, 24}, {0x0118, 1},  {0x0120, 2},  {0x0122, 2}};
+    for (int n = 0; n < 17; ++n)
+        spans.append({0x0130 + 2 * n, 2});
+    QList<int> expected;
+    for (const Span &s : spans)
+        for (int k = 0; k < s.length; ++k)
+            expected.append(s.address + k);
+    QList<int> actual;
+    for (const QByteArray &f : h.frames('R'))
+        actual.append(frameAddress(f));
+    QCOMPARE(actual, expected);
+    QCOMPARE(h.frames('W').size(), 0);
 
-    // Every byte the file defines, counted to the end, then the bar goes away.
-    const qint64 total = 1 + 2 * 17 + 10 + 10 + 10 + 12 + 12 + 4 + 16 + 8 + 1 + 1 + 1 + 2 + 3 + 1 +
-                         2 + 5 * 24 + 1 + 2 + 2;
+    // Counted from the file the version chose, so without the version; then the bar goes away.
+    const qint64 total = expected.size() - 4;
     QVERIFY(progress.size() > 2);
     QCOMPARE(progress.at(progress.size() - 2), (QPair<qint64, qint64>(total, total)));
     QCOMPARE(progress.last(), (QPair<qint64, qint64>(0, 0)));
@@ -256,7 +192,7 @@ void TestLoad::progressAndTrace()
             sent.append(line.mid(29));
     QCOMPARE(sent.first(), QStringLiteral("01"));
     QCOMPARE(sent.at(1), QStringLiteral("52 00 00"));
-    QCOMPARE(sent.filter(QRegularExpression(QStringLiteral("^52 "))).size(), h.frames('R').size());
+    QCOMPARE(sent.filter(QRegularExpression(QStringLiteral("^52 "))).size(), expected.size());
     // The last byte of the 17th offset, then the check that the line is still in step.
     QCOMPARE(sent.at(sent.size() - 2), QStringLiteral("52 01 51"));
     QCOMPARE(sent.last(), QStringLiteral("01"));

@@ -9,6 +9,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSerialPort>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -21,8 +22,7 @@ class TestWindow : public QObject
 private slots:
     void controlsAtCreation_data();
     void controlsAtCreation();
-    void everyInputHasAnAccessibleName();
-    void tabOrder();
+    void inputsAreNamedAndInTabOrder();
     void windowsAndCaptions();
     void startUpStateBeforeThePassword();
     void portScanKeepsUsablePortsOnly();
@@ -137,38 +137,28 @@ void TestWindow::controlsAtCreation()
     QVERIFY(w.SSTab1->widget(page)->isAncestorOf(c));
     QCOMPARE(c->isVisibleTo(w.SSTab1->widget(page)), !state.contains(u'H'));
     QCOMPARE(c->isEnabled(), !state.contains(u'D'));
-    if (kind == "caption" || kind == "text") {
-        auto *e = qobject_cast<QLineEdit *>(c);
-        QVERIFY(e);
-        QCOMPARE(e->text(), text);
+    static const QHash<QString, const char *> classes = {
+        {"caption", "QLineEdit"},       {"text", "QLineEdit"},     {"list", "LockableComboBox"},
+        {"check", "QCheckBox"},         {"button", "QPushButton"}, {"label", "QLabel"},
+        {"multiline", "QPlainTextEdit"}};
+    QVERIFY(c->inherits(classes.value(kind)));
+    const char *shows = kind == "list"        ? "placeholderText"
+                        : kind == "multiline" ? "plainText"
+                                              : "text";
+    QCOMPARE(c->property(shows).toString(), text);
+    QCOMPARE(c->property("checked").toBool(), state.contains(u'C'));
+    if (auto *e = qobject_cast<QLineEdit *>(c)) {
         QCOMPARE(e->isReadOnly(), state.contains(u'L'));
         if (maxLength > 0)
             QCOMPARE(e->maxLength(), maxLength);
         QCOMPARE(e->focusPolicy() == Qt::NoFocus, kind == "caption");
-    } else if (kind == "list") {
-        auto *l = qobject_cast<LockableComboBox *>(c);
-        QVERIFY(l);
-        QCOMPARE(l->placeholderText(), text);
+    } else if (auto *l = qobject_cast<LockableComboBox *>(c)) {
         QCOMPARE(l->currentIndex(), -1);
         QVERIFY(l->isLocked());
-    } else if (kind == "check") {
-        auto *b = qobject_cast<QCheckBox *>(c);
-        QVERIFY(b);
-        QCOMPARE(b->text(), text);
-        QCOMPARE(b->isChecked(), state.contains(u'C'));
-    } else if (kind == "button") {
-        auto *b = qobject_cast<QPushButton *>(c);
-        QVERIFY(b);
-        QCOMPARE(b->text(), text);
-    } else if (kind == "label") {
-        QCOMPARE(qobject_cast<QLabel *>(c)->text(), text);
-    } else {
-        QVERIFY(qobject_cast<QPlainTextEdit *>(c));
-        QVERIFY(!c->isEnabled());
     }
 }
 
-void TestWindow::everyInputHasAnAccessibleName()
+void TestWindow::inputsAreNamedAndInTabOrder()
 {
     Harness h;
     FrmOrva &w = h.create();
@@ -187,12 +177,7 @@ void TestWindow::everyInputHasAnAccessibleName()
     QCOMPARE(w.TestoGiornoScadenza->accessibleName(), QStringLiteral("Date of Expire DD"));
     QCOMPARE(w.TestoIndirizzo2->accessibleName(), QStringLiteral("Garage address 2"));
     QCOMPARE(w.TestoBitAnaScheda->accessibleName(), QStringLiteral("Bit Cpu LOW BEAM"));
-}
 
-void TestWindow::tabOrder()
-{
-    Harness h;
-    FrmOrva &w = h.create();
     const QStringList expected =
         QStringLiteral(
             "ListaLingua TestoMarca TestoModello TestoNumOmologa TestoNumSerie "
@@ -244,41 +229,30 @@ void TestWindow::startUpStateBeforeThePassword()
 {
     Harness h;
     FrmOrva &w = h.create();
+    bool looked = false;
     // What the window shows while the password dialog waits.
-    QString title, lamp, lampSecond, port, marca, date, file;
-    bool visible = false, enabled = true, dialogUp = false, portOpen = false;
-    int lamps = 0;
     QTimer::singleShot(0, &w, [&] {
-        title = w.windowTitle();
-        visible = w.isVisible();
-        enabled = w.SSTab1->isEnabled();
-        dialogUp = w.password()->isVisible() && w.password()->isEnabled() &&
-                   w.password()->isModal() && w.password()->parentWidget() == &w;
-        file = w.session().parameterFilePath;
-        lamps = w.ListaTipoFaro->count();
-        lamp = w.ListaTipoFaro->currentText();
-        lampSecond = w.ListaTipoFaro->itemText(1);
-        port = w.ListaCom->currentText();
-        portOpen = w.link().isOpen();
-        marca = w.TestoMarca->text();
-        date = w.TestoData->text();
-        w.close();
+        const auto close = qScopeGuard([&w] { w.close(); });
+        QCOMPARE(w.windowTitle(), QStringLiteral("Setting Parameters ORVA  ver. 2.03"));
+        QVERIFY(w.isVisible() && !w.SSTab1->isEnabled());
+        QVERIFY(w.password()->isVisible() && w.password()->isEnabled() && w.password()->isModal() &&
+                w.password()->parentWidget() == &w);
+        QCOMPARE(w.session().parameterFilePath, h.path("ORVA_100.ini"));
+        QCOMPARE(w.ListaTipoFaro->count(), 2);
+        QCOMPARE(w.ListaTipoFaro->currentText(), QStringLiteral("LEFT-HAND DRIVE"));
+        QCOMPARE(w.ListaTipoFaro->itemText(1), QStringLiteral("RIGHT-HAND DRIVE"));
+        QCOMPARE(w.ListaCom->currentText(), QStringLiteral("Com1 :2400,8,n,1"));
+        QVERIFY(w.link().isOpen());
+        QCOMPARE(w.TestoMarca->text(), QString(10, u' '));
+        const QString date = w.TestoData->text();
+        static const QRegularExpression format(
+            QStringLiteral(R"(^\d\d\D\d\d\D\d{4} \d\d:\d\d:\d\d$)"));
+        QVERIFY2(format.match(date).hasMatch(), qPrintable(date));
+        QCOMPARE(date.mid(6, 4), QString::number(QDate::currentDate().year()));
+        looked = true;
     });
     w.startUp();
-    QCOMPARE(title, QStringLiteral("Setting Parameters ORVA  ver. 2.03"));
-    QVERIFY(visible);
-    QVERIFY(!enabled);
-    QVERIFY(dialogUp);
-    QCOMPARE(file, h.path("ORVA_100.ini"));
-    QCOMPARE(lamps, 2);
-    QCOMPARE(lamp, QStringLiteral("LEFT-HAND DRIVE"));
-    QCOMPARE(lampSecond, QStringLiteral("RIGHT-HAND DRIVE"));
-    QCOMPARE(port, QStringLiteral("Com1 :2400,8,n,1"));
-    QVERIFY(portOpen);
-    QCOMPARE(marca, QString(10, u' '));
-    const QRegularExpression format(QStringLiteral(R"(^\d\d\D\d\d\D\d{4} \d\d:\d\d:\d\d$)"));
-    QVERIFY2(format.match(date).hasMatch(), qPrintable(date));
-    QCOMPARE(date.mid(6, 4), QString::number(QDate::currentDate().year()));
+    QVERIFY(looked);
     QCOMPARE(h.endedWith, 0);
     QVERIFY(!w.link().isOpen());
 }

@@ -15,7 +15,6 @@ private slots:
     void writeExamples();
     void clockFrame_data();
     void clockFrame();
-    void readFramesRollOver();
     void photodiodeReply_data();
     void photodiodeReply();
     void printableSecondParts();
@@ -85,18 +84,6 @@ void TestFrames::clockFrame()
     QCOMPARE(Frames::clockFrame(when).toHex(), frame.toHex());
 }
 
-void TestFrames::readFramesRollOver()
-{
-    QByteArray sent;
-    for (int k = 0; k < 3; ++k)
-        sent += Frames::readFrame(quint16(0x00FE + k));
-    QCOMPARE(sent.toHex(), hex("5200fe"
-                               "5200ff"
-                               "520100")
-                               .toHex());
-    QCOMPARE(Frames::formatAddress(0x00ff + 1), QStringLiteral("0100"));
-}
-
 void TestFrames::photodiodeReply_data()
 {
     QTest::addColumn<QByteArray>("reply");
@@ -111,7 +98,6 @@ void TestFrames::photodiodeReply()
     QFETCH(QByteArray, reply);
     QFETCH(quint32, reading);
     QCOMPARE(Frames::decodeReading(reply), reading);
-    QCOMPARE(Frames::photodiodeRequest(11).toHex(), hex("460b").toHex());
 }
 
 void TestFrames::printableSecondParts()

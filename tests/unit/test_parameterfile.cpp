@@ -21,7 +21,6 @@ private slots:
     void lineValues();
     void listLines_data();
     void listLines();
-    void missingFileIsError53();
 };
 
 void TestParameterFile::readLookup_data()
@@ -171,14 +170,6 @@ void TestParameterFile::listLines()
     const ListLines found = ParameterFile::listLines(lines, tag);
     QCOMPARE(found.items, items);
     QCOMPARE(found.keys, keys);
-}
-
-void TestParameterFile::missingFileIsError53()
-{
-    const auto lines = ParameterFile::readLines(QStringLiteral("/nonexistent/ORVA_100.ini"));
-    QVERIFY(!lines);
-    QCOMPARE(lines.error().number(), 53);
-    QVERIFY(lines.error().description().contains(QStringLiteral("/nonexistent/ORVA_100.ini")));
 }
 
 QTEST_APPLESS_MAIN(TestParameterFile)

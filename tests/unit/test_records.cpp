@@ -45,19 +45,14 @@ WrittenBytes modelPart(int part, int acknowledged, bool beforeKnown = true)
 
 QJsonObject readDocument()
 {
-    return {{"format", 1},
-            {"firmwareVersion", "1.02"},
-            {"parameterFile", "ORVA_102.ini"},
-            {"languageKey", "parame_lingua"},
-            {"readAt", "2026-12-01T10:10:10"},
-            {"fields", QJsonObject{{"manufacturer", "ORVA      "},
-                                   {"serialNumber", " SN24-000001"},
-                                   {"unitOfLight", QJsonObject{{"index", 1}, {"item", "kcd"}}},
-                                   {"fogTestRequest", true},
-                                   {"goodTestForcing", false},
-                                   {"lowBeamFactor", 345},
-                                   {"photodiodeOffsets", QJsonArray{12, 0, 7}}}},
-            {"notOffered", QJsonObject{{"parame_pannel", "7"}}}};
+    return QJsonDocument::fromJson(R"({
+        "format": 1, "firmwareVersion": "1.02", "parameterFile": "ORVA_102.ini",
+        "languageKey": "parame_lingua", "readAt": "2026-12-01T10:10:10",
+        "fields": {"manufacturer": "ORVA      ", "serialNumber": " SN24-000001",
+                   "unitOfLight": {"index": 1, "item": "kcd"}, "fogTestRequest": true,
+                   "goodTestForcing": false, "lowBeamFactor": 345, "photodiodeOffsets": [12, 0, 7]},
+        "notOffered": {"parame_pannel": "7"}})")
+        .object();
 }
 
 TesterState withField(const char *name, const QJsonValue &value)
@@ -107,34 +102,29 @@ void TestRecords::changes_data()
 {
     QTest::addColumn<TesterState>("after");
     QTest::addColumn<QStringList>("lines");
-    QTest::newRow("nothing") << TesterState::fromDocument(readDocument()) << QStringList();
-    QTest::newRow("a text") << withField("manufacturer", "ACME")
-                            << QStringList{"manufacturer: ORVA -> ACME"};
-    QTest::newRow("a text's blanks") << withField("manufacturer", "ORVA") << QStringList();
-    QTest::newRow("a list's entry")
-        << withField("unitOfLight", QJsonObject{{"index", 0}, {"item", "lux "}})
-        << QStringList{"unitOfLight: kcd -> lux"};
-    QTest::newRow("a list's wording, not its entry")
-        << withField("unitOfLight", QJsonObject{{"index", 1}, {"item", "KCD"}}) << QStringList();
-    QTest::newRow("a flag") << withField("goodTestForcing", true)
-                            << QStringList{"goodTestForcing: no -> yes"};
-    QTest::newRow("a factor") << withField("lowBeamFactor", 400)
-                              << QStringList{"lowBeamFactor: 345 -> 400"};
-    QTest::newRow("the offsets") << withField("photodiodeOffsets", QJsonArray{12, 1, 7})
-                                 << QStringList{"photodiodeOffsets: [12,0,7] -> [12,1,7]"};
-    QTest::newRow("a field not known before")
-        << withField("garageName", "GARAGE") << QStringList{"garageName:  -> GARAGE"};
+    const auto row = [](const char *name, const TesterState &after, const QStringList &lines) {
+        QTest::newRow(name) << after << lines;
+    };
+    row("nothing", TesterState::fromDocument(readDocument()), {});
+    row("a text", withField("manufacturer", "ACME"), {"manufacturer: ORVA -> ACME"});
+    row("a text's blanks", withField("manufacturer", "ORVA"), {});
+    row("a list's entry", withField("unitOfLight", QJsonObject{{"index", 0}, {"item", "lux "}}),
+        {"unitOfLight: kcd -> lux"});
+    row("a list's wording, not its entry",
+        withField("unitOfLight", QJsonObject{{"index", 1}, {"item", "KCD"}}), {});
+    row("a flag", withField("goodTestForcing", true), {"goodTestForcing: no -> yes"});
+    row("a factor", withField("lowBeamFactor", 400), {"lowBeamFactor: 345 -> 400"});
+    row("the offsets", withField("photodiodeOffsets", QJsonArray{12, 1, 7}),
+        {"photodiodeOffsets: [12,0,7] -> [12,1,7]"});
+    row("a field not known before", withField("garageName", "GARAGE"), {"garageName:  -> GARAGE"});
     TesterState cut = TesterState::fromDocument(readDocument());
     cut.partial = {Control::TestoMarca};
-    QTest::newRow("a field cut part way, its text the same")
-        << cut << QStringList{"manufacturer: ORVA -> ORVA (partial)"};
+    row("a field cut part way, its text the same", cut, {"manufacturer: ORVA -> ORVA (partial)"});
     TesterState several = withField("lowBeamFactor", 1);
     several.set(Control::TestoMarca, QStringLiteral("ACME"));
     several.set(Control::ChkEnFogReq, false);
-    QTest::newRow("several, by name")
-        << several
-        << QStringList{"fogTestRequest: yes -> no", "lowBeamFactor: 345 -> 1",
-                       "manufacturer: ORVA -> ACME"};
+    row("several, by name", several,
+        {"fogTestRequest: yes -> no", "lowBeamFactor: 345 -> 1", "manufacturer: ORVA -> ACME"});
 }
 
 void TestRecords::changes()
@@ -178,24 +168,19 @@ void TestRecords::afterWrite_data()
     QTest::addColumn<QString>("model"); // what the record says the tester holds
     QTest::addColumn<QStringList>("partial");
 
-    QTest::newRow("both definitions whole")
-        << WritePlan{modelPart(0, 10), modelPart(1, 10)} << NewModel << QStringList();
-    QTest::newRow("first definition cut")
-        << WritePlan{modelPart(0, 4)} << QStringLiteral("abcdEFGHIJKLMNOPQRST")
-        << QStringList{"model"};
-    QTest::newRow("second definition cut")
-        << WritePlan{modelPart(0, 10), modelPart(1, 3)} << QStringLiteral("abcdefghijklmNOPQRST")
-        << QStringList{"model"};
-    QTest::newRow("second definition got no byte")
-        << WritePlan{modelPart(0, 10), modelPart(1, 0)} << QStringLiteral("abcdefghijKLMNOPQRST")
-        << QStringList{"model"};
-    QTest::newRow("second definition never tried")
-        << WritePlan{modelPart(0, 10)} << QStringLiteral("abcdefghijKLMNOPQRST")
-        << QStringList{"model"};
-    QTest::newRow("cut where the old bytes are unknown")
-        << WritePlan{modelPart(0, 4, false)} << OldModel << QStringList{"model"};
-    QTest::newRow("nothing acknowledged")
-        << WritePlan{modelPart(0, 0)} << OldModel << QStringList();
+    const auto row = [](const char *name, const WritePlan &plan, const QString &model,
+                        const QStringList &partial) {
+        QTest::newRow(name) << plan << model << partial;
+    };
+    row("both definitions whole", {modelPart(0, 10), modelPart(1, 10)}, NewModel, {});
+    row("first definition cut", {modelPart(0, 4)}, "abcdEFGHIJKLMNOPQRST", {"model"});
+    row("second definition cut", {modelPart(0, 10), modelPart(1, 3)}, "abcdefghijklmNOPQRST",
+        {"model"});
+    row("second definition got no byte", {modelPart(0, 10), modelPart(1, 0)},
+        "abcdefghijKLMNOPQRST", {"model"});
+    row("second definition never tried", {modelPart(0, 10)}, "abcdefghijKLMNOPQRST", {"model"});
+    row("cut where the old bytes are unknown", {modelPart(0, 4, false)}, OldModel, {"model"});
+    row("nothing acknowledged", {modelPart(0, 0)}, OldModel, {});
 }
 
 void TestRecords::afterWrite()
@@ -216,43 +201,29 @@ void TestRecords::afterWrite()
 void TestRecords::backupsKeepTheirDocuments()
 {
     QTemporaryDir dir;
-    QVERIFY(dir.isValid());
     const QString folder = dir.filePath(QStringLiteral("backups"));
     QVERIFY(QDir().mkpath(folder));
-    QHash<QString, QJsonObject> documents;
-    for (const QString &serial : {QStringLiteral("SN24-000001"), QStringLiteral("SN24-000002")}) {
-        const QJsonObject doc{{"format", 1},
-                              {"firmwareVersion", "1.02"},
-                              {"parameterFile", "ORVA_102.ini"},
-                              {"readAt", "2026-12-01T10:10:10"},
-                              {"fields", QJsonObject{{"serialNumber", serial},
-                                                     {"model", "M-" + serial},
-                                                     {"garageName", "Garage " + serial}}}};
-        const QString name = serial + QStringLiteral("_20261201-101010-000.json");
-        QFile file(folder + QLatin1Char('/') + name);
+    QHash<QString, QJsonObject> documents; // by the detail of the entry made of each
+    for (const char *serial : {"SN24-000001", "SN24-000002"}) {
+        QJsonObject doc = readDocument();
+        doc.insert("fields",
+                   QJsonObject{{"serialNumber", serial}, {"model", QString(serial) + "M"}});
+        const QString name = QString(serial) + "_20261201-101010-000.json";
+        QFile file(folder + u'/' + name);
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(QJsonDocument(doc).toJson());
         documents.insert(QStringLiteral("backup ") + name, doc);
     }
-
     HistoryLocation location;
     location.path = dir.filePath(QStringLiteral("history.sqlite"));
     auto history = ServiceHistory::open(location);
-    QVERIFY2(history, qPrintable(history ? QString() : history.error().description()));
+    QVERIFY(history);
     const Result<int> imported = history.value()->importBackups(folder);
-    QVERIFY(imported);
-    QCOMPARE(*imported, 2);
+    QVERIFY(imported && *imported == 2);
     const auto entries = history.value()->entries();
-    QVERIFY(entries);
-    QCOMPARE(entries->size(), 2);
+    QVERIFY(entries && entries->size() == 2);
     for (const HistoryEntry &e : *entries) {
-        const QJsonObject doc = documents.value(e.detail);
-        QVERIFY2(!doc.isEmpty(), qPrintable(e.detail));
-        const QJsonObject fields = doc.value("fields").toObject();
-        QCOMPARE(e.before.serial(), fields.value("serialNumber").toString());
-        QCOMPARE(e.before.text(Control::TestoModello), fields.value("model").toString());
-        QCOMPARE(e.before.text(Control::TestoNomeOfficina), fields.value("garageName").toString());
-        QCOMPARE(e.before.readAt, doc.value("readAt").toString());
+        QCOMPARE(e.before.toDocument(), documents.value(e.detail));
         QCOMPARE(e.serial, e.before.serial());
         QCOMPARE(e.outcome, HistoryEntry::Ending::Imported);
     }
