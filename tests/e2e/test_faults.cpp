@@ -45,17 +45,18 @@ struct FaultRun
     bool restored = false;
 
     FaultRun() { pointPort(); }
-    // Half the program's limits, so that each wait for a silent tester is
-    // half as long; a late reply stays late for the check and in time for
-    // the rest, as it is with the program's own.
+    // A quarter of the program's limits, so that each wait for a silent
+    // tester is a quarter as long; a late reply (LateMs) stays late for the
+    // check and in time for the rest, as it is with the program's own.
+    static constexpr int LateMs = 250;
     void shortenLimits()
     {
         TesterLink::Limits &l = h.window->tester().link().limits;
-        l.connectionMs = 500;
-        l.readMs = 1500;
-        l.ackMs = 1500;
-        l.photodiodeMs = 2500;
-        l.quietMs = 500;
+        l.connectionMs = 200;
+        l.readMs = 400;
+        l.ackMs = 400;
+        l.photodiodeMs = 600;
+        l.quietMs = 200;
     }
     void pointPort()
     {
@@ -98,7 +99,7 @@ struct FaultRun
             h.sim.setGarbage(true);
             break;
         case Fault::Late:
-            h.sim.setReplyDelayMs(1000);
+            h.sim.setReplyDelayMs(LateMs);
             break;
         case Fault::Unplugged:
             midway([this] { h.sim.hangUp(); });
