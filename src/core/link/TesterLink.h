@@ -47,17 +47,17 @@ public:
         // After a command gave up, the line must stay quiet this long before
         // the next check: a late reply must not answer it.
         int quietMs = 1000;
-        // A serial-to-network bridge's round trip.
-        int networkAllowanceMs = 1000;
         // After Abort, how long an acknowledge already on its way is still
         // awaited (a frame and its reply take about 21 ms at the line rate).
         int abortGraceMs = 100;
         // How long the line must stay quiet after a reply that is to be
         // trusted as the last one (about seven bytes at the line rate).
         int tailMs = 30;
+        // Added to each limit above on a network line: a bridge's round trip.
+        int networkAllowanceMs = 1000;
 
-        // These, with the settings file's [limits] in place of any of the
-        // first six: a slow bridge may need longer.
+        // These, with the settings file's [limits] in place of any but the
+        // abort grace and the tail: a slow bridge may need longer.
         static Result<Limits> configured();
     };
 
