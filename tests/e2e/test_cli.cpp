@@ -213,6 +213,7 @@ void TestCli::conventions_data()
     row("reply limit not a number", {"%LIMIT%replyMs=2 s", "read"}, 7, "",
         "[limits] replyMs=2 s: write a number of milliseconds from 100 to 600000");
     row("quiet shorter than a reply takes", {"%LIMIT%quietMs=99", "read"}, 7, "", "quietMs=99");
+    row("thousands with a comma", {"%LIMIT%replyMs=1,000", "read"}, 7, "", "replyMs=1,000:");
     row("history lock past ten minutes", {"%LIMIT%historyLockMs=600001", "write", "--in", "%IN%"},
         9, "", "historyLockMs=600001");
     row("a limit the settings give",
@@ -257,9 +258,11 @@ void TestCli::conventions()
         args.replaceInStrings(QStringLiteral("%LINK%"), link);
     }
     if (!limit.isEmpty()) {
+        // A comma unquoted, as typed by hand: the file holds a list.
+        const QString value = limit.section(u'=', 1);
         QSettings(cli.settingsFile(), QSettings::IniFormat)
             .setValue(QStringLiteral("limits/") + limit.section(u'=', 0, 0),
-                      limit.section(u'=', 1));
+                      value.contains(u',') ? QVariant(value.split(u',')) : QVariant(value));
         cli.sim.clearFrames();
     }
     const CliResult r = cli.run(args, password);

@@ -25,7 +25,11 @@ Result<int> SettingsFile::milliseconds(const QSettings &settings, const QString 
     const QString name = QStringLiteral("limits/") + key;
     if (!settings.contains(name))
         return fallback;
-    const QString text = settings.value(name).toString().trimmed();
+    // An unquoted comma makes the value a list ("1,000"): said as it was typed.
+    const QVariant value = settings.value(name);
+    const QString text = (value.typeId() == QMetaType::QStringList ? value.toStringList().join(u',')
+                                                                   : value.toString())
+                             .trimmed();
     bool ok = false;
     const int ms = text.toInt(&ok);
     if (ok && ms >= FewestMs && ms <= MostMs)
