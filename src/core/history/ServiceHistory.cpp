@@ -752,15 +752,28 @@ Result<HistoryEntry> ServiceHistory::entryHere(qint64 id) const
 Result<int> ServiceHistory::importBackups(const QString &folder)
 {
     QSqlDatabase db = QSqlDatabase::database(m_connection, false);
-    Statement done(db, QStringLiteral("SELECT value FROM history_meta WHERE name = 'backups'"));
+    const QString doneSql = QStringLiteral("SELECT value FROM history_meta WHERE name = 'backups'");
+    Statement done(db, doneSql);
     if (!done.ok())
         return failure(Texts::tr("cannot be read"), done.error);
     if (done.query.next())
         return 0;
     done.query.finish();
+    // Programs started together: the one holding the file imports, the others
+    // then find the import made, instead of failing on its mark.
+    const auto rollback = [&](const QString &error) {
+        Statement(db, QStringLiteral("ROLLBACK"));
+        return failure(Texts::tr("cannot be written"), error);
+    };
+    if (Statement begin(db, QStringLiteral("BEGIN IMMEDIATE")); !begin.ok())
+        return rollback(begin.error);
+    if (Statement again(db, doneSql); !again.ok() || again.query.next()) {
+        const QString error = again.ok() ? QString() : again.error;
+        again.query.finish();
+        Statement(db, QStringLiteral("ROLLBACK"));
+        return error.isEmpty() ? Result<int>(0) : failure(Texts::tr("cannot be read"), error);
+    }
     int imported = 0;
-    if (!db.transaction())
-        return failure(Texts::tr("cannot be written"), db.lastError().text());
     const QFileInfoList files =
         QDir(folder).entryInfoList({QStringLiteral("*.json")}, QDir::Files, QDir::Name);
     for (const QFileInfo &file : files) {
@@ -792,24 +805,22 @@ Result<int> ServiceHistory::importBackups(const QString &folder)
                           HistoryEntry::endingName(e.outcome), e.detail, json(doc), newUuid(),
                           thisMachine()});
         if (!insert.ok() || !insert.query.next()) {
-            db.rollback();
-            return failure(Texts::tr("cannot be written"), insert.error);
+            insert.query.finish();
+            return rollback(insert.error);
         }
         e.id = insert.query.value(0).toLongLong();
         insert.query.finish();
         if (const QString error = TesterRegister::record(db, TesterRecord::from(e));
-            !error.isEmpty()) {
-            db.rollback();
-            return failure(Texts::tr("cannot be written"), error);
-        }
+            !error.isEmpty())
+            return rollback(error);
         ++imported;
     }
     Statement mark(db,
                    QStringLiteral("INSERT INTO history_meta (name, value) VALUES ('backups', ?)"),
                    {QString::number(imported)});
-    if (!mark.ok() || !db.commit()) {
-        db.rollback();
-        return failure(Texts::tr("cannot be written"), mark.error);
-    }
+    if (!mark.ok())
+        return rollback(mark.error);
+    if (Statement commit(db, QStringLiteral("COMMIT")); !commit.ok())
+        return rollback(commit.error);
     return imported;
 }
