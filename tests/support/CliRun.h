@@ -20,12 +20,12 @@ struct CliResult
     qint64 ms = 0; // how long it ran
 };
 
-// orva-cli as a script runs it, against a simulator over its pty; the test's
-// event loop keeps the simulator answering meanwhile.
 // Runs `action` in the simulator's frame handler once it has received
 // `count` frames of `command`.
 void onFrames(TesterSimulator &sim, char command, int count, std::function<void()> action);
 
+// orva-cli as a script runs it, against a simulator over its pty; the test's
+// event loop keeps the simulator answering meanwhile.
 class CliRun
 {
 public:

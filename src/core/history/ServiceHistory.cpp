@@ -752,26 +752,25 @@ Result<HistoryEntry> ServiceHistory::entryHere(qint64 id) const
 Result<int> ServiceHistory::importBackups(const QString &folder)
 {
     QSqlDatabase db = QSqlDatabase::database(m_connection, false);
-    const QString doneSql = QStringLiteral("SELECT value FROM history_meta WHERE name = 'backups'");
-    Statement done(db, doneSql);
-    if (!done.ok())
-        return failure(Texts::tr("cannot be read"), done.error);
-    if (done.query.next())
-        return 0;
-    done.query.finish();
+    const auto marked = [&]() -> Result<bool> {
+        Statement s(db, QStringLiteral("SELECT value FROM history_meta WHERE name = 'backups'"));
+        if (!s.ok())
+            return failure(Texts::tr("cannot be read"), s.error);
+        return s.query.next();
+    };
+    if (const Result<bool> done = marked(); !done || *done)
+        return done ? Result<int>(0) : done.error();
     // Programs started together: the one holding the file imports, the others
     // then find the import made, instead of failing on its mark.
+    if (Statement begin(db, QStringLiteral("BEGIN IMMEDIATE")); !begin.ok())
+        return failure(Texts::tr("cannot be written"), begin.error);
     const auto rollback = [&](const QString &error) {
         Statement(db, QStringLiteral("ROLLBACK"));
         return failure(Texts::tr("cannot be written"), error);
     };
-    if (Statement begin(db, QStringLiteral("BEGIN IMMEDIATE")); !begin.ok())
-        return rollback(begin.error);
-    if (Statement again(db, doneSql); !again.ok() || again.query.next()) {
-        const QString error = again.ok() ? QString() : again.error;
-        again.query.finish();
+    if (const Result<bool> done = marked(); !done || *done) {
         Statement(db, QStringLiteral("ROLLBACK"));
-        return error.isEmpty() ? Result<int>(0) : failure(Texts::tr("cannot be read"), error);
+        return done ? Result<int>(0) : done.error();
     }
     int imported = 0;
     const QFileInfoList files =
