@@ -14,7 +14,6 @@
 
 #include <QDeadlineTimer>
 #include <QFile>
-#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QLabel>
@@ -41,11 +40,6 @@ namespace {
 bool postgres = false;
 const QString pgPassword = TestServer::password();
 
-SqlDialect dialect()
-{
-    return postgres ? SqlDialect::PostgreSQL : SqlDialect::SQLite;
-}
-
 QString pdfText(const QString &path)
 {
     QProcess p;
@@ -54,35 +48,20 @@ QString pdfText(const QString &path)
     return QString::fromUtf8(p.readAllStandardOutput());
 }
 
-// A fresh, empty history for one test case.
-class Store
+// The command-line tool with its settings file naming a fresh, empty history
+// (and the server's password).
+struct Cli : CliRun
 {
-public:
-    explicit Store(QTemporaryDir &dir)
-    {
-        m_url = postgres ? TestServer::freshDatabase(QStringLiteral("history"))
-                         : dir.filePath(QStringLiteral("history.sqlite"));
-    }
-    QString url() const { return m_url; }
+    const QString url = postgres ? TestServer::freshDatabase(QStringLiteral("history"))
+                                 : home.filePath(QStringLiteral("history.sqlite"));
+    Cli() { useHistory(url, pgPassword); }
     std::unique_ptr<ServiceHistory> open() const
     {
-        auto location = HistoryLocation::fromUrl(m_url, pgPassword);
-        auto h = ServiceHistory::open(*location);
+        auto h = ServiceHistory::open(*HistoryLocation::fromUrl(url, pgPassword));
         if (!h)
             qFatal("%s", qPrintable(h.error().description()));
         return std::move(h.value());
     }
-
-private:
-    QString m_url;
-};
-
-// The command-line tool with its settings file naming the history (and the
-// server's password).
-struct Cli : CliRun
-{
-    Store store{home};
-    Cli() { useHistory(store.url(), pgPassword); }
 };
 
 const QByteArray Admin = "52917\n";
@@ -105,19 +84,14 @@ void oldHistory(const QString &url, int version, const std::function<void(QSqlQu
         QVERIFY(db.open());
         QSqlQuery q(db);
         for (int v = 1; v <= version; ++v)
-            for (const QString &sql : HistorySchema::migration(v, dialect()))
+            for (const QString &sql : HistorySchema::migration(v, postgres ? SqlDialect::PostgreSQL
+                                                                           : SqlDialect::SQLite))
                 QVERIFY2(q.exec(sql), qPrintable(q.lastError().text()));
         QVERIFY(q.exec(QStringLiteral("UPDATE schema_version SET version = %1").arg(version)));
         fill(q);
         db.close();
     }
     QSqlDatabase::removeDatabase(QStringLiteral("old"));
-}
-
-// The window on the command-line tool's tester and history.
-void openWindow(Harness &h, Cli &cli)
-{
-    h.create({cli.sim.devicePath()}, cli.store.url());
 }
 
 qint64 idOf(const QJsonValue &entry)
@@ -132,20 +106,7 @@ void afterIsWhatTheTesterHolds(Cli &cli, qint64 id)
     const QJsonObject after = cli.entry(id).value("after").toObject().value("fields").toObject();
     QVERIFY2(!held.isEmpty(), "the tester could not be read");
     for (auto it = held.begin(); it != held.end(); ++it)
-        QVERIFY2(
-            after.value(it.key()) == *it,
-            qPrintable(QStringLiteral("%1: the record says %2, the tester holds %3")
-                           .arg(it.key(), QJsonDocument(QJsonArray{after.value(it.key())}).toJson(),
-                                QJsonDocument(QJsonArray{*it}).toJson())));
-}
-
-// Writes the tester's document with one field changed; the write's entry.
-qint64 writtenWith(Cli &cli, const QString &field, const QJsonValue &value)
-{
-    const QString doc = cli.document(CliRun::with(cli.read(), field, value));
-    if (cli.run({"write", "--in", doc}, Admin).status != 0)
-        return 0;
-    return idOf(cli.history().at(0));
+        QVERIFY2(after.value(it.key()) == *it, qPrintable(it.key()));
 }
 
 // A visit recorded straight into the history: its "after" holds what the
@@ -181,24 +142,9 @@ HistoryEntry visit(const QString &serial, const QDateTime &at, HistoryEntry::Kin
     return e;
 }
 
-QList<qint64> idsOf(const QByteArray &json)
-{
-    QList<qint64> ids;
-    for (const QJsonValue &e : QJsonDocument::fromJson(json).array())
-        ids.append(idOf(e));
-    return ids;
-}
-
 QJsonArray testersOf(Cli &cli, const QStringList &more = {})
 {
     return QJsonDocument::fromJson(cli.run(QStringList{"testers", "--json"} + more).out).array();
-}
-
-QString reportOf(Cli &cli, qint64 id)
-{
-    const QString pdf = cli.home.filePath(QStringLiteral("entry.pdf"));
-    const CliResult r = cli.run({"report", "--entry", QString::number(id), "--out", pdf});
-    return r.status == 0 ? pdfText(pdf).simplified() : r.err;
 }
 
 } // namespace
@@ -218,9 +164,6 @@ private slots:
     void recordKeptLocallyIsFinishedLater_data();
     void recordKeptLocallyIsFinishedLater();
     void droppedServerSessionIsOpenedAgain();
-    void programsStartedTogetherMakeOneSchema();
-    void restoreRefusesAnotherTesterAndKeepsTheOffsets();
-    void migratesFromTheFirstSchema();
     void reportOfAVisit();
     void oldBackupsAreImportedOnce();
     void listingFiltersAndPages_data();
@@ -248,12 +191,15 @@ void TestHistory::initTestCase()
              "no test server: start tests/support/pg-server");
 }
 
+// A restore puts back the entry's "before"; an entry is restored to its own
+// tester only, unless the user says otherwise, and one made before a
+// photodiode calibration leaves the offsets as they are.
 void TestHistory::restoreUndoesTheSecondOfTwoSends()
 {
     Cli cli;
+    const QByteArray loaded = cli.sim.memory();
     Harness h;
-    h.sim.memory() = cli.sim.memory();
-    openWindow(h, cli);
+    h.create({cli.sim.devicePath()}, cli.url);
     QVERIFY(h.start());
     FrmOrva &w = *h.window;
     w.TestoMarca->setText(QStringLiteral("FIRST"));
@@ -278,6 +224,19 @@ void TestHistory::restoreUndoesTheSecondOfTwoSends()
     QVERIFY2(
         restore.err.contains(QStringLiteral("recorded as history entry %1").arg(idOf(restored))),
         qPrintable(restore.err));
+
+    cli.sim.memory()[0x130] = char(0x77);         // as a photodiode calibration would
+    cli.sim.memory().replace(0x64, 7, "-999999"); // another tester on the same port
+    const QByteArray other = cli.sim.memory();
+    const QStringList first = {"restore", QString::number(idOf(entries.at(1)))};
+    const CliResult refused = cli.run(first, Admin);
+    QCOMPARE(refused.status, 7);
+    QVERIFY(refused.err.contains(QStringLiteral("--other-tester")));
+    QCOMPARE(cli.sim.memory(), other);
+    QCOMPARE(cli.run(first + QStringList{"--other-tester"}, Admin).status, 0);
+    QByteArray expected = loaded;
+    expected[0x130] = char(0x77);
+    QCOMPARE(cli.sim.memory().toHex(), expected.toHex());
 }
 
 // A technician may calibrate, so may put a factor back; a factor edited in
@@ -301,21 +260,12 @@ void TestHistory::restoredCalibrationBringsTheOldFactorBack()
         return; // the entry is edited in the SQLite file
     cli.sim.memory() = calibrated;
     {
-        const OtherProgram other(cli.store.url());
-        QVERIFY(other.db().isOpen());
+        const OtherProgram other(cli.url);
         QSqlQuery q(other.db());
-        QVERIFY(q.exec(
-            QStringLiteral("SELECT before_doc FROM entries WHERE id = %1").arg(idOf(entry))));
-        QVERIFY(q.next());
-        QJsonObject doc = QJsonDocument::fromJson(q.value(0).toByteArray()).object();
-        QJsonObject fields = doc.value("fields").toObject();
-        QVERIFY(fields.contains("highBeamFactor"));
-        fields.insert("highBeamFactor", 32768);
-        doc.insert("fields", fields);
-        QVERIFY(q.prepare(QStringLiteral("UPDATE entries SET before_doc = ? WHERE id = ?")));
-        q.addBindValue(QString::fromUtf8(QJsonDocument(doc).toJson()));
-        q.addBindValue(idOf(entry));
-        QVERIFY(q.exec());
+        // json_replace() leaves a document without the factor as it was.
+        QVERIFY(q.exec(QStringLiteral("UPDATE entries SET before_doc = json_replace(before_doc, "
+                                      "'$.fields.highBeamFactor', 32768) WHERE id = %1")
+                           .arg(idOf(entry))));
     }
     QCOMPARE(cli.run(restore, Technician).status, 7);
     QCOMPARE(cli.sim.memory(), calibrated);
@@ -379,7 +329,7 @@ void TestHistory::historyThatCannotBeWrittenStopsEveryWrite()
     {
         std::optional<OtherProgram> other;
         if (!unusable)
-            other.emplace(cli.store.url());
+            other.emplace(cli.url);
         QSqlQuery lock(other ? other->db() : QSqlDatabase());
         if (history == QLatin1String("locked"))
             QVERIFY(lock.exec(QStringLiteral("BEGIN EXCLUSIVE")));
@@ -422,17 +372,13 @@ void TestHistory::recordThatCannotBeFinishedIsSaid()
     CliRun::shortLimits(settings);
     const auto forget = qScopeGuard([&] { QFile::remove(settings); });
     {
-        const OtherProgram other(cli.store.url());
+        const OtherProgram other(cli.url);
         QVERIFY(other.db().isOpen());
         QSqlQuery lock(other.db());
         bool locked = false;
-        QObject::connect(&cli.sim, &TesterSimulator::frameReceived, &cli.sim,
-                         [&](const QByteArray &f) {
-                             if (!locked && f.at(0) == 'R')
-                                 locked = lock.exec(QStringLiteral("BEGIN EXCLUSIVE"));
-                         });
+        onFrames(cli.sim, 'R', 1, [&] { locked = lock.exec(QStringLiteral("BEGIN EXCLUSIVE")); });
         Harness h;
-        openWindow(h, cli);
+        h.create({cli.sim.devicePath()}, cli.url);
         QVERIFY(h.start());
         QVERIFY(locked);
         QCOMPARE(h.prompts.shown.size(), 1);
@@ -454,8 +400,6 @@ void TestHistory::recordAgreesWithTheTester_data()
                                                 << "Garage Name: AUTOFFICINA ROSSI → NEW GFICINA";
     QTest::newRow("SIGINT inside a factor") << "SIGINT in factor" << 130 << "aborted"
                                             << "Bit / Lux HIGH BEAM: 210 → 250 (partial)";
-    QTest::newRow("SIGINT in a paced write") << "SIGINT" << 130 << "aborted"
-                                             << "aborted part way";
     QTest::newRow("SIGTERM in a paced write") << "SIGTERM" << 143 << "aborted"
                                               << "aborted part way";
     QTest::newRow("killed in a write") << "SIGKILL" << -1 << "interrupted"
@@ -526,7 +470,9 @@ void TestHistory::recordAgreesWithTheTester()
         QCOMPARE(entry.value("detail").toString(),
                  QStringLiteral("state unknown until the tester is read"));
     afterIsWhatTheTesterHolds(cli, id);
-    const QString report = reportOf(cli, id);
+    const QString pdf = cli.home.filePath(QStringLiteral("entry.pdf"));
+    QCOMPARE(cli.run({"report", "--entry", QString::number(id), "--out", pdf}).status, 0);
+    const QString report = pdfText(pdf).simplified();
     QVERIFY2(report.contains(inReport), qPrintable(report));
     QVERIFY2(!report.contains(QStringLiteral("Parameters changed none")), qPrintable(report));
     // A factor's own row says how far its write went, and never that it was written.
@@ -563,16 +509,11 @@ void TestHistory::recordKeptLocallyIsFinishedLater()
     expected.replace(0xA0, 24, "NEW GARAGE              ");
     CliResult r;
     {
-        const OtherProgram other(cli.store.url());
+        const OtherProgram other(cli.url);
         QSqlQuery lock(other.db());
         bool locked = false;
-        const QMetaObject::Connection locking = QObject::connect(
-            &cli.sim, &TesterSimulator::frameReceived, &cli.sim, [&](const QByteArray &f) {
-                if (!locked && f.at(0) == 'W')
-                    locked = lock.exec(QStringLiteral("BEGIN EXCLUSIVE"));
-            });
+        onFrames(cli.sim, 'W', 1, [&] { locked = lock.exec(QStringLiteral("BEGIN EXCLUSIVE")); });
         r = cli.run({"write", "--in", doc}, Admin, 60000);
-        QObject::disconnect(locking); // the frames of later reads must not reach this scope
         QVERIFY(locked);
         lock.exec(QStringLiteral("ROLLBACK"));
     }
@@ -606,27 +547,20 @@ void TestHistory::droppedServerSessionIsOpenedAgain()
     if (!postgres)
         QSKIP("a server session");
     Cli cli;
-    const QString database = QUrl(cli.store.url()).path().mid(1);
-    const auto dropSessions = [&] {
-        QSqlDatabase admin = TestServer::connection(QStringLiteral("admin"));
-        bool dropped = false;
-        if (admin.open()) {
-            QSqlQuery q(admin);
-            dropped = q.exec(QStringLiteral("SELECT pg_terminate_backend(pid) FROM "
-                                            "pg_stat_activity WHERE datname = '%1'")
-                                 .arg(database)) &&
-                      q.next();
-        }
-        admin.close();
-        admin = QSqlDatabase();
-        QSqlDatabase::removeDatabase(QStringLiteral("admin"));
-        return dropped;
-    };
     Harness h;
-    h.sim.memory() = cli.sim.memory();
-    openWindow(h, cli);
+    h.create({cli.sim.devicePath()}, cli.url);
     QVERIFY(h.start());
-    QVERIFY(dropSessions());
+    bool dropped = false;
+    {
+        QSqlDatabase admin = TestServer::connection(QStringLiteral("admin"));
+        QSqlQuery q(admin.open() ? admin : QSqlDatabase());
+        dropped = q.exec(QStringLiteral("SELECT pg_terminate_backend(pid) FROM pg_stat_activity "
+                                        "WHERE datname = '%1'")
+                             .arg(QUrl(cli.url).path().mid(1))) &&
+                  q.next();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("admin"));
+    QVERIFY(dropped);
     h.window->TestoNomeOfficina->setText(QStringLiteral("AFTER THE DROP"));
     QVERIFY(h.click(QStringLiteral("CmdInvia")));
     QVERIFY2(h.prompts.shown.isEmpty(), qPrintable(h.prompts.shown.value(0).text));
@@ -635,76 +569,6 @@ void TestHistory::droppedServerSessionIsOpenedAgain()
     const auto *waiting = h.window->findChild<QLabel *>(QStringLiteral("UnpushedCount"));
     QVERIFY(waiting);
     QCOMPARE(waiting->text(), QString());
-}
-
-// Several programs open a new history at the same moment: one makes the
-// schema, the others find it made.
-void TestHistory::programsStartedTogetherMakeOneSchema()
-{
-    Cli cli;
-    std::vector<std::unique_ptr<QProcess>> programs;
-    for (int k = 0; k < 6; ++k) // each opens the history to write, then finds no entry 1 there
-        programs.push_back(cli.start({"restore", "1", "--port", "/dev/null"}, Admin));
-    for (auto &p : programs) {
-        QVERIFY(p->waitForFinished(30000));
-        const QString err = QString::fromUtf8(p->readAllStandardError());
-        QCOMPARE(p->exitCode(), 7);
-        QVERIFY2(err.contains(QStringLiteral("no entry 1")), qPrintable(err));
-    }
-    QCOMPARE(*cli.store.open()->schemaVersion(), HistorySchema::Current);
-}
-
-// An entry is restored to its own tester only, unless the user says otherwise;
-// an entry made before a photodiode calibration leaves the offsets as they are.
-void TestHistory::restoreRefusesAnotherTesterAndKeepsTheOffsets()
-{
-    Cli cli;
-    const qint64 entry = writtenWith(cli, QStringLiteral("garageName"), "NEW GARAGE");
-    QVERIFY(entry > 0);
-    cli.sim.memory()[0x130] = char(0x77);         // as a photodiode calibration would
-    cli.sim.memory().replace(0x64, 7, "-999999"); // another tester on the same port
-    const QByteArray other = cli.sim.memory();
-    const CliResult refused = cli.run({"restore", QString::number(entry)}, Admin);
-    QCOMPARE(refused.status, 7);
-    QVERIFY(refused.err.contains(QStringLiteral("--other-tester")));
-    QCOMPARE(cli.sim.memory(), other);
-    const CliResult anyway = cli.run({"restore", QString::number(entry), "--other-tester"}, Admin);
-    QCOMPARE(anyway.status, 0);
-    QByteArray expected = other;
-    expected.replace(0xA0, 24, "AUTOFFICINA ROSSI       ");
-    expected.replace(0x64, 7, "-001187");
-    QCOMPARE(cli.sim.memory().toHex(), expected.toHex());
-}
-
-void TestHistory::migratesFromTheFirstSchema()
-{
-    QTemporaryDir dir;
-    const Store store(dir);
-    oldHistory(store.url(), 1, [](QSqlQuery &q) {
-        QVERIFY(q.exec(QStringLiteral(
-            "INSERT INTO entries (at, serial, model, firmware, parameter_file, level, kind, "
-            "outcome, detail, before_doc, after_doc) VALUES ('2026-01-02T03:04:05.000Z', 'SN1', "
-            "'HT', '1.00', 'ORVA_100.ini', 'dealer', 'send', 'done', '', '{}', '{}')")));
-    });
-    if (QTest::currentTestFailed())
-        return;
-    const auto history = store.open();
-    QCOMPARE(*history->schemaVersion(), HistorySchema::Current);
-    const auto entries = history->entries(QStringLiteral("SN1"));
-    QVERIFY(entries);
-    QCOMPARE(entries->size(), 1);
-    QVERIFY(entries->first().level == AccessLevel::Dealer);
-    QCOMPARE(entries->first().at, QDateTime(QDate(2026, 1, 2), QTime(3, 4, 5), Qt::UTC));
-    QCOMPARE(entries->first().line, QString()); // older entries name no line
-    HistoryEntry calibration;
-    calibration.serial = QStringLiteral("SN1");
-    calibration.line = QStringLiteral("rfc2217://10.0.0.5:2217");
-    calibration.kind = HistoryEntry::Kind::Calibration;
-    calibration.calibration = HistoryEntry::Calibration{Beam::Low, "29", 10000, "300", 345, true};
-    const auto id = history->add(calibration);
-    QVERIFY(id);
-    QCOMPARE(history->entry(*id)->calibration->newFactor, 345);
-    QCOMPARE(history->entry(*id)->line, QStringLiteral("rfc2217://10.0.0.5:2217"));
 }
 
 void TestHistory::reportOfAVisit()
@@ -734,7 +598,7 @@ void TestHistory::reportOfAVisit()
 
     // The window lists the tester's entries and saves the same report.
     Harness h;
-    openWindow(h, cli);
+    h.create({cli.sim.devicePath()}, cli.url);
     QVERIFY(h.start());
     // The page reads the history when it comes on screen, and follows
     // operations while it is there.
@@ -763,14 +627,12 @@ void TestHistory::oldBackupsAreImportedOnce()
     cli.document(QJsonObject{{"not", "a document"}}, QStringLiteral("orvaps/backups/other.json"));
     // The settings file names the default location, the user's data folder.
     QFile::remove(cli.home.filePath(QStringLiteral("config/orvaps/orvaps.ini")));
-    const auto imported = [&] {
-        int n = 0;
-        for (const QJsonValue &e : cli.history())
-            n += e.toObject().value("outcome").toString() == QLatin1String("imported");
-        return n;
-    };
-    QCOMPARE(imported(), 1);
-    QCOMPARE(imported(), 1);
+    for (int start = 0; start < 2; ++start) { // the next start imports nothing again
+        const QJsonArray entries = cli.history();
+        QCOMPARE(entries.size(), 1);
+        QCOMPARE(entries.at(0).toObject().value("outcome").toString(), QStringLiteral("imported"));
+        QCOMPARE(cli.entry(idOf(entries.at(0))).value("before").toObject(), doc); // all of it
+    }
     QCOMPARE(QDir(folder).entryList(QDir::Files).size(), 2);
 }
 
@@ -781,16 +643,9 @@ void TestHistory::listingFiltersAndPages_data()
 
     QTest::newRow("all, newest first") << QStringList{} << QList<int>{6, 5, 4, 3, 2, 1};
     QTest::newRow("--limit 2") << QStringList{"--limit", "2"} << QList<int>{6, 5};
-    QTest::newRow("--limit beyond the history")
-        << QStringList{"--limit", "100"} << QList<int>{6, 5, 4, 3, 2, 1};
-    QTest::newRow("--since takes its whole day")
-        << QStringList{"--since", "2026-03-02"} << QList<int>{6, 5, 4, 3};
-    QTest::newRow("--until takes its whole day")
-        << QStringList{"--until", "2026-03-02"} << QList<int>{4, 3, 2, 1};
+    // Each bound takes its whole day.
     QTest::newRow("one day") << QStringList{"--since", "2026-03-02", "--until", "2026-03-02"}
                              << QList<int>{4, 3};
-    QTest::newRow("a day without entries")
-        << QStringList{"--since", "2026-03-05", "--until", "2026-03-05"} << QList<int>{};
     QTest::newRow("--kind") << QStringList{"--kind", "calibration"} << QList<int>{5, 2};
     QTest::newRow("--outcome") << QStringList{"--outcome", "verify mismatch"} << QList<int>{4};
     QTest::newRow("--serial") << QStringList{"--serial", "SN-B"} << QList<int>{6, 3};
@@ -804,7 +659,7 @@ void TestHistory::listingFiltersAndPages()
     QFETCH(QStringList, args);
     QFETCH(QList<int>, expected);
     Cli cli;
-    const auto history = cli.store.open();
+    const auto history = cli.open();
     const auto day = [](int d, int h, int m) {
         return QDateTime(QDate(2026, 3, d), QTime(h, m), Qt::LocalTime);
     };
@@ -826,7 +681,10 @@ void TestHistory::listingFiltersAndPages()
 
     const CliResult json = cli.run(QStringList{"history", "--json"} + args);
     QCOMPARE(json.status, 0);
-    QCOMPARE(idsOf(json.out), wanted);
+    QList<qint64> listed;
+    for (const QJsonValue &e : QJsonDocument::fromJson(json.out).array())
+        listed.append(idOf(e));
+    QCOMPARE(listed, wanted);
     // The lines list the same entries, with what each changed.
     const CliResult text = cli.run(QStringList{"history"} + args);
     QCOMPARE(text.status, 0);
@@ -843,7 +701,7 @@ void TestHistory::listingFiltersAndPages()
 void TestHistory::listingThatCannotBeWrittenIsSaid()
 {
     Cli cli;
-    QVERIFY(cli.store.open()->add(
+    QVERIFY(cli.open()->add(
         visit("SN-A", QDateTime::currentDateTime(), HistoryEntry::Kind::Read, "done")));
     const QProcessEnvironment env = cli.environment();
     for (const QStringList &args : {QStringList{"history"}, QStringList{"history", "--json"},
@@ -863,12 +721,13 @@ void TestHistory::listingThatCannotBeWrittenIsSaid()
     QVERIFY(!QFile::exists(cli.home.filePath(QStringLiteral("nowhere/history.sqlite"))));
 }
 
-// A history of the schema before the stored changes and the register: the
-// first programs to open it fill both, once, for every entry it holds.
+// A history of the first schema: the first programs to open it bring it to
+// the current one and fill the stored changes and the register, once, for
+// every entry it holds.
 void TestHistory::upgradeFillsSummariesAndTheRegisterOnce()
 {
     Cli cli;
-    oldHistory(cli.store.url(), 3, [](QSqlQuery &q) {
+    oldHistory(cli.url, 1, [](QSqlQuery &q) {
         const QDateTime start(QDate(2026, 5, 4), QTime(10, 0), Qt::UTC);
         // Three testers, the last with an entry that has no document.
         for (int i = 0; i < 30; ++i) {
@@ -878,8 +737,8 @@ void TestHistory::upgradeFillsSummariesAndTheRegisterOnce()
                       {"01", "06", QString::number(2027 + i)});
             QVERIFY(q.prepare(QStringLiteral(
                 "INSERT INTO entries (at, serial, model, firmware, parameter_file, level, kind, "
-                "outcome, detail, before_doc, after_doc, program, line) VALUES (?, ?, ?, ?, '', "
-                "?, ?, ?, '', ?, ?, 'orvaps', '')")));
+                "outcome, detail, before_doc, after_doc) VALUES (?, ?, ?, ?, '', ?, ?, ?, '', ?, "
+                "?)")));
             for (const QVariant &v : QVariantList{
                      e.at.toString(Qt::ISODateWithMs), e.serial, e.model, e.firmware, e.levelName(),
                      HistoryEntry::kindName(e.kind), HistoryEntry::endingName(e.outcome),
@@ -926,7 +785,10 @@ void TestHistory::upgradeFillsSummariesAndTheRegisterOnce()
              QJsonArray{QStringLiteral("garageName: OLD NAME -> AUTOFFICINA ROSSI")});
     QCOMPARE(entries.at(1).toObject().value("changes").toArray(), QJsonArray{}); // a read
     QCOMPARE(entries.at(0).toObject().value("changes").toArray(), QJsonArray{}); // no after
-    QCOMPARE(*cli.store.open()->schemaVersion(), HistorySchema::Current);
+    QCOMPARE(entries.at(0).toObject().value("at").toString(),
+             QStringLiteral("2026-05-04T10:29:00.000Z"));
+    QCOMPARE(entries.at(0).toObject().value("level").toString(), QStringLiteral("dealer"));
+    QCOMPARE(*cli.open()->schemaVersion(), HistorySchema::Current);
 }
 
 void TestHistory::registerDates_data()
@@ -937,13 +799,10 @@ void TestHistory::registerDates_data()
     QTest::addColumn<bool>("dueWithin30");
 
     QTest::newRow("today") << 0 << QStringList{} << "due" << true;
-    QTest::newRow("tomorrow") << 1 << QStringList{} << "due" << true;
     QTest::newRow("in 30 days") << 30 << QStringList{} << "due" << true;
     QTest::newRow("in 31 days") << 31 << QStringList{} << "ok" << false;
     QTest::newRow("overdue") << -1 << QStringList{} << "overdue" << true;
     QTest::newRow("no such day") << 0 << QStringList{"31", "02", "2027"} << "unknown" << true;
-    QTest::newRow("refused by the window")
-        << 0 << QStringList{"00", "13", "1999"} << "unknown" << true;
     QTest::newRow("blank") << 0 << QStringList{"  ", "  ", "    "} << "unknown" << true;
 }
 
@@ -958,7 +817,7 @@ void TestHistory::registerDates()
     const QStringList expiry =
         held.isEmpty() ? QStringList{day.toString("dd"), day.toString("MM"), day.toString("yyyy")}
                        : held;
-    const auto history = cli.store.open();
+    const auto history = cli.open();
     QVERIFY(history->add(
         visit("SN-DUE", QDateTime::currentDateTime(), HistoryEntry::Kind::Send, "done", expiry)));
     // A tester far from due, listed before an unreadable date and after a real one.
@@ -1001,7 +860,7 @@ void TestHistory::registerDates()
 void TestHistory::registerFollowsTheNewestEntry()
 {
     Cli cli;
-    const auto history = cli.store.open();
+    const auto history = cli.open();
     const QDateTime now = QDateTime::currentDateTimeUtc();
     HistoryEntry write = visit("SN-A", now.addSecs(-60), HistoryEntry::Kind::Send, "started");
     write.after = {};
@@ -1015,11 +874,9 @@ void TestHistory::registerFollowsTheNewestEntry()
     QCOMPARE(t.value("garageName").toString(), QStringLiteral("NEWER"));
     QCOMPARE(t.value("expiryDate").toString(), QStringLiteral("2030-01-01"));
 
-    HistoryEntry calibration;
-    calibration.serial = QStringLiteral("SN-A");
-    calibration.at = now.addSecs(60);
-    calibration.kind = HistoryEntry::Kind::Calibration;
-    calibration.outcome = HistoryEntry::Ending::Failed;
+    HistoryEntry calibration =
+        visit("SN-A", now.addSecs(60), HistoryEntry::Kind::Calibration, "failed");
+    calibration.before = calibration.after = {};
     calibration.level = AccessLevel::Technician;
     calibration.calibration = HistoryEntry::Calibration{Beam::Low, "29", 0, "345", 0, false};
     QVERIFY(history->add(calibration));
@@ -1034,7 +891,7 @@ void TestHistory::registerFollowsTheNewestEntry()
 void TestHistory::registerAsCsv()
 {
     Cli cli;
-    const auto history = cli.store.open();
+    const auto history = cli.open();
     QVERIFY(history->add(visit("SN-Q", QDateTime::currentDateTime(), HistoryEntry::Kind::Read,
                                "done", {"31", "12", "2027"}, "GARAGE, \"DA MARIO\"")));
     // A garage name a spreadsheet would run as a formula stays a text.
@@ -1052,26 +909,15 @@ void TestHistory::registerAsCsv()
                                     "\"20100 MILANO\",\"2027-12-31\",\"31/12/2027\","),
              lines.at(1).constData());
     // As many fields in the row as in the header, a comma inside quotes not counted.
-    const auto fields = [](QByteArray line) {
-        int n = 1;
-        bool quoted = false;
-        for (const char c : line) {
-            if (c == '"')
-                quoted = !quoted;
-            else if (c == ',' && !quoted)
-                ++n;
-        }
-        return n;
-    };
-    QCOMPARE(fields(lines.at(1)), fields(lines.at(0)));
-    QCOMPARE(fields(lines.at(0)), 17);
+    QCOMPARE(lines.at(0).count("\",\""), 16);
+    QCOMPARE(lines.at(1).count("\",\""), 16);
 }
 
 // The page reads a page of entries at a time; the register opens a tester's entries.
 void TestHistory::windowListsLazilyAndOpensTesters()
 {
     Cli cli;
-    const auto history = cli.store.open();
+    const auto history = cli.open();
     const QDateTime start = QDateTime::currentDateTime().addDays(-10);
     for (int i = 0; i < 250; ++i)
         QVERIFY(history->add(visit("SN-MANY", start.addSecs(i), HistoryEntry::Kind::Send, "done")));
@@ -1105,7 +951,7 @@ void TestHistory::windowListsLazilyAndOpensTesters()
     QVERIFY(!page.canFetchMore());
 }
 
-// Programs calibrating their testers at the same moment into one history:
+// Programs calibrating their testers at the same moment into one new history:
 // each one's read and calibration recorded once, and the register has them all.
 void TestHistory::manyWritersLoseAndDuplicateNothing()
 {
@@ -1120,10 +966,12 @@ void TestHistory::manyWritersLoseAndDuplicateNothing()
                               QStringLiteral("-%1").arg(k, 6, 10, QLatin1Char('0')).toLatin1());
         sim->start();
         serials.append(QStringLiteral("SN24-%1").arg(k, 6, 10, QLatin1Char('0')));
+    }
+    // Started at once on a new history: one makes the schema, the others find it made.
+    for (const auto &sim : testers)
         running.push_back(cli.start(
             {"calibrate", "--port", sim->devicePath(), "--beam", "low", "--lux", "29", "--yes"},
             Technician));
-    }
     const QDeadlineTimer deadline(120000);
     for (auto &p : running) {
         // The simulators answer from this event loop.
