@@ -1,13 +1,11 @@
 // What the history keeps of a tester: its state as documents store it, the
-// changes between two states, the state after a write that the tester
-// acknowledged only in part, and the backups an earlier version left.
+// changes between two states, and the state after a write that the tester
+// acknowledged only in part.
 #include "form/FormValues.h"
-#include "history/ServiceHistory.h"
 #include "ops/ParameterDocument.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QTemporaryDir>
 #include <QTest>
 
 class TestRecords : public QObject
@@ -22,7 +20,6 @@ private slots:
     void sameAsTheTesterStoresIt();
     void afterWrite_data();
     void afterWrite();
-    void backupsKeepTheirDocuments();
 };
 
 namespace {
@@ -196,37 +193,6 @@ void TestRecords::afterWrite()
     for (const QJsonValue v : after.toDocument().value("partial").toArray())
         named.append(v.toString());
     QCOMPARE(named, partial);
-}
-
-void TestRecords::backupsKeepTheirDocuments()
-{
-    QTemporaryDir dir;
-    const QString folder = dir.filePath(QStringLiteral("backups"));
-    QVERIFY(QDir().mkpath(folder));
-    QHash<QString, QJsonObject> documents; // by the detail of the entry made of each
-    for (const char *serial : {"SN24-000001", "SN24-000002"}) {
-        QJsonObject doc = readDocument();
-        doc.insert("fields",
-                   QJsonObject{{"serialNumber", serial}, {"model", QString(serial) + "M"}});
-        const QString name = QString(serial) + "_20261201-101010-000.json";
-        QFile file(folder + u'/' + name);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(QJsonDocument(doc).toJson());
-        documents.insert(QStringLiteral("backup ") + name, doc);
-    }
-    HistoryLocation location;
-    location.path = dir.filePath(QStringLiteral("history.sqlite"));
-    auto history = ServiceHistory::open(location);
-    QVERIFY(history);
-    const Result<int> imported = history.value()->importBackups(folder);
-    QVERIFY(imported && *imported == 2);
-    const auto entries = history.value()->entries();
-    QVERIFY(entries && entries->size() == 2);
-    for (const HistoryEntry &e : *entries) {
-        QCOMPARE(e.before.toDocument(), documents.value(e.detail));
-        QCOMPARE(e.serial, e.before.serial());
-        QCOMPARE(e.outcome, HistoryEntry::Ending::Imported);
-    }
 }
 
 QTEST_GUILESS_MAIN(TestRecords)
