@@ -139,7 +139,6 @@ void TestRecords::sameAsTheTesterStoresIt_data()
     QTest::addColumn<bool>("same");
     QTest::newRow("padded to the width") << Control::TestoMarca << QJsonValue("ORVA") << true;
     QTest::newRow("a blank in front") << Control::TestoMarca << QJsonValue(" ORVA") << false;
-    QTest::newRow("another text") << Control::TestoMarca << QJsonValue("ORVB") << false;
     QTest::newRow("a list by its index")
         << Control::ListaMisura << QJsonValue(QJsonObject{{"index", 1}, {"item", "x"}}) << true;
     QTest::newRow("another entry")
