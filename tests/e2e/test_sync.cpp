@@ -182,6 +182,7 @@ private slots:
     void workGoesOnWithTheServerOutOfReach();
     void pushCutShortAndRepeatedIsExact();
     void twoMachinesPushingAtOnce();
+    void listingsAddWhatWaits();
     void olderPushArrivingLateChangesNothing();
     void windowSaysWhatWaits();
 };
@@ -311,6 +312,47 @@ void TestSync::twoMachinesPushingAtOnce()
                                                "ORDER BY serial")),
              (QStringList{"SN-A 400/400", "SN-B 400/400"}));
     QCOMPARE(onServer(database, QStringLiteral("SELECT COUNT(*) FROM testers")), QStringList{"2"});
+}
+
+// An entry recorded here and not yet pushed comes first in a listing of the
+// server's, marked, and only once when it is pushed meanwhile.
+void TestSync::listingsAddWhatWaits()
+{
+    const QString url = TestServer::freshDatabase(QStringLiteral("sync"));
+    auto configured = ServiceHistory::openConfigured(url);
+    QVERIFY2(configured, configured ? "" : qPrintable(configured.error().description()));
+    ServiceHistory &history = *configured.value();
+    HistoryEntry e;
+    e.serial = QStringLiteral("SN-WAIT");
+    e.outcome = HistoryEntry::Ending::Done;
+    e.detail = QStringLiteral("pushed");
+    QVERIFY(history.add(e)); // pushed at once
+    HistoryLocation copy;
+    copy.path = ServiceHistory::copyPath(*HistoryLocation::fromUrl(url));
+    {
+        auto plain = ServiceHistory::open(copy); // records without pushing
+        QVERIFY(plain);
+        e.detail = QStringLiteral("waits");
+        QVERIFY(plain.value()->add(e));
+    }
+    const auto listed = [&] {
+        QStringList rows;
+        history.list({}, [&](const HistoryEntry &entry) {
+            rows << entry.detail + (entry.pending ? QStringLiteral(" here") : QString());
+            return true;
+        });
+        return rows;
+    };
+    QCOMPARE(listed(), (QStringList{"waits here", "pushed"}));
+    const auto waiting = [&] {
+        const Result<int> n = history.pendingCount();
+        return n ? *n : -1;
+    };
+    QCOMPARE(waiting(), 1);
+    const Result<int> pushed = history.push(true);
+    QVERIFY2(pushed, pushed ? "" : qPrintable(pushed.error().description()));
+    QCOMPARE(listed(), (QStringList{"waits", "pushed"}));
+    QCOMPARE(waiting(), 0);
 }
 
 // Two programs of one computer push the same entry, the one before its end
