@@ -92,7 +92,6 @@ private slots:
     void portSettings();
     void connectionCheck_data();
     void connectionCheck();
-    void lateAcknowledgeIsNotTaken();
     void abortEndsTheConnectionWait();
     void closedPortSendsNothingAndDoesNotSpin();
     void silentTesterEndsEveryWaitAtItsLimit();
@@ -104,12 +103,9 @@ private slots:
     void abortDuringAnAcknowledgeWait();
     void extraBytesLoseStep_data();
     void extraBytesLoseStep();
-    void bytesLeftBeforeOpeningAreDropped();
     void clockFrame();
-    void photodiode();
     void abortDuringPhotodiodeNeedsACheck();
     void lostPortIsReported();
-    void onlyRecentFramesAreKept();
 };
 
 void TestLink::portSettings()
@@ -153,22 +149,6 @@ void TestLink::connectionCheck()
     QCOMPARE(l.form.status(), QString());
 }
 
-void TestLink::lateAcknowledgeIsNotTaken()
-{
-    Line l({"x " + def("0000", 4, QStringLiteral("parame_verorv"))});
-    l.link.limits.connectionMs = 300;
-    l.link.limits.quietMs = 300;
-    l.sim.delayNextCheckAnswer(500);
-    QVERIFY(!l.tester.checkConnection());
-    QCOMPARE(l.form.status(), Waiting);
-    // The late acknowledge lands while the next check waits for a quiet line;
-    // that check is answered by its own acknowledge, and the read after it
-    // gets the version, not a stray 06h.
-    QVERIFY(l.tester.checkConnection());
-    QCOMPARE(*l.tester.readParameter(QStringLiteral("parame_verorv")), QByteArray("1.00"));
-    QVERIFY(l.serial.step().inStep());
-}
-
 void TestLink::abortEndsTheConnectionWait()
 {
     Line l;
@@ -201,15 +181,12 @@ void TestLink::silentTesterEndsEveryWaitAtItsLimit()
     Line l;
     l.sim.setPowered(false);
     l.link.limits = {300, 200, 250, 350, 100, 30};
-    QStringList notes;
-    QObject::connect(&l.serial, &SerialLink::noted, [&](const QString &n) { notes.append(n); });
     const LinkReply read = l.link.readBytes(0x40, 2);
     QCOMPARE(read.status, LinkStatus::NoReply);
     QCOMPARE(read.address, 0x40);
     QCOMPARE(read.limitMs, 200);
-    QVERIFY(l.link.checkConnection() != LinkStatus::Ok); // after a give-up, a check resyncs
-    QVERIFY2(notes.contains(QStringLiteral("no answer to the connection check within 300 ms")),
-             qPrintable(notes.join(u'\n')));
+    // After a give-up, a check resyncs (its own limit in the trace: test_cli).
+    QVERIFY(l.link.checkConnection() != LinkStatus::Ok);
     const LinkReply written = l.link.writeBytes(0x50, "AB");
     QCOMPARE(written.address, 0x50);
     QCOMPARE(written.limitMs, 250);
@@ -227,9 +204,6 @@ void TestLink::readParameter_data()
     QTest::newRow("rolls over 00FF")
         << QStringList{"c " + def("00FE", 3, K)} << K << QList<int>{0xFE, 0xFF, 0x100}
         << QByteArray("FGH") << "Wait reading parameters from equipment .... (addr. h00FE )";
-    QTest::newRow("address as written")
-        << QStringList{"c " + def("00fe", 1, K)} << K << QList<int>{0xFE} << QByteArray("F")
-        << "Wait reading parameters from equipment .... (addr. h00fe )";
     QTest::newRow("second parts made printable")
         << QStringList{"c " + def("0200", 4, "parame_model1")} << "parame_model1"
         << QList<int>{0x200, 0x201, 0x202, 0x203} << QByteArray("}   ")
@@ -392,17 +366,6 @@ void TestLink::extraBytesLoseStep()
     QCOMPARE(*l.tester.readParameter(K), l.sim.memory().mid(0x40, 2));
 }
 
-void TestLink::bytesLeftBeforeOpeningAreDropped()
-{
-    Line l({"x " + def("0000", 4, QStringLiteral("parame_verorv"))});
-    l.serial.close();
-    l.sim.sendUnasked(QByteArray::fromHex("06060606"));
-    QTRY_VERIFY_WITH_TIMEOUT(!l.sim.isSending(), 2000); // they are on the line
-    QVERIFY(l.serial.open(l.sim.devicePath()));
-    QVERIFY(l.tester.checkConnection());
-    QCOMPARE(*l.tester.readParameter(QStringLiteral("parame_verorv")), QByteArray("1.00"));
-}
-
 void TestLink::clockFrame()
 {
     Line l;
@@ -414,14 +377,6 @@ void TestLink::clockFrame()
     l.abort.clear();
     QCOMPARE(l.link.checkConnection(), LinkStatus::Ok); // a later frame is seen, the clock not
     QCOMPARE(l.sim.framesStartingWith('D').size(), 1);
-}
-
-void TestLink::photodiode()
-{
-    Line l;
-    l.sim.setReading(11, 4660);
-    QCOMPARE(l.tester.readPhotodiode(11), std::optional<quint32>(4660));
-    QCOMPARE(l.sim.framesStartingWith('F').first().toHex(), QByteArray("460b"));
 }
 
 void TestLink::abortDuringPhotodiodeNeedsACheck()
@@ -443,7 +398,9 @@ void TestLink::abortDuringPhotodiodeNeedsACheck()
     QCOMPARE(lostStatus([&] { l.tester.readPhotodiode(9); }), LinkStatus::LostStep);
     QVERIFY(l.tester.checkConnection());
     l.sim.setReplyDelayMs(0);
-    QCOMPARE(l.tester.readPhotodiode(9), std::optional<quint32>(16170));
+    l.sim.setReading(11, 4660);
+    QCOMPARE(l.tester.readPhotodiode(11), std::optional<quint32>(4660));
+    QCOMPARE(l.sim.framesStartingWith('F').last().toHex(), QByteArray("460b"));
 }
 
 void TestLink::lostPortIsReported()
@@ -457,27 +414,6 @@ void TestLink::lostPortIsReported()
     QVERIFY(!l.serial.isOpen());
     QVERIFY(l.serial.wasLost());
     QVERIFY(!l.serial.send("x", 0));
-}
-
-void TestLink::onlyRecentFramesAreKept()
-{
-    Line l;
-    // Reads of successive addresses, so each frame says where it stood.
-    const auto read = [](int i) { return QByteArray("R") + char(i >> 8) + char(i & 0xFF); };
-    const int total = int(TesterSimulator::MaxFrames) * 2 + 1000;
-    const int batch = 500;
-    for (int sent = 0; sent < total; sent += batch) {
-        QByteArray frames;
-        const int end = std::min(sent + batch, total);
-        for (int i = sent; i < end; ++i)
-            frames += read(i);
-        QVERIFY(l.serial.send(frames, end - sent));
-        QVERIFY(l.receivedAtLeast(end, 10000)); // one answer a frame
-        l.serial.take(l.serial.waiting());
-    }
-    QCOMPARE(l.sim.frames().size(), TesterSimulator::MaxFrames);
-    QCOMPARE(l.sim.frames().first(), read(total - int(TesterSimulator::MaxFrames)));
-    QCOMPARE(l.sim.frames().last(), read(total - 1));
 }
 
 QTEST_MAIN(TestLink)
