@@ -35,11 +35,6 @@ CoreRig::CoreRig()
     session.state().accessLevel = [] { return AccessLevel::Administrator; };
 }
 
-CoreRig::~CoreRig()
-{
-    session.setHistory(nullptr);
-}
-
 void CoreRig::useHistory()
 {
     const QString url = TestServer::running() ? TestServer::freshDatabase(QStringLiteral("core"))

@@ -18,7 +18,6 @@ class CoreRig
 {
 public:
     CoreRig();
-    ~CoreRig();
 
     QTemporaryDir folder;
     TesterSimulator sim;
