@@ -356,7 +356,12 @@ void TestLink::extraBytesLoseStep()
         QVERIFY(l.serial.step().inStep());
     else
         QCOMPARE(status, LinkStatus::LostStep);
-    // Out of step, no command but the check goes out: abortDuringPhotodiodeNeedsACheck.
+    // Out of step, no command but the check goes out.
+    const qsizetype frames = l.sim.frames().size();
+    if (!l.serial.step().inStep()) {
+        QCOMPARE(l.link.readBytes(0x40, 1).status, LinkStatus::LostStep);
+        QCOMPARE(l.sim.frames().size(), frames);
+    }
     QVERIFY(l.tester.checkConnection());
     QCOMPARE(*l.tester.readParameter(K), l.sim.memory().mid(0x40, 2));
 }
