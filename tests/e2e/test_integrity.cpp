@@ -44,13 +44,6 @@ const QList<std::pair<QString, int>> HalfLimits = {{"connectionMs", 500},
 const int LateCheckMs = 750;
 const QByteArray Admin = "52917\n";
 
-// The frame count at which a mid-operation fault strikes, by operation.
-int midwayFrame(Op op, char *command)
-{
-    *command = op == Op::Write ? 'W' : op == Op::Calibrate ? 'F' : 'R';
-    return op == Op::Write ? 30 : op == Op::Calibrate ? 1 : 40;
-}
-
 struct Run
 {
     CliRun cli; // its simulator is the tester
@@ -101,8 +94,9 @@ struct Run
 
     void inject(Fault fault, Op op)
     {
-        char command = 0;
-        const int midway = midwayFrame(op, &command);
+        // The frame at which a mid-operation fault strikes, by operation.
+        const char command = op == Op::Write ? 'W' : op == Op::Calibrate ? 'F' : 'R';
+        const int midway = op == Op::Write ? 30 : op == Op::Calibrate ? 1 : 40;
         switch (fault) {
         case Fault::None:
         case Fault::KilledWriter:

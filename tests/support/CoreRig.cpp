@@ -32,27 +32,16 @@ CoreRig::CoreRig()
     session.policy().giveUpAfterMs = 4000;
     session.policy().reloadWhenNoTester = false;
     session.prepare();
-    setLevel(AccessLevel::Administrator);
-}
-
-CoreRig::~CoreRig()
-{
-    session.setHistory(nullptr);
-}
-
-void CoreRig::setLevel(AccessLevel level)
-{
-    session.state().accessLevel = [level] { return level; };
+    session.state().accessLevel = [] { return AccessLevel::Administrator; };
 }
 
 void CoreRig::useHistory()
 {
-    m_postgres = TestServer::running();
-    const QString url = m_postgres ? TestServer::freshDatabase(QStringLiteral("core"))
-                                   : path(QStringLiteral("history.sqlite"));
+    const QString url = TestServer::running() ? TestServer::freshDatabase(QStringLiteral("core"))
+                                              : folder.filePath(QStringLiteral("history.sqlite"));
     // Opened as both programs open theirs: a server's through this machine's copy.
     QDir(folder.path()).mkpath(QStringLiteral("config/orvaps"));
-    QFile settings(path(QStringLiteral("config/orvaps/orvaps.ini")));
+    QFile settings(folder.filePath(QStringLiteral("config/orvaps/orvaps.ini")));
     settings.open(QIODevice::WriteOnly);
     settings.write(QStringLiteral("[history]\npassword=%1\n").arg(TestServer::password()).toUtf8());
     settings.close();

@@ -18,7 +18,6 @@ class CoreRig
 {
 public:
     CoreRig();
-    ~CoreRig();
 
     QTemporaryDir folder;
     TesterSimulator sim;
@@ -26,8 +25,6 @@ public:
     std::unique_ptr<ServiceHistory> history;
     TesterSession session;
 
-    QString path(const QString &name) const { return folder.filePath(name); }
-    void setLevel(AccessLevel level);
     // Records on a fresh history: an SQLite file in the folder or, when
     // ORVA_PG_DIR names a test server, a database of its own there.
     void useHistory();
@@ -46,15 +43,9 @@ public:
     {
         return documentOf(entry, which).value("fields").toObject();
     }
-    // The form's document's fields, and one of them.
+    // The form's document's fields.
     QJsonObject fields() const;
-    QJsonValue field(const QString &name) const { return fields().value(name); }
     // Puts these fields over the form's, under the rules a document file or
     // a restored entry follows at `level`; the refusals and invalid values.
     QStringList apply(const QJsonObject &fields, AccessLevel level, bool factors = false);
-
-    bool postgres() const { return m_postgres; }
-
-private:
-    bool m_postgres = false;
 };
