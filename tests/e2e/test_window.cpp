@@ -252,6 +252,7 @@ void TestWindow::passwordByKeysAndALockedList()
     Harness h;
     FrmOrva &w = h.create();
     QCOMPARE(w.password()->TestoPassword->echoMode(), QLineEdit::Password);
+    QVERIFY(w.password()->CmdOk->isDefault()); // Enter presses it from any field
     QTimer::singleShot(0, &w, [&w] {
         QTest::keyClicks(w.password()->TestoPassword, "27754");
         QTest::keyClick(w.password()->TestoPassword, Qt::Key_Return);
