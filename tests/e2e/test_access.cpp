@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -43,6 +44,25 @@ const QStringList Technician = {
     "TestoGiornoScadenza", "TestoMeseScadenza", "TestoAnnoScadenza",   "CmdInvia",     "ListaCom",
     "TestoLuxAnaCampione", "CmdCalibraAna",     "TestoLuxAbbCampione", "CmdCalibraAbb"};
 
+// Each level with what it leaves open, its title's suffix and how the window says it.
+void addLevelRows()
+{
+    QTest::addColumn<QString>("password");
+    QTest::addColumn<QStringList>("open");
+    QTest::addColumn<QString>("suffix");
+    QTest::addColumn<QString>("said");
+    const auto row = [](const char *name, const char *password, const QStringList &open,
+                        const char *suffix, const char *said) {
+        QTest::newRow(name) << QString(password) << open << QString(suffix) << QString(said);
+    };
+    row("administrator", "52917", Administrator, "  (PW = Administrator)", "Access: Administrator");
+    row("dealer", "40368", Dealer, "  (PW = rivenditore)", "Access: dealer");
+    row("technician", "27754", Technician, "  (PW = tecnico)", "Access: technician");
+    // Near misses of a password: test_rules; here, what no level leaves open.
+    row("no level", "12345", {}, "  (PW = sconosciuta)",
+        "Password not recognised: values can only be read");
+}
+
 } // namespace
 
 class TestAccess : public QObject
@@ -53,9 +73,8 @@ private slots:
     void levels();
     void cliRefusesWhatTheWindowCloses_data();
     void cliRefusesWhatTheWindowCloses();
-    void focusSelectsTheWholeWidth_data();
     void focusSelectsTheWholeWidth();
-    void checkRunsBeforeTheButton();
+    void fieldCheckRunsOnLeavingTheField();
     void readOnlyFieldIsCheckedToo();
     void mctcForcesUnitAndLanguage_data();
     void mctcForcesUnitAndLanguage();
@@ -64,25 +83,15 @@ private slots:
 
 void TestAccess::levels_data()
 {
-    QTest::addColumn<QString>("password");
-    QTest::addColumn<QString>("suffix");
-    QTest::addColumn<QStringList>("open");
-    const auto row = [](const char *name, const char *password, const char *suffix,
-                        const QStringList &open) {
-        QTest::newRow(name) << QString(password) << QString(suffix) << open;
-    };
-    row("administrator", "52917", "  (PW = Administrator)", Administrator);
-    row("dealer", "40368", "  (PW = rivenditore)", Dealer);
-    row("technician", "27754", "  (PW = tecnico)", Technician);
-    // Near misses of a password: test_rules; here, what no level leaves open.
-    row("no level", "", "  (PW = sconosciuta)", {});
+    addLevelRows();
 }
 
 void TestAccess::levels()
 {
     QFETCH(QString, password);
-    QFETCH(QString, suffix);
     QFETCH(QStringList, open);
+    QFETCH(QString, suffix);
+    QFETCH(QString, said);
     Harness h;
     h.sim.setPowered(false); // hold the load before its interlock
     h.create();
@@ -101,6 +110,14 @@ void TestAccess::levels()
     QVERIFY(w.isEnabled());
     QVERIFY(!w.password()->isVisible());
     QVERIFY(w.windowTitle().endsWith(suffix));
+    QCOMPARE(w.findChild<QLabel *>(QStringLiteral("AccessLevel"))->text(), said);
+    // A closed field says why, and takes the window's colour.
+    const bool marcaOpen = open.contains(QStringLiteral("TestoMarca"));
+    QCOMPARE(w.TestoMarca->toolTip(),
+             marcaOpen ? QString() : QStringLiteral("Not changeable with this password"));
+    QCOMPARE(w.TestoMarca->palette().color(QPalette::Base) == w.palette().color(QPalette::Base),
+             marcaOpen);
+    QVERIFY(!w.CmdCalFoto->toolTip().isEmpty());
 
     // Every transfer ends with the level applied again, and one suffix only.
     for (int i = 0; i < 2; ++i) {
@@ -118,12 +135,7 @@ void TestAccess::levels()
 
 void TestAccess::cliRefusesWhatTheWindowCloses_data()
 {
-    QTest::addColumn<QString>("password");
-    QTest::addColumn<QStringList>("open");
-    QTest::newRow("administrator") << "52917" << Administrator;
-    QTest::newRow("dealer") << "40368" << Dealer;
-    QTest::newRow("technician") << "27754" << Technician;
-    QTest::newRow("no level") << "12345" << QStringList{};
+    addLevelRows();
 }
 
 // orva-cli write lets a password change exactly the fields the window opens to it.
@@ -176,49 +188,52 @@ void TestAccess::cliRefusesWhatTheWindowCloses()
     // What a level may change is then written: test_edits, at the administrator's.
 }
 
-void TestAccess::focusSelectsTheWholeWidth_data()
-{
-    QTest::addColumn<QString>("field");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("selected");
-    QTest::newRow("three characters") << "TestoMarca"
-                                      << "ABC" << 3;
-    QTest::newRow("padded width") << "TestoNomeOfficina" << QString(24, u' ') << 24;
-}
-
+// Tabbing in selects the field's whole width, padding included, so typing replaces it.
 void TestAccess::focusSelectsTheWholeWidth()
 {
-    QFETCH(QString, field);
-    QFETCH(QString, text);
-    QFETCH(int, selected);
     Harness h;
     QVERIFY(h.start());
     FrmOrva &w = *h.window;
     w.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&w));
-    auto *edit = w.findChild<QLineEdit *>(field);
-    edit->setText(text);
-    edit->clearFocus();
-    edit->setFocus(Qt::TabFocusReason);
-    QCOMPARE(edit->selectionStart(), 0);
-    QCOMPARE(edit->selectedText().size(), selected);
-    QTest::keyClicks(edit, "Z");
-    QCOMPARE(edit->text(), QStringLiteral("Z"));
+    for (QLineEdit *edit : {w.TestoMarca, w.TestoNomeOfficina}) {
+        const QString text = edit == w.TestoMarca ? QStringLiteral("ABC") : QString(24, u' ');
+        edit->setText(text);
+        edit->clearFocus();
+        edit->setFocus(Qt::TabFocusReason);
+        QCOMPARE(edit->selectionStart(), 0);
+        QCOMPARE(edit->selectedText().size(), text.size());
+        QTest::keyClicks(edit, "Z");
+        QCOMPARE(edit->text(), QStringLiteral("Z"));
+    }
 }
 
-void TestAccess::checkRunsBeforeTheButton()
+// A field is checked when the focus leaves it for another field or a button,
+// not when another program's window comes to the front.
+void TestAccess::fieldCheckRunsOnLeavingTheField()
 {
     Harness h;
     QVERIFY(h.start());
     FrmOrva &w = *h.window;
     w.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&w));
+    w.TestoAnnoScadenza->setFocus(Qt::TabFocusReason);
+    QTest::keyClicks(w.TestoAnnoScadenza, "20");
+    QWidget other; // as Alt+Tab brings it
+    other.show();
+    other.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&other));
+    QCOMPARE(w.TestoAnnoScadenza->text(), QStringLiteral("20"));
+    w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    QTest::keyClicks(w.TestoAnnoScadenza, "31");
     w.TestoGiornoScadenza->setFocus(Qt::TabFocusReason);
+    QCOMPARE(w.TestoAnnoScadenza->text(), QStringLiteral("2031"));
     QTest::keyClicks(w.TestoGiornoScadenza, "35");
     QCOMPARE(w.TestoGiornoScadenza->text(), QStringLiteral("35"));
     QTest::mouseClick(w.CmdInvia, Qt::LeftButton);
     QCOMPARE(w.TestoGiornoScadenza->text(), QStringLiteral("01"));
-    QCOMPARE(h.sim.memory().mid(0x80, 8), QByteArray("01122027"));
+    QCOMPARE(h.sim.memory().mid(0x80, 8), QByteArray("01122031"));
 }
 
 void TestAccess::readOnlyFieldIsCheckedToo()

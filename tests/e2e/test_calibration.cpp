@@ -5,109 +5,94 @@
 #include <QTest>
 #include <QTimer>
 
-namespace {
-QList<QByteArray> writesAt(const Harness &h, int address)
-{
-    QList<QByteArray> out;
-    for (const QByteArray &f : h.frames('W'))
-        if ((frameAddress(f) & 0xFFFE) == address)
-            out.append(f);
-    return out;
-}
-} // namespace
-
 class TestCalibration : public QObject
 {
     Q_OBJECT
 private slots:
-    void lowBeamWorkedExample();
-    void channels_data();
-    void channels();
-    void highBeamWritesOnlyItsFactor();
+    void calibrates_data();
+    void calibrates();
     void abortDuringTheReading();
     void testerOffReloads();
-    void unusableInputsWriteNothing();
     void readingThatNeverComes();
     void photodiodeCalibrationAbort();
 };
 
-void TestCalibration::lowBeamWorkedExample()
-{
-    Harness h;
-    QVERIFY(h.start());
-    FrmOrva &w = *h.window;
-    h.prompts.confirmAnswer = true;
-    QString readingShown, factorShown;
-    h.prompts.onShown = [&] {
-        readingShown = w.TestoBitAnaScheda->text();
-        factorShown = w.TestoAnaConv->text();
-    };
-    h.sim.setReading(11, 10000);
-    QVERIFY(h.click("CmdCalibraAna"));
-    QCOMPARE(readingShown, QStringLiteral("10000"));
-    QCOMPARE(factorShown, QStringLiteral("345"));
-    QCOMPARE(h.prompts.shown.size(), 1);
-    QCOMPARE(h.prompts.shown[0].kind, QStringLiteral("question"));
-    QCOMPARE(h.prompts.shown[0].title, QStringLiteral("Calibrating Lux ..."));
-    // The question, then the reading, the new factor and the one it replaces.
-    QCOMPARE(h.prompts.shown[0].text,
-             QStringLiteral("Are you sure to Calibrate Low Beam?\r\n\r\nReading: 10000\r\n"
-                            "New factor: 345, replacing 345"));
-    QCOMPARE(h.frames('F').size(), 1);
-    QCOMPARE(h.frames('F').first().toHex(), QByteArray("460b"));
-    QCOMPARE(h.frames('W'),
-             (QList<QByteArray>{QByteArray::fromHex("57012059"), QByteArray::fromHex("57012101")}));
-    QCOMPARE(w.TestoAnaConv->text(), QStringLiteral("345"));
-    QCOMPARE(w.status(), QString());
-    QCOMPARE(h.prompts.beeps, 2);
-    QVERIFY(w.CmdCalibraAna->isVisible());
-    QVERIFY(w.CmdCalibraAna->isEnabled());
-    QVERIFY(!w.CmdInterrompiAna->isVisible());
-    QVERIFY(!w.abortFlag().isSet());
-}
-
-void TestCalibration::channels_data()
+void TestCalibration::calibrates_data()
 {
     QTest::addColumn<int>("lamp");
-    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("beam"); // Ana low, Abb high
+    QTest::addColumn<QString>("reference");
+    QTest::addColumn<bool>("yes");
     QTest::addColumn<int>("channel");
-    QTest::newRow("low beam, right-hand drive") << 1 << "CmdCalibraAna" << 7;
-    QTest::newRow("high beam, left-hand drive") << 0 << "CmdCalibraAbb" << 9;
-    QTest::newRow("high beam, right-hand drive") << 1 << "CmdCalibraAbb" << 9;
+    QTest::addColumn<QString>("factor"); // shown once it is over
+    QTest::addColumn<QByteArray>("writes");
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("said"); // how the message begins
+    const QString low =
+        QStringLiteral("Are you sure to Calibrate Low Beam?\r\n\r\nReading: 10000\r\n"
+                       "New factor: 345, replacing 345");
+    const QString high = QStringLiteral("Are you sure to Calibrate High Beam?\r\n\r\nReading: "
+                                        "10000\r\nNew factor: 130, replacing 210");
+    QTest::newRow("low beam, left-hand drive")
+        << 0 << "Ana"
+        << "29" << true << 11 << "345" << QByteArray("57012059 57012101") << "question" << low;
+    QTest::newRow("high beam, left-hand drive")
+        << 0 << "Abb"
+        << "77" << true << 9 << "130" << QByteArray("57012282 57012300") << "question" << high;
+    QTest::newRow("low beam, right-hand drive, declined")
+        << 1 << "Ana"
+        << "29" << false << 7 << "345" << QByteArray() << "question" << low;
+    QTest::newRow("high beam, right-hand drive, declined")
+        << 1 << "Abb"
+        << "77" << false << 9 << "210" << QByteArray() << "question" << high;
+    // Which inputs give no factor: test_rules.
+    QTest::newRow("no factor") << 0 << "Ana"
+                               << "0" << true << 11 << "345" << QByteArray() << "warning"
+                               << "No conversion factor for Calibrate Low Beam";
 }
 
-void TestCalibration::channels()
+void TestCalibration::calibrates()
 {
     QFETCH(int, lamp);
-    QFETCH(QString, button);
+    QFETCH(QString, beam);
+    QFETCH(QString, reference);
+    QFETCH(bool, yes);
     QFETCH(int, channel);
-    Harness h;
-    QVERIFY(h.start());
-    h.window->ListaTipoFaro->setCurrentIndex(lamp);
-    QVERIFY(h.click(button)); // answered No
-    QCOMPARE(h.frames('F').size(), 1);
-    QCOMPARE(int(h.frames('F').first().at(1)), channel);
-    QVERIFY(h.frames('W').isEmpty());
-    QCOMPARE(h.window->TestoAnaConv->text(), QStringLiteral("345"));
-}
-
-void TestCalibration::highBeamWritesOnlyItsFactor()
-{
+    QFETCH(QString, factor);
+    QFETCH(QByteArray, writes);
+    QFETCH(QString, kind);
+    QFETCH(QString, said);
     Harness h;
     QVERIFY(h.start());
     FrmOrva &w = *h.window;
-    h.sim.setReading(9, 7700);
-    h.prompts.confirmAnswer = true;
-    QVERIFY(h.click("CmdCalibraAbb"));
-    QCOMPARE(w.TestoAbbConv->text(), QStringLiteral("100"));
-    QCOMPARE(w.TestoBitAbbScheda->text(), QStringLiteral("7700"));
-    QCOMPARE(h.frames('W').size(), 2);
-    QCOMPARE(writesAt(h, 0x122).size(), 2);
-    QCOMPARE(w.TestoAnaConv->text(), QStringLiteral("345"));
-    QCOMPARE(h.sim.memory().mid(0x120, 2), QByteArray::fromHex("5901"));
-    QCOMPARE(h.prompts.shown[0].text,
-             QStringLiteral("Are you sure to Calibrate High Beam?\r\n\r\nReading: 7700\r\n"
-                            "New factor: 100, replacing 210"));
+    const auto field = [&w](const QString &name) { return w.findChild<QLineEdit *>(name); };
+    const QString other = beam == "Ana" ? QStringLiteral("Abb") : QStringLiteral("Ana");
+    const QString otherFactor = field("Testo" + other + "Conv")->text();
+    w.ListaTipoFaro->setCurrentIndex(lamp);
+    field("TestoLux" + beam + "Campione")->setText(reference);
+    h.prompts.confirmAnswer = yes;
+    QString readingShown;
+    h.prompts.onShown = [&] { readingShown = field("TestoBit" + beam + "Scheda")->text(); };
+    h.sim.setReading(channel, 10000);
+    QVERIFY(h.click("CmdCalibra" + beam));
+    QCOMPARE(readingShown, QStringLiteral("10000"));
+    QCOMPARE(h.prompts.shown.size(), 1);
+    QCOMPARE(h.prompts.shown[0].kind, kind);
+    QCOMPARE(h.prompts.shown[0].title, QStringLiteral("Calibrating Lux ..."));
+    QVERIFY2(h.prompts.shown[0].text.startsWith(said), qPrintable(h.prompts.shown[0].text));
+    QCOMPARE(h.frames('F').size(), 1);
+    QCOMPARE(int(h.frames('F').first().at(1)), channel);
+    QByteArrayList sent;
+    for (const QByteArray &f : h.frames('W'))
+        sent.append(f.toHex());
+    QCOMPARE(sent.join(' '), writes);
+    QCOMPARE(field("Testo" + beam + "Conv")->text(), factor);
+    QCOMPARE(field("Testo" + other + "Conv")->text(), otherFactor);
+    QCOMPARE(w.status(), QString());
+    QCOMPARE(h.prompts.beeps, 2);
+    const auto *calibrate = w.findChild<QPushButton *>("CmdCalibra" + beam);
+    QVERIFY(calibrate->isVisible() && calibrate->isEnabled());
+    QVERIFY(!w.findChild<QPushButton *>("CmdInterrompi" + beam)->isVisible());
 }
 
 void TestCalibration::abortDuringTheReading()
@@ -154,25 +139,6 @@ void TestCalibration::testerOffReloads()
     QVERIFY(w.CmdCalibraAna->isEnabled());
     QCOMPARE(h.prompts.shown.size(), 1); // the reload replaces unsent changes: the user is told
     QCOMPARE(h.prompts.shown[0].kind, QStringLiteral("warning"));
-}
-
-void TestCalibration::unusableInputsWriteNothing()
-{
-    // Which inputs give no factor: test_rules.
-    Harness h;
-    QVERIFY(h.start());
-    FrmOrva &w = *h.window;
-    w.TestoLuxAnaCampione->setText(QStringLiteral("0"));
-    h.sim.setReading(11, 1000);
-    h.prompts.confirmAnswer = true;
-    QVERIFY(h.click("CmdCalibraAna"));
-    QVERIFY(h.frames('W').isEmpty());
-    QCOMPARE(h.prompts.shown.size(), 1);
-    QCOMPARE(h.prompts.shown[0].kind, QStringLiteral("warning"));
-    QCOMPARE(h.prompts.shown[0].title, QStringLiteral("Calibrating Lux ..."));
-    QVERIFY(h.prompts.shown[0].text.contains(QStringLiteral("nothing was written")));
-    QCOMPARE(w.TestoAnaConv->text(), QStringLiteral("345"));
-    QVERIFY(w.CmdCalibraAna->isEnabled());
 }
 
 void TestCalibration::readingThatNeverComes()

@@ -31,14 +31,6 @@ QByteArray unshowableImage()
     return m;
 }
 
-Control controlOf(const QString &field)
-{
-    for (const Control c : Controls::all())
-        if (Controls::info(c).field && field == QLatin1String(Controls::info(c).field))
-            return c;
-    qFatal("no field %s", qPrintable(field));
-}
-
 } // namespace
 
 class TestEdits : public QObject
@@ -50,7 +42,6 @@ private slots:
     void windowKeepsEveryByteItDoesNotChange();
     void cliReadThenWriteKeepsEveryByte();
     void keptValuesComeFromTheLoadThatFinished();
-    void switchingWindowsRunsNoFieldCheck();
 };
 
 void TestEdits::sameRulesInTheWindowAndInADocument_data()
@@ -83,7 +74,7 @@ void TestEdits::sameRulesInTheWindowAndInADocument()
     QFETCH(QString, value);
     QFETCH(QString, shows);
     QFETCH(bool, takes);
-    const Control c = controlOf(field);
+    const Control c = *Controls::byField(field);
     const bool isList = Controls::info(c).kind == ControlKind::List;
 
     // The window: the edit as typed (or picked), then the focus moves on.
@@ -209,29 +200,6 @@ void TestEdits::keptValuesComeFromTheLoadThatFinished()
     h.window->ChkEnForzatura->setChecked(true);
     QVERIFY(h.click("CmdInvia"));
     QCOMPARE(h.sim.memory(), expected);
-}
-
-void TestEdits::switchingWindowsRunsNoFieldCheck()
-{
-    Harness h;
-    QVERIFY(h.start());
-    FrmOrva &w = *h.window;
-    w.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&w));
-    w.TestoAnnoScadenza->setFocus(Qt::TabFocusReason);
-    QTest::keyClicks(w.TestoAnnoScadenza, "20");
-    // Another program's window comes to the front, as Alt+Tab does.
-    QWidget other;
-    other.show();
-    other.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&other));
-    QCOMPARE(w.TestoAnnoScadenza->text(), QStringLiteral("20"));
-    // Back in the window the typing goes on; leaving the field checks it.
-    w.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&w));
-    QTest::keyClicks(w.TestoAnnoScadenza, "31");
-    w.TestoMeseScadenza->setFocus(Qt::TabFocusReason);
-    QCOMPARE(w.TestoAnnoScadenza->text(), QStringLiteral("2031"));
 }
 
 QTEST_MAIN(TestEdits)

@@ -1,5 +1,6 @@
 // The window read at a glance: nothing cut off at the desktop's font or one a
-// quarter larger, states and changes not sent visible, every outcome in words.
+// quarter larger, changes not sent visible, texts from the tester shown as
+// they are. The access level and the send's outcome in words: test_access, test_send.
 #include "ControlFactory.h"
 #include "FrmPassword.h"
 #include "Harness.h"
@@ -13,7 +14,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QProgressBar>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QStyleOptionComboBox>
@@ -97,11 +97,7 @@ class TestReadability : public QObject
 private slots:
     void nothingIsCutOff_data();
     void nothingIsCutOff();
-    void statesAreSaid_data();
-    void statesAreSaid();
     void changesNotSentAreMarked();
-    void closingAsksOnlyWithChangesNotSent();
-    void outcomesInWords();
     void testerTextsShowAsTheyAre();
     void messagesShowTheirTextAsItIs();
 };
@@ -147,38 +143,8 @@ void TestReadability::nothingIsCutOff()
     QApplication::setFont(desktop);
 }
 
-void TestReadability::statesAreSaid_data()
-{
-    QTest::addColumn<QString>("password");
-    QTest::addColumn<QString>("level");
-    QTest::addColumn<bool>("marcaClosed");
-    const auto row = [](const char *password, const char *level, bool marcaClosed) {
-        QTest::newRow(password) << QString(password) << QString(level) << marcaClosed;
-    };
-    row("27754", "Access: technician", true);
-    row("52917", "Access: Administrator", false);
-    row("12345", "Password not recognised: values can only be read", true);
-}
-
-void TestReadability::statesAreSaid()
-{
-    QFETCH(QString, password);
-    QFETCH(QString, level);
-    QFETCH(bool, marcaClosed);
-    Harness h;
-    QVERIFY(h.start(password));
-    FrmOrva &w = *h.window;
-    QCOMPARE(w.findChild<QLabel *>(QStringLiteral("AccessLevel"))->text(), level);
-    QCOMPARE(w.TestoMarca->isReadOnly(), marcaClosed);
-    QCOMPARE(w.TestoMarca->toolTip(),
-             marcaClosed ? QStringLiteral("Not changeable with this password") : QString());
-    // Read-only fields take the window's colour, open ones the platform's field colour.
-    QCOMPARE(w.TestoMarca->palette().color(QPalette::Base) != w.palette().color(QPalette::Base),
-             marcaClosed);
-    QVERIFY(!w.CmdCalFoto->isEnabled());
-    QVERIFY(!w.CmdCalFoto->toolTip().isEmpty());
-}
-
+// Changes not sent are counted and marked until they are sent, and closing the
+// window asks before it drops one.
 void TestReadability::changesNotSentAreMarked()
 {
     Harness h;
@@ -200,23 +166,10 @@ void TestReadability::changesNotSentAreMarked()
     QCOMPARE(pending->text(), QString());
     QVERIFY(!w.form().isPending(Control::TestoMarca));
     QVERIFY(!w.TestoMarca->font().bold());
-    // A reload (a send that finds no tester) clears the marks too.
-    w.TestoNomeOfficina->setText(QStringLiteral("LOST EDIT"));
-    QCOMPARE(pending->text(), QStringLiteral("1 change not sent"));
-    h.shortLimits();
-    h.sim.setPowered(false);
-    h.prompts.onShown = [&] { h.sim.setPowered(true); };
-    QVERIFY(h.click(QStringLiteral("CmdInvia")));
-    QCOMPARE(pending->text(), QString());
-    QVERIFY(!w.form().isPending(Control::TestoNomeOfficina));
-}
+    // A reload clears them too: test_send's tester that is off.
 
-void TestReadability::closingAsksOnlyWithChangesNotSent()
-{
-    Harness h;
-    QVERIFY(h.start());
-    FrmOrva &w = *h.window;
-    w.TestoMarca->setText(QStringLiteral("ACME"));
+    w.TestoModello->setText(QStringLiteral("MODEL X"));
+    QCOMPARE(pending->text(), QStringLiteral("1 change not sent"));
     h.prompts.confirmAnswer = false;
     w.close();
     QCOMPARE(h.prompts.shown.size(), 1);
@@ -229,27 +182,6 @@ void TestReadability::closingAsksOnlyWithChangesNotSent()
     QCOMPARE(h.prompts.shown.size(), 2);
     QCOMPARE(h.endedWith, 0);
     // Without changes it closes unasked: test_history's windows free their port so.
-}
-
-void TestReadability::outcomesInWords()
-{
-    Harness h;
-    QVERIFY(h.start());
-    FrmOrva &w = *h.window;
-    auto *outcome = w.findChild<QLabel *>(QStringLiteral("OutcomeText"));
-    QVERIFY(h.click(QStringLiteral("CmdInvia"))); // after a read: testerTextsShowAsTheyAre
-    QVERIFY2(outcome->text().startsWith(QStringLiteral("Sent at ")), qPrintable(outcome->text()));
-    QVERIFY(outcome->text().contains(QStringLiteral("history entry")));
-    QCOMPARE(w.status(), QString()); // the status line itself ends empty
-    // What is on screen catches up with the transfer's last word.
-    QTRY_COMPARE_WITH_TIMEOUT(w.findChild<QLabel *>(QStringLiteral("StatusText"))->text(),
-                              QString(), 2000);
-    QVERIFY(w.findChild<QProgressBar *>(QStringLiteral("TransferProgress"))->isHidden());
-    h.sim.stopAckAfter(60);
-    h.shortLimits();
-    QVERIFY(h.click(QStringLiteral("CmdInvia")));
-    QVERIFY2(outcome->text().startsWith(QStringLiteral("Send stopped at address 00")),
-             qPrintable(outcome->text()));
 }
 
 void TestReadability::testerTextsShowAsTheyAre()
