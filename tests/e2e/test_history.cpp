@@ -9,6 +9,7 @@
 #include "ScriptedPrompts.h"
 #include "TestServer.h"
 #include "TestersDialog.h"
+#include "base/SettingsFile.h"
 #include "history/HistorySchema.h"
 #include "history/ServiceHistory.h"
 
@@ -366,9 +367,7 @@ void TestHistory::recordThatCannotBeFinishedIsSaid()
     Cli cli;
     // The window reads the limits from the settings file of this run's home.
     QStandardPaths::setTestModeEnabled(true);
-    const QString settings =
-        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-        QStringLiteral("/orvaps/orvaps.ini");
+    const QString settings = SettingsFile::path();
     CliRun::shortLimits(settings);
     const auto forget = qScopeGuard([&] { QFile::remove(settings); });
     {

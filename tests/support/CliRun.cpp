@@ -1,5 +1,7 @@
 #include "CliRun.h"
 
+#include "base/SettingsFile.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -64,8 +66,7 @@ void CliRun::shareSettingsWithWindows() const
 {
     qputenv("HOME", home.path().toUtf8());
     QStandardPaths::setTestModeEnabled(true); // as Harness has it
-    const QString to = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-                       QStringLiteral("/orvaps/orvaps.ini");
+    const QString to = SettingsFile::path();
     QDir().mkpath(QFileInfo(to).path());
     QFile::remove(to);
     QFile::copy(settingsFile(), to);
